@@ -1,0 +1,35 @@
+#pragma once
+
+#include "base/Endpoint.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+namespace talix::app {
+
+constexpr uint16_t kDefaultBoardPort = 55555;
+constexpr uint16_t kDefaultRotatorPort = 55556;
+
+// The program's command line.
+struct StartOptions {
+    Endpoint board{"192.168.4.1", kDefaultBoardPort};     // default: the real board
+    Endpoint rotator{"192.168.4.2", kDefaultRotatorPort}; // default: the real rotator
+    bool demo = false;
+    QString audio = "qt"; // qt | null | wav:PATH
+    std::map<QChar, QString> drives; // from --drive LETTER=DIR
+    QString hostServices = "system"; // system | simulated
+    bool windowed = false;
+};
+
+struct ParsedOptions {
+    std::optional<StartOptions> options; // empty: exit with `exitCode` after printing `text`
+    QString text;
+    int exitCode = 0;
+};
+
+ParsedOptions parseStartOptions(const QStringList& arguments);
+
+} // namespace talix::app

@@ -1,0 +1,3 @@
+#include "app/Talix.h"
+
+int main(int argc, char** argv) { return talix::app::runTalix(argc, argv); }

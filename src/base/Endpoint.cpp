@@ -1,0 +1,47 @@
+#include "base/Endpoint.h"
+
+#include <arpa/inet.h>
+
+#include <cstdlib>
+
+namespace talix {
+
+std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultPort) {
+    Endpoint ep;
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos) {
+        ep.host = text;
+        ep.port = defaultPort;
+    } else {
+        ep.host = text.substr(0, colon);
+        const std::string portText = text.substr(colon + 1);
+        if (portText.empty() || portText.size() > 5 ||
+            portText.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        const long port = std::strtol(portText.c_str(), nullptr, 10);
+        if (port <= 0 || port > 65535)
+            return std::nullopt;
+        ep.port = uint16_t(port);
+    }
+    if (ep.host.empty() || ep.port == 0)
+        return std::nullopt;
+    return ep;
+}
+
+bool isLoopbackHost(const std::string& host) {
+    if (host == "localhost")
+        return true;
+    in_addr addr{};
+    if (inet_pton(AF_INET, host.c_str(), &addr) != 1)
+        return false;
+    return (ntohl(addr.s_addr) >> 24) == 127;
+}
+
+bool destinationAllowed(const std::string& host) {
+    const char* guard = std::getenv("TALIX_LOOPBACK_ONLY");
+    if (guard == nullptr || *guard == '\0' || *guard == '0')
+        return true;
+    return isLoopbackHost(host);
+}
+
+} // namespace talix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace talix {
+
+// A host and port as given on the command line ("HOST[:PORT]").
+struct Endpoint {
+    std::string host;
+    uint16_t port = 0;
+
+    std::string toString() const { return host + ":" + std::to_string(port); }
+};
+
+// Parses "HOST" or "HOST:PORT"; a missing port takes defaultPort. Empty hosts, bad or zero ports
+// give nothing.
+std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultPort);
+
+// True for a numeric IPv4 address in 127.0.0.0/8 or "localhost".
+bool isLoopbackHost(const std::string& host);
+
+// Development and test machines must never reach the real device: when TALIX_LOOPBACK_ONLY is set
+// in the environment, every outgoing connection or datagram to another address is refused before
+// anything is sent.
+bool destinationAllowed(const std::string& host);
+
+} // namespace talix

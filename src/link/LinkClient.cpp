@@ -1,0 +1,158 @@
+#include "link/LinkClient.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+namespace talix::link {
+
+namespace {
+
+bool resolve(const Endpoint& ep, sockaddr_in& out) {
+    std::memset(&out, 0, sizeof out);
+    out.sin_family = AF_INET;
+    out.sin_port = htons(ep.port);
+    if (inet_pton(AF_INET, ep.host.c_str(), &out.sin_addr) == 1)
+        return true;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* result = nullptr;
+    if (getaddrinfo(ep.host.c_str(), nullptr, &hints, &result) != 0 || result == nullptr)
+        return false;
+    out.sin_addr = reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr;
+    freeaddrinfo(result);
+    return true;
+}
+
+} // namespace
+
+LinkClient::LinkClient(LinkSettings settings) : m_settings(std::move(settings)) {}
+
+LinkClient::~LinkClient() { disconnect(); }
+
+bool LinkClient::connect(const std::atomic<bool>* abort) {
+    disconnect();
+    if (!destinationAllowed(m_settings.board.host))
+        return false;
+    sockaddr_in addr{};
+    if (!resolve(m_settings.board, addr))
+        return false;
+    char text[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &addr.sin_addr, text, sizeof text);
+    if (!destinationAllowed(text))
+        return false;
+
+    m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_fd < 0)
+        return false;
+    const int one = 1;
+    setsockopt(m_fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno != EINPROGRESS) {
+        disconnect();
+        return false;
+    }
+    // Wait in short slices so that a shutdown need not sit out the whole connect time-out.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_settings.connectTimeoutMs);
+    while (true) {
+        pollfd p{m_fd, POLLOUT, 0};
+        const int r = ::poll(&p, 1, 50);
+        if (r > 0)
+            break;
+        if ((r < 0 && errno != EINTR) || (abort && abort->load()) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            disconnect();
+            return false;
+        }
+    }
+    int error = 0;
+    socklen_t len = sizeof error;
+    if (getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &len) != 0 || error != 0) {
+        disconnect();
+        return false;
+    }
+    m_connected = true;
+    return true;
+}
+
+LinkClient::PollResult LinkClient::poll(InputBuffer& in, int timeoutMs) {
+    if (m_fd < 0 || !m_connected)
+        return PollResult::Error;
+    pollfd p{m_fd, POLLIN, 0};
+    const int r = ::poll(&p, 1, timeoutMs);
+    if (r == 0)
+        return PollResult::Timeout;
+    if (r < 0)
+        return errno == EINTR ? PollResult::Timeout : PollResult::Error;
+    bool got = false;
+    while (in.writeSpace() > 0 || in.freeSpace() > 0) {
+        uint8_t* dst = in.writePointer();
+        const size_t space = in.writeSpace();
+        if (space == 0)
+            break;
+        const ssize_t n = ::recv(m_fd, dst, space, 0);
+        if (n > 0) {
+            in.commit(size_t(n));
+            got = true;
+            continue;
+        }
+        if (n == 0) {
+            m_connected = false;
+            return got ? PollResult::Data : PollResult::Closed;
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            break;
+        if (errno == EINTR)
+            continue;
+        m_connected = false;
+        return got ? PollResult::Data : PollResult::Error;
+    }
+    return got ? PollResult::Data : PollResult::Timeout;
+}
+
+bool LinkClient::write(const uint8_t* data, size_t size) {
+    if (m_fd < 0 || !m_connected)
+        return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_settings.readTimeoutMs);
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::send(m_fd, data + done, size - done, MSG_NOSIGNAL);
+        if (n > 0) {
+            done += size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0)
+                return false;
+            pollfd p{m_fd, POLLOUT, 0};
+            ::poll(&p, 1, int(left.count()));
+            continue;
+        }
+        m_connected = false;
+        return false;
+    }
+    return true;
+}
+
+void LinkClient::disconnect() {
+    m_connected = false;
+    if (m_fd >= 0) {
+        ::shutdown(m_fd, SHUT_RDWR);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+} // namespace talix::link

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "base/Endpoint.h"
+#include "link/InputBuffer.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+namespace talix::link {
+
+struct LinkSettings {
+    Endpoint board{"192.168.4.1", 55555}; // default: the real device
+    int connectTimeoutMs = 2000;
+    int readTimeoutMs = 3500; // also bounds one write
+};
+
+// A TCP client on a POSIX socket. One thread reads (poll); writers call write() under the link
+// lock (LinkPort); only the reading thread connects and closes.
+class LinkClient {
+public:
+    enum class PollResult { Data, Timeout, Closed, Error };
+
+    explicit LinkClient(LinkSettings settings);
+    ~LinkClient();
+    LinkClient(const LinkClient&) = delete;
+    LinkClient& operator=(const LinkClient&) = delete;
+
+    // Connects within the connect time-out; gives up early when `abort` becomes true.
+    bool connect(const std::atomic<bool>* abort = nullptr);
+    bool connected() const { return m_connected.load(); }
+
+    // Waits up to timeoutMs for data and moves whatever arrived into `in`. A closed or failed
+    // connection counts as not connected afterwards.
+    PollResult poll(InputBuffer& in, int timeoutMs);
+    // Writes all bytes or fails (the link is then treated as lost by the reader).
+    bool write(const uint8_t* data, size_t size);
+    // Graceful close: tells the peer, then releases the socket.
+    void disconnect();
+
+private:
+    LinkSettings m_settings;
+    int m_fd = -1;
+    std::atomic<bool> m_connected{false};
+};
+
+} // namespace talix::link

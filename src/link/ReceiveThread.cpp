@@ -1,0 +1,92 @@
+#include "link/ReceiveThread.h"
+
+namespace talix::link {
+
+TWLAN::TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host, const std::atomic<bool>& closing,
+             ReceiveTimings timings)
+    : m_port(port), m_settings(std::move(settings)), m_host(host), m_closing(closing), m_timings(timings),
+      m_thread([this] { run(); }) {}
+
+TWLAN::~TWLAN() {
+    requestStop();
+    join();
+}
+
+void TWLAN::requestStop() { m_stop = true; }
+
+void TWLAN::join() {
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void TWLAN::run() {
+    while (!m_stop)
+        pass();
+    m_port.drop();
+}
+
+void TWLAN::pass() {
+    LinkClient* client = m_port.client();
+    if (client == nullptr || !client->connected()) {
+        connectPass();
+        return;
+    }
+    const auto result = client->poll(m_input, m_timings.pollMs);
+    if (result == LinkClient::PollResult::Closed || result == LinkClient::PollResult::Error) {
+        // Before the first frame an error is ignored; the next pass finds the client
+        // disconnected and connects again.
+        if (m_reader.streaming())
+            loseLink();
+        else if (!client->connected())
+            m_port.drop();
+        return;
+    }
+    if (m_input.empty() || m_stop || m_closing) {
+        idleStep();
+        return;
+    }
+    m_idleCount = 0;
+    m_reader.run(m_input, m_host);
+    m_streamingSeen = m_reader.streaming();
+    if (!client->connected() && m_reader.streaming())
+        loseLink(); // the peer closed right after its last bytes
+}
+
+void TWLAN::connectPass() {
+    m_reader.reset();
+    m_idleCount = 0;
+    const auto started = std::chrono::steady_clock::now();
+    auto client = std::make_unique<LinkClient>(m_settings);
+    if (!client->connect(&m_stop)) {
+        m_port.drop();
+        m_host.linkLost();
+        pauseAfterFailedAttempt(started);
+        return;
+    }
+    m_input.clear();
+    m_port.installConnected(std::move(client), !m_closing);
+}
+
+// A refused connection fails at once; without this pause the thread would spin and flood the UI
+// with link-lost displays. Waiting one poll interval keeps the retry cadence of a silent link.
+void TWLAN::pauseAfterFailedAttempt(std::chrono::steady_clock::time_point started) {
+    const auto until = started + std::chrono::milliseconds(m_timings.pollMs);
+    while (!m_stop && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+void TWLAN::idleStep() {
+    ++m_idleCount;
+    const bool lost = (m_reader.streaming() && m_idleCount > m_timings.streamingIdleLimit) ||
+                      m_idleCount > m_timings.idleLimit || m_closing;
+    if (lost)
+        loseLink();
+}
+
+void TWLAN::loseLink() {
+    m_input.clear();
+    m_port.drop();
+    m_host.linkLost();
+}
+
+} // namespace talix::link

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "link/FrameReader.h"
+#include "link/InputBuffer.h"
+#include "link/LinkPort.h"
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace talix::link {
+
+// What the receive thread needs from the user interface. frameReady posts (never waits);
+// updateReply and linkLost run on the UI thread while the receiver waits, and must give up once
+// the program is closing.
+class ReceiveHost : public FrameReaderHost {
+public:
+    virtual void linkLost() = 0; // "0%" in LWiFi, PBWiFi at 0
+};
+
+struct ReceiveTimings {
+    int pollMs = 111;
+    int streamingIdleLimit = 5; // lost when the idle count exceeds this while frames flow
+    int idleLimit = 80;         // lost when the idle count exceeds this in any case
+};
+
+// TWLAN: connects, greets with 0x12, cuts the stream into frames, notices a silent or broken link
+// and reconnects.
+class TWLAN {
+public:
+    TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host, const std::atomic<bool>& closing,
+          ReceiveTimings timings = {});
+    ~TWLAN();
+
+    void requestStop();
+    void join();
+
+    bool streaming() const { return m_streamingSeen.load(); }
+
+private:
+    void run();
+    void pass();
+    void connectPass();
+    void idleStep();
+    void loseLink();
+    void pauseAfterFailedAttempt(std::chrono::steady_clock::time_point started);
+
+    LinkPort& m_port;
+    const LinkSettings m_settings;
+    ReceiveHost& m_host;
+    const std::atomic<bool>& m_closing;
+    const ReceiveTimings m_timings;
+    InputBuffer m_input;
+    FrameReader m_reader;
+    int m_idleCount = 0;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_streamingSeen{false};
+    std::thread m_thread;
+};
+
+} // namespace talix::link
