@@ -33,14 +33,19 @@ function(talix_tests name)
         "TALIX_LOOPBACK_ONLY=1"
         "TALIX_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
         "TALIX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    # gtest_discover_tests cannot pass a list of variables as ENVIRONMENT; running every test
+    # program through `cmake -E env` sets them for discovery and for each test alike.
+    set(launcher ${CMAKE_COMMAND} -E env ${env})
     if(core)
         add_executable(test_${name} ${core} ${support})
         target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} talix_testsupport GTest::gtest_main GTest::gmock)
-        gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${env}")
+        set_target_properties(test_${name} PROPERTIES CROSSCOMPILING_EMULATOR "${launcher}")
+        gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST)
     endif()
     if(gui)
         add_executable(test_${name}_gui ${gui} ${support})
         target_link_libraries(test_${name}_gui PRIVATE ${ARG_DEPS} talix_testsupport talix_guitest_main GTest::gtest GTest::gmock)
-        gtest_discover_tests(test_${name}_gui DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${env}")
+        set_target_properties(test_${name}_gui PROPERTIES CROSSCOMPILING_EMULATOR "${launcher}")
+        gtest_discover_tests(test_${name}_gui DISCOVERY_MODE PRE_TEST)
     endif()
 endfunction()

@@ -8,15 +8,21 @@ ParsedOptions parseStartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Talix: the operating program of the portable receiver.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
-    const QCommandLineOption board("board", "The receiver board (default 192.168.4.1:55555).", "HOST[:PORT]");
-    const QCommandLineOption rotator("rotator", "The rotator's initial datagram target (default 192.168.4.2:55556).",
-                                     "HOST[:PORT]");
-    const QCommandLineOption demo("demo", "Run the simulated board inside the program on a free loopback port and use "
-                                          "it as board and rotator, with simulated host services.");
-    const QCommandLineOption audio("audio", "Audio device: qt (default), null or wav:PATH.", "DEVICE");
+    const QCommandLineOption board("board", "The receiver board (default 192.168.4.1:55555).",
+                                   "HOST[:PORT]");
+    const QCommandLineOption rotator(
+        "rotator", "The rotator's initial datagram target (default 192.168.4.2:55556).",
+        "HOST[:PORT]");
+    const QCommandLineOption demo(
+        "demo", "Run the simulated board inside the program on a free loopback port and use "
+                "it as board and rotator, with simulated host services.");
+    const QCommandLineOption audio("audio", "Audio device: qt (default), null or wav:PATH.",
+                                   "DEVICE");
     const QCommandLineOption drive("drive", "Where drive LETTER (C, D, E, F) lives.", "LETTER=DIR");
-    const QCommandLineOption host("host-services", "Host services: system (default) or simulated.", "KIND");
-    const QCommandLineOption windowed("windowed", "A normal 1920 x 1200 window instead of full screen.");
+    const QCommandLineOption host("host-services", "Host services: system (default) or simulated.",
+                                  "KIND");
+    const QCommandLineOption windowed("windowed",
+                                      "A normal 1920 x 1200 window instead of full screen.");
     parser.addOptions({help, board, rotator, demo, audio, drive, host, windowed});
 
     ParsedOptions result;
@@ -51,7 +57,8 @@ ParsedOptions parseStartOptions(const QStringList& arguments) {
     o.demo = parser.isSet(demo);
     if (parser.isSet(audio)) {
         o.audio = parser.value(audio);
-        if (o.audio != "qt" && o.audio != "null" && !(o.audio.startsWith("wav:") && o.audio.size() > 4))
+        if (o.audio != "qt" && o.audio != "null" &&
+            !(o.audio.startsWith("wav:") && o.audio.size() > 4))
             return fail("Invalid --audio: " + o.audio);
     }
     for (const QString& d : parser.values(drive)) {

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <map>
 #include <optional>
 
@@ -18,7 +17,7 @@ struct StartOptions {
     Endpoint board{"192.168.4.1", kDefaultBoardPort};     // default: the real board
     Endpoint rotator{"192.168.4.2", kDefaultRotatorPort}; // default: the real rotator
     bool demo = false;
-    QString audio = "qt"; // qt | null | wav:PATH
+    QString audio = "qt";            // qt | null | wav:PATH
     std::map<QChar, QString> drives; // from --drive LETTER=DIR
     QString hostServices = "system"; // system | simulated
     bool windowed = false;

@@ -1,7 +1,6 @@
 #include "base/Endpoint.h"
 
 #include <arpa/inet.h>
-
 #include <cstdlib>
 
 namespace talix {

@@ -9,7 +9,9 @@ inline uint32_t readLe32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
-inline uint16_t readLe16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+inline uint16_t readLe16(const uint8_t* p) {
+    return uint16_t(p[0] | p[1] << 8);
+}
 
 inline void writeLe32(uint8_t* p, uint32_t v) {
     p[0] = uint8_t(v);

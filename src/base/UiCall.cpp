@@ -2,7 +2,6 @@
 
 #include <QMetaObject>
 #include <QThread>
-
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -17,7 +16,8 @@ struct CallState {
 };
 } // namespace
 
-bool runOnObjectAndWait(QObject* context, std::function<void()> fn, const std::atomic<bool>& abandon) {
+bool runOnObjectAndWait(QObject* context, std::function<void()> fn,
+                        const std::function<bool()>& abandon) {
     if (context == nullptr)
         return false;
     if (context->thread() == QThread::currentThread()) {
@@ -38,7 +38,7 @@ bool runOnObjectAndWait(QObject* context, std::function<void()> fn, const std::a
         Qt::QueuedConnection);
     std::unique_lock lock(state->mutex);
     while (!state->done) {
-        if (abandon.load())
+        if (abandon())
             return false;
         state->cv.wait_for(lock, std::chrono::milliseconds(10));
     }

@@ -14,34 +14,62 @@ namespace commands {
 constexpr int kMainWindow = 0;
 constexpr int kRotator = 16;
 
-inline uint8_t low(int v) { return uint8_t(v & 0xFF); }
+inline uint8_t low(int v) {
+    return uint8_t(v & 0xFF);
+}
 
 // 1, Tag low, Tag high: a button was pressed.
-inline Command button(int tag) { return {1, low(tag), low(tag >> 8)}; }
+inline Command button(int tag) {
+    return {1, low(tag), low(tag >> 8)};
+}
 // 2, step: a relative tuning step (signed).
-inline Command knobStep(int step) { return {2, low(step)}; }
+inline Command knobStep(int step) {
+    return {2, low(step)};
+}
 // 8: the WiFi form's Set button.
-inline Command wifiSet() { return {8}; }
+inline Command wifiSet() {
+    return {8};
+}
 // 13, 0, seq (24 bits): acknowledges a complete parameter block.
-inline Command acknowledge(uint32_t seq) { return {13, 0, low(int(seq)), low(int(seq >> 8)), low(int(seq >> 16))}; }
-inline Command greeting() { return {18}; }
+inline Command acknowledge(uint32_t seq) {
+    return {13, 0, low(int(seq)), low(int(seq >> 8)), low(int(seq >> 16))};
+}
+inline Command greeting() {
+    return {18};
+}
 // 23, 178, byte / 23, 179, 16-bit value.
-inline Command setting178(int value) { return {23, 178, low(value)}; }
-inline Command setting179(int value) { return {23, 179, low(value), low(value >> 8)}; }
+inline Command setting178(int value) {
+    return {23, 178, low(value)};
+}
+inline Command setting179(int value) {
+    return {23, 179, low(value), low(value >> 8)};
+}
 // 192, Tag, form, max length: an entry field was touched.
-inline Command fieldSelect(int tag, int form, int maxLength) { return {192, low(tag), low(form), low(maxLength)}; }
+inline Command fieldSelect(int tag, int form, int maxLength) {
+    return {192, low(tag), low(form), low(maxLength)};
+}
 // 192, 0 or 1, 16: the rotator dial touched (1) or left (0).
-inline Command rotatorSelect(bool dial) { return {192, uint8_t(dial ? 1 : 0), kRotator}; }
+inline Command rotatorSelect(bool dial) {
+    return {192, uint8_t(dial ? 1 : 0), kRotator};
+}
 // 192, Tag, 5, 0, 1, zone, Tag or 0: a memory entry field.
 inline Command memoryFieldSelect(int tag, int zone, int tagOrZero) {
     return {192, low(tag), 5, 0, 1, low(zone), low(tagOrZero)};
 }
 // 245, item, form, value (32-bit): set a value.
 inline Command setValue(int item, int form, uint32_t value) {
-    return {245, low(item), low(form), uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
+    return {245,
+            low(item),
+            low(form),
+            uint8_t(value),
+            uint8_t(value >> 8),
+            uint8_t(value >> 16),
+            uint8_t(value >> 24)};
 }
 // 245, list index, 15: a DAB programme chosen.
-inline Command dabChoice(int index) { return {245, low(index), 15}; }
+inline Command dabChoice(int index) {
+    return {245, low(index), 15};
+}
 
 inline Command concat(Command a, const Command& b) {
     a.insert(a.end(), b.begin(), b.end());

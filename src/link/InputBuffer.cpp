@@ -24,7 +24,9 @@ uint8_t* InputBuffer::writePointer() {
     return m_data.data() + m_tail;
 }
 
-void InputBuffer::commit(size_t n) { m_tail = std::min(m_tail + n, m_data.size()); }
+void InputBuffer::commit(size_t n) {
+    m_tail = std::min(m_tail + n, m_data.size());
+}
 
 void InputBuffer::append(const uint8_t* data, size_t n) {
     uint8_t* p = writePointer();
@@ -33,7 +35,9 @@ void InputBuffer::append(const uint8_t* data, size_t n) {
     commit(n);
 }
 
-uint32_t InputBuffer::peekWord(size_t offset) const { return readLe32(m_data.data() + m_head + offset); }
+uint32_t InputBuffer::peekWord(size_t offset) const {
+    return readLe32(m_data.data() + m_head + offset);
+}
 
 uint32_t InputBuffer::readWord() {
     const uint32_t w = peekWord(0);

@@ -1,6 +1,9 @@
 #include "link/LinkClient.h"
 
 #include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -8,10 +11,6 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <chrono>
-#include <cstring>
 
 namespace talix::link {
 
@@ -38,7 +37,9 @@ bool resolve(const Endpoint& ep, sockaddr_in& out) {
 
 LinkClient::LinkClient(LinkSettings settings) : m_settings(std::move(settings)) {}
 
-LinkClient::~LinkClient() { disconnect(); }
+LinkClient::~LinkClient() {
+    disconnect();
+}
 
 bool LinkClient::connect(const std::atomic<bool>* abort) {
     disconnect();
@@ -57,12 +58,14 @@ bool LinkClient::connect(const std::atomic<bool>* abort) {
         return false;
     const int one = 1;
     setsockopt(m_fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno != EINPROGRESS) {
+    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 &&
+        errno != EINPROGRESS) {
         disconnect();
         return false;
     }
     // Wait in short slices so that a shutdown need not sit out the whole connect time-out.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_settings.connectTimeoutMs);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(m_settings.connectTimeoutMs);
     while (true) {
         pollfd p{m_fd, POLLOUT, 0};
         const int r = ::poll(&p, 1, 50);
@@ -122,7 +125,8 @@ LinkClient::PollResult LinkClient::poll(InputBuffer& in, int timeoutMs) {
 bool LinkClient::write(const uint8_t* data, size_t size) {
     if (m_fd < 0 || !m_connected)
         return false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_settings.readTimeoutMs);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(m_settings.readTimeoutMs);
     size_t done = 0;
     while (done < size) {
         const ssize_t n = ::send(m_fd, data + done, size - done, MSG_NOSIGNAL);
@@ -133,7 +137,8 @@ bool LinkClient::write(const uint8_t* data, size_t size) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0)
                 return false;
             pollfd p{m_fd, POLLOUT, 0};

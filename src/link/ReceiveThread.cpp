@@ -1,18 +1,22 @@
 #include "link/ReceiveThread.h"
 
+#include "base/ThreadPriority.h"
+
 namespace talix::link {
 
-TWLAN::TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host, const std::atomic<bool>& closing,
-             ReceiveTimings timings)
-    : m_port(port), m_settings(std::move(settings)), m_host(host), m_closing(closing), m_timings(timings),
-      m_thread([this] { run(); }) {}
+TWLAN::TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host,
+             const std::atomic<bool>& closing, ReceiveTimings timings)
+    : m_port(port), m_settings(std::move(settings)), m_host(host), m_closing(closing),
+      m_timings(timings), m_thread([this] { run(); }) {}
 
 TWLAN::~TWLAN() {
     requestStop();
     join();
 }
 
-void TWLAN::requestStop() { m_stop = true; }
+void TWLAN::requestStop() {
+    m_stop = true;
+}
 
 void TWLAN::join() {
     if (m_thread.joinable())
@@ -20,6 +24,7 @@ void TWLAN::join() {
 }
 
 void TWLAN::run() {
+    raiseCurrentThread(ThreadPriority::Highest);
     while (!m_stop)
         pass();
     m_port.drop();
@@ -56,6 +61,11 @@ void TWLAN::connectPass() {
     m_reader.reset();
     m_idleCount = 0;
     const auto started = std::chrono::steady_clock::now();
+    if (m_closing) {
+        // The program is ending: a new connection would only be dropped again.
+        pauseAfterFailedAttempt(started);
+        return;
+    }
     auto client = std::make_unique<LinkClient>(m_settings);
     if (!client->connect(&m_stop)) {
         m_port.drop();

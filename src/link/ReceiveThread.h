@@ -28,8 +28,8 @@ struct ReceiveTimings {
 // and reconnects.
 class TWLAN {
 public:
-    TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host, const std::atomic<bool>& closing,
-          ReceiveTimings timings = {});
+    TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host,
+          const std::atomic<bool>& closing, ReceiveTimings timings = {});
     ~TWLAN();
 
     void requestStop();

@@ -1,9 +1,7 @@
+#include "base/LittleEndian.h"
 #include "link/FrameReader.h"
 
-#include "base/LittleEndian.h"
-
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using namespace talix;
@@ -127,7 +125,8 @@ TEST(FrameReader, UpdateReplyWithTheFormVisible) {
     };
     // Reply 15 ends update mode and drops what follows it; any other reply is passed on and the
     // bytes after it are read on.
-    for (const Case& c : {Case{15, 1, 0, true}, Case{0x0103, 1, 1, true}, Case{0x0104, 1, 1, true}}) {
+    for (const Case& c :
+         {Case{15, 1, 0, true}, Case{0x0103, 1, 1, true}, Case{0x0104, 1, 1, true}}) {
         Feed f;
         f.host.updateVisible = true;
         std::vector<uint8_t> reply(8);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "link/ReceiveThread.h"
+
+#include <QEvent>
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+namespace talix::app {
+
+// What the main window's message procedure handles.
+class LinkMessageHandler {
+public:
+    virtual ~LinkMessageHandler() = default;
+    // One frame payload (wParam, lParam of WM_LINKFRAME); the bytes stay valid for 31 more frames.
+    virtual void linkFrame(const uint8_t* payload, uint32_t lParam) = 0;
+    virtual void linkLostDisplay() = 0;
+    virtual void updateReply(uint32_t replyWord) = 0;
+};
+
+// LinkWindow: receives the receive thread's frames as posted events on the UI thread and runs
+// its blocking requests there. Other messages for the procedure (audio notifications) arrive as
+// events of their own types.
+class LinkWindow : public QObject, public link::ReceiveHost {
+    Q_OBJECT
+public:
+    static const QEvent::Type LinkFrameEvent;
+
+    LinkWindow(LinkMessageHandler& handler, const std::atomic<bool>& closing);
+
+    // Receive thread side.
+    void frameReady(const uint8_t* payload, uint32_t lParam) override;
+    bool updateFormVisible() override { return m_updateFormVisible.load(); }
+    void updateReply(uint32_t replyWord) override;
+    void linkLost() override;
+
+    // Kept by the UI thread as the update form is shown and hidden.
+    void setUpdateFormVisible(bool visible) { m_updateFormVisible = visible; }
+
+    // Runs `fn` on the UI thread, waiting for it unless the program is closing.
+    bool runOnUi(std::function<void()> fn);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    LinkMessageHandler& m_handler;
+    const std::atomic<bool>& m_closing;
+    std::atomic<bool> m_updateFormVisible{false};
+};
+
+} // namespace talix::app

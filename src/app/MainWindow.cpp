@@ -1,0 +1,159 @@
+#include "app/MainWindow.h"
+
+#include "app/Forms.h"
+#include "audio/RecordingFiles.h"
+#include "base/MessageHook.h"
+#include "base/Tags.h"
+#include "base/ThreadPriority.h"
+#include "controls/MainControls.h"
+#include "display/XThread.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QShowEvent>
+
+namespace talix::app {
+
+TFMain::TFMain(Context context) : QWidget(nullptr), m_context(std::move(context)) {
+    setObjectName("FMain");
+    setWindowTitle("Talix");
+    setFixedSize(1920, 1200);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+    if (!m_context.options.windowed)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    m_controls = std::make_unique<controls::MainControls>(this);
+}
+
+TFMain::~TFMain() {
+    FormDestroy();
+}
+
+void TFMain::FormCreate() {
+    if (m_created)
+        return;
+    m_created = true;
+    Closing = false;
+    raiseProcess();
+    raiseCurrentThread(ThreadPriority::TimeCritical);
+    fillFieldTable();
+
+    if (F_Update)
+        F_Update->installEventFilter(this);
+    m_linkWindow = std::make_unique<LinkWindow>(*this, Closing);
+
+    NextFileNumber = audio::scanNextFileNumber(wavFolder());
+    m_controls->E_File->setText(audio::nextFileText(NextFileNumber));
+
+    m_queue = std::make_unique<link::TCommandQueue>();
+    m_queue->setFullNotifier([] { showMessage("No WiFi Connection!"); });
+    m_port = std::make_unique<link::LinkPort>(*m_queue);
+    m_sender = std::make_unique<link::TSThread>(*m_queue, *m_port, Closing, m_context.senderWait);
+    link::LinkSettings settings;
+    settings.board = m_context.options.board;
+    m_receiver = std::make_unique<link::TWLAN>(*m_port, settings, *m_linkWindow, Closing,
+                                               m_context.receiveTimings);
+
+    PaintEvent.reset();
+    m_painter = std::make_unique<display::TXLAN>(
+        PaintEvent, this,
+        [this] {
+            if (paintPass)
+                paintPass();
+        },
+        Closing, m_context.painterWait);
+}
+
+void TFMain::FormDestroy() {
+    if (m_destroyed || !m_created)
+        return;
+    m_destroyed = true;
+    Closing = true;
+    if (m_sender) {
+        m_queue->CommandReady.reset();
+        m_sender->requestStop();
+        m_sender->join();
+        m_sender.reset();
+    }
+    if (m_receiver) {
+        m_receiver->requestStop();
+        m_receiver->join(); // disconnects the link on its way out
+        m_receiver.reset();
+    }
+    if (m_painter) {
+        PaintEvent.set();
+        m_painter->requestStop();
+        m_painter->join();
+        m_painter.reset();
+    }
+    m_port.reset();
+    m_queue.reset();
+    if (F_Update)
+        F_Update->removeEventFilter(this);
+    m_linkWindow.reset();
+}
+
+// Every edit of the main window with a Tag below 38 sits in the slot of its Tag, then the five
+// other readouts at their Tags. Edits also lose their caret and context menu here.
+void TFMain::fillFieldTable() {
+    TFieldTable.fill(nullptr);
+    for (QObject* child : children()) {
+        auto* edit = qobject_cast<QLineEdit*>(child);
+        if (edit == nullptr)
+            continue;
+        edit->setReadOnly(true);
+        edit->setCursor(Qt::ArrowCursor);
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+        const int tag = tagOf(edit);
+        if (tag >= 0 && tag < kFieldTableSize)
+            TFieldTable[tag] = edit;
+    }
+    for (const char* name : {"S_Pitch", "Panel4", "Panel5", "Panel6", "Panel7"}) {
+        if (auto* w = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)) {
+            const int tag = tagOf(w);
+            if (tag >= 0 && tag < kFieldTableSize)
+                TFieldTable[tag] = w;
+        }
+    }
+}
+
+QString TFMain::wavFolder() const {
+    return m_context.drives.path('C', "WAV");
+}
+
+void TFMain::linkFrame(const uint8_t* payload, uint32_t lParam) {
+    (void)payload;
+    (void)lParam;
+    ++m_framesHandled;
+}
+
+void TFMain::linkLostDisplay() {
+    m_controls->LWiFi->setText("0%");
+    m_controls->PBWiFi->setValue(0);
+}
+
+void TFMain::updateReply(uint32_t replyWord) {
+    if (updateReplyReceiver)
+        updateReplyReceiver(replyWord);
+}
+
+bool TFMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == F_Update && m_linkWindow) {
+        if (event->type() == QEvent::Show)
+            m_linkWindow->setUpdateFormVisible(true);
+        else if (event->type() == QEvent::Hide)
+            m_linkWindow->setUpdateFormVisible(false);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The first touch must act, not merely activate the window.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+} // namespace talix::app

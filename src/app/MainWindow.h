@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/LinkWindow.h"
+#include "app/StartOptions.h"
+#include "base/DriveMap.h"
+#include "base/ManualResetEvent.h"
+#include "link/CommandQueue.h"
+#include "link/LinkPort.h"
+#include "link/ReceiveThread.h"
+#include "link/SenderThread.h"
+
+#include <QWidget>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+namespace talix::controls {
+class MainControls;
+}
+namespace talix::display {
+class TXLAN;
+}
+
+namespace talix::app {
+
+constexpr int kFieldTableSize = 38;
+
+// TFMain: the main window. FormCreate sets up everything the running program needs and starts the
+// three worker threads; FormDestroy stops them (sender, receiver, painter) and releases it all.
+class TFMain : public QWidget, public LinkMessageHandler {
+    Q_OBJECT
+public:
+    struct Context {
+        StartOptions options;
+        DriveMap drives;
+        link::ReceiveTimings receiveTimings;
+        std::chrono::milliseconds senderWait{666};
+        std::chrono::milliseconds painterWait{700};
+    };
+
+    explicit TFMain(Context context);
+    ~TFMain() override;
+
+    void FormCreate();
+    void FormDestroy();
+
+    // Set from the first step of FormCreate until the program ends; every worker thread watches it.
+    std::atomic<bool> Closing{false};
+
+    controls::MainControls* controls() const { return m_controls.get(); }
+    std::array<QWidget*, kFieldTableSize> TFieldTable{};
+    int NextFileNumber = 0;
+    ManualResetEvent PaintEvent;
+
+    // Empty when start-up stopped early (no audio device): the program then runs without a link.
+    link::TCommandQueue* commandQueue() const { return m_queue.get(); }
+    link::LinkPort* linkPort() const { return m_port.get(); }
+    LinkWindow* linkWindow() const { return m_linkWindow.get(); }
+    bool threadsRunning() const { return m_receiver != nullptr; }
+    uint64_t linkFramesHandled() const { return m_framesHandled; }
+
+    // The update form's reply receiver; installed by the update form.
+    std::function<void(uint32_t)> updateReplyReceiver;
+    // One paint pass of the readouts, run on this thread at the painter's request.
+    std::function<void()> paintPass;
+
+    // LinkMessageHandler: the message procedure.
+    void linkFrame(const uint8_t* payload, uint32_t lParam) override;
+    void linkLostDisplay() override;
+    void updateReply(uint32_t replyWord) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fillFieldTable();
+    QString wavFolder() const;
+
+    Context m_context;
+    std::unique_ptr<controls::MainControls> m_controls;
+    std::unique_ptr<LinkWindow> m_linkWindow;
+    std::unique_ptr<link::TCommandQueue> m_queue;
+    std::unique_ptr<link::LinkPort> m_port;
+    std::unique_ptr<link::TSThread> m_sender;
+    std::unique_ptr<link::TWLAN> m_receiver;
+    std::unique_ptr<display::TXLAN> m_painter;
+    uint64_t m_framesHandled = 0;
+    bool m_created = false;
+    bool m_destroyed = false;
+};
+
+} // namespace talix::app

@@ -1,0 +1,35 @@
+#include "base/ThreadPriority.h"
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace talix {
+
+namespace {
+int niceFor(ThreadPriority p) {
+    switch (p) {
+    case ThreadPriority::Normal:
+        return 0;
+    case ThreadPriority::AboveNormal:
+        return -5;
+    case ThreadPriority::Highest:
+        return -10;
+    case ThreadPriority::TimeCritical:
+        return -15;
+    }
+    return 0;
+}
+} // namespace
+
+void raiseCurrentThread(ThreadPriority priority) {
+    // On Linux a nice value set through the thread id applies to that thread only.
+    const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
+    (void)::setpriority(PRIO_PROCESS, tid, niceFor(priority));
+}
+
+void raiseProcess() {
+    (void)::setpriority(PRIO_PROCESS, 0, -10);
+}
+
+} // namespace talix

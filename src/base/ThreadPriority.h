@@ -1,0 +1,12 @@
+#pragma once
+
+namespace talix {
+
+enum class ThreadPriority { Normal, AboveNormal, Highest, TimeCritical };
+
+// Raises the calling thread as far as the process may; failing to raise is not an error.
+void raiseCurrentThread(ThreadPriority priority);
+// Raises the whole process (the high priority class); failure is ignored.
+void raiseProcess();
+
+} // namespace talix

@@ -1,0 +1,41 @@
+#include "display/XThread.h"
+
+#include "base/ThreadPriority.h"
+#include "base/UiCall.h"
+
+namespace talix::display {
+
+TXLAN::TXLAN(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
+             const std::atomic<bool>& closing, std::chrono::milliseconds wait)
+    : m_paintEvent(paintEvent), m_ui(uiContext), m_paintPass(std::move(paintPass)),
+      m_closing(closing), m_wait(wait), m_thread([this] { run(); }) {}
+
+TXLAN::~TXLAN() {
+    requestStop();
+    join();
+}
+
+void TXLAN::requestStop() {
+    m_stop = true;
+    m_paintEvent.set();
+}
+
+void TXLAN::join() {
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void TXLAN::run() {
+    raiseCurrentThread(ThreadPriority::AboveNormal);
+    const auto abandoned = [this] { return m_stop.load() || m_closing.load(); };
+    while (!abandoned()) {
+        m_paintEvent.waitFor(m_wait);
+        if (abandoned())
+            break;
+        m_paintEvent.reset();
+        if (m_paintPass)
+            runOnObjectAndWait(m_ui, m_paintPass, abandoned);
+    }
+}
+
+} // namespace talix::display

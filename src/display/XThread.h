@@ -1,0 +1,38 @@
+#pragma once
+
+#include "base/ManualResetEvent.h"
+
+#include <QObject>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace talix::display {
+
+// TXLAN, the readout painter: waits on PaintEvent (at most `wait`), then runs one paint pass on
+// the UI thread and waits for it. The blocking call is abandoned once stop is asked for or the
+// program is closing, so a UI thread that waits for this thread to end never deadlocks.
+class TXLAN {
+public:
+    TXLAN(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
+          const std::atomic<bool>& closing,
+          std::chrono::milliseconds wait = std::chrono::milliseconds(700));
+    ~TXLAN();
+
+    void requestStop();
+    void join();
+
+private:
+    void run();
+
+    ManualResetEvent& m_paintEvent;
+    QObject* m_ui;
+    std::function<void()> m_paintPass;
+    const std::atomic<bool>& m_closing;
+    const std::chrono::milliseconds m_wait;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+} // namespace talix::display

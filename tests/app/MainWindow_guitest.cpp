@@ -1,0 +1,156 @@
+// The main window's lifecycle against a scripted board on loopback.
+#include "app/Forms.h"
+#include "app/MessageForm.h"
+#include "controls/MainControls.h"
+#include "link/CommandRecords.h"
+#include "support/LoopbackServer.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace talix;
+using namespace talix::app;
+using talix::testing::boardFrame;
+using talix::testing::LoopbackServer;
+
+namespace {
+
+bool pumpUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+TFMain::Context loopbackContext(uint16_t port, const QString& dataDir) {
+    TFMain::Context c;
+    c.options.board = {"127.0.0.1", port};
+    c.options.rotator = {"127.0.0.1", 9};
+    c.options.audio = "null";
+    c.options.hostServices = "simulated";
+    c.options.windowed = true;
+    c.drives.set('C', dataDir);
+    c.receiveTimings = {20, 5, 80};
+    return c;
+}
+
+} // namespace
+
+TEST(MainWindow, StartsGreetsHandsFramesOverAndShowsTheLoss) {
+    LoopbackServer board;
+    QTemporaryDir data;
+    FormSet forms(loopbackContext(board.port(), data.path()));
+    TFMain& main = forms.main();
+    ASSERT_TRUE(main.threadsRunning());
+    EXPECT_EQ(main.controls()->E_File->text(), "Next File: File0");
+    EXPECT_EQ(main.TFieldTable[0], main.controls()->EFreq1);
+
+    ASSERT_TRUE(
+        LoopbackServer::waitFor([&] { return board.received(0) == std::vector<uint8_t>{0x12}; }));
+    for (uint32_t c = 0; c < 5; ++c)
+        ASSERT_TRUE(board.send(boardFrame(c)));
+    ASSERT_TRUE(pumpUntil([&] { return main.linkFramesHandled() == 5; }));
+
+    main.controls()->LWiFi->setText("100%");
+    main.controls()->PBWiFi->setValue(100);
+    board.closeConnection();
+    ASSERT_TRUE(pumpUntil([&] { return main.controls()->LWiFi->text() == "0%"; }));
+    EXPECT_EQ(main.controls()->PBWiFi->value(), 0);
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.connections() >= 2; }));
+}
+
+TEST(MainWindow, QueuedButtonReachesTheBoard) {
+    LoopbackServer board;
+    QTemporaryDir data;
+    FormSet forms(loopbackContext(board.port(), data.path()));
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
+    forms.main().commandQueue()->QueueCommand(link::commands::button(0x0104),
+                                              link::LimitRule::Notify);
+    EXPECT_TRUE(LoopbackServer::waitFor([&] {
+        return board.received(0) == std::vector<uint8_t>{0x12, 1, 4, 1};
+    }));
+}
+
+TEST(MainWindow, CanBeBuiltAndTornDownRepeatedly) {
+    LoopbackServer board;
+    QTemporaryDir data;
+    for (int round = 0; round < 3; ++round) {
+        FormSet forms(loopbackContext(board.port(), data.path()));
+        EXPECT_EQ(FMain, &forms.main());
+        // Each set connects once and greets; no connection is made while it shuts down.
+        ASSERT_TRUE(LoopbackServer::waitFor(
+            [&] { return board.received(round) == std::vector<uint8_t>{0x12}; }));
+        ASSERT_TRUE(board.send(boardFrame(1)));
+    }
+    EXPECT_EQ(board.connections(), 3u);
+    EXPECT_EQ(FMain, nullptr);
+    EXPECT_EQ(F_Message, nullptr);
+}
+
+TEST(MainWindow, ClosesPromptlyWhileTheBoardIsUnreachable) {
+    uint16_t freePort;
+    {
+        LoopbackServer probe;
+        freePort = probe.port();
+    }
+    QTemporaryDir data;
+    auto forms = std::make_unique<FormSet>(loopbackContext(freePort, data.path()));
+    pumpUntil([] { return false; }, std::chrono::milliseconds(100));
+    const auto from = std::chrono::steady_clock::now();
+    forms.reset();
+    // The sender's wait (666 ms) bounds the shutdown; nothing waits for the UI thread.
+    EXPECT_LT(std::chrono::steady_clock::now() - from, std::chrono::milliseconds(2000));
+}
+
+TEST(MainWindow, NoSpaceForNewFileWhenAllTwoHundredExist) {
+    LoopbackServer board;
+    QTemporaryDir data;
+    QDir().mkpath(data.path() + "/WAV");
+    for (int n = 0; n < 200; ++n) {
+        QFile f(data.path() + QString("/WAV/File%1.WAV").arg(n));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    FormSet forms(loopbackContext(board.port(), data.path()));
+    EXPECT_EQ(forms.main().NextFileNumber, 200);
+    EXPECT_EQ(forms.main().controls()->E_File->text(), "No space for new File!");
+}
+
+TEST(MessageForm, ChoiceIsTheTagOfTheClosingButton) {
+    TF_Message form;
+    struct Case {
+        QPushButton* button;
+        int choice;
+    };
+    for (const Case& c : {Case{form.B_OK, 1}, Case{form.B_Cancel, 0}, Case{form.B_Shutdown, 2}}) {
+        QTimer::singleShot(0, c.button, [b = c.button] { b->click(); });
+        EXPECT_EQ(form.ask("Shut down Nimbrel?", true), c.choice);
+        EXPECT_EQ(form.Message->text(), "Shut down Nimbrel?");
+        EXPECT_FALSE(form.B_Shutdown->isVisible());
+    }
+    EXPECT_EQ(form.Label1->text(), "Attention!");
+}
+
+TEST(MessageForm, AFullQueueTellsTheUser) {
+    LoopbackServer board;
+    QTemporaryDir data;
+    uint16_t freePort = board.port();
+    FormSet forms(loopbackContext(freePort, data.path()));
+    auto* queue = forms.main().commandQueue();
+    board.closeConnection();
+    // Keep the link down so that the records stay queued.
+    forms.main().linkPort();
+    for (int i = 0; i < 30 && queue->waiting() < 10; ++i)
+        queue->QueueCommand(link::commands::button(0x0105), link::LimitRule::None);
+    ASSERT_GE(queue->waiting(), 10u);
+    QTimer::singleShot(0, F_Message, [] { F_Message->B_OK->click(); });
+    EXPECT_EQ(queue->QueueCommand(link::commands::button(0x0105), link::LimitRule::Notify),
+              link::QueueResult::Refused);
+    EXPECT_EQ(F_Message->Message->text(), "No WiFi Connection!");
+}

@@ -1,0 +1,196 @@
+// The sender and receive threads against a scripted board on loopback.
+#include "link/CommandRecords.h"
+#include "link/ReceiveThread.h"
+#include "link/SenderThread.h"
+#include "support/LoopbackServer.h"
+
+#include <gtest/gtest.h>
+#include <mutex>
+
+using namespace talix;
+using namespace talix::link;
+using talix::testing::boardFrame;
+using talix::testing::LoopbackServer;
+
+namespace {
+
+class CountingHost : public ReceiveHost {
+public:
+    void frameReady(const uint8_t* payload, uint32_t lParam) override {
+        std::lock_guard lock(mutex);
+        counters.push_back(lParam >> 16);
+        firstBytes.push_back(payload[0]);
+    }
+    bool updateFormVisible() override { return false; }
+    void updateReply(uint32_t) override {}
+    void linkLost() override { ++lost; }
+
+    size_t frames() {
+        std::lock_guard lock(mutex);
+        return counters.size();
+    }
+    std::mutex mutex;
+    std::vector<uint32_t> counters;
+    std::vector<uint8_t> firstBytes;
+    std::atomic<int> lost{0};
+};
+
+struct Link {
+    explicit Link(uint16_t port, ReceiveTimings timings = {20, 5, 80}) {
+        settings.board = {"127.0.0.1", port};
+        settings.connectTimeoutMs = 2000;
+        receiver = std::make_unique<TWLAN>(port_, settings, host, closing, timings);
+        sender = std::make_unique<TSThread>(queue, port_, closing, std::chrono::milliseconds(666));
+    }
+    ~Link() {
+        closing = true;
+        sender.reset();
+        receiver.reset();
+    }
+    std::atomic<bool> closing{false};
+    TCommandQueue queue;
+    LinkPort port_{queue};
+    LinkSettings settings;
+    CountingHost host;
+    std::unique_ptr<TWLAN> receiver;
+    std::unique_ptr<TSThread> sender;
+};
+
+bool received(LoopbackServer& s, size_t conn, const std::vector<uint8_t>& bytes) {
+    return LoopbackServer::waitFor([&] { return s.received(conn) == bytes; });
+}
+
+} // namespace
+
+TEST(LinkThreads, GreetsAfterConnectAndDeliversFrames) {
+    LoopbackServer board;
+    Link link(board.port());
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    ASSERT_TRUE(board.send(boardFrame(7, 1)));
+    ASSERT_TRUE(board.send(boardFrame(8, 2)));
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.frames() == 2; }));
+    EXPECT_EQ(link.host.counters, (std::vector<uint32_t>{7, 8}));
+}
+
+TEST(LinkThreads, QueuedCommandsReachTheBoardInOrderOnce) {
+    LoopbackServer board;
+    Link link(board.port());
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    link.queue.QueueCommand(commands::button(0x0105), LimitRule::Notify);
+    link.queue.QueueCommand(commands::knobStep(2), LimitRule::Drop);
+    link.queue.QueueCommand(commands::fieldSelect(3, 0, 0), LimitRule::Notify);
+    link.queue.QueueCommand(commands::setValue(300, 0, 1), LimitRule::Drop);
+    EXPECT_TRUE(received(board, 0, {0x12, 1, 5, 1, 2, 2, 192, 3, 0, 0, 245, 44, 0, 1, 0, 0, 0}));
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return link.queue.waiting() == 0; }));
+}
+
+TEST(LinkThreads, SilenceAfterFramesDropsTheLinkAndReconnectsWithAnEmptyQueue) {
+    LoopbackServer board;
+    Link link(board.port());
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    ASSERT_TRUE(board.send(boardFrame(1)));
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.frames() == 1; }));
+    // The board falls silent: the link is dropped after six empty polls.
+    const auto silentFrom = std::chrono::steady_clock::now();
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.closedByPeer(0); }));
+    const auto silentFor = std::chrono::steady_clock::now() - silentFrom;
+    EXPECT_GE(silentFor,
+              std::chrono::milliseconds(5 * 20)); // the first empty poll may predate silentFrom
+    EXPECT_LT(silentFor, std::chrono::milliseconds(80 * 20)); // long before the 80-poll limit
+    EXPECT_GE(link.host.lost.load(), 1);
+    // A second connection follows, greeted again.
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.connections() >= 2; }));
+    EXPECT_TRUE(received(board, 1, {0x12}));
+}
+
+TEST(LinkThreads, RecordsQueuedWhileTheLinkIsDownAreNeverSent) {
+    LoopbackServer board;
+    ReceiveTimings timings{20, 5, 80};
+    std::atomic<bool> closing{false};
+    TCommandQueue queue;
+    LinkPort port(queue);
+    // Queued before any connection exists.
+    for (int i = 0; i < 10; ++i)
+        queue.QueueCommand(commands::button(0x0104), LimitRule::Notify);
+    CountingHost host;
+    LinkSettings settings;
+    settings.board = {"127.0.0.1", board.port()};
+    TWLAN receiver(port, settings, host, closing, timings);
+    TSThread sender(queue, port, closing, std::chrono::milliseconds(666));
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    queue.QueueCommand(commands::knobStep(2), LimitRule::Drop);
+    EXPECT_TRUE(received(board, 0, {0x12, 2, 2}));
+    closing = true;
+}
+
+TEST(LinkThreads, BeforeTheFirstFrameTheBoardMayStaySilentEightyPolls) {
+    LoopbackServer board;
+    Link link(board.port(), ReceiveTimings{10, 5, 80});
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    const auto from = std::chrono::steady_clock::now();
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.closedByPeer(0); }));
+    // Polls never return early without data, so the drop cannot come before 80 of them.
+    EXPECT_GE(std::chrono::steady_clock::now() - from, std::chrono::milliseconds(80 * 10));
+}
+
+TEST(LinkThreads, ResynchronisesAfterGarbageAndSplitFrames) {
+    LoopbackServer board;
+    Link link(board.port());
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    std::vector<uint8_t> stream(400, 0x5A);
+    for (uint32_t c = 1; c <= 3; ++c) {
+        const auto f = boardFrame(c, uint8_t(c));
+        stream.insert(stream.end(), f.begin(), f.end());
+    }
+    // Pieces of odd sizes; the reader must wait for missing bytes instead of blocking.
+    for (size_t at = 0; at < stream.size(); at += 1000) {
+        ASSERT_TRUE(
+            board.send({stream.begin() + at, stream.begin() + std::min(stream.size(), at + 1000)}));
+        std::this_thread::yield();
+    }
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.frames() == 3; }));
+    EXPECT_EQ(link.host.firstBytes, (std::vector<uint8_t>{1, 2, 3}));
+}
+
+TEST(LinkThreads, PeerClosingBeforeAnyFrameIsRetried) {
+    LoopbackServer board;
+    Link link(board.port());
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    board.closeConnection();
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.connections() >= 2; }));
+    EXPECT_TRUE(received(board, 1, {0x12}));
+}
+
+TEST(LinkThreads, AnUnreachableBoardKeepsBeingRetriedAndShowsTheLoss) {
+    uint16_t freePort;
+    {
+        LoopbackServer probe;
+        freePort = probe.port();
+    } // nothing listens there any more
+    Link link(freePort);
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.lost.load() >= 3; }));
+}
+
+TEST(LinkThreads, SenderStopsPromptlyWhenIdle) {
+    std::atomic<bool> closing{false};
+    TCommandQueue queue;
+    LinkPort port(queue);
+    auto sender = std::make_unique<TSThread>(queue, port, closing, std::chrono::milliseconds(666));
+    std::this_thread::yield();
+    const auto from = std::chrono::steady_clock::now();
+    closing = true;
+    queue.CommandReady.reset();
+    sender->requestStop();
+    sender->join();
+    EXPECT_LT(std::chrono::steady_clock::now() - from, std::chrono::milliseconds(666));
+}
+
+TEST(LinkClient, RefusesAddressesOutsideLoopbackInTests) {
+    // CTest runs every test with TALIX_LOOPBACK_ONLY=1: the real device is never reached.
+    ASSERT_TRUE(talix::destinationAllowed("127.0.0.1"));
+    EXPECT_FALSE(talix::destinationAllowed("192.168.4.1"));
+    LinkSettings settings; // the real board's default address
+    LinkClient client(settings);
+    EXPECT_FALSE(client.connect());
+    EXPECT_FALSE(client.connected());
+}
