@@ -1,0 +1,52 @@
+#include "controls/DemodList.h"
+
+#include "base/Tags.h"
+#include "controls/PickChoices.h"
+#include "controls/PickListCells.h"
+
+namespace talix::controls {
+
+namespace {
+constexpr QSize kClient{1280, 194};
+constexpr int kStripHeight = 97;
+constexpr int kCellWidth = 145, kCellHeight = 81, kColumnPitch = 152;
+constexpr int kCellTop[] = {8, 104};
+constexpr int kLabelTop[] = {22, 118};
+constexpr int kLabelHeight = 49;
+constexpr int kFontPixels = 48;
+constexpr QRect kCaptionBox[] = {{1072, 22, 201, 49}, {1072, 118, 201, 49}};
+constexpr int kCaptionFontPixels = 36;
+
+QWidget* strip(QWidget* form, const char* name, QRect box, QColor fill) {
+    auto* s = new QWidget(form);
+    s->setObjectName(name);
+    s->setGeometry(box);
+    s->setAutoFillBackground(true);
+    QPalette p = s->palette();
+    p.setColor(QPalette::Window, fill);
+    s->setPalette(p);
+    s->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return s;
+}
+} // namespace
+
+TF_Demods::TF_Demods(link::TCommandQueue& queue, QWidget* parent)
+    : PickListForm({"F_Demods", kClient, QColor(0xFF, 0xFF, 0xFF), true}, queue, parent) {
+    RSBSP = strip(this, "RSBSP", {0, 0, kClient.width(), kStripHeight}, QColor(0xFF, 0xB6, 0xC1));
+    Rectangle15 = strip(this, "Rectangle15", {0, kStripHeight, kClient.width(), kStripHeight},
+                        QColor(0xFF, 0xFF, 0x00));
+    const QColor text = palette().color(QPalette::WindowText);
+    for (const auto& c : kDemodCells) {
+        const int x = 8 + kColumnPitch * c.column;
+        addCell({x, kCellTop[c.row], kCellWidth, kCellHeight}, text, c.tag);
+        cellLabel(this, c.text, {x, kLabelTop[c.row], kCellWidth, kLabelHeight}, kFontPixels, text);
+    }
+    cellLabel(this, "Spec-based", kCaptionBox[0], kCaptionFontPixels, text);
+    cellLabel(this, "Time-based", kCaptionBox[1], kCaptionFontPixels, text);
+}
+
+void TF_Demods::Rectangle1Click(QObject* sender) {
+    choose(demodChoice(tagOf(sender)));
+}
+
+} // namespace talix::controls

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "link/CommandQueue.h"
+
+#include <cstdint>
+
+namespace talix::controls {
+
+// Main-window items the pick-lists set.
+constexpr int kItemMode = 1;
+constexpr int kItemBandwidth = 2;
+constexpr int kItemTuneDigit = 27;
+constexpr int kItemTuneStep = 32;
+
+// The step of 8.333 kHz channels, in 0.1 Hz.
+constexpr int32_t kStep8333 = 83333;
+// The digit sent with the 8.333 kHz step: the thousands digit, as with its neighbours 5 k and 9 k.
+constexpr int kDigitFor8333 = 4;
+
+// The digit of the step readout that the knob changes after a step is chosen from the grid
+// (0 for a step that is not in the grid).
+int stepDigit(int32_t step);
+
+// The records the pick-lists send.
+link::Command demodChoice(int modeIndex);
+link::Command bandwidthChoice(int position);
+// Step and digit as one 14-byte record, so that the board never sees one without the other.
+link::Command stepChoice(int32_t step);
+
+} // namespace talix::controls

@@ -1,0 +1,51 @@
+#include "controls/PickListForm.h"
+
+#include "base/Tags.h"
+
+namespace talix::controls {
+
+Qt::WindowFlags formFlags(const FormDesign& design) {
+    Qt::WindowFlags f = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (design.stayOnTop)
+        f |= Qt::WindowStaysOnTopHint;
+    return f;
+}
+
+void applyFormDesign(QWidget* form, const FormDesign& design) {
+    form->setObjectName(design.instance);
+    form->setFixedSize(design.client);
+    form->setAutoFillBackground(true);
+    QPalette p = form->palette();
+    p.setColor(QPalette::Window, design.fill);
+    form->setPalette(p);
+}
+
+PickListForm::PickListForm(const FormDesign& design, link::TCommandQueue& queue, QWidget* parent)
+    : QDialog(parent, formFlags(design)), m_queue(queue) {
+    applyFormDesign(this, design);
+}
+
+PickCell* PickListForm::cellWithTag(int tag) const {
+    for (PickCell* c : m_cells)
+        if (tagOf(c) == tag)
+            return c;
+    return nullptr;
+}
+
+PickCell* PickListForm::addCell(QRect box, QColor outline, int tag, bool hasTag) {
+    auto* cell = new PickCell(this, box, outline);
+    if (!hasTag)
+        return cell;
+    setTag(cell, tag);
+    connect(cell, &PickCell::tapped, this, [this, cell] { Rectangle1Click(cell); });
+    m_cells.push_back(cell);
+    return cell;
+}
+
+void PickListForm::choose(link::Command record) {
+    if (m_queue.QueueCommand(std::move(record), link::LimitRule::Notify) ==
+        link::QueueResult::Queued)
+        accept();
+}
+
+} // namespace talix::controls

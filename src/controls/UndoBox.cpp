@@ -1,0 +1,99 @@
+#include "controls/UndoBox.h"
+
+#include "base/Tags.h"
+#include "controls/PickCell.h"
+#include "controls/PickListForm.h"
+#include "controls/UndoText.h"
+#include "link/CommandRecords.h"
+
+namespace talix::controls {
+
+namespace {
+constexpr FormDesign kDesign{"F_Undo", {600, 359}, QColor(0xFF, 0x14, 0x93), true};
+constexpr int kTagOk = 778;     // form 3, code 10
+constexpr int kTagCancel = 779; // form 3, code 11
+constexpr int kButtonFontPixels = 32;
+// The selected-field look of the settings forms.
+constexpr const char* kSelectedFieldStyle =
+    "QLineEdit { background: #FFFFE0; color: black; border: 2px solid #FF8C00; }";
+
+QPushButton* button(QWidget* form, const char* name, const char* text, int tag, QRect box) {
+    auto* b = new QPushButton(text, form);
+    b->setObjectName(name);
+    setTag(b, tag);
+    b->setGeometry(box);
+    b->setFont(pickListFont(kButtonFontPixels));
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+} // namespace
+
+TF_Undo::TF_Undo(link::TCommandQueue& queue, uint8_t& undoCount, QWidget* parent)
+    : QDialog(parent, formFlags(kDesign)), m_queue(queue), m_undoCount(undoCount) {
+    applyFormDesign(this, kDesign);
+
+    Label1 = new QLabel("Undo", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(16, 2, 169, 41);
+    Label1->setFont(pickListFont(38, true));
+    QPalette yellow = Label1->palette();
+    yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    Label1->setPalette(yellow);
+
+    Rectangle1 = new QWidget(this);
+    Rectangle1->setObjectName("Rectangle1");
+    Rectangle1->setGeometry(17, 52, 568, 125);
+    Rectangle1->setAutoFillBackground(true);
+    QPalette cornsilk = Rectangle1->palette();
+    cornsilk.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xDC));
+    Rectangle1->setPalette(cornsilk);
+
+    Label4 = new QLabel("Undo back to level:", this);
+    Label4->setObjectName("Label4");
+    Label4->setFont(pickListFont(32));
+    Label4->move(40, 88);
+    Label4->adjustSize();
+    Label4->resize(Label4->width(), 43);
+
+    // The field only shows the board's text: no caret, the default cursor, taps go through.
+    Edit0 = new QLineEdit(this);
+    Edit0->setObjectName("Edit0");
+    Edit0->setGeometry(367, 88, 194, 44);
+    Edit0->setReadOnly(true);
+    Edit0->setFont(pickListFont(32));
+    Edit0->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    Edit0->setStyleSheet(kSelectedFieldStyle);
+    Edit0->setFocusPolicy(Qt::NoFocus);
+    Edit0->setCursor(Qt::ArrowCursor);
+    Edit0->setContextMenuPolicy(Qt::NoContextMenu);
+    Edit0->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The form's current field, as the settings forms keep theirs.
+    setProperty("TagObject", QVariant::fromValue<QObject*>(Edit0));
+
+    B_OK = button(this, "B_OK", "OK", kTagOk, {82, 236, 191, 65});
+    Button1 = button(this, "Button1", "Cancel", kTagCancel, {330, 236, 191, 65});
+    for (QPushButton* b : {B_OK, Button1})
+        connect(b, &QPushButton::clicked, this, [this, b] { B_OKClick(b); });
+}
+
+void TF_Undo::ApplyItem(int index, uint32_t value) {
+    m_undoCount = undoCount(value);
+    if (index != 0)
+        return;
+    Edit0->setText(QString::fromStdString(undoText(value)));
+}
+
+void TF_Undo::B_OKClick(QObject* sender) {
+    if (m_queue.QueueCommand(link::commands::button(tagOf(sender)), link::LimitRule::Notify) !=
+        link::QueueResult::Queued)
+        return;
+    // With nothing left to undo the box closes itself; otherwise the board closes it.
+    if (m_undoCount == 0)
+        close();
+}
+
+void TF_Undo::wheelEvent(QWheelEvent* event) {
+    forwardWheel(event, m_wheel);
+}
+
+} // namespace talix::controls
