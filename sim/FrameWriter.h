@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace talix::sim {
+
+constexpr uint32_t kStreamAreaOffset = 0;  // StreamHeader, then the parameter words
+constexpr uint32_t kStreamAreaWords = 123; // offsets 4..495
+constexpr uint32_t kAudioOffset = 496;
+constexpr uint32_t kAudioPairs = 512; // stereo pairs per frame
+constexpr uint32_t kSpectrumOffset = 2544;
+constexpr uint32_t kSpectrumBins = 1024;
+constexpr uint32_t kSpectrumBytes = 1152; // 1024 bins of 9 bits
+constexpr uint32_t kStatusOffset = 3696;
+constexpr uint32_t kMaxBinValue = 511;
+
+// StreamHeader: n words in this frame, 23-bit block sequence number, continuation flag.
+constexpr uint32_t streamHeader(uint32_t words, uint32_t seq, bool continuation) {
+    return (words & 0xFF) | (seq & 0x7FFFFF) << 8 | (continuation ? 0x80000000u : 0u);
+}
+
+// What one frame carries besides its header.
+struct FrameContent {
+    uint32_t streamHeader = 0;
+    std::array<uint32_t, kStreamAreaWords> words{}; // parameter words after the StreamHeader
+    std::array<int16_t, kAudioPairs * 2> audio{};   // left, right, left, right ...
+    std::array<uint16_t, kSpectrumBins> spectrum{}; // 0..511 each
+    uint32_t status = 0;                            // bits 0-8 AgcLevelRow, bit 31 antenna
+};
+
+using FrameBytes = std::array<uint8_t, 3712>;
+
+// Packs bins of 9 bits, least significant bit first, into little-endian 32-bit words.
+void packSpectrum(const std::array<uint16_t, kSpectrumBins>& bins, uint8_t* out);
+// Reads bin i back from a packed line (the program's decoding, for tests and checks).
+uint16_t unpackBin(const uint8_t* packed, uint32_t bin);
+
+// Writes the whole frame: length, check word, counter, payload.
+void writeFrame(FrameBytes& out, uint32_t counter, const FrameContent& content);
+
+} // namespace talix::sim

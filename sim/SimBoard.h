@@ -1,0 +1,62 @@
+#pragma once
+
+#include "base/Endpoint.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace talix::sim {
+
+struct SimOptions {
+    talix::Endpoint listen{"127.0.0.1", 55555}; // port 0: pick a free port
+    std::string logPath;                        // empty: no log
+    uint32_t seed = 1;
+    std::string faults;                          // fault spec, empty: none
+    talix::Endpoint rotator{"127.0.0.1", 55556}; // the only rotator address it ever reports
+    // An unacknowledged parameter block is sent again after this long.
+    std::chrono::milliseconds resendAfter{400};
+    // Reconnect exercises, per connection, counted from its greeting (0: never): stop streaming
+    // for pauseFor after pauseAfter; close the connection after dropAfter.
+    std::chrono::milliseconds pauseAfter{0};
+    std::chrono::milliseconds pauseFor{0};
+    std::chrono::milliseconds dropAfter{0};
+};
+
+// The simulated receiver board: a TCP server that, once greeted with 0x12, streams frames at
+// 80 per second and answers the program's command records. It serves one connection at a time;
+// a new connection replaces the current one.
+class SimBoard {
+public:
+    explicit SimBoard(SimOptions options);
+    ~SimBoard(); // stops
+    SimBoard(const SimBoard&) = delete;
+    SimBoard& operator=(const SimBoard&) = delete;
+
+    bool start();          // listen + threads; false if it cannot listen
+    uint16_t port() const; // the bound port
+    void stop();
+    // Why start() failed.
+    std::string error() const;
+
+    // Thread-safe test controls.
+    void pauseStreaming(std::chrono::milliseconds duration);
+    void dropConnection();
+    void sendParamWords(const std::vector<uint32_t>& words); // one block with these TParamWords
+    size_t connectionsAccepted() const;
+    size_t greetingsReceived() const;
+    uint64_t framesSent() const;
+    std::vector<std::vector<uint8_t>> receivedRecords() const; // commands in arrival order
+                                                               // (greetings excluded)
+    uint64_t blocksAcknowledged() const;
+    uint64_t blocksResent() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m;
+};
+
+} // namespace talix::sim

@@ -1,0 +1,110 @@
+// talix-sim: the simulated receiver board as a program of its own.
+#include "sim/SimBoard.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: talix-sim [options]\n"
+    "  --listen HOST:PORT     address to accept the program on (127.0.0.1:55555)\n"
+    "  --log FILE             write every received command record as a line of hex bytes\n"
+    "  --seed N               band plan and noise seed (1)\n"
+    "  --faults SPEC          inject faults, see sim/README.md\n"
+    "  --rotator HOST:PORT    rotator address reported to the program (127.0.0.1:55556);\n"
+    "                         loopback addresses only\n"
+    "  --resend-ms N          resend an unacknowledged parameter block after N ms (400)\n"
+    "  --pause AFTER_MS:FOR_MS  on every connection, stop streaming FOR_MS after AFTER_MS\n"
+    "  --drop AFTER_MS        close every connection AFTER_MS after its greeting\n"
+    "  --help                 this text\n";
+
+bool parseMs(const std::string& text, long& out) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
+        text.size() > 9)
+        return false;
+    out = std::strtol(text.c_str(), nullptr, 10);
+    return true;
+}
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "talix-sim: %s\n%s", message.c_str(), kUsage);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    talix::sim::SimOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (i + 1 >= argc)
+            return fail("missing value after " + arg);
+        const std::string value = argv[++i];
+        long number = 0;
+        if (arg == "--listen") {
+            const auto ep = talix::parseEndpoint(value, 55555);
+            if (!ep)
+                return fail("bad address " + value);
+            options.listen = *ep;
+        } else if (arg == "--log") {
+            options.logPath = value;
+        } else if (arg == "--seed") {
+            if (!parseMs(value, number))
+                return fail("bad seed " + value);
+            options.seed = uint32_t(number);
+        } else if (arg == "--faults") {
+            options.faults = value;
+        } else if (arg == "--rotator") {
+            const auto ep = talix::parseEndpoint(value, 55556);
+            if (!ep || !talix::isLoopbackHost(ep->host))
+                return fail("the rotator address must be a loopback address: " + value);
+            options.rotator = *ep;
+        } else if (arg == "--resend-ms") {
+            if (!parseMs(value, number) || number == 0)
+                return fail("bad time " + value);
+            options.resendAfter = std::chrono::milliseconds(number);
+        } else if (arg == "--pause") {
+            const auto colon = value.find(':');
+            long after = 0;
+            long length = 0;
+            if (colon == std::string::npos || !parseMs(value.substr(0, colon), after) ||
+                !parseMs(value.substr(colon + 1), length) || after == 0)
+                return fail("bad pause " + value);
+            options.pauseAfter = std::chrono::milliseconds(after);
+            options.pauseFor = std::chrono::milliseconds(length);
+        } else if (arg == "--drop") {
+            if (!parseMs(value, number) || number == 0)
+                return fail("bad time " + value);
+            options.dropAfter = std::chrono::milliseconds(number);
+        } else {
+            return fail("unknown option " + arg);
+        }
+    }
+
+    // Block the stop signals before any thread starts, then wait for one of them here.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    talix::sim::SimBoard board(options);
+    if (!board.start()) {
+        std::fprintf(stderr, "talix-sim: %s\n", board.error().c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "talix-sim: listening on %s:%u\n", options.listen.host.c_str(),
+                 unsigned(board.port()));
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    board.stop();
+    return 0;
+}
