@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Forms.h"
+#include "app/HostControls.h"
 #include "audio/RecordingFiles.h"
 #include "base/MessageHook.h"
 #include "base/Tags.h"
@@ -8,6 +9,7 @@
 #include "controls/MainControls.h"
 #include "display/XThread.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QShowEvent>
@@ -39,10 +41,18 @@ void TFMain::FormCreate() {
     raiseProcess();
     raiseCurrentThread(ThreadPriority::TimeCritical);
     fillFieldTable();
+    m_host = std::make_unique<HostControls>(
+        *this, *m_controls, makeHostServices(m_context.options.hostServices),
+        [this] { return m_queue.get(); }, [this] { endProgram(); },
+        HostControls::Timings{m_context.batteryInterval, m_context.touchLockReenable});
 
     if (F_Update)
         F_Update->installEventFilter(this);
     m_linkWindow = std::make_unique<LinkWindow>(*this, Closing);
+
+    // The display device; without it brightness reports reach no display.
+    m_host->services().openDisplay();
+    m_host->brightness().request.policy = kPolicyBoth;
 
     NextFileNumber = audio::scanNextFileNumber(wavFolder());
     m_controls->E_File->setText(audio::nextFileText(NextFileNumber));
@@ -93,6 +103,7 @@ void TFMain::FormDestroy() {
     if (F_Update)
         F_Update->removeEventFilter(this);
     m_linkWindow.reset();
+    m_host.reset();
 }
 
 // Every edit of the main window with a Tag below 38 sits in the slot of its Tag, then the five
@@ -117,6 +128,18 @@ void TFMain::fillFieldTable() {
                 TFieldTable[tag] = w;
         }
     }
+}
+
+// "OK" to the OFF question: the program ends, the host stays on.
+void TFMain::endProgram() {
+    Closing = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void TFMain::applyBrightnessReport(uint32_t valueWord) {
+    if (m_host)
+        m_host->brightness().applyReport(valueWord);
 }
 
 QString TFMain::wavFolder() const {

@@ -25,6 +25,8 @@ class TXLAN;
 
 namespace talix::app {
 
+class HostControls;
+
 constexpr int kFieldTableSize = 38;
 
 // TFMain: the main window. FormCreate sets up everything the running program needs and starts the
@@ -38,6 +40,8 @@ public:
         link::ReceiveTimings receiveTimings;
         std::chrono::milliseconds senderWait{666};
         std::chrono::milliseconds painterWait{700};
+        std::chrono::milliseconds batteryInterval{1111};   // Timer1
+        std::chrono::milliseconds touchLockReenable{3000}; // Timer2
     };
 
     explicit TFMain(Context context);
@@ -60,6 +64,12 @@ public:
     LinkWindow* linkWindow() const { return m_linkWindow.get(); }
     bool threadsRunning() const { return m_receiver != nullptr; }
     uint64_t linkFramesHandled() const { return m_framesHandled; }
+    // OFF, touch lock, brightness and battery; present from FormCreate to FormDestroy.
+    HostControls* hostControls() const { return m_host.get(); }
+
+    // The board's brightness report (main-window item 28, its value word): L_Bright, TB_Bright and
+    // the host display's brightness follow it.
+    void applyBrightnessReport(uint32_t valueWord);
 
     // The update form's reply receiver; installed by the update form.
     std::function<void(uint32_t)> updateReplyReceiver;
@@ -78,9 +88,11 @@ protected:
 private:
     void fillFieldTable();
     QString wavFolder() const;
+    void endProgram();
 
     Context m_context;
     std::unique_ptr<controls::MainControls> m_controls;
+    std::unique_ptr<HostControls> m_host;
     std::unique_ptr<LinkWindow> m_linkWindow;
     std::unique_ptr<link::TCommandQueue> m_queue;
     std::unique_ptr<link::LinkPort> m_port;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSlider>
 
 namespace talix::controls {
 
@@ -19,8 +20,19 @@ public:
     QProgressBar* PBWiFi;
     QPushButton* B_Rec;
 
+    // Host duties: switching off, the touch lock, brightness and battery.
+    QPushButton* B_OFF;
+    QPushButton* B_Touch;
+    QSlider* TB_Bright;
+    QLabel* L_Bright;
+    QLabel* Label48;
+    QLabel* LBatt;
+    QProgressBar* PBat;
+    QLabel* Label49;
+
 private:
     QLineEdit* readout(QWidget* parent, const char* name, int tag, QRect box);
+    void createHostControls(QWidget* w);
 };
 
 } // namespace talix::controls

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/BrightnessBar.h"
+#include "app/HostServices.h"
+#include "app/TouchLock.h"
+
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+namespace talix::controls {
+class MainControls;
+}
+
+namespace talix::app {
+
+// The host's duties that the main window takes over: the OFF button, the touch lock, the display
+// brightness and the battery display. Everything runs on the UI thread.
+class HostControls : public QObject {
+    Q_OBJECT
+public:
+    struct Timings {
+        std::chrono::milliseconds battery{1111};           // Timer1
+        std::chrono::milliseconds touchLockReenable{3000}; // Timer2
+    };
+
+    HostControls(QWidget& mainWindow, controls::MainControls& controls,
+                 std::unique_ptr<HostServices> host, BrightnessBar::QueueSource queue,
+                 std::function<void()> endProgram, Timings timings);
+
+    void B_OffClick();
+    void Timer1Timer();
+
+    HostServices& services() { return *m_host; }
+    BrightnessBar& brightness() { return m_brightness; }
+    TouchLock& touchLock() { return m_touchLock; }
+
+    QTimer Timer1; // battery display
+
+private:
+    controls::MainControls& m_controls;
+    std::unique_ptr<HostServices> m_host;
+    std::function<void()> m_endProgram;
+    BrightnessBar m_brightness;
+    TouchLock m_touchLock;
+};
+
+} // namespace talix::app
