@@ -42,8 +42,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void setArmed(bool armed);
-
     QSlider& m_bar;
     QLabel& m_label;
     QueueSource m_queue;
