@@ -7,6 +7,7 @@
 #include "base/Tags.h"
 #include "base/ThreadPriority.h"
 #include "controls/MainControls.h"
+#include "display/ReadoutPainter.h"
 #include "display/XThread.h"
 
 #include <QCoreApplication>
@@ -67,6 +68,9 @@ void TFMain::FormCreate() {
                                                m_context.receiveTimings);
 
     PaintEvent.reset();
+    m_readouts = std::make_unique<display::ReadoutPainter>(TFieldTable, PaintEvent, Closing,
+                                                           display::ReadoutPainter::Sources{});
+    paintPass = [this] { m_readouts->paintPass(); };
     m_painter = std::make_unique<display::TXLAN>(
         PaintEvent, this,
         [this] {
@@ -98,6 +102,7 @@ void TFMain::FormDestroy() {
         m_painter->join();
         m_painter.reset();
     }
+    m_readouts.reset();
     m_port.reset();
     m_queue.reset();
     if (F_Update)

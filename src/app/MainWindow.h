@@ -20,6 +20,7 @@ namespace talix::controls {
 class MainControls;
 }
 namespace talix::display {
+class ReadoutPainter;
 class TXLAN;
 }
 
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<link::LinkPort> m_port;
     std::unique_ptr<link::TSThread> m_sender;
     std::unique_ptr<link::TWLAN> m_receiver;
+    std::unique_ptr<display::ReadoutPainter> m_readouts;
     std::unique_ptr<display::TXLAN> m_painter;
     uint64_t m_framesHandled = 0;
     bool m_created = false;

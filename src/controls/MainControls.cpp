@@ -1,6 +1,7 @@
 #include "controls/MainControls.h"
 
 #include "base/Tags.h"
+#include "display/ReadoutWindow.h"
 
 namespace talix::controls {
 
@@ -41,6 +42,7 @@ MainControls::MainControls(QWidget* w) {
     B_Rec->setGeometry(1536, 1080, 160, 56);
 
     createHostControls(w);
+    RPegel = display::createReadoutDisplay(w);
 }
 
 namespace {

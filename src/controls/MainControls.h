@@ -6,6 +6,10 @@
 #include <QPushButton>
 #include <QSlider>
 
+namespace talix::display {
+class MeterBox;
+}
+
 namespace talix::controls {
 
 // The main window's designed controls, created as direct children of the main window with their
@@ -19,6 +23,7 @@ public:
     QLabel* LWiFi;
     QProgressBar* PBWiFi;
     QPushButton* B_Rec;
+    display::MeterBox* RPegel; // with the readouts, captions and status block
 
     // Host duties: switching off, the touch lock, brightness and battery.
     QPushButton* B_OFF;

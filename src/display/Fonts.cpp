@@ -8,8 +8,6 @@ namespace talix::display {
 
 namespace {
 
-constexpr int kDefaultPixelSize = 16;
-
 constexpr std::array<const char*, 4> kFontFiles{
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
@@ -39,10 +37,6 @@ QFont pinnedFont(FontFace face, int pixelSize) {
         break;
     }
     return font;
-}
-
-QFont applicationFont() {
-    return pinnedFont(FontFace::UiRegular, kDefaultPixelSize);
 }
 
 bool pinFonts() {

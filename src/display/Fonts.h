@@ -19,9 +19,6 @@ enum class FontFace {
 // A font of `face` whose size is given in pixels, as the main window's layout gives them.
 QFont pinnedFont(FontFace face, int pixelSize);
 
-// The application-wide UI font (regular weight, the layout's default size).
-QFont applicationFont();
-
 // Registers the Liberation files with the application's font database when fontconfig does not list
 // them already. Needs a QGuiApplication. Returns false when a family is still missing.
 bool pinFonts();

@@ -29,9 +29,11 @@ void TXLAN::run() {
     raiseCurrentThread(ThreadPriority::AboveNormal);
     const auto abandoned = [this] { return m_stop.load() || m_closing.load(); };
     while (!abandoned()) {
-        m_paintEvent.waitFor(m_wait);
+        const bool signalled = m_paintEvent.waitFor(m_wait);
         if (abandoned())
             break;
+        if (!signalled)
+            continue; // nothing marked: no pass
         m_paintEvent.reset();
         if (m_paintPass)
             runOnObjectAndWait(m_ui, m_paintPass, abandoned);

@@ -2,7 +2,6 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
-
 #include <gtest/gtest.h>
 
 using namespace talix::display;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "display/ReadoutPicture.h"
+
+#include <QFont>
+
+class QPainter;
+
+namespace talix::display {
+
+// Style Edit1Style1 over a control of `size`: a black rectangle with a 1-pixel pale green outline
+// and a 1-pixel #FF181818 line inside it.
+void drawEditBox(QPainter& painter, const QSizeF& size);
+
+// Draws one readout's picture: the box (filled for the selected field), the texts right to left
+// in `font`, and for the knob mark the face and the mark.
+void drawReadoutPicture(QPainter& painter, const ReadoutPicture& picture, const QFont& font);
+
+} // namespace talix::display

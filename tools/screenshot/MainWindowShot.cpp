@@ -1,0 +1,98 @@
+// talix-screenshot: runs the program's main window with the given program options (normally
+// --demo, the built-in simulated board), lets it show the board's reports for a while and saves
+// the window as a PNG.
+//
+//   talix-screenshot --out FILE [--frames N] [program options]
+#include "app/Forms.h"
+#include "app/StartOptions.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+using namespace talix;
+using namespace talix::app;
+
+namespace {
+
+constexpr int kDefaultFrames = 320; // four seconds of the board's stream
+constexpr auto kStreamTimeout = std::chrono::seconds(30);
+constexpr auto kSettleTimeout = std::chrono::seconds(5);
+
+bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Takes "--name VALUE" out of the argument list.
+QString takeOption(QStringList& arguments, const QString& name) {
+    const qsizetype i = arguments.indexOf(name);
+    if (i < 0 || i + 1 >= arguments.size())
+        return {};
+    const QString value = arguments.at(i + 1);
+    arguments.remove(i, 2);
+    return value;
+}
+
+bool readoutsSettled(const TFMain& main) {
+    if (main.PaintEvent.isSet())
+        return false;
+    for (const QWidget* field : main.TFieldTable)
+        if (field && field->property("TagFloat").toInt() != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Whatever the options say, nothing this tool starts may leave the machine.
+    qputenv("TALIX_LOOPBACK_ONLY", "1");
+    QApplication application(argc, argv);
+    QStringList arguments = application.arguments();
+    const QString out = takeOption(arguments, "--out");
+    const QString frames = takeOption(arguments, "--frames");
+    if (out.isEmpty()) {
+        std::fputs("usage: talix-screenshot --out FILE [--frames N] [program options]\n", stderr);
+        return 2;
+    }
+    const uint64_t wanted = frames.isEmpty() ? kDefaultFrames : frames.toULongLong();
+
+    const ParsedOptions parsed = parseStartOptions(arguments);
+    if (!parsed.options) {
+        std::fputs(parsed.text.toLocal8Bit().constData(), stderr);
+        return parsed.exitCode == 0 ? 2 : parsed.exitCode;
+    }
+    QTemporaryDir data;
+    TFMain::Context context;
+    context.options = *parsed.options;
+    context.options.windowed = true;
+    context.options.drives['C'] = data.path();
+    context.drives = DriveMap::fromEnvironment(context.options.drives);
+
+    FormSet forms(context);
+    TFMain& main = forms.main();
+    main.show();
+    if (!pumpUntil([&] { return main.linkFramesHandled() >= wanted; }, kStreamTimeout))
+        std::fprintf(stderr, "talix-screenshot: only %llu frames arrived; shooting anyway\n",
+                     static_cast<unsigned long long>(main.linkFramesHandled()));
+    pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
+
+    const QImage image = main.grab().toImage();
+    if (!image.save(out, "PNG")) {
+        std::fprintf(stderr, "talix-screenshot: cannot write %s\n", out.toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf("%s: %dx%d, %llu frames shown\n", out.toLocal8Bit().constData(), image.width(),
+                image.height(), static_cast<unsigned long long>(main.linkFramesHandled()));
+    return 0;
+}
