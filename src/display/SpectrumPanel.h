@@ -1,0 +1,22 @@
+#pragma once
+
+#include "display/SpectrumPicture.h"
+#include "display/SpectrumTouchPanel.h"
+
+namespace talix::display {
+
+// Panel2: the spectrum. Paints what the display state holds; SpectrumScreen asks it to repaint.
+class SpectrumPanel : public SpectrumTouchPanel {
+    Q_OBJECT
+public:
+    SpectrumPanel(const SpectrumDisplay& display, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const SpectrumDisplay& m_display;
+    SpectrumPicture m_picture;
+};
+
+} // namespace talix::display

@@ -1,0 +1,136 @@
+#include "display/SpectrumPicture.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+
+namespace talix::display {
+
+namespace {
+
+constexpr QRgb kYellow = 0xFFFFFF00;
+constexpr QRgb kPink = 0xFFFFC0CB;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kRoyalBlue = 0xFF4169E1;
+constexpr QRgb kBlue = 0xFF0000FF;
+constexpr QRgb kMagenta = 0xFFFF00FF;
+constexpr QRgb kGradientTop = 0xFF001967;
+constexpr uint8_t kFmWideMode = 8;
+constexpr double kLineLeft = 1.5;
+constexpr double kLineRight = 1024.5;
+
+double opacityOf(int percent) {
+    return std::clamp(percent, 0, 100) / 100.0;
+}
+
+// A one-pixel line on pixel centres: lines and outlines drawn aliased with a cosmetic pen.
+QPen pixelPen(QRgb colour) {
+    return QPen(QColor::fromRgba(colour), 0);
+}
+
+void strokeVertical(QPainter& p, double x) {
+    p.drawLine(QPointF(x, kBottomY), QPointF(x, 0.5));
+}
+
+void strokeRow(QPainter& p, int row) {
+    const double y = kBottomY - row;
+    p.drawLine(QPointF(kLineLeft, y), QPointF(kLineRight, y));
+}
+
+// The marks move with the trace: 0.5 when the grid follows the passband, else 2 - GridOffset.
+double markShiftOf(const SpectrumDisplay& d) {
+    return 0.5 + traceShift(d.settings(), d.gridOffset());
+}
+
+} // namespace
+
+SpectrumPicture::SpectrumPicture()
+    : m_background(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied),
+      m_overlay(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied) {
+    QPainter p(&m_background);
+    QLinearGradient fill(0, 0, 0, kHeight);
+    fill.setColorAt(0, QColor::fromRgba(kGradientTop));
+    fill.setColorAt(1, Qt::black);
+    p.fillRect(m_background.rect(), fill);
+    p.setPen(pixelPen(kYellow));
+    p.drawRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1));
+}
+
+SpectrumPicture::OverlayKey SpectrumPicture::keyOf(const SpectrumDisplay& d) {
+    const SpectrumSettings& s = d.settings();
+    return {.gridGeneration = d.gridGeneration(),
+            .markShift = markShiftOf(d),
+            .passbandLo = s.passbandLo,
+            .passbandHi = s.passbandHi,
+            .markerLo = s.markerLo,
+            .markerHi = s.markerHi,
+            .insideBright = s.insideBright,
+            .outsideBright = s.outsideBright,
+            .gridBright = s.gridBright,
+            .notchShown = s.notchWidth != 0 && s.modeIndex != kFmWideMode,
+            .thresholdRow = d.thresholdRow()};
+}
+
+void SpectrumPicture::drawOverlay(const SpectrumDisplay& d) {
+    const OverlayKey k = keyOf(d);
+    if (m_overlayValid && k == m_overlayKey)
+        return;
+    m_overlayKey = k;
+    m_overlayValid = true;
+    m_overlay.fill(Qt::transparent);
+    QPainter p(&m_overlay);
+    if (k.gridBright != 0) {
+        p.setOpacity(opacityOf(k.gridBright));
+        p.strokePath(d.grid().gridPath, pixelPen(kYellow));
+    }
+    p.setPen(pixelPen(kRed));
+    p.setOpacity(opacityOf(k.insideBright));
+    strokeVertical(p, k.passbandLo + k.markShift);
+    strokeVertical(p, k.passbandHi + k.markShift);
+    if (k.notchShown) {
+        strokeVertical(p, k.markerLo + k.markShift);
+        strokeVertical(p, k.markerHi + k.markShift);
+        if (k.outsideBright != 0) {
+            p.setOpacity(opacityOf(k.outsideBright));
+            p.fillPath(d.markerPath(), QColor::fromRgba(kRoyalBlue));
+        }
+    }
+    if (k.thresholdRow > 0 && k.thresholdRow < kDisplayRows) {
+        p.setOpacity(1);
+        p.setPen(pixelPen(kBlue));
+        strokeRow(p, k.thresholdRow);
+    }
+}
+
+void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d) {
+    const SpectrumSettings& s = d.settings();
+    const SpectrumTrace& t = d.trace();
+    drawOverlay(d);
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.drawImage(0, 0, m_background);
+
+    p.strokePath(t.outsidePath, pixelPen(kPink));
+    if (s.outsideBright != 0) {
+        p.setOpacity(opacityOf(s.outsideBright));
+        p.fillPath(t.outsidePath, QColor::fromRgba(kPink));
+        p.setOpacity(1);
+    }
+    p.strokePath(t.insidePath, pixelPen(kYellow));
+    if (s.insideBright != 0) {
+        p.setOpacity(opacityOf(s.insideBright));
+        p.fillPath(t.insidePath, QColor::fromRgba(kYellow));
+        p.setOpacity(1);
+    }
+
+    p.drawImage(0, 0, m_overlay);
+
+    if (s.agcLimit != 0 && s.agcLevelRow < kDisplayRows) {
+        p.setPen(pixelPen(kMagenta));
+        strokeRow(p, s.agcLevelRow);
+    }
+    p.restore();
+}
+
+} // namespace talix::display

@@ -1,0 +1,20 @@
+#include "display/WaterfallPanel.h"
+
+#include "display/WaterfallPicture.h"
+
+#include <QPainter>
+
+namespace talix::display {
+
+WaterfallPanel::WaterfallPanel(const WaterfallImage& image, QWidget* parent)
+    : SpectrumTouchPanel(parent), m_image(image) {
+    setObjectName("Panel3");
+    setFixedSize(WaterfallPicture::kWidth, WaterfallPicture::kHeight);
+}
+
+void WaterfallPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    WaterfallPicture::paint(painter, m_image);
+}
+
+} // namespace talix::display
