@@ -1,0 +1,31 @@
+#include "audio/DeviceEvent.h"
+
+#include <QCoreApplication>
+
+namespace talix::audio {
+
+QEvent::Type DeviceEvent::eventType() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+void DeviceEventPoster::post(DeviceEvent::Kind kind) {
+    if (m_target)
+        QCoreApplication::postEvent(m_target, new DeviceEvent(kind));
+}
+
+std::optional<int> deliverDeviceEvent(const DeviceEvent& event, PlaybackRing& ring) {
+    switch (event.kind()) {
+    case DeviceEvent::Kind::Open:
+        ring.OnDeviceOpen();
+        break;
+    case DeviceEvent::Kind::Done:
+        return ring.OnBlockDone();
+    case DeviceEvent::Kind::Close:
+        ring.OnDeviceClose();
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace talix::audio
