@@ -52,6 +52,10 @@ bool LinkWindow::event(QEvent* event) {
         }
         return true;
     }
+    if (event->type() == audio::DeviceEvent::eventType()) {
+        m_handler.deviceMessage(static_cast<audio::DeviceEvent*>(event)->kind());
+        return true;
+    }
     return QObject::event(event);
 }
 

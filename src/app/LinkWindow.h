@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/DeviceEvent.h"
 #include "link/ReceiveThread.h"
 
 #include <QEvent>
@@ -18,6 +19,8 @@ public:
     virtual void linkFrame(const uint8_t* payload, uint32_t lParam) = 0;
     virtual void linkLostDisplay() = 0;
     virtual void updateReply(uint32_t replyWord) = 0;
+    // The playback device's notifications (open, one block done, close).
+    virtual void deviceMessage(audio::DeviceEvent::Kind kind) = 0;
 };
 
 // LinkWindow: receives the receive thread's frames as posted events on the UI thread and runs

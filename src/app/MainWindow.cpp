@@ -2,6 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/HostControls.h"
+#include "audio/AudioDeviceFactory.h"
+#include "audio/OpenResultText.h"
 #include "audio/RecordingFiles.h"
 #include "base/MessageHook.h"
 #include "base/Tags.h"
@@ -16,6 +18,10 @@
 #include <QShowEvent>
 
 namespace talix::app {
+
+namespace {
+constexpr uint8_t kInitialSpeakerVolume = 0;
+} // namespace
 
 TFMain::TFMain(Context context) : QWidget(nullptr), m_context(std::move(context)) {
     setObjectName("FMain");
@@ -50,6 +56,16 @@ void TFMain::FormCreate() {
     if (F_Update)
         F_Update->installEventFilter(this);
     m_linkWindow = std::make_unique<LinkWindow>(*this, Closing);
+
+    // The wave output, reporting to LinkWindow. The board has not reported its loudspeaker volume
+    // yet, so output starts almost silent. Without it the program runs without a link.
+    m_devicePoster = std::make_unique<audio::DeviceEventPoster>(m_linkWindow.get());
+    const audio::OpenResult opened = m_playbackRing.OpenPlayback(
+        audio::createAudioDevice(m_context.options.audio), *m_devicePoster, kInitialSpeakerVolume);
+    if (opened != audio::OpenResult::Ok) {
+        showMessage(audio::openResultText(opened));
+        return;
+    }
 
     // The display device; without it brightness reports reach no display.
     m_host->services().openDisplay();
@@ -105,6 +121,7 @@ void TFMain::FormDestroy() {
     m_readouts.reset();
     m_port.reset();
     m_queue.reset();
+    m_playbackRing.ClosePlayback();
     if (F_Update)
         F_Update->removeEventFilter(this);
     m_linkWindow.reset();
@@ -165,6 +182,11 @@ void TFMain::linkLostDisplay() {
 void TFMain::updateReply(uint32_t replyWord) {
     if (updateReplyReceiver)
         updateReplyReceiver(replyWord);
+}
+
+void TFMain::deviceMessage(audio::DeviceEvent::Kind kind) {
+    if (const auto level = audio::deliverDeviceEvent(kind, m_playbackRing))
+        m_controls->PBWiFi->setValue(*level);
 }
 
 bool TFMain::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,8 @@
 
 #include "app/LinkWindow.h"
 #include "app/StartOptions.h"
+#include "audio/DeviceEvent.h"
+#include "audio/PlaybackRing.h"
 #include "base/DriveMap.h"
 #include "base/ManualResetEvent.h"
 #include "link/CommandQueue.h"
@@ -71,6 +73,9 @@ public:
     // The board's brightness report (main-window item 28, its value word): L_Bright, TB_Bright and
     // the host display's brightness follow it.
     void applyBrightnessReport(uint32_t valueWord);
+    // The board's audio on the host's output: QueueBlock() for each received block while
+    // PlaybackOpen(); SetPlaybackVolume() for the loudspeaker volume.
+    audio::PlaybackRing& playbackRing() { return m_playbackRing; }
 
     // The update form's reply receiver; installed by the update form.
     std::function<void(uint32_t)> updateReplyReceiver;
@@ -81,6 +86,7 @@ public:
     void linkFrame(const uint8_t* payload, uint32_t lParam) override;
     void linkLostDisplay() override;
     void updateReply(uint32_t replyWord) override;
+    void deviceMessage(audio::DeviceEvent::Kind kind) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +101,9 @@ private:
     std::unique_ptr<controls::MainControls> m_controls;
     std::unique_ptr<HostControls> m_host;
     std::unique_ptr<LinkWindow> m_linkWindow;
+    // Outlives the ring, whose device reports through it.
+    std::unique_ptr<audio::DeviceEventPoster> m_devicePoster;
+    audio::PlaybackRing m_playbackRing;
     std::unique_ptr<link::TCommandQueue> m_queue;
     std::unique_ptr<link::LinkPort> m_port;
     std::unique_ptr<link::TSThread> m_sender;

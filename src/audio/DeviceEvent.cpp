@@ -14,8 +14,8 @@ void DeviceEventPoster::post(DeviceEvent::Kind kind) {
         QCoreApplication::postEvent(m_target, new DeviceEvent(kind));
 }
 
-std::optional<int> deliverDeviceEvent(const DeviceEvent& event, PlaybackRing& ring) {
-    switch (event.kind()) {
+std::optional<int> deliverDeviceEvent(DeviceEvent::Kind kind, PlaybackRing& ring) {
+    switch (kind) {
     case DeviceEvent::Kind::Open:
         ring.OnDeviceOpen();
         break;

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
-
 #include <optional>
 
 namespace talix::audio {
@@ -44,6 +43,6 @@ private:
 
 // Hands one notification to the ring, as the message procedure does with the device's messages;
 // returns the new value for the queue level bar if it is to change.
-std::optional<int> deliverDeviceEvent(const DeviceEvent& event, PlaybackRing& ring);
+std::optional<int> deliverDeviceEvent(DeviceEvent::Kind kind, PlaybackRing& ring);
 
 } // namespace talix::audio

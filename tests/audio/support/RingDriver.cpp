@@ -37,7 +37,7 @@ bool RingDriver::event(QEvent* event) {
     if (event->type() != DeviceEvent::eventType())
         return QObject::event(event);
     const auto& deviceEvent = static_cast<const DeviceEvent&>(*event);
-    const auto bar = deliverDeviceEvent(deviceEvent, ring);
+    const auto bar = deliverDeviceEvent(deviceEvent.kind(), ring);
     switch (deviceEvent.kind()) {
     case DeviceEvent::Kind::Open:
         for (int i = 0; i < PlaybackRing::kSlots; ++i)
