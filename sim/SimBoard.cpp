@@ -1,12 +1,13 @@
 #include "sim/SimBoard.h"
 
-#include "base/LittleEndian.h"
 #include "link/LinkFrame.h"
 #include "sim/CommandParser.h"
+#include "sim/FaultInjector.h"
 #include "sim/FramePacer.h"
 #include "sim/FrameWriter.h"
 #include "sim/OutputQueue.h"
 #include "sim/ParamSender.h"
+#include "sim/ReceiverModel.h"
 #include "sim/RecordLog.h"
 #include "sim/Sockets.h"
 
@@ -30,6 +31,7 @@ using Clock = std::chrono::steady_clock;
 // are not queued (their counter still advances, as the board's frame clock runs on).
 constexpr size_t kMaxBacklogBytes = 64 * link::kFrameLength;
 constexpr uint8_t kAckKind = 13;
+constexpr auto kSplitGap = std::chrono::microseconds(1500);
 
 timespec toTimespec(Clock::duration d) {
     if (d < Clock::duration::zero())
@@ -41,15 +43,19 @@ timespec toTimespec(Clock::duration d) {
 } // namespace
 
 struct SimBoard::Impl {
-    explicit Impl(SimOptions o) : options(std::move(o)), params(options.resendAfter) {}
+    explicit Impl(SimOptions o)
+        : options(std::move(o)), params(options.resendAfter), faults(FaultPlan{}, options.seed) {}
 
     void run();
     void acceptConnection();
     void endConnection(const char* why);
     void readCommands();
+    void readRotator();
     void handleRecord(std::vector<uint8_t> record);
     void applyControls(Clock::time_point now);
     void sendDueFrames(Clock::time_point now);
+    void sendFrame(Clock::time_point now);
+    void startPause(Clock::time_point until, const char* why);
     void wake() {
         const uint8_t b = 1;
         [[maybe_unused]] const ssize_t n = ::write(wakePipe[1], &b, 1);
@@ -59,6 +65,8 @@ struct SimBoard::Impl {
     std::string error;
     int listenFd = -1;
     uint16_t port = 0;
+    int rotatorFd = -1;
+    uint16_t rotatorPort = 0;
     int wakePipe[2] = {-1, -1};
     std::thread thread;
     std::atomic<bool> stopping{false};
@@ -81,11 +89,17 @@ struct SimBoard::Impl {
     // Board thread only.
     int clientFd = -1;
     bool streaming = false; // greeted on this connection
+    // Given blocks wait until the state reported after a greeting has gone out, so that the
+    // program's reset by DeviceHello never undoes them.
+    bool stateDelivered = false;
+    std::vector<ParamBlock> heldBlocks;
     Clock::time_point streamStart{};
     bool scheduledPauseDone = false;
     CommandParser parser;
     OutputQueue output;
     ParamSender params;
+    FaultInjector faults;
+    std::unique_ptr<ReceiverModel> model;
     FramePacer pacer;
     Clock::time_point pausedUntil{};
     bool paused = false;
@@ -103,6 +117,16 @@ SimBoard::~SimBoard() {
 bool SimBoard::start() {
     if (m->thread.joinable())
         return true;
+    if (!isLoopbackHost(m->options.rotator.host)) {
+        m->error = "the rotator address must be a loopback address: " + m->options.rotator.host;
+        return false;
+    }
+    const auto plan = parseFaults(m->options.faults, m->error);
+    if (!plan)
+        return false;
+    m->faults = FaultInjector(*plan, m->options.seed);
+    if (plan->blockSplitFraction > 0)
+        m->params.setSplitter([this](uint32_t total) { return m->faults.blockSplit(total); });
     if (!m->log.open(m->options.logPath)) {
         m->error = "cannot write the log " + m->options.logPath;
         return false;
@@ -116,6 +140,17 @@ bool SimBoard::start() {
         closeSocket(m->listenFd);
         return false;
     }
+    std::string rotatorError;
+    m->rotatorFd = bindUdp(m->options.rotator, rotatorError);
+    Endpoint rotator = m->options.rotator;
+    if (m->rotatorFd >= 0) {
+        m->rotatorPort = localPort(m->rotatorFd);
+        rotator.port = m->rotatorPort;
+        m->log.note("rotator on " + rotator.toString());
+    } else {
+        m->log.note("no rotator: " + rotatorError);
+    }
+    m->model = std::make_unique<ReceiverModel>(m->options.seed, rotator, m->rotatorFd >= 0);
     m->log.note("listening on " + m->options.listen.host + ":" + std::to_string(m->port));
     m->stopping = false;
     m->thread = std::thread([this] { m->run(); });
@@ -130,6 +165,9 @@ void SimBoard::stop() {
     m->thread.join();
     closeSocket(m->clientFd);
     closeSocket(m->listenFd);
+    if (m->rotatorFd >= 0)
+        ::close(m->rotatorFd);
+    m->rotatorFd = -1;
     for (int& fd : m->wakePipe) {
         if (fd >= 0)
             ::close(fd);
@@ -139,6 +177,10 @@ void SimBoard::stop() {
 
 uint16_t SimBoard::port() const {
     return m->port;
+}
+
+uint16_t SimBoard::rotatorPort() const {
+    return m->rotatorPort;
 }
 
 std::string SimBoard::error() const {
@@ -209,12 +251,15 @@ void SimBoard::Impl::run() {
             wakeAt = std::min(wakeAt, paused ? pausedUntil : pacer.nextDue());
         if (clientFd >= 0 && !output.empty())
             wakeAt = std::min(wakeAt, std::max(output.nextReady(), Clock::now()));
-        pollfd fds[3] = {{wakePipe[0], POLLIN, 0}, {listenFd, POLLIN, 0}, {clientFd, POLLIN, 0}};
+        pollfd fds[4] = {{wakePipe[0], POLLIN, 0},
+                         {listenFd, POLLIN, 0},
+                         {rotatorFd, POLLIN, 0},
+                         {clientFd, POLLIN, 0}};
         if (clientFd >= 0 && !output.empty() && output.nextReady() <= Clock::now())
-            fds[2].events |= POLLOUT;
-        const nfds_t count = clientFd >= 0 ? 3 : 2;
+            fds[3].events |= POLLOUT;
         const timespec timeout = toTimespec(wakeAt - Clock::now());
-        if (::ppoll(fds, count, &timeout, nullptr) <= 0)
+        // Negative descriptors are ignored by poll.
+        if (::ppoll(fds, 4, &timeout, nullptr) <= 0)
             continue;
         if (fds[0].revents & POLLIN) {
             uint8_t drain[64];
@@ -223,7 +268,10 @@ void SimBoard::Impl::run() {
         }
         if (fds[1].revents & POLLIN)
             acceptConnection();
-        if (count == 3 && clientFd >= 0 && (fds[2].revents & (POLLIN | POLLHUP | POLLERR)))
+        if (fds[2].revents & POLLIN)
+            readRotator();
+        if (clientFd >= 0 && clientFd == fds[3].fd &&
+            (fds[3].revents & (POLLIN | POLLHUP | POLLERR)))
             readCommands();
     }
 }
@@ -248,6 +296,7 @@ void SimBoard::Impl::endConnection(const char* why) {
         return;
     closeSocket(clientFd);
     streaming = false;
+    paused = false;
     output.clear();
     params.reset();
     log.note(std::string("connection closed: ") + why);
@@ -271,6 +320,22 @@ void SimBoard::Impl::readCommands() {
     }
 }
 
+// The board plays the rotator: it takes the program's datagrams and reports the result.
+void SimBoard::Impl::readRotator() {
+    uint8_t d[256];
+    while (true) {
+        const ssize_t n = ::recv(rotatorFd, d, sizeof d, 0);
+        if (n < 0)
+            return;
+        if (n != 3 || d[0] != 13)
+            continue;
+        if (d[1] == 18)
+            model->setRotatorPosition(0, model->state().rotatorOn);
+        else if (d[1] == 178)
+            model->setRotatorPosition(d[2], d[2] != 0);
+    }
+}
+
 void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
     log.record(record);
     if (record.size() == 1 && record[0] == link::kGreeting) {
@@ -281,6 +346,8 @@ void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
             scheduledPauseDone = false;
             pacer.restart(streamStart);
         }
+        stateDelivered = false;
+        model->greeted();
         return;
     }
     if (record.size() == 5 && record[0] == kAckKind && record[1] == 0) {
@@ -288,29 +355,39 @@ void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
             uint32_t(record[2]) | uint32_t(record[3]) << 8 | uint32_t(record[4]) << 16;
         if (params.acknowledge(seq))
             ++acknowledged;
+    } else {
+        model->handleCommand(record);
     }
     std::lock_guard lock(recordsMutex);
     records.push_back(std::move(record));
 }
 
+void SimBoard::Impl::startPause(Clock::time_point until, const char* why) {
+    pausedUntil = until;
+    paused = true;
+    log.note(why);
+}
+
 void SimBoard::Impl::applyControls(Clock::time_point now) {
-    std::vector<ParamBlock> blocks;
     bool drop = false;
     {
         std::lock_guard lock(controlMutex);
         if (pauseRequest) {
-            pausedUntil = *pauseRequest;
-            paused = true;
+            startPause(*pauseRequest, "stream paused");
             pauseRequest.reset();
-            log.note("stream paused");
         }
         drop = dropRequest;
         dropRequest = false;
-        blocks.swap(blockInbox);
+        for (auto& block : blockInbox)
+            heldBlocks.push_back(std::move(block));
+        blockInbox.clear();
     }
-    for (auto& block : blocks) {
-        if (!params.queueBlock(std::move(block)))
-            log.note("parameter block refused: it must hold 1 to 123 words");
+    if (!heldBlocks.empty() && (stateDelivered || !streaming)) {
+        for (auto& block : heldBlocks) {
+            if (!params.queueBlock(std::move(block)))
+                log.note("parameter block refused: it must hold 1 to 123 words");
+        }
+        heldBlocks.clear();
     }
     if (drop)
         endConnection("dropped on request");
@@ -321,9 +398,7 @@ void SimBoard::Impl::applyControls(Clock::time_point now) {
         else if (options.pauseAfter.count() > 0 && !scheduledPauseDone &&
                  streamed >= options.pauseAfter) {
             scheduledPauseDone = true;
-            pausedUntil = now + options.pauseFor;
-            paused = true;
-            log.note("stream paused for the set time");
+            startPause(now + options.pauseFor, "stream paused for the set time");
         }
     }
     if (paused && now >= pausedUntil) {
@@ -334,21 +409,52 @@ void SimBoard::Impl::applyControls(Clock::time_point now) {
 }
 
 void SimBoard::Impl::sendDueFrames(Clock::time_point now) {
-    if (paused)
-        return;
-    while (pacer.due(now)) {
+    while (!paused && clientFd >= 0 && pacer.due(now)) {
         pacer.advance();
-        const uint32_t counter = frameCounter++;
-        if (output.pendingBytes() > kMaxBacklogBytes)
-            continue; // the program is not reading; this frame is lost
-        params.fillFrame(content, now, {});
-        for (auto& bin : content.spectrum)
-            bin = 40;
-        writeFrame(frame, counter, content);
-        output.push(frame.data(), frame.size());
-        ++frames;
+        if (faults.dropNow()) {
+            endConnection("fault: dropped");
+            return;
+        }
+        if (const auto pause = faults.pauseNow()) {
+            startPause(now + *pause, "fault: stream paused");
+            return;
+        }
+        sendFrame(now);
     }
     resent = params.resends();
+}
+
+void SimBoard::Impl::sendFrame(Clock::time_point now) {
+    const uint32_t counter = frameCounter++;
+    model->tick();
+    content.streamHeader = 0;
+    content.words.fill(0);
+    const bool faulty = !params.continuationDue() &&
+                        faults.badBlockFrame(content, [this] { return params.takeSeq(); });
+    if (faulty)
+        log.note(std::string("fault: malformed parameter fragment (") +
+                 FaultInjector::name(faults.lastBadBlock()) + ")");
+    else
+        params.fillFrame(content, now, [this] { return model->takeBlock(); });
+    // Everything reported at the greeting has been sent and acknowledged.
+    if (!stateDelivered && !params.inFlight() && params.queued() == 0 && model->reportsEmpty())
+        stateDelivered = true;
+    model->renderFrame(content);
+    if (output.pendingBytes() > kMaxBacklogBytes)
+        return; // the program is not reading; this frame is lost
+    writeFrame(frame, counter, content);
+    const auto junk = faults.garbage();
+    if (!junk.empty())
+        output.push(junk.data(), junk.size(), now);
+    size_t from = 0;
+    auto at = now;
+    for (const size_t cut : faults.splitPoints(frame.size())) {
+        output.push(frame.data() + from, cut - from, at);
+        from = cut;
+        at += kSplitGap;
+    }
+    output.push(frame.data() + from, frame.size() - from, at);
+    ++frames;
 }
 
 } // namespace talix::sim

@@ -16,7 +16,8 @@ struct SimOptions {
     std::string logPath;                        // empty: no log
     uint32_t seed = 1;
     std::string faults;                          // fault spec, empty: none
-    talix::Endpoint rotator{"127.0.0.1", 55556}; // the only rotator address it ever reports
+    talix::Endpoint rotator{"127.0.0.1", 55556}; // the only rotator address it ever reports;
+                                                 // the board plays the rotator there (UDP)
     // An unacknowledged parameter block is sent again after this long.
     std::chrono::milliseconds resendAfter{400};
     // Reconnect exercises, per connection, counted from its greeting (0: never): stop streaming
@@ -41,6 +42,8 @@ public:
     void stop();
     // Why start() failed.
     std::string error() const;
+    // The UDP port of the simulated rotator, 0 when it could not be bound.
+    uint16_t rotatorPort() const;
 
     // Thread-safe test controls.
     void pauseStreaming(std::chrono::milliseconds duration);

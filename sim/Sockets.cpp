@@ -10,15 +10,26 @@
 
 namespace talix::sim {
 
-int listenTcp(const Endpoint& at, std::string& error) {
-    sockaddr_in addr{};
+namespace {
+
+bool toAddress(const Endpoint& at, sockaddr_in& addr, std::string& error) {
+    addr = sockaddr_in{};
     addr.sin_family = AF_INET;
     addr.sin_port = htons(at.port);
     const std::string host = at.host == "localhost" ? "127.0.0.1" : at.host;
     if (inet_pton(AF_INET, host.c_str(), &addr.sin_addr) != 1) {
         error = "not a numeric IPv4 address: " + at.host;
-        return -1;
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+int listenTcp(const Endpoint& at, std::string& error) {
+    sockaddr_in addr{};
+    if (!toAddress(at, addr, error))
+        return -1;
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         error = std::strerror(errno);
@@ -28,6 +39,23 @@ int listenTcp(const Endpoint& at, std::string& error) {
     setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 4) != 0) {
         error = std::string("cannot listen on ") + at.toString() + ": " + std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+int bindUdp(const Endpoint& at, std::string& error) {
+    sockaddr_in addr{};
+    if (!toAddress(at, addr, error))
+        return -1;
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return -1;
+    }
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        error = std::string("cannot bind ") + at.toString() + ": " + std::strerror(errno);
         ::close(fd);
         return -1;
     }

@@ -16,6 +16,8 @@ int listenTcp(const Endpoint& at, std::string& error);
 uint16_t localPort(int fd);
 // Accepts one waiting connection (-1 when none); the new socket sends small writes at once.
 int acceptTcp(int listenFd);
+// A UDP socket bound to exactly the given address (port 0: a free port), or -1.
+int bindUdp(const Endpoint& at, std::string& error);
 // Tells the peer and releases the socket.
 void closeSocket(int& fd);
 

@@ -1,10 +1,12 @@
 // talix-sim: the simulated receiver board as a program of its own.
+#include "sim/ControlServer.h"
 #include "sim/SimBoard.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -20,6 +22,8 @@ constexpr const char* kUsage =
     "  --resend-ms N          resend an unacknowledged parameter block after N ms (400)\n"
     "  --pause AFTER_MS:FOR_MS  on every connection, stop streaming FOR_MS after AFTER_MS\n"
     "  --drop AFTER_MS        close every connection AFTER_MS after its greeting\n"
+    "  --control HOST:PORT    line-command port for tests (loopback only)\n"
+    "  --script FILE          run these line commands once the program has greeted\n"
     "  --help                 this text\n";
 
 bool parseMs(const std::string& text, long& out) {
@@ -39,6 +43,8 @@ int fail(const std::string& message) {
 
 int main(int argc, char** argv) {
     talix::sim::SimOptions options;
+    std::optional<talix::Endpoint> control;
+    std::string script;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -84,6 +90,12 @@ int main(int argc, char** argv) {
             if (!parseMs(value, number) || number == 0)
                 return fail("bad time " + value);
             options.dropAfter = std::chrono::milliseconds(number);
+        } else if (arg == "--control") {
+            control = talix::parseEndpoint(value, 0);
+            if (!control)
+                return fail("bad address " + value);
+        } else if (arg == "--script") {
+            script = value;
         } else {
             return fail("unknown option " + arg);
         }
@@ -103,8 +115,25 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr, "talix-sim: listening on %s:%u\n", options.listen.host.c_str(),
                  unsigned(board.port()));
+    talix::sim::ControlServer controlServer(board);
+    talix::sim::ScriptRunner scriptRunner(board);
+    std::string error;
+    if (control) {
+        if (!controlServer.start(*control, error)) {
+            std::fprintf(stderr, "talix-sim: %s\n", error.c_str());
+            return 1;
+        }
+        std::fprintf(stderr, "talix-sim: control on %s:%u\n", control->host.c_str(),
+                     unsigned(controlServer.port()));
+    }
+    if (!script.empty() && !scriptRunner.start(script, error)) {
+        std::fprintf(stderr, "talix-sim: %s\n", error.c_str());
+        return 1;
+    }
     int signal = 0;
     sigwait(&stopSignals, &signal);
+    scriptRunner.stop();
+    controlServer.stop();
     board.stop();
     return 0;
 }

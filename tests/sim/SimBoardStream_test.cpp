@@ -227,15 +227,16 @@ TEST(SimBoardStream, RecordsAreCutLoggedAsHexAndKeptInOrder) {
 
 TEST(SimBoardStream, GivenWordsArriveAsOneBlockResentUntilAcknowledged) {
     SimOptions o = loopbackOptions();
-    o.resendAfter = 60ms;
+    o.resendAfter = 100ms;
     SimBoard board(o);
     ASSERT_TRUE(board.start());
     SimClient client(board.port());
+    const std::vector<uint32_t> words{0x00000DF6, 0x000001C0 | 5u << 8 | 1u << 16};
+    bool holdBack = true;
+    client.acknowledgeIf = [&](const auto& block) { return !holdBack || block.words != words; };
     ASSERT_TRUE(client.connect());
-    client.acknowledge = false;
     ASSERT_TRUE(client.greet());
     ASSERT_TRUE(client.waitFrames(1));
-    const std::vector<uint32_t> words{0x00000DF6, 0x000001C0 | 5u << 8 | 1u << 16};
     board.sendParamWords(words);
     const auto given = [&] {
         size_t n = 0;
@@ -251,13 +252,13 @@ TEST(SimBoardStream, GivenWordsArriveAsOneBlockResentUntilAcknowledged) {
             seqs.push_back(b.seq);
     EXPECT_NE(seqs[0], seqs[1]);
     EXPECT_NE(seqs[1], seqs[2]);
-    EXPECT_EQ(board.blocksAcknowledged(), 0u);
 
     // Acknowledged once, never again.
-    client.acknowledge = true;
-    ASSERT_TRUE(client.pumpUntil([&] { return board.blocksAcknowledged() >= 1; }));
+    holdBack = false;
+    ASSERT_TRUE(client.pumpUntil([&] { return given() > seqs.size(); }));
     const size_t seen = given();
     const size_t frames = client.frames.size();
-    ASSERT_TRUE(client.waitFrames(frames + 30)); // several resend periods
-    EXPECT_EQ(given(), seen);
+    ASSERT_TRUE(client.waitFrames(frames + 40)); // several resend periods
+    // A copy may already have been on its way when the acknowledgement reached the board.
+    EXPECT_LE(given(), seen + 1);
 }

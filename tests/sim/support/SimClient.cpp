@@ -56,40 +56,30 @@ bool SimClient::waitClosed(std::chrono::milliseconds timeout) {
     return true;
 }
 
-void SimClient::frameReady(const uint8_t* payload, uint32_t lParam) {
-    ReceivedFrame frame;
-    frame.counter = lParam >> 16;
-    frame.arrival = std::chrono::steady_clock::now();
-    frame.payload.assign(payload, payload + link::kPayloadLength);
-    frames.push_back(std::move(frame));
-    reassemble(payload);
-}
-
-// The program's reassembly: first fragment, at most one continuation, acknowledgement.
-void SimClient::reassemble(const uint8_t* payload) {
+std::optional<ReceivedBlock> BlockAssembler::add(const uint8_t* payload) {
     const uint32_t header = readLe32(payload);
     const uint32_t n = header & 0xFF;
     const auto seq = int32_t(header >> 8 & 0x7FFFFF);
     const bool continuation = header >> 31;
     if (n == 0 || n > 124 || seq == 0 || seq == m_lastSeq)
-        return;
+        return std::nullopt;
     if (!continuation) {
         if (m_pending != 0)
-            return;
+            return std::nullopt;
         m_pending = int32_t(readLe32(payload + 4));
         if (m_pending < 8 || m_pending > 496) {
             m_pending = 0;
-            return;
+            return std::nullopt;
         }
         for (uint32_t i = 0; i < n; ++i)
             m_buffer[i] = readLe32(payload + 4 + 4 * i);
         m_writePos = n;
         m_pending -= int32_t(4 * n);
         if (m_pending > 0)
-            return;
+            return std::nullopt;
     } else {
         if (m_pending == 0)
-            return;
+            return std::nullopt;
         uint32_t k = n;
         if (int32_t(4 * n) > m_pending)
             k = uint32_t(m_pending / 4);
@@ -98,19 +88,32 @@ void SimClient::reassemble(const uint8_t* payload) {
         m_pending -= int32_t(4 * k);
         if (m_pending > 0) {
             m_pending = 0;
-            return;
+            return std::nullopt;
         }
     }
     m_pending = 0;
     m_lastSeq = seq;
     ReceivedBlock block;
     block.seq = uint32_t(seq);
-    const uint32_t length = m_buffer[0] / 4;
-    block.words.assign(m_buffer.begin() + 1, m_buffer.begin() + std::min<uint32_t>(length, 124));
-    block.frameIndex = frames.size() - 1;
-    blocks.push_back(std::move(block));
-    if (acknowledge)
-        send(link::commands::acknowledge(uint32_t(seq)));
+    const uint32_t length = std::min<uint32_t>(m_buffer[0] / 4, 124);
+    block.words.assign(m_buffer.begin() + 1, m_buffer.begin() + std::max<uint32_t>(1, length));
+    return block;
+}
+
+void SimClient::frameReady(const uint8_t* payload, uint32_t lParam) {
+    ReceivedFrame frame;
+    frame.counter = lParam >> 16;
+    frame.arrival = std::chrono::steady_clock::now();
+    frame.payload.assign(payload, payload + link::kPayloadLength);
+    frames.push_back(std::move(frame));
+    if (auto block = m_assembler.add(payload)) {
+        block->frameIndex = frames.size() - 1;
+        const bool ack = acknowledgeIf(*block);
+        const uint32_t seq = block->seq;
+        blocks.push_back(std::move(*block));
+        if (ack)
+            send(link::commands::acknowledge(seq));
+    }
 }
 
 size_t mainItemWords(uint8_t item, const uint32_t* next, size_t available) {
@@ -139,11 +142,8 @@ size_t mainItemWords(uint8_t item, const uint32_t* next, size_t available) {
     }
 }
 
-namespace {
-
-// Walks a block as the program does and calls `visit` with each group (id word, value words).
-void walk(const std::vector<uint32_t>& words,
-          const std::function<void(uint32_t, const uint32_t*, size_t)>& visit) {
+void walkBlock(const std::vector<uint32_t>& words,
+               const std::function<void(uint32_t, const uint32_t*, size_t)>& visit) {
     size_t i = 0;
     while (i < words.size()) {
         const uint32_t w = words[i++];
@@ -175,12 +175,10 @@ void walk(const std::vector<uint32_t>& words,
     }
 }
 
-} // namespace
-
 std::vector<uint32_t> SimClient::lastValue(uint8_t item, uint16_t form) const {
     std::vector<uint32_t> found;
     for (const auto& block : blocks) {
-        walk(block.words, [&](uint32_t w, const uint32_t* values, size_t count) {
+        walkBlock(block.words, [&](uint32_t w, const uint32_t* values, size_t count) {
             if ((w & 0xFF) == 245 && uint8_t(w >> 8) == item && (w >> 16 & 0xFF) == form)
                 found.assign(values, values + count);
         });
@@ -191,7 +189,7 @@ std::vector<uint32_t> SimClient::lastValue(uint8_t item, uint16_t form) const {
 bool SimClient::hasWord(const std::function<bool(uint32_t)>& match) const {
     bool seen = false;
     for (const auto& block : blocks) {
-        walk(block.words, [&](uint32_t w, const uint32_t*, size_t) {
+        walkBlock(block.words, [&](uint32_t w, const uint32_t*, size_t) {
             if (match(w))
                 seen = true;
         });

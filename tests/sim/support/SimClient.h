@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace talix::simtest {
@@ -25,6 +26,25 @@ struct ReceivedFrame {
     std::chrono::steady_clock::time_point arrival;
     std::vector<uint8_t> payload;
 };
+
+// The program's reassembly of parameter blocks from frame payloads: a first fragment and at
+// most one continuation; fragments that do not fit are dropped.
+class BlockAssembler {
+public:
+    // The block completed by this payload, if any.
+    std::optional<ReceivedBlock> add(const uint8_t* payload);
+
+private:
+    std::array<uint32_t, 124> m_buffer{};
+    int32_t m_pending = 0;
+    uint32_t m_writePos = 0;
+    int32_t m_lastSeq = -1;
+};
+
+// Walks a block as the program does: calls `visit` with each group (id word, its value words)
+// and stops at an unknown id or at values running past the end.
+void walkBlock(const std::vector<uint32_t>& words,
+               const std::function<void(uint32_t, const uint32_t*, size_t)>& visit);
 
 // A minimal program on loopback: the real link client and frame reader, plus the reassembly of
 // parameter blocks and (optionally) their acknowledgement, on the test's own thread.
@@ -48,8 +68,10 @@ public:
     // Reads until the board closes the connection.
     bool waitClosed(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
-    // Blocks are acknowledged as the program does, unless switched off.
-    bool acknowledge = true;
+    // Blocks are acknowledged as the program does; a test may hold back some.
+    std::function<bool(const ReceivedBlock&)> acknowledgeIf = [](const ReceivedBlock&) {
+        return true;
+    };
     std::vector<ReceivedFrame> frames;
     std::vector<ReceivedBlock> blocks;
 
@@ -64,15 +86,10 @@ public:
     void updateReply(uint32_t) override {}
 
 private:
-    void reassemble(const uint8_t* payload);
-
     link::LinkClient m_client;
     link::InputBuffer m_in;
     link::FrameReader m_reader;
-    std::array<uint32_t, 124> m_buffer{};
-    int32_t m_pending = 0;
-    uint32_t m_writePos = 0;
-    int32_t m_lastSeq = -1;
+    BlockAssembler m_assembler;
 };
 
 // Value words that follow a group's id word for the main window's items, by item.

@@ -1,0 +1,149 @@
+#include "sim/Modes.h"
+
+#include <algorithm>
+#include <array>
+
+namespace talix::sim {
+
+namespace {
+
+constexpr std::array<uint16_t, 15> kWideList{3000, 3500,  4000,  4500,  5000,  6000,  7000, 8000,
+                                             9000, 10000, 12000, 14000, 16000, 18000, 20000};
+constexpr std::array<uint16_t, 15> kQList{1500, 1750, 2000, 2250, 2500, 3000, 3500, 4000,
+                                          4500, 5000, 6000, 7000, 8000, 9000, 10000};
+constexpr std::array<uint16_t, 6> kDigiList{125, 250, 500, 1000, 2000, 4000};
+// FM-W codes 0..7 and their widths; codes 0, 3, 5 and 7 only in the full list.
+constexpr std::array<uint32_t, 8> kFmWidths{38000,  50000,  60000,  60000,
+                                            120000, 140000, 240000, 300000};
+constexpr std::array<bool, 8> kFmFullOnly{true, false, false, true, false, true, false, true};
+// The narrow modes have no pick-list; the knob walks these.
+constexpr std::array<uint16_t, 11> kCwSteps{100,  200,  300,  500,  800, 1000,
+                                            1500, 2000, 2400, 2700, 3000};
+constexpr std::array<uint16_t, 9> kSsbSteps{1800, 2100, 2400, 2700, 3000, 3500, 4000, 5000, 6000};
+
+bool isQ(uint8_t mode) {
+    return mode == kUsbq || mode == kLsbq;
+}
+
+} // namespace
+
+bool isKnownMode(int mode) {
+    const auto& c = modeCycle();
+    return std::find(c.begin(), c.end(), mode) != c.end();
+}
+
+const std::vector<uint8_t>& modeCycle() {
+    static const std::vector<uint8_t> cycle{kSync, kDsb, kLsb,  kUsb,  kEusb, kSbcw, kCw,
+                                            kFmN,  kFmW, kUsbq, kDsbq, kAmE,  kLsbq, kDigi};
+    return cycle;
+}
+
+Demod demodOf(uint8_t mode, int64_t tunedHz) {
+    switch (mode) {
+    case kLsb:
+    case kLsbq:
+        return Demod::Lsb;
+    case kUsb:
+    case kEusb:
+    case kUsbq:
+    case kDigi:
+        return Demod::Usb;
+    case kSbcw:
+        return tunedHz >= 10'000'000 ? Demod::Usb : Demod::Lsb;
+    case kCw:
+        return Demod::Cw;
+    case kFmN:
+    case kFmW:
+        return Demod::Fm;
+    default:
+        return Demod::Am;
+    }
+}
+
+Passband passbandOf(uint8_t mode, int64_t tunedHz, double bandwidthHz, int shiftHz) {
+    Passband p;
+    switch (demodOf(mode, tunedHz)) {
+    case Demod::Usb:
+        p = {0, bandwidthHz};
+        break;
+    case Demod::Lsb:
+        p = {-bandwidthHz, 0};
+        break;
+    default:
+        p = {-bandwidthHz / 2, bandwidthHz / 2};
+        break;
+    }
+    p.lowHz += shiftHz;
+    p.highHz += shiftHz;
+    return p;
+}
+
+bool bandwidthForPosition(uint8_t mode, bool fullFmList, int position, uint16_t& value) {
+    if (position < 0 || position > 14)
+        return false;
+    if (mode == kFmW) {
+        if (position > 7 || (kFmFullOnly[size_t(position)] && !fullFmList))
+            return false;
+        value = uint16_t(position);
+        return true;
+    }
+    if (mode == kDigi) {
+        if (position >= int(kDigiList.size()))
+            return false;
+        value = kDigiList[size_t(position)];
+        return true;
+    }
+    value = isQ(mode) ? kQList[size_t(position)] : kWideList[size_t(position)];
+    return true;
+}
+
+double bandwidthHz(uint8_t mode, uint16_t value) {
+    if (mode == kFmW)
+        return value < kFmWidths.size() ? kFmWidths[value] : 120000;
+    return value;
+}
+
+std::vector<uint16_t> bandwidthSteps(uint8_t mode, bool fullFmList) {
+    std::vector<uint16_t> steps;
+    switch (demodOf(mode, 0)) {
+    case Demod::Cw:
+        steps.assign(kCwSteps.begin(), kCwSteps.end());
+        return steps;
+    case Demod::Usb:
+    case Demod::Lsb:
+        if (mode == kDigi)
+            steps.assign(kDigiList.begin(), kDigiList.end());
+        else if (isQ(mode))
+            steps.assign(kQList.begin(), kQList.end());
+        else
+            steps.assign(kSsbSteps.begin(), kSsbSteps.end());
+        return steps;
+    default:
+        break;
+    }
+    if (mode == kFmW) {
+        for (uint16_t code = 0; code < 8; ++code)
+            if (fullFmList || !kFmFullOnly[code])
+                steps.push_back(code);
+        // Codes in order of width: 0 38k, 1 50k, 2/3 60k, 4 120k, 5 140k, 6 240k, 7 300k.
+        return steps;
+    }
+    steps.assign(kWideList.begin(), kWideList.end());
+    return steps;
+}
+
+uint16_t defaultBandwidth(uint8_t mode) {
+    switch (demodOf(mode, 0)) {
+    case Demod::Cw:
+        return 500;
+    case Demod::Usb:
+    case Demod::Lsb:
+        return mode == kDigi ? 2000 : isQ(mode) ? 3000 : 2700;
+    case Demod::Fm:
+        return mode == kFmW ? 4 : 12000;
+    default:
+        return 8000;
+    }
+}
+
+} // namespace talix::sim
