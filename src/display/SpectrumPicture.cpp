@@ -42,6 +42,19 @@ double markShiftOf(const SpectrumDisplay& d) {
     return 0.5 + traceShift(d.settings(), d.gridOffset());
 }
 
+// A part of the trace: its area at the brightness's opacity (none at 0), its outline opaque.
+void paintPart(QPainter& p, const TracePart& part, QRgb colour, int brightness) {
+    p.setPen(Qt::NoPen);
+    if (brightness != 0 && !part.fill.empty()) {
+        p.setOpacity(opacityOf(brightness));
+        p.setBrush(QColor::fromRgba(colour));
+        p.drawRects(part.fill.data(), int(part.fill.size()));
+        p.setOpacity(1);
+    }
+    p.setBrush(QColor::fromRgba(colour));
+    p.drawRects(part.outline.data(), int(part.outline.size()));
+}
+
 } // namespace
 
 SpectrumPicture::SpectrumPicture()
@@ -111,18 +124,8 @@ void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.drawImage(0, 0, m_background);
 
-    p.strokePath(t.outsidePath, pixelPen(kPink));
-    if (s.outsideBright != 0) {
-        p.setOpacity(opacityOf(s.outsideBright));
-        p.fillPath(t.outsidePath, QColor::fromRgba(kPink));
-        p.setOpacity(1);
-    }
-    p.strokePath(t.insidePath, pixelPen(kYellow));
-    if (s.insideBright != 0) {
-        p.setOpacity(opacityOf(s.insideBright));
-        p.fillPath(t.insidePath, QColor::fromRgba(kYellow));
-        p.setOpacity(1);
-    }
+    paintPart(p, t.outside, kPink, s.outsideBright);
+    paintPart(p, t.inside, kYellow, s.insideBright);
 
     p.drawImage(0, 0, m_overlay);
 

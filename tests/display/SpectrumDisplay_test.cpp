@@ -20,8 +20,16 @@ SpectrumRepaint draw(SpectrumDisplay& d, uint16_t value, const SpectrumSettings&
     return d.DrawSpectrumLine(bytes, s);
 }
 
-double traceTop(const SpectrumDisplay& d) {
-    return d.trace().outsidePath.boundingRect().top();
+QRect bounds(const std::vector<QRect>& rects) {
+    QRect b;
+    for (const QRect& r : rects)
+        b = b.united(r);
+    return b;
+}
+
+// Row of the highest pixel of the trace's outline.
+int traceTop(const SpectrumDisplay& d) {
+    return bounds(d.trace().outside.outline).top();
 }
 
 TEST(SpectrumDisplay, DividerZeroDrawsEveryLine) {
@@ -31,7 +39,7 @@ TEST(SpectrumDisplay, DividerZeroDrawsEveryLine) {
     for (uint16_t v : {10, 200, 30}) {
         const SpectrumRepaint r = draw(d, v, s);
         EXPECT_TRUE(r.spectrum);
-        EXPECT_EQ(traceTop(d), kBottomY - v);
+        EXPECT_EQ(traceTop(d), 320 - v);
     }
 }
 
@@ -49,7 +57,7 @@ TEST(SpectrumDisplay, DividerThreeDrawsTheMeanOfFourLines) {
     const SpectrumRepaint r4 = draw(d, 3, s);
     EXPECT_TRUE(r4.spectrum);
     EXPECT_TRUE(r4.waterfall);
-    EXPECT_EQ(traceTop(d), kBottomY - 150); // 603 / 4
+    EXPECT_EQ(traceTop(d), 320 - 150); // 603 / 4
 }
 
 TEST(SpectrumDisplay, WaterfallAdvancesEveryTimeUnitShownLines) {
@@ -111,9 +119,9 @@ TEST(SpectrumDisplay, TraceAndRowMoveWhenTheGridStays) {
     EXPECT_TRUE(g.ticks);
     EXPECT_FLOAT_EQ(d.gridOffset(), -94.5f);
     draw(d, 140, s);
-    EXPECT_EQ(d.trace().outsidePath.boundingRect().left(), 96.5);
-    EXPECT_EQ(d.trace().outsidePath.boundingRect().right(), 1024.5);
-    EXPECT_EQ(d.trace().insidePath.boundingRect().left(), 106.5);
+    EXPECT_EQ(bounds(d.trace().outside.outline).left(), 96);
+    EXPECT_EQ(bounds(d.trace().outside.outline).right(), 1024);
+    EXPECT_EQ(bounds(d.trace().inside.outline).left(), 106);
     EXPECT_EQ(d.waterfall().pixel(95, 0), kBlack);
     EXPECT_EQ(d.waterfall().pixel(96, 0), qRgb(0, 255, 63));
 }
@@ -123,7 +131,7 @@ TEST(SpectrumDisplay, GridMovesWhenItFollowsThePassband) {
     const SpectrumSettings s = lsbAt160(true);
     d.RebuildGrid(s);
     draw(d, 140, s);
-    EXPECT_EQ(d.trace().outsidePath.boundingRect().left(), 0.5);
+    EXPECT_EQ(bounds(d.trace().outside.outline).left(), 0);
     EXPECT_EQ(d.waterfall().pixel(0, 0), qRgb(0, 255, 63));
     EXPECT_EQ(d.grid().gridPath.boundingRect().left(), 1.5); // horizontal lines
 }
@@ -159,7 +167,9 @@ TEST(SpectrumDisplay, ShiftBeyondThePanelDrawsNoBins) {
     d.RebuildGrid(s);
     const SpectrumRepaint r = draw(d, 300, s);
     EXPECT_TRUE(r.spectrum);
-    EXPECT_EQ(d.trace().outsidePath.boundingRect().height(), 0);
+    EXPECT_TRUE(d.trace().outside.fill.empty());
+    for (const QRect& r : d.trace().outside.outline)
+        EXPECT_EQ(r.top(), 320) << "the bottom row at most";
     EXPECT_EQ(d.waterfall().pixel(1023, 0), kBlack);
 }
 

@@ -2,6 +2,9 @@
 #include "display/support/SpectrumLines.h"
 
 #include <gtest/gtest.h>
+#include <random>
+#include <set>
+#include <utility>
 #include <vector>
 
 using namespace talix::display;
@@ -9,66 +12,46 @@ using namespace talix::display::testing;
 
 namespace {
 
-struct Point {
-    double x;
-    double y;
-    bool move = false;
-    bool operator==(const Point&) const = default;
-};
+using Pixels = std::set<std::pair<int, int>>; // (x, y)
 
-std::ostream& operator<<(std::ostream& os, const Point& p) {
-    return os << (p.move ? "M(" : "L(") << p.x << ", " << p.y << ")";
+Pixels pixels(const std::vector<QRect>& rects) {
+    Pixels s;
+    for (const QRect& r : rects)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                s.insert({x, y});
+    return s;
 }
 
-std::vector<Point> points(const QPainterPath& path) {
-    std::vector<Point> v;
-    for (int i = 0; i < path.elementCount(); ++i) {
-        const auto e = path.elementAt(i);
-        v.push_back({e.x, e.y, e.isMoveTo()});
-    }
-    return v;
+long area(const std::vector<QRect>& rects) {
+    long a = 0;
+    for (const QRect& r : rects)
+        a += long(r.width()) * r.height();
+    return a;
 }
 
-// Subpaths end where they began, so a fill of them is the closed outline.
-void expectClosed(const QPainterPath& path) {
-    const std::vector<Point> p = points(path);
-    ASSERT_FALSE(p.empty());
-    Point start = p[0];
-    for (std::size_t i = 1; i <= p.size(); ++i) {
-        if (i == p.size() || p[i].move) {
-            EXPECT_EQ(p[i - 1].x, start.x);
-            EXPECT_EQ(p[i - 1].y, start.y);
-            if (i < p.size())
-                start = p[i];
-        }
-    }
+QRect bounds(const std::vector<QRect>& rects) {
+    QRect b;
+    for (const QRect& r : rects)
+        b = b.united(r);
+    return b;
 }
 
-TEST(SpectrumTrace, ZeroLineLeavesClosedOutlinesAlongTheBottom) {
+// Pixels of a few rectangles given as (left, top, right, bottom), both ends included.
+Pixels expected(std::initializer_list<std::array<int, 4>> rects) {
+    std::vector<QRect> v;
+    for (const auto& r : rects)
+        v.emplace_back(QPoint(r[0], r[1]), QPoint(r[2], r[3]));
+    return pixels(v);
+}
+
+TEST(SpectrumTrace, ZeroLineLeavesOutlinesAlongTheBottomRow) {
     SpectrumTrace t;
     buildSpectrumTrace(flatBins(0), 400, 600, 0, t);
-    for (const QPainterPath* path : {&t.outsidePath, &t.insidePath}) {
-        for (const Point& p : points(*path))
-            ASSERT_EQ(p.y, kBottomY) << p;
-        expectClosed(*path);
-    }
-    EXPECT_EQ(t.outsidePath.boundingRect(), QRectF(0.5, kBottomY, 1024, 0));
-    EXPECT_EQ(t.insidePath.boundingRect(), QRectF(400.5, kBottomY, 200, 0));
-}
-
-TEST(SpectrumTrace, EmptyPassbandDrawsEverythingOutside) {
-    SpectrumTrace t;
-    buildSpectrumTrace(flatBins(100), 500, 500, 0, t);
-    EXPECT_EQ(t.insidePath.boundingRect().height(), 0) << "no inside trace";
-    EXPECT_EQ(t.outsidePath.boundingRect(), QRectF(0.5, kBottomY - 100, 1024, 100));
-}
-
-TEST(SpectrumTrace, PassbandBeyondTheLineDrawsEverythingOutside) {
-    SpectrumTrace t;
-    buildSpectrumTrace(flatBins(50), 2000, 3000, 0, t);
-    EXPECT_EQ(t.insidePath.boundingRect().height(), 0);
-    // The path starts at the passband's place, off the panel on the bottom line.
-    EXPECT_EQ(t.outsidePath.boundingRect(), QRectF(0.5, kBottomY - 50, 2000, 50));
+    EXPECT_TRUE(t.outside.fill.empty());
+    EXPECT_TRUE(t.inside.fill.empty());
+    EXPECT_EQ(pixels(t.outside.outline), expected({{0, 320, 400, 320}, {600, 320, 1024, 320}}));
+    EXPECT_EQ(pixels(t.inside.outline), expected({{400, 320, 600, 320}}));
 }
 
 TEST(SpectrumTrace, StepsAndPassbandEdges) {
@@ -81,40 +64,93 @@ TEST(SpectrumTrace, StepsAndPassbandEdges) {
     SpectrumTrace t;
     buildSpectrumTrace(v, 2, 4, 0, t);
 
-    const std::vector<Point> inside = points(t.insidePath);
-    const std::vector<Point> expectInside = {
-        {2.5, 320.5, true}, {2.5, 300.5},  // up to the height of bin 1
-        {2.5, 315.5},       {3.5, 315.5},  // bin 2 lower: down, then across
-        {4.5, 315.5},                      // bin 3 equal: across
-        {4.5, 320.5},       {2.5, 320.5}}; // down at the passband end, closed
-    EXPECT_EQ(inside, expectInside);
+    EXPECT_EQ(pixels(t.inside.outline), expected({
+                                            {2, 300, 2, 320}, // up to bin 1's height, down to 5
+                                            {2, 315, 4, 315}, // bins 2 and 3
+                                            {4, 315, 4, 320}, // down at the passband end
+                                            {2, 320, 4, 320}, // closed along the bottom
+                                        }));
+    EXPECT_EQ(pixels(t.inside.fill), expected({{2, 315, 3, 319}}));
 
-    const std::vector<Point> outside = points(t.outsidePath);
-    const std::vector<Point> expectHead = {
-        {2.5, 320.5, true}, {0.5, 320.5},                // start at the passband, back to 0.5
-        {1.5, 320.5},       {1.5, 310.5},                // bin 0 higher: across, then up
-        {2.5, 310.5},       {2.5, 300.5},                // bin 1 higher
-        {2.5, 320.5},                                    // down at the passband start
-        {4.5, 320.5, true}, {4.5, 315.5},                // restart after it at bin 3's height
-        {5.5, 315.5},       {5.5, 290.5},                // bin 4
-        {5.5, 320.5},       {6.5, 320.5}, {7.5, 320.5}}; // bin 5 lower, then zeros
-    ASSERT_GT(outside.size(), expectHead.size());
-    EXPECT_EQ(std::vector<Point>(outside.begin(), outside.begin() + expectHead.size()), expectHead);
-    EXPECT_EQ(outside[outside.size() - 2], (Point{1024.5, 320.5}));
-    EXPECT_EQ(outside.back(), (Point{4.5, 320.5})) << "closed back to the restart";
+    EXPECT_EQ(pixels(t.outside.outline), expected({
+                                             {0, 320, 2, 320},   // passband start back to 0
+                                             {1, 310, 1, 320},   // bin 0 up to 10
+                                             {1, 310, 2, 310},   // bin 1 at 10
+                                             {2, 300, 2, 320},   // up to 20, down at the passband
+                                             {4, 315, 4, 320},   // restart at bin 3's height
+                                             {4, 315, 5, 315},   // bin 4 at 5
+                                             {5, 290, 5, 320},   // up to 30, down to 0
+                                             {4, 320, 1024, 320} // zeros, closed to the restart
+                                         }));
+    EXPECT_EQ(pixels(t.outside.fill), expected({{1, 310, 1, 319}, {4, 315, 4, 319}}));
 }
 
-TEST(SpectrumTrace, HighBinsLieAboveThePanel) {
+TEST(SpectrumTrace, EmptyPassbandDrawsEverythingOutside) {
+    SpectrumTrace t;
+    buildSpectrumTrace(flatBins(100), 500, 500, 0, t);
+    EXPECT_TRUE(t.inside.outline.empty()) << "no inside trace";
+    EXPECT_TRUE(t.inside.fill.empty());
+    EXPECT_EQ(pixels(t.outside.fill), expected({{1, 220, 1023, 319}}));
+    EXPECT_EQ(bounds(t.outside.outline), QRect(0, 220, 1025, 101));
+}
+
+TEST(SpectrumTrace, PassbandBeyondTheLineDrawsEverythingOutside) {
+    SpectrumTrace t;
+    buildSpectrumTrace(flatBins(50), 2000, 3000, 0, t);
+    EXPECT_TRUE(t.inside.fill.empty());
+    EXPECT_EQ(pixels(t.outside.fill), expected({{1, 270, 1023, 319}}));
+    // The outline starts at the passband's place, off the panel on the bottom row.
+    EXPECT_EQ(bounds(t.outside.outline), QRect(QPoint(0, 270), QPoint(2000, 320)));
+}
+
+TEST(SpectrumTrace, HighBinsReachAboveThePanel) {
     SpectrumTrace t;
     buildSpectrumTrace(flatBins(511), 0, 1024, 0, t);
-    EXPECT_EQ(t.insidePath.boundingRect(), QRectF(0.5, kBottomY - 511, 1024, 511));
+    EXPECT_EQ(pixels(t.inside.fill), expected({{1, 320 - 511, 1023, 319}}));
+    EXPECT_TRUE(t.outside.fill.empty());
 }
 
 TEST(SpectrumTrace, ShiftMovesTheTraceAndDropsBinsPastTheRightEdge) {
     SpectrumTrace t;
     buildSpectrumTrace(flatBins(40), 100, 200, 96, t);
-    EXPECT_EQ(t.outsidePath.boundingRect(), QRectF(96.5, kBottomY - 40, 928, 40));
-    EXPECT_EQ(t.insidePath.boundingRect(), QRectF(196.5, kBottomY - 40, 100, 40));
+    EXPECT_EQ(bounds(t.outside.outline), QRect(QPoint(96, 280), QPoint(1024, 320)));
+    EXPECT_EQ(pixels(t.outside.fill), expected({{97, 280, 195, 319}, {296, 280, 1023, 319}}));
+    EXPECT_EQ(pixels(t.inside.fill), expected({{196, 280, 295, 319}}));
+}
+
+TEST(SpectrumTrace, FractionalShiftRoundsToTheMarksColumn) {
+    SpectrumTrace t;
+    buildSpectrumTrace(flatBins(40), 100, 200, 1.6, t); // marks at x + 2.1
+    EXPECT_EQ(pixels(t.inside.fill), expected({{102, 280, 201, 319}}));
+}
+
+TEST(SpectrumTrace, FillIsDisjointAndFollowsTheLowerNeighbour) {
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> value(0, 511);
+    SpectrumBins v;
+    for (auto& x : v)
+        x = uint16_t(value(rng));
+    SpectrumTrace t;
+    buildSpectrumTrace(v, 300, 700, 0, t);
+
+    Pixels want;
+    int p = 0;
+    for (int i = 0; i < kSpectrumBins; ++i) {
+        for (int y = 320 - std::min<int>(p, v[i]); y < 320; ++y)
+            want.insert({i, y});
+        p = v[i];
+    }
+    Pixels got = pixels(t.outside.fill);
+    const Pixels inside = pixels(t.inside.fill);
+    EXPECT_EQ(long(got.size()), area(t.outside.fill)) << "outside rectangles overlap";
+    EXPECT_EQ(long(inside.size()), area(t.inside.fill)) << "inside rectangles overlap";
+    for (const auto& px : inside) {
+        EXPECT_GE(px.first, 300);
+        EXPECT_LT(px.first, 700);
+        got.insert(px);
+    }
+    EXPECT_EQ(got, want);
+    EXPECT_LT(t.outside.fill.size() + t.inside.fill.size(), std::size_t(kSpectrumBins));
 }
 
 struct CountCase {
