@@ -10,6 +10,7 @@
 #include "base/ThreadPriority.h"
 #include "controls/MainControls.h"
 #include "display/ReadoutPainter.h"
+#include "display/SpectrumScreen.h"
 #include "display/XThread.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ TFMain::TFMain(Context context) : QWidget(nullptr), m_context(std::move(context)
     if (!m_context.options.windowed)
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_controls = std::make_unique<controls::MainControls>(this);
+    m_spectrum = std::make_unique<display::SpectrumScreen>(this);
 }
 
 TFMain::~TFMain() {

@@ -23,6 +23,7 @@ class MainControls;
 }
 namespace talix::display {
 class ReadoutPainter;
+class SpectrumScreen;
 class TXLAN;
 }
 
@@ -57,6 +58,8 @@ public:
     std::atomic<bool> Closing{false};
 
     controls::MainControls* controls() const { return m_controls.get(); }
+    // The spectrum Panel2 and the waterfall Panel3 with their tick strip and side marks.
+    display::SpectrumScreen* spectrum() const { return m_spectrum.get(); }
     std::array<QWidget*, kFieldTableSize> TFieldTable{};
     int NextFileNumber = 0;
     ManualResetEvent PaintEvent;
@@ -99,6 +102,7 @@ private:
 
     Context m_context;
     std::unique_ptr<controls::MainControls> m_controls;
+    std::unique_ptr<display::SpectrumScreen> m_spectrum;
     std::unique_ptr<HostControls> m_host;
     std::unique_ptr<LinkWindow> m_linkWindow;
     // Outlives the ring, whose device reports through it.

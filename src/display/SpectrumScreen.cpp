@@ -33,6 +33,14 @@ SpectrumScreen::~SpectrumScreen() {
     delete m_marks.data();
 }
 
+SpectrumPanel* SpectrumScreen::spectrumPanel() const {
+    return m_spectrum;
+}
+
+WaterfallPanel* SpectrumScreen::waterfallPanel() const {
+    return m_waterfall;
+}
+
 void SpectrumScreen::DrawSpectrumLine(std::span<const uint8_t, kSpectrumLineBytes> line,
                                       const SpectrumSettings& s) {
     repaint(m_display.DrawSpectrumLine(line, s));

@@ -33,8 +33,8 @@ public:
 
     float gridOffset() const { return m_display.gridOffset(); }
     const SpectrumDisplay& display() const { return m_display; }
-    SpectrumPanel* spectrumPanel() const { return m_spectrum; }
-    WaterfallPanel* waterfallPanel() const { return m_waterfall; }
+    SpectrumPanel* spectrumPanel() const;
+    WaterfallPanel* waterfallPanel() const;
 
 private:
     void repaint(SpectrumRepaint r);
