@@ -1,0 +1,128 @@
+// Handling one frame payload without painting: link quality, the hand-overs of audio, status and
+// spectrum, reassembly, the walk of a typical block and its acknowledgement. The board sends one
+// frame every 12.5 ms.
+#include "base/LittleEndian.h"
+#include "sync/FrameDispatcher.h"
+
+#include <benchmark/benchmark.h>
+#include <vector>
+
+using namespace talix::sync;
+
+namespace {
+
+// A host that does as little as the real one's cheapest path: it takes the calls and keeps
+// nothing, so the figure is the dispatcher's own cost.
+class NullHost : public DispatchHost {
+public:
+    bool recorderPlaying() const override { return false; }
+    bool recording() const override { return false; }
+    void appendRecording(const uint8_t*) override {}
+    bool playbackOpen() const override { return true; }
+    void queuePlayback(const uint8_t* audio) override { benchmark::DoNotOptimize(audio[0]); }
+    void spectrumLine(const uint8_t* line) override { benchmark::DoNotOptimize(line[0]); }
+    void statusWord(uint32_t) override {}
+    void showLinkQuality(const LinkQualityReport& r) override { benchmark::DoNotOptimize(r); }
+    void setLinkBarValue(int) override {}
+    void setLinkBarShowsPlayback(bool) override {}
+    bool externalAntennaChecked() const override { return false; }
+    void setExternalAntenna(bool, uint32_t) override {}
+    void markField(int tag, int mark) override { marks += tag + mark; }
+    void requestPaint() override {}
+    ApplyResult applyItemEffect(const ItemEffect& e, const ReceiverState&) override {
+        benchmark::DoNotOptimize(e.changes.size());
+        return ApplyResult::Applied;
+    }
+    bool selectMainField(int) override { return true; }
+    void selectDabField() override {}
+    void paintRotatorCircles(bool) override {}
+    bool rotatorOn() const override { return false; }
+    void sendRotatorValue(uint8_t) override {}
+    void disableMainControls(bool) override {}
+    void enableMainControls() override {}
+    void focusSelectedField(bool) override {}
+    std::optional<QString> startScriptFirstLine() override { return std::nullopt; }
+    void setIdentification(const QString&) override {}
+    bool updateFormVisible() const override { return false; }
+    void writeAck(const uint8_t* record, size_t) override { benchmark::DoNotOptimize(record[2]); }
+    bool tuneButtonPressed() const override { return false; }
+    int sliderPosition(MainControl) const override { return 0; }
+    float gridOffset() const override { return 1.5f; }
+
+    int marks = 0;
+};
+
+uint32_t valueWord(int item) {
+    return 245u | uint32_t(item) << 8;
+}
+
+// What the board reports most often: levels, S-meter marker, modulation, the frequencies while
+// tuning, and a readout value.
+std::vector<uint32_t> typicalBlock(uint32_t tuned) {
+    std::vector<uint32_t> words = {0,
+                                   valueWord(40),
+                                   uint32_t(-735),
+                                   uint32_t(-731),
+                                   12,
+                                   valueWord(41),
+                                   uint32_t(-731) + (tuned & 7),
+                                   valueWord(19),
+                                   tuned & 63,
+                                   valueWord(0),
+                                   tuned,
+                                   tuned - 2'000'000,
+                                   0,
+                                   valueWord(3),
+                                   tuned & 0xFF,
+                                   valueWord(24),
+                                   tuned};
+    words[0] = uint32_t(4 * words.size());
+    return words;
+}
+
+std::vector<uint8_t> framePayload(uint32_t seq, const std::vector<uint32_t>& block) {
+    std::vector<uint8_t> p(3700, 0x11);
+    const uint32_t header = (block.size() & 0xFF) | (seq & 0x7FFFFF) << 8;
+    talix::writeLe32(p.data(), header);
+    for (size_t i = 0; i < block.size(); ++i)
+        talix::writeLe32(p.data() + 4 + 4 * i, block[i]);
+    talix::writeLe32(p.data() + 3696, 0x80000010);
+    return p;
+}
+
+void BM_FrameWithTypicalBlock(benchmark::State& state) {
+    NullHost host;
+    TFormSlots formSlots;
+    FrameDispatcher dispatcher(host, formSlots, QLocale::c());
+    // Frames prepared up front, as the receive thread's ring holds them.
+    std::vector<std::vector<uint8_t>> frames;
+    for (uint32_t i = 0; i < 64; ++i)
+        frames.push_back(framePayload(i + 1, typicalBlock(140'000'000 + 100 * i)));
+    uint32_t n = 0;
+    for (auto _ : state) {
+        std::vector<uint8_t>& p = frames[n % frames.size()];
+        // A new sequence number for every frame, so that every block is walked.
+        const uint32_t seq = (n % 0x7FFFFE) + 1;
+        talix::writeLe32(p.data(), (p[0] & 0xFFu) | seq << 8);
+        dispatcher.handleFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | 3700);
+        ++n;
+    }
+    benchmark::DoNotOptimize(host.marks);
+}
+BENCHMARK(BM_FrameWithTypicalBlock);
+
+void BM_FrameWithoutStream(benchmark::State& state) {
+    NullHost host;
+    TFormSlots formSlots;
+    FrameDispatcher dispatcher(host, formSlots, QLocale::c());
+    std::vector<uint8_t> p = framePayload(1, {8, 0});
+    talix::writeLe32(p.data(), 0); // n = 0: audio, status and spectrum only
+    uint32_t n = 0;
+    for (auto _ : state) {
+        dispatcher.handleFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | 3700);
+        ++n;
+    }
+}
+BENCHMARK(BM_FrameWithoutStream);
+
+} // namespace

@@ -1,0 +1,22 @@
+#include "sync/FormSlots.h"
+
+namespace talix::sync {
+
+uint64_t TFormSlots::valueWords(int index, std::span<const uint32_t> following) {
+    if (index == Memory)
+        return 5;
+    if (index == DAB)
+        return following.empty() ? 1 : 1 + uint64_t(following[0]);
+    return 1;
+}
+
+TSlotForm* TFormSlots::at(int index) const {
+    return index >= 0 && index < kSlots ? m_forms[size_t(index)] : nullptr;
+}
+
+void TFormSlots::set(int index, TSlotForm* form) {
+    if (index >= 0 && index < kSlots)
+        m_forms[size_t(index)] = form;
+}
+
+} // namespace talix::sync

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace talix::sync {
+
+enum class ApplyResult { Applied, Failed };
+
+// A form that takes values from the board. The board alone shows and closes it and selects its
+// fields; the form reports touches as commands.
+class TSlotForm {
+public:
+    virtual ~TSlotForm() = default;
+
+    // A form still without its own apply step takes its value words and does nothing with them.
+    virtual bool hasApplyStep() const { return true; }
+    // One value for item `item`. `words` holds exactly what the value layout gives the form: one
+    // value word; for the memory form the five words; for the DAB list the count word N and its
+    // N words. Failed ends the walk of the block, which then goes unacknowledged.
+    virtual ApplyResult ApplyItem(int item, std::span<const uint32_t> words) = 0;
+    // Highlights the form's edit whose Tag is `tag` and makes it the current field (TagObject):
+    // the previous one gets the normal look. Nothing when the form has no such edit.
+    virtual void selectField(int tag) = 0;
+    virtual void showForm() = 0; // not modal
+    virtual void closeForm() = 0;
+};
+
+// TFormSlots: the forms that take values from the board, by form index. Each form enters itself
+// when it is created and leaves when it is destroyed.
+class TFormSlots {
+public:
+    static constexpr int kSlots = 16;
+    static constexpr int Setup = 1;
+    static constexpr int System = 2;
+    static constexpr int Undo = 3;
+    static constexpr int Microphone = 4;
+    static constexpr int Memory = 5;
+    static constexpr int WiFi = 10;
+    static constexpr int Recorder = 13;
+    static constexpr int DAB = 15;
+
+    // Words of a ValueWord's value for the form at `index` (given the words that follow it): five
+    // for the memory form, the count word and N words for the DAB list, otherwise one. This is the
+    // layout of the stream, the same whether the slot holds a form or not.
+    static uint64_t valueWords(int index, std::span<const uint32_t> following);
+
+    // An index outside 0..15 holds nothing.
+    TSlotForm* at(int index) const;
+    void set(int index, TSlotForm* form);
+    void clear(int index) { set(index, nullptr); }
+
+private:
+    std::array<TSlotForm*, kSlots> m_forms{};
+};
+
+} // namespace talix::sync

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "sync/DispatchHost.h"
+#include "sync/FormSlots.h"
+#include "sync/LinkQuality.h"
+#include "sync/MainItems.h"
+#include "sync/ParamReassembly.h"
+#include "sync/ParamWalk.h"
+#include "sync/ReceiverState.h"
+
+#include <QLocale>
+#include <array>
+#include <cstdint>
+
+namespace talix::sync {
+
+// The main window's handling of one frame payload (WM_LINKFRAME): link quality, the audio block,
+// the status word and the spectrum line to their consumers, then the parameter stream: reassembly,
+// the walk of each completed block and its acknowledgement. UI thread only; may be re-entered from
+// a modal message shown by a walk.
+class FrameDispatcher {
+public:
+    FrameDispatcher(DispatchHost& host, TFormSlots& formSlots,
+                    const QLocale& locale = QLocale::system());
+
+    // `payload` holds at least the payload length given in lParam's low 16 bits; lParam's upper 16
+    // bits are the board's frame counter.
+    void handleFrame(const uint8_t* payload, uint32_t lParam);
+
+    ReceiverState& state() { return m_state; }
+    const ReceiverState& state() const { return m_state; }
+    const LinkQuality& linkQuality() const { return m_link; }
+    const ParamReassembly& reassembly() const { return m_reassembly; }
+    bool rotatorSelected() const { return m_walk.RotatorSelected; }
+
+    static constexpr uint32_t kExternalAntennaArgb = 0xFFFF69B4;
+    static constexpr uint32_t kInternalAntennaArgb = 0xFF00FF00;
+
+private:
+    void handleStatus(uint32_t status);
+    void walkAndAcknowledge(const ParamBlock& block);
+
+    DispatchHost& m_host;
+    ReceiverState m_state;
+    MainItems m_items;
+    LinkQuality m_link;
+    ParamReassembly m_reassembly;
+    ParamWalk m_walk;
+};
+
+} // namespace talix::sync

@@ -1,0 +1,197 @@
+#include "sync/ParamWalk.h"
+
+#include "sync/DeviceHello.h"
+#include "sync/MainItemTable.h"
+#include "sync/ParamWord.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace talix::sync {
+
+namespace {
+
+constexpr float kPi = 3.141592654f;
+constexpr int kKnobMarkTag = 37; // S_Pitch
+constexpr int kSetupLoudspeakerItem = 9;
+
+} // namespace
+
+WalkResult ParamWalk::walk(const ParamBlock& block) {
+    WalkResult r;
+    const std::span<const uint32_t> words(block.words);
+    // Bytes of the block after the length word; a block never exceeds the buffer, and the bound
+    // on `pos` below keeps even a corrupt length inside it.
+    int64_t remaining = int64_t(block.lengthBytes()) - 4;
+    size_t pos = 1;
+    try {
+        while (remaining > 0 && pos < words.size()) {
+            const uint32_t w = words[pos++];
+            remaining -= 4;
+            // The value words that still lie inside the block.
+            const size_t inside =
+                std::min(size_t(std::max<int64_t>(remaining, 0) / 4), words.size() - pos);
+            const std::span<const uint32_t> following = words.subspan(pos, inside);
+            uint64_t consumed = 0;
+            Step step = Step::Next;
+            switch (param::idOf(w)) {
+            case param::kFiller:
+            case param::kIgnored85:
+            case param::kIgnored90:
+                break;
+            case param::KnobStep:
+                step = knobStep(w, r);
+                break;
+            case param::DeviceHello:
+                consumed = 1;
+                step = following.empty() ? Step::End : deviceHello(w, following[0]);
+                break;
+            case param::FieldSelect:
+                step = fieldSelect(w, r);
+                break;
+            case param::ValueWord:
+                step = valueWord(w, following, consumed, r);
+                break;
+            case param::ShowFormWord:
+                showForm(w);
+                break;
+            case param::CloseFormWord:
+                closeForm(w);
+                break;
+            default:
+                step = Step::End; // an id not in the table: the rest of the block is ignored
+                break;
+            }
+            if (step == Step::Failed) {
+                r.failed = true;
+                break;
+            }
+            if (step == Step::End)
+                break;
+            pos += size_t(consumed);
+            remaining -= int64_t(4 * consumed);
+        }
+    } catch (const std::exception&) {
+        r.failed = true;
+    }
+    return r;
+}
+
+ParamWalk::Step ParamWalk::knobStep(uint32_t w, WalkResult& r) {
+    const auto v = int8_t(param::itemOf(w));
+    const float delta = float(v) * kPi / 40;
+    m_state.KnobAngle += delta;
+    m_state.KnobRefAngle += delta;
+    m_host.markField(kKnobMarkTag, 1);
+    r.repaint = true;
+    return Step::Next;
+}
+
+// The board introduces itself: identification line, then (unless an update runs) the user
+// interface starts afresh with every form closed and every control enabled.
+ParamWalk::Step ParamWalk::deviceHello(uint32_t w, uint32_t x) {
+    const QString version = programVersionText(m_host.startScriptFirstLine());
+    m_host.setIdentification(identificationText(w, x, version));
+    if (m_host.updateFormVisible())
+        return Step::Next;
+    m_host.focusSelectedField(false);
+    for (int k = 0; k < TFormSlots::kSlots; ++k)
+        if (TSlotForm* form = m_slots.at(k))
+            form->closeForm();
+    m_host.enableMainControls();
+    m_host.focusSelectedField(true);
+    return Step::Next;
+}
+
+ParamWalk::Step ParamWalk::fieldSelect(uint32_t w, WalkResult& r) {
+    const uint32_t f = param::upperHalfOf(w);
+    const int item = param::itemOf(w);
+    if (f == uint32_t(kRotatorForm)) {
+        setRotatorSelected(item != 0);
+        return Step::Next;
+    }
+    setRotatorSelected(false);
+    if (f == uint32_t(kMainForm)) {
+        r.repaint = m_host.selectMainField(item) || r.repaint;
+        return Step::Next;
+    }
+    const int k = int(f & 15);
+    if (k == TFormSlots::DAB) {
+        m_host.selectDabField();
+    } else if (k != TFormSlots::Memory) {
+        if (TSlotForm* form = m_slots.at(k))
+            form->selectField(item);
+    }
+    return Step::Next;
+}
+
+ParamWalk::Step ParamWalk::valueWord(uint32_t w, std::span<const uint32_t> following,
+                                     uint64_t& consumed, WalkResult& r) {
+    const int item = param::itemOf(w);
+    if (param::formOf(w) == kMainForm) {
+        consumed = mainItemWords(item, following);
+        if (consumed > following.size())
+            return Step::End;
+        return mainItem(w, following.first(size_t(consumed)), r);
+    }
+    if (param::upperHalfOf(w) == uint32_t(kRotatorForm)) {
+        consumed = 1;
+        if (following.empty())
+            return Step::End;
+        m_host.sendRotatorValue(m_host.rotatorOn() ? uint8_t(following[0]) : 0);
+        return Step::Next;
+    }
+    const int k = param::formOf(w) & 15;
+    consumed = TFormSlots::valueWords(k, following);
+    if (consumed > following.size())
+        return Step::End;
+    return formValue(k, item, following.first(size_t(consumed)));
+}
+
+ParamWalk::Step ParamWalk::mainItem(uint32_t w, std::span<const uint32_t> values, WalkResult& r) {
+    const ItemEffect effect = m_items.apply(m_state, param::itemOf(w), values, w, m_host);
+    for (const FieldMark& m : effect.marks)
+        m_host.markField(m.tag, m.mark);
+    r.repaint = r.repaint || effect.repaint;
+    if (m_host.applyItemEffect(effect, m_state) == ApplyResult::Failed)
+        return Step::Failed;
+    if (effect.slideComplete)
+        MainItems::finishSlide(m_state);
+    return Step::Next;
+}
+
+ParamWalk::Step ParamWalk::formValue(int index, int item, std::span<const uint32_t> values) {
+    TSlotForm* form = m_slots.at(index);
+    if (form == nullptr || !form->hasApplyStep())
+        return Step::Next;
+    if (form->ApplyItem(item, values) == ApplyResult::Failed)
+        return Step::Failed;
+    if (index == TFormSlots::Setup && item == kSetupLoudspeakerItem)
+        m_host.setLinkBarShowsPlayback(m_host.playbackOpen() && (m_state.LoudspeakerMode & 2));
+    return Step::Next;
+}
+
+void ParamWalk::showForm(uint32_t w) {
+    setRotatorSelected(false);
+    const int k = param::showFormIndexOf(w);
+    TSlotForm* form = m_slots.at(k);
+    if (form == nullptr)
+        return;
+    form->showForm();
+    m_host.disableMainControls(k == TFormSlots::DAB);
+}
+
+void ParamWalk::closeForm(uint32_t w) {
+    m_host.focusSelectedField(false);
+    if (TSlotForm* form = m_slots.at(param::showFormIndexOf(w)))
+        form->closeForm();
+    m_host.enableMainControls();
+    m_host.focusSelectedField(true);
+}
+
+void ParamWalk::setRotatorSelected(bool selected) {
+    RotatorSelected = selected;
+    m_host.paintRotatorCircles(selected);
+}
+
+} // namespace talix::sync

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "sync/DispatchHost.h"
+#include "sync/FormSlots.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace talix::sync::testing {
+
+// A DispatchHost that records every call as one line ("ack 5", "mark 0 2", "form 1 show") and
+// answers the queries from its public fields.
+class RecordingHost : public DispatchHost {
+public:
+    // Lines that start with `prefix` (all lines for an empty prefix).
+    std::vector<std::string> lines(const std::string& prefix = {}) const;
+    void clear() {
+        m_lines.clear();
+        effects.clear();
+    }
+
+    // Answers.
+    bool isRecorderPlaying = false;
+    bool isRecording = false;
+    bool isPlaybackOpen = false;
+    bool antennaChecked = false;
+    bool isRotatorOn = false;
+    bool isUpdateVisible = false;
+    bool tunePressed = false;
+    bool slideDecodes = true;
+    bool mainFieldRepaints = true;
+    float grid = 1.5f;
+    std::optional<QString> startScript;
+    std::map<MainControl, int> sliders;
+    // Called while a modal message would be shown: frames handled here re-enter the dispatcher.
+    std::function<void()> onModalMessage;
+
+    std::vector<ItemEffect> effects;
+
+    bool recorderPlaying() const override { return isRecorderPlaying; }
+    bool recording() const override { return isRecording; }
+    void appendRecording(const uint8_t* audio) override;
+    bool playbackOpen() const override { return isPlaybackOpen; }
+    void queuePlayback(const uint8_t* audio) override;
+    void spectrumLine(const uint8_t* line) override;
+    void statusWord(uint32_t status) override;
+    void showLinkQuality(const LinkQualityReport& report) override;
+    void setLinkBarValue(int percent) override;
+    void setLinkBarShowsPlayback(bool playback) override;
+    bool externalAntennaChecked() const override { return antennaChecked; }
+    void setExternalAntenna(bool checked, uint32_t lwifiArgb) override;
+    void markField(int tag, int mark) override;
+    void requestPaint() override;
+    ApplyResult applyItemEffect(const ItemEffect& effect, const ReceiverState& state) override;
+    bool selectMainField(int item) override;
+    void selectDabField() override;
+    void paintRotatorCircles(bool selected) override;
+    bool rotatorOn() const override { return isRotatorOn; }
+    void sendRotatorValue(uint8_t value) override;
+    void disableMainControls(bool onlyRecorder) override;
+    void enableMainControls() override;
+    void focusSelectedField(bool focus) override;
+    std::optional<QString> startScriptFirstLine() override { return startScript; }
+    void setIdentification(const QString& text) override;
+    bool updateFormVisible() const override { return isUpdateVisible; }
+    void writeAck(const uint8_t* record, size_t size) override;
+    bool tuneButtonPressed() const override { return tunePressed; }
+    int sliderPosition(MainControl slider) const override;
+    float gridOffset() const override { return grid; }
+
+    void log(std::string line) { m_lines.push_back(std::move(line)); }
+
+private:
+    std::vector<std::string> m_lines;
+};
+
+// A form in a slot that records its calls as "form <index> ...".
+class RecordingForm : public TSlotForm {
+public:
+    RecordingForm(RecordingHost& host, int index, bool applies = true)
+        : m_host(host), m_index(index), m_applies(applies) {}
+
+    bool failNextApply = false;
+
+    bool hasApplyStep() const override { return m_applies; }
+    ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
+    void selectField(int tag) override;
+    void showForm() override;
+    void closeForm() override;
+
+private:
+    std::string prefix() const { return "form " + std::to_string(m_index) + " "; }
+
+    RecordingHost& m_host;
+    int m_index;
+    bool m_applies;
+};
+
+} // namespace talix::sync::testing
