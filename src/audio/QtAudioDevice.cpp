@@ -35,7 +35,7 @@ constexpr std::chrono::seconds kRetryInterval{1};
 } // namespace
 
 QtAudioDevice::QtAudioDevice() {
-    m_pumpTimer.setInterval(kPumpInterval);
+    m_pumpTimer.setSingleShot(true);
     m_pumpTimer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_pumpTimer, &QTimer::timeout, [this] { pump(); });
 }
@@ -98,7 +98,7 @@ void QtAudioDevice::write(WaveHeader& header) {
     m_held.push_back({&header, 0});
     // Played on the next pump, never from here: the caller may be in the middle of handing over.
     if (!m_pumpTimer.isActive() && !m_paused)
-        m_pumpTimer.start();
+        m_pumpTimer.start(0);
 }
 
 void QtAudioDevice::setVolume(std::uint16_t level) {
@@ -122,7 +122,7 @@ void QtAudioDevice::restart() {
         m_sink->resume();
     m_lastProgress = Clock::now();
     if (!m_held.empty())
-        m_pumpTimer.start();
+        m_pumpTimer.start(0);
 }
 
 void QtAudioDevice::reset() {
@@ -166,8 +166,26 @@ void QtAudioDevice::pump() {
     writePending();
     completePlayed();
     padIfStalled();
-    if (m_held.empty())
+    scheduleNextPump();
+}
+
+void QtAudioDevice::scheduleNextPump() {
+    if (m_held.empty() || !m_listener || m_paused) {
         m_pumpTimer.stop();
+        return;
+    }
+    auto wait = kPumpInterval;
+    // While the played position stands still there is nothing to time.
+    const bool moving = Clock::now() - m_lastProgress < kPumpInterval;
+    if (m_writeIndex > 0 && moving) {
+        // Wake when the oldest block should have been heard, so that it is reported on time
+        // rather than on the next tick.
+        const std::int64_t left = m_held.front().end - kEndTolerance - playedBytes();
+        const auto untilHeard = std::chrono::milliseconds(
+            std::max<std::int64_t>(1, (left * 1000 + kBytesPerSecond - 1) / kBytesPerSecond));
+        wait = std::min(wait, untilHeard);
+    }
+    m_pumpTimer.start(wait);
 }
 
 void QtAudioDevice::writePending() {

@@ -33,7 +33,8 @@ public:
 
     // How much audio the sink holds ahead of what has been heard (its target buffer).
     static constexpr int kSinkBufferBytes = 16384;
-    // Pumping interval while blocks are held.
+    // While blocks are held, the device wakes when the oldest is due to have been heard, and at
+    // least this often to keep the sink filled.
     static constexpr std::chrono::milliseconds kPumpInterval{10};
     // Played position not advancing for this long with everything written: the stream waits for
     // more than it will get (it starts only with a full buffer), so silence is written behind.
@@ -52,6 +53,7 @@ private:
     void writePending();
     void completePlayed();
     void padIfStalled();
+    void scheduleNextPump();
     void returnAll();
     std::int64_t playedBytes() const;
 

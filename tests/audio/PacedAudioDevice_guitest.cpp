@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -35,9 +34,6 @@ TEST(NullAudioDevice, PlaysEveryBlockAndReportsEachDone) {
     ASSERT_TRUE(RingDriver::waitFor([&] { return driver.finished(); }));
     EXPECT_EQ(driver.done, kTotal);
     EXPECT_EQ(driver.lastBar, 0) << "the queue ran empty at the end";
-    const auto latency = *driver.firstDone - *driver.firstFed;
-    std::printf("null device: first block done %.1f ms after the first block arrived\n",
-                std::chrono::duration<double, std::milli>(latency).count());
 }
 
 TEST(WavFileAudioDevice, WritesExactlyTheBytesGivenInOrder) {

@@ -3,7 +3,6 @@
 #include "audio/support/RingDriver.h"
 #include "audio/support/ToneAnalysis.h"
 
-#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace talix::audio;
@@ -56,9 +55,6 @@ protected:
                 return recording.size() >= expectedBytes + kBytesPerSecond / 2;
             },
             std::chrono::seconds(10));
-        std::printf("qt device: first block done %.1f ms after the first block arrived\n",
-                    std::chrono::duration<double, std::milli>(*driver.firstDone - *driver.firstFed)
-                        .count());
         driver.ring.ClosePlayback();
         return recording.stop();
     }
@@ -101,6 +97,21 @@ TEST_F(QtAudioDeviceTest, FollowsTheSpeakerVolume) {
                                      left.begin() + mid + kSampleRate / 8);
     EXPECT_NEAR(peakAmplitude(window), expectedPeak, expectedPeak * 0.25);
     EXPECT_NEAR(dominantFrequency(window, kSampleRate, 100, 5000), kLeftHz, kLeftHz * 0.01);
+}
+
+// Runs last in the suite: it takes the sound server away.
+TEST_F(QtAudioDeviceTest, KeepsReturningBlocksWhenTheSoundServerGoesAway) {
+    RingDriver driver(1'000'000, toneBlock);
+    ASSERT_EQ(driver.open("qt", 255), OpenResult::Ok);
+    ASSERT_TRUE(RingDriver::waitFor([&] { return driver.done >= 80; }));
+    server->stop();
+    // Nothing can be heard any more, but the ring is not left waiting: blocks keep coming back
+    // and the ring keeps filling and handing over.
+    const int before = driver.done;
+    EXPECT_TRUE(RingDriver::waitFor([&] {
+        return driver.done >= before + 3 * PlaybackRing::kSlots;
+    })) << "blocks returned after the server went away: "
+        << driver.done - before;
 }
 
 } // namespace

@@ -45,8 +45,6 @@ bool RingDriver::event(QEvent* event) {
         break;
     case DeviceEvent::Kind::Done:
         ++done;
-        if (!firstDone)
-            firstDone = Clock::now();
         if (bar)
             lastBar = bar;
         feed();
@@ -63,8 +61,6 @@ void RingDriver::feed() {
     const Block block = m_generator(fed);
     if (block.size() != kBlockBytes)
         return;
-    if (!firstFed)
-        firstFed = Clock::now();
     ring.QueueBlock(std::span<const std::uint8_t, kBlockBytes>(block.data(), kBlockBytes));
     ++fed;
 }

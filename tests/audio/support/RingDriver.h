@@ -20,7 +20,6 @@ class RingDriver : public QObject {
 public:
     using Block = std::vector<std::uint8_t>; // kBlockBytes long
     using Generator = std::function<Block(int index)>;
-    using Clock = std::chrono::steady_clock;
 
     RingDriver(int totalBlocks, Generator generator);
     ~RingDriver() override;
@@ -36,8 +35,6 @@ public:
     int fed = 0;
     int done = 0;
     std::optional<int> lastBar;
-    std::optional<Clock::time_point> firstFed;
-    std::optional<Clock::time_point> firstDone;
 
 protected:
     bool event(QEvent* event) override;
