@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         const std::string value = argv[++i];
         long number = 0;
         if (arg == "--listen") {
-            const auto ep = talix::parseEndpoint(value, 55555);
+            const auto ep = talix::parseEndpoint(value, 55555, true);
             if (!ep)
                 return fail("bad address " + value);
             options.listen = *ep;

@@ -91,6 +91,9 @@ public:
     void updateReply(uint32_t replyWord) override;
     void deviceMessage(audio::DeviceEvent::Kind kind) override;
 
+    // Ends the program in order (threads, then forms); the host stays on.
+    void endProgram();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -98,7 +101,6 @@ protected:
 private:
     void fillFieldTable();
     QString wavFolder() const;
-    void endProgram();
 
     Context m_context;
     std::unique_ptr<controls::MainControls> m_controls;

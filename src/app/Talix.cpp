@@ -2,11 +2,14 @@
 
 #include "app/Forms.h"
 #include "app/StartOptions.h"
+#include "app/TermSignals.h"
+#include "sim/SimBoard.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 namespace talix::app {
 
@@ -25,9 +28,32 @@ int runTalix(int argc, char** argv) {
         std::fputs(parsed.text.toLocal8Bit().constData(), parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
+    TermSignals termSignals([] {
+        if (FMain)
+            FMain->endProgram();
+        else
+            QCoreApplication::quit();
+    });
     TFMain::Context context;
     context.options = *parsed.options;
     context.drives = DriveMap::fromEnvironment(context.options.drives);
+
+    // --demo: the simulated board runs inside the program on a free loopback port and stands in
+    // for the board and the rotator.
+    std::unique_ptr<sim::SimBoard> demoBoard;
+    if (context.options.demo) {
+        sim::SimOptions simOptions;
+        simOptions.listen = {"127.0.0.1", 0};
+        demoBoard = std::make_unique<sim::SimBoard>(simOptions);
+        if (!demoBoard->start()) {
+            std::fprintf(stderr, "talix: the simulated board did not start: %s\n",
+                         demoBoard->error().c_str());
+            return 1;
+        }
+        context.options.board = {"127.0.0.1", demoBoard->port()};
+        context.options.rotator = {"127.0.0.1", demoBoard->port()};
+    }
+
     try {
         FormSet forms(context);
         TFMain& main = forms.main();

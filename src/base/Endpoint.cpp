@@ -5,7 +5,8 @@
 
 namespace talix {
 
-std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultPort) {
+std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultPort,
+                                      bool allowAnyPort) {
     Endpoint ep;
     const auto colon = text.rfind(':');
     if (colon == std::string::npos) {
@@ -18,11 +19,11 @@ std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultP
             portText.find_first_not_of("0123456789") != std::string::npos)
             return std::nullopt;
         const long port = std::strtol(portText.c_str(), nullptr, 10);
-        if (port <= 0 || port > 65535)
+        if (port < 0 || port > 65535 || (port == 0 && !allowAnyPort))
             return std::nullopt;
         ep.port = uint16_t(port);
     }
-    if (ep.host.empty() || ep.port == 0)
+    if (ep.host.empty() || (ep.port == 0 && !allowAnyPort))
         return std::nullopt;
     return ep;
 }

@@ -14,9 +14,10 @@ struct Endpoint {
     std::string toString() const { return host + ":" + std::to_string(port); }
 };
 
-// Parses "HOST" or "HOST:PORT"; a missing port takes defaultPort. Empty hosts, bad or zero ports
-// give nothing.
-std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultPort);
+// Parses "HOST" or "HOST:PORT"; a missing port takes defaultPort. Empty hosts and bad ports give
+// nothing; port 0 ("any free port") only where a listener asks for it.
+std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultPort,
+                                      bool allowAnyPort = false);
 
 // True for a numeric IPv4 address in 127.0.0.0/8 or "localhost".
 bool isLoopbackHost(const std::string& host);
