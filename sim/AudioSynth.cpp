@@ -11,6 +11,8 @@ namespace talix::sim {
 namespace {
 
 constexpr double kTarget = 0.28;        // output amplitude the gain control aims at
+constexpr double kProgrammeGain = 2.5;  // audio gain behind the envelope detector
+constexpr double kHissShare = 0.5;      // hiss at the target level sounds this loud
 constexpr double kFmQuietingDbm = -112; // FM: below this the hiss takes over
 constexpr double kEdgeHz = 150;         // filter skirts of the passband
 
@@ -112,7 +114,7 @@ void AudioSynth::updateTargets(const BandPlan& plan, const TuningView& view, dou
                     Voice& v = sv.voice[size_t(k)];
                     v.increment = SineTable::increment(part.hz, kSampleRate);
                     v.target = float(gain * stationAmp * carrierGain * sidebands *
-                                     rf::kModulationDepth * part.amp);
+                                     rf::kModulationDepth * kProgrammeGain * part.amp);
                     v.pan = 0.5f;
                 }
                 sv.noiseTarget = float(gain * stationAmp * carrierGain * rf::kModulationDepth *
@@ -136,7 +138,8 @@ void AudioSynth::updateTargets(const BandPlan& plan, const TuningView& view, dou
             const int index = c.slot < 0 ? kVoices - 1 : c.slot + (c.lower ? kProgrammeSlots : 0);
             Voice& v = sv.voice[size_t(index)];
             v.increment = SineTable::increment(audio, kSampleRate);
-            v.target = float(gain * stationAmp * c.amp * pass);
+            const double detector = c.slot < 0 ? 1 : kProgrammeGain;
+            v.target = float(gain * stationAmp * c.amp * pass * detector);
             v.pan = 0.5f;
         });
         if (s.kind == StationKind::AmBroadcast)
@@ -161,7 +164,7 @@ void AudioSynth::updateTargets(const BandPlan& plan, const TuningView& view, dou
         const double snr = fmCarrierMw / rf::dbmToMw(kFmQuietingDbm);
         hiss = kTarget * 0.9 / (1 + snr * snr);
     } else {
-        hiss = gain * std::sqrt(noiseMw);
+        hiss = gain * std::sqrt(noiseMw) * kHissShare;
     }
     hiss *= std::pow(10.0, -1.2 * view.dnr / 20);
     m_hissTarget = float(std::min(hiss, 0.6));

@@ -66,7 +66,8 @@ std::optional<FaultPlan> parseFaults(const std::string& spec, std::string& error
             if (ok && !extra.empty())
                 plan.garbageBytes = int(second);
         } else if (name == "split") {
-            ok = extra.empty() && parseFraction(value, plan.splitFraction);
+            ok = (extra.empty() || extra == "any") && parseFraction(value, plan.splitFraction);
+            plan.splitAnywhere = extra == "any";
         } else if (name == "badblock") {
             ok = extra.empty() && parseFraction(value, plan.badBlockFraction);
         } else if (name == "blocksplit") {
@@ -111,8 +112,12 @@ std::vector<size_t> FaultInjector::splitPoints(size_t frameSize) {
         return {};
     std::vector<size_t> points;
     const int pieces = int(m_random.range(2, 4));
-    for (int i = 1; i < pieces; ++i)
-        points.push_back(size_t(m_random.range(1, int64_t(frameSize) - 1)));
+    for (int i = 1; i < pieces; ++i) {
+        auto at = size_t(m_random.range(1, int64_t(frameSize) - 1));
+        if (!m_plan.splitAnywhere)
+            at = std::max<size_t>(4, at & ~size_t(3));
+        points.push_back(at);
+    }
     std::sort(points.begin(), points.end());
     points.erase(std::unique(points.begin(), points.end()), points.end());
     return points;

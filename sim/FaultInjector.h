@@ -21,6 +21,7 @@ struct FaultPlan {
     double garbageFraction = 0;
     int garbageBytes = 0; // 0: 1 to 64 at random
     double splitFraction = 0;
+    bool splitAnywhere = false; // false: pieces of whole 32-bit words
     double badBlockFraction = 0;
     double blockSplitFraction = 0;
 

@@ -20,8 +20,8 @@ struct ReceiverState {
     uint16_t notchWidth = 0;
     int16_t notchPos = 1000;
     uint8_t autoNotch = 40;
-    uint16_t agcLimit = 80; // (5v - 1400) / 10 dBm = -100 dBm
-    uint16_t threshold = 0; // 0: off
+    uint16_t agcLimit = 100; // (5v - 1400) / 10 dBm = -90 dBm
+    uint16_t threshold = 0;  // 0: off
     uint8_t dnr = 0;
     uint32_t binCode = 40;  // BinHz = code x 2.5
     uint8_t topLevel = 130; // top of the spectrum: -40 dBm

@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"modeNext", 1, 2, 1, kLsbq}, FieldCase{"modeBack", 1, -2, 1, kDsbq},
         FieldCase{"bandwidthUp", 2, 2, 2, 9000}, FieldCase{"shift", 3, -4, 3, uint16_t(-20)},
         FieldCase{"notchWidth", 4, 2, 4, 10}, FieldCase{"notchPos", 5, 2, 5, 1010},
-        FieldCase{"agcLimit", 6, 2, 6, 82}, FieldCase{"threshold", 7, 2, 7, 2},
+        FieldCase{"agcLimit", 6, 2, 6, 102}, FieldCase{"threshold", 7, 2, 7, 2},
         FieldCase{"dnr", 8, 2, 8, 1}, FieldCase{"resolution", 9, 2, 9, 100},
         FieldCase{"resolutionDiv", 30, -2, 9, 20}, FieldCase{"topLevel", 10, 2, 10, 131},
         FieldCase{"span", 11, 2, 11, 15}, FieldCase{"bottomChangesSpan", 31, -2, 11, 5},
