@@ -31,7 +31,6 @@ public:
     void tick();
     // The next block of pending reports.
     std::optional<ParamBlock> takeBlock();
-    bool reportsEmpty() const { return m_reports.empty(); }
     // Audio, spectrum and status of the next frame; advances the board's clock by one frame.
     void renderFrame(FrameContent& content);
 

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <deque>
 #include <fcntl.h>
 #include <mutex>
 #include <optional>
@@ -31,6 +32,8 @@ using Clock = std::chrono::steady_clock;
 // are not queued (their counter still advances, as the board's frame clock runs on).
 constexpr size_t kMaxBacklogBytes = 64 * link::kFrameLength;
 constexpr uint8_t kAckKind = 13;
+// Records kept for receivedRecords(): a long demo run must not grow without bound.
+constexpr size_t kMaxRecords = 200'000;
 constexpr auto kSplitGap = std::chrono::microseconds(1500);
 
 timespec toTimespec(Clock::duration d) {
@@ -84,15 +87,11 @@ struct SimBoard::Impl {
     std::atomic<uint64_t> acknowledged{0};
     std::atomic<uint64_t> resent{0};
     mutable std::mutex recordsMutex;
-    std::vector<std::vector<uint8_t>> records;
+    std::deque<std::vector<uint8_t>> records; // the newest kMaxRecords
 
     // Board thread only.
     int clientFd = -1;
     bool streaming = false; // greeted on this connection
-    // Given blocks wait until the state reported after a greeting has gone out, so that the
-    // program's reset by DeviceHello never undoes them.
-    bool stateDelivered = false;
-    std::vector<ParamBlock> heldBlocks;
     Clock::time_point streamStart{};
     bool scheduledPauseDone = false;
     CommandParser parser;
@@ -233,7 +232,7 @@ uint64_t SimBoard::blocksResent() const {
 
 std::vector<std::vector<uint8_t>> SimBoard::receivedRecords() const {
     std::lock_guard lock(m->recordsMutex);
-    return m->records;
+    return {m->records.begin(), m->records.end()};
 }
 
 void SimBoard::Impl::run() {
@@ -346,8 +345,14 @@ void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
             scheduledPauseDone = false;
             pacer.restart(streamStart);
         }
-        stateDelivered = false;
+        // The state goes out first, before blocks given earlier, so that the program's reset by
+        // DeviceHello never undoes them.
         model->greeted();
+        std::vector<ParamBlock> state;
+        while (auto block = model->takeBlock())
+            state.push_back(std::move(*block));
+        for (auto it = state.rbegin(); it != state.rend(); ++it)
+            params.queueBlockFront(std::move(*it));
         return;
     }
     if (record.size() == 5 && record[0] == kAckKind && record[1] == 0) {
@@ -360,6 +365,8 @@ void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
     }
     std::lock_guard lock(recordsMutex);
     records.push_back(std::move(record));
+    if (records.size() > kMaxRecords)
+        records.pop_front();
 }
 
 void SimBoard::Impl::startPause(Clock::time_point until, const char* why) {
@@ -378,16 +385,11 @@ void SimBoard::Impl::applyControls(Clock::time_point now) {
         }
         drop = dropRequest;
         dropRequest = false;
-        for (auto& block : blockInbox)
-            heldBlocks.push_back(std::move(block));
-        blockInbox.clear();
-    }
-    if (!heldBlocks.empty() && (stateDelivered || !streaming)) {
-        for (auto& block : heldBlocks) {
+        for (auto& block : blockInbox) {
             if (!params.queueBlock(std::move(block)))
                 log.note("parameter block refused: it must hold 1 to 123 words");
         }
-        heldBlocks.clear();
+        blockInbox.clear();
     }
     if (drop)
         endConnection("dropped on request");
@@ -436,9 +438,6 @@ void SimBoard::Impl::sendFrame(Clock::time_point now) {
                  FaultInjector::name(faults.lastBadBlock()) + ")");
     else
         params.fillFrame(content, now, [this] { return model->takeBlock(); });
-    // Everything reported at the greeting has been sent and acknowledged.
-    if (!stateDelivered && !params.inFlight() && params.queued() == 0 && model->reportsEmpty())
-        stateDelivered = true;
     model->renderFrame(content);
     if (output.pendingBytes() > kMaxBacklogBytes)
         return; // the program is not reading; this frame is lost

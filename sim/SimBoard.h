@@ -52,8 +52,8 @@ public:
     size_t connectionsAccepted() const;
     size_t greetingsReceived() const;
     uint64_t framesSent() const;
-    std::vector<std::vector<uint8_t>> receivedRecords() const; // commands in arrival order
-                                                               // (greetings excluded)
+    // Commands in arrival order (greetings excluded; the newest 200,000).
+    std::vector<std::vector<uint8_t>> receivedRecords() const;
     uint64_t blocksAcknowledged() const;
     uint64_t blocksResent() const;
 

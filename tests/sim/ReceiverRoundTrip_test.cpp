@@ -84,9 +84,9 @@ TEST(ReceiverRoundTrip, KnobStepOnTheSelectedFrequencyReportsTheNewFrequency) {
     Session s;
     const uint32_t start = s.client.lastValue(0)[0];
     const uint32_t step = s.client.lastValue(32)[0];
-    ASSERT_TRUE(s.command(link::commands::fieldSelect(0, 0, 13), [&] {
-        return s.client.blocks.back().words == std::vector<uint32_t>{fieldSelectWord(0, 0)};
-    }));
+    const size_t before = s.client.blocks.size();
+    ASSERT_TRUE(s.command(link::commands::fieldSelect(0, 0, 13),
+                          [&] { return hasWord(s.groupsSince(before), fieldSelectWord(0, 0)); }));
     ASSERT_TRUE(s.command(link::commands::knobStep(2),
                           [&] { return s.client.lastValue(0)[0] == start + step; }));
     ASSERT_TRUE(
@@ -190,4 +190,22 @@ TEST(ReceiverRoundTrip, BadFaultSpecOrRotatorAddressRefusesToStart) {
     o.rotator = {"192.168.4.2", 55556};
     SimBoard b(o);
     EXPECT_FALSE(b.start());
+}
+
+TEST(ReceiverRoundTrip, WordsGivenBeforeTheGreetingFollowTheState) {
+    SimBoard board(loopbackOptions());
+    ASSERT_TRUE(board.start());
+    SimClient client(board.port());
+    ASSERT_TRUE(client.connect());
+    const std::vector<uint32_t> words{showFormWord(kFormSetup)};
+    board.sendParamWords(words);
+    ASSERT_TRUE(client.send(link::commands::button(12)));
+    ASSERT_TRUE(client.pumpUntil([&] { return board.receivedRecords().size() == 1; }));
+    ASSERT_TRUE(client.greet());
+    ASSERT_TRUE(client.pumpUntil([&] {
+        return std::any_of(client.blocks.begin(), client.blocks.end(),
+                           [&](const ReceivedBlock& b) { return b.words == words; });
+    }));
+    EXPECT_EQ(client.blocks.front().words.front() & 0xFF, kIdDeviceHello);
+    EXPECT_NE(client.blocks.front().words, words);
 }
