@@ -17,6 +17,18 @@ void drawEditBox(QPainter& painter, const QSizeF& size) {
     painter.drawRect(outer.adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
+void drawReadoutText(QPainter& painter, const PictureText& t) {
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(t.wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+    option.setAlignment(t.centred ? Qt::AlignCenter
+                                  : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    // A left-to-right mark in front keeps the digits and letters in their own order, so that the
+    // right-to-left layout only moves a trailing sign in front of the number and does not mirror
+    // ">" of ">19.999" into "<" at its far end.
+    painter.drawText(t.box, QChar(0x200E) + t.text, option);
+}
+
 void drawReadoutPicture(QPainter& painter, const ReadoutPicture& picture, const QFont& font) {
     painter.setOpacity(1.0);
     if (picture.filled)
@@ -33,14 +45,8 @@ void drawReadoutPicture(QPainter& painter, const ReadoutPicture& picture, const 
 
     painter.setFont(font);
     painter.setPen(QColor::fromRgba(picture.textColour));
-    for (const PictureText& t : picture.texts) {
-        QTextOption option;
-        option.setTextDirection(Qt::RightToLeft);
-        option.setWrapMode(t.wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
-        option.setAlignment(t.centred ? Qt::AlignCenter
-                                      : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-        painter.drawText(t.box, t.text, option);
-    }
+    for (const PictureText& t : picture.texts)
+        drawReadoutText(painter, t);
 }
 
 } // namespace talix::display
