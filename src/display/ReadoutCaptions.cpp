@@ -56,8 +56,9 @@ constexpr std::array<Caption, 35> kCaptions{{
     // Spectrum settings.
     {"Cap_ResolutionBin", "Resolution Bin", 24, 722, 209, 24, kUnitSize, kCentre},
     {"Cap_ResolutionDev", "Resolution Dev", 256, 722, 265, 24, kUnitSize, kCentre},
-    {"LRefresh", "Refresh", 1480, 722, 113, 24, kUnitSize, kCentre},
-    {"Lms", "ms", 1480, 812, 113, 22, kUnitSize, kRight},
+    // Under ERefresh: the buttons of the host duties stand above it.
+    {"LRefresh", "Refresh", 1462, 812, 110, 24, kUnitSize, kRight},
+    {"Lms", "ms", 1576, 812, 34, 24, kUnitSize, kLeft},
     {"Cap_Time", "s/Dev WF Speed", 1252, 907, 121, 46, kUnitSize, kCentre, true},
     {"Cap_Steps", "Steps", 1640, 656, 248, 26, kCaptionSize, kCentre},
     {"Cap_StepsUnit", "Hz", 1890, 702, 30, 24, kUnitSize, kLeft},

@@ -5,6 +5,7 @@
 //   talix-screenshot --out FILE [--frames N] [program options]
 #include "app/Forms.h"
 #include "app/StartOptions.h"
+#include "sim/SimBoard.h"
 
 #include <QApplication>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 using namespace talix;
 using namespace talix::app;
@@ -78,6 +80,21 @@ int main(int argc, char** argv) {
     context.options.windowed = true;
     context.options.drives['C'] = data.path();
     context.drives = DriveMap::fromEnvironment(context.options.drives);
+
+    // --demo: the simulated board runs in this process on a free loopback port, as in the program.
+    std::unique_ptr<sim::SimBoard> demoBoard;
+    if (context.options.demo) {
+        sim::SimOptions simOptions;
+        simOptions.listen = {"127.0.0.1", 0};
+        demoBoard = std::make_unique<sim::SimBoard>(simOptions);
+        if (!demoBoard->start()) {
+            std::fprintf(stderr, "talix-screenshot: the simulated board did not start: %s\n",
+                         demoBoard->error().c_str());
+            return 1;
+        }
+        context.options.board = {"127.0.0.1", demoBoard->port()};
+        context.options.rotator = {"127.0.0.1", demoBoard->port()};
+    }
 
     FormSet forms(context);
     TFMain& main = forms.main();
