@@ -2,6 +2,8 @@
 
 #include "app/Forms.h"
 #include "app/HostControls.h"
+#include "app/MainWindowItems.h"
+#include "app/ReceiverViews.h"
 #include "audio/AudioDeviceFactory.h"
 #include "audio/OpenResultText.h"
 #include "audio/RecordingFiles.h"
@@ -54,6 +56,8 @@ void TFMain::FormCreate() {
         *this, *m_controls, makeHostServices(m_context.options.hostServices),
         [this] { return m_queue.get(); }, [this] { endProgram(); },
         HostControls::Timings{m_context.batteryInterval, m_context.touchLockReenable});
+    m_items = std::make_unique<MainWindowItems>(*this);
+    m_items->fillFormSlots();
 
     if (F_Update)
         F_Update->installEventFilter(this);
@@ -86,8 +90,11 @@ void TFMain::FormCreate() {
                                                m_context.receiveTimings);
 
     PaintEvent.reset();
-    m_readouts = std::make_unique<display::ReadoutPainter>(TFieldTable, PaintEvent, Closing,
-                                                           display::ReadoutPainter::Sources{});
+    m_readouts = std::make_unique<display::ReadoutPainter>(
+        TFieldTable, PaintEvent, Closing,
+        display::ReadoutPainter::Sources{
+            [this] { return readoutStateOf(m_items->state(), m_spectrum->gridOffset()); },
+            [this] { return static_cast<QWidget*>(m_items->SelectedField()); }});
     paintPass = [this] { m_readouts->paintPass(); };
     m_painter = std::make_unique<display::TXLAN>(
         PaintEvent, this,
@@ -121,6 +128,7 @@ void TFMain::FormDestroy() {
         m_painter.reset();
     }
     m_readouts.reset();
+    m_items.reset();
     m_port.reset();
     m_queue.reset();
     m_playbackRing.ClosePlayback();
@@ -171,9 +179,9 @@ QString TFMain::wavFolder() const {
 }
 
 void TFMain::linkFrame(const uint8_t* payload, uint32_t lParam) {
-    (void)payload;
-    (void)lParam;
     ++m_framesHandled;
+    if (m_items)
+        m_items->handleFrame(payload, lParam);
 }
 
 void TFMain::linkLostDisplay() {

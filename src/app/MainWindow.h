@@ -30,6 +30,7 @@ class TXLAN;
 namespace talix::app {
 
 class HostControls;
+class MainWindowItems;
 
 constexpr int kFieldTableSize = 38;
 
@@ -72,6 +73,10 @@ public:
     uint64_t linkFramesHandled() const { return m_framesHandled; }
     // OFF, touch lock, brightness and battery; present from FormCreate to FormDestroy.
     HostControls* hostControls() const { return m_host.get(); }
+    // The frame dispatcher with the receiver state, TFormSlots and SelectedField; present from
+    // FormCreate to FormDestroy.
+    MainWindowItems* items() const { return m_items.get(); }
+    const DriveMap& drives() const { return m_context.drives; }
 
     // The board's brightness report (main-window item 28, its value word): L_Bright, TB_Bright and
     // the host display's brightness follow it.
@@ -106,6 +111,7 @@ private:
     std::unique_ptr<controls::MainControls> m_controls;
     std::unique_ptr<display::SpectrumScreen> m_spectrum;
     std::unique_ptr<HostControls> m_host;
+    std::unique_ptr<MainWindowItems> m_items;
     std::unique_ptr<LinkWindow> m_linkWindow;
     // Outlives the ring, whose device reports through it.
     std::unique_ptr<audio::DeviceEventPoster> m_devicePoster;

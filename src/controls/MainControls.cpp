@@ -1,7 +1,12 @@
 #include "controls/MainControls.h"
 
 #include "base/Tags.h"
+#include "controls/ArmedBars.h"
+#include "controls/ArrowIndicator.h"
+#include "controls/KnobFace.h"
 #include "display/ReadoutWindow.h"
+
+#include <QFrame>
 
 namespace talix::controls {
 
@@ -43,6 +48,7 @@ MainControls::MainControls(QWidget* w) {
 
     createHostControls(w);
     RPegel = display::createReadoutDisplay(w);
+    createOperatingControls(w);
 }
 
 namespace {
@@ -61,10 +67,11 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect box,
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect box) {
+QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect box,
+                    int tag = 0) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
-    setTag(b, 0);
+    setTag(b, tag);
     b->setGeometry(box);
     b->setFocusPolicy(Qt::NoFocus);
     b->setStyleSheet("font-size: 32px;");
@@ -76,6 +83,43 @@ constexpr const char* kBlueBar =
     "QProgressBar { background: #696969; border: 1px solid #808080; }"
     "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
     "stop:0 #7BB6ED, stop:1 #0571A2); }";
+
+// A volume bar: positions 0 to 255 (Max 300 less a viewport of 45). It starts disarmed, so that
+// the first change, the board's, is not sent back.
+QScrollBar* volumeBar(QWidget* parent, const char* name, int tag, QRect box, int start) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    setTag(bar, tag);
+    bar->setRange(0, 255);
+    bar->setPageStep(45);
+    bar->setValue(start);
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setGeometry(box);
+    setArmed(bar, false);
+    return bar;
+}
+
+// A transparent touch area at the left end of a volume bar (mute).
+QWidget* muteArea(QWidget* parent, const char* name, int tag, QRect box) {
+    auto* area = new QWidget(parent);
+    area->setObjectName(name);
+    setTag(area, tag);
+    area->setGeometry(box);
+    return area;
+}
+
+// A vertical track bar with its maximum at the top.
+QSlider* trackBar(QWidget* parent, const char* name, int tag, QRect box, int min, int max,
+                  int start) {
+    auto* bar = new QSlider(Qt::Vertical, parent);
+    bar->setObjectName(name);
+    setTag(bar, tag);
+    bar->setRange(min, max);
+    bar->setValue(start);
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setGeometry(box);
+    return bar;
+}
 
 } // namespace
 
@@ -103,6 +147,66 @@ void MainControls::createHostControls(QWidget* w) {
     PBat->setGeometry(1416, 152, 20, 169);
     PBat->setStyleSheet(kBlueBar);
     Label49 = label(w, "Label49", "Batt", {1406, 328, 50, 26}, Qt::white, 18);
+}
+
+// The operating controls and the labels that the board's reports write beside them.
+void MainControls::createOperatingControls(QWidget* w) {
+    B_Zero = button(w, "B_Zero", QString::fromUtf8("→ Zero"), {552, 736, 156, 84}, 0);
+    B_Tune = button(w, "B_Tune", "Tune", {709, 736, 108, 84}, 12);
+    B_KAP = button(w, "B_KAP", "KAP", {1039, 736, 113, 84});
+    B_Stereo = button(w, "B_Stereo", "Stereo", {1153, 736, 137, 84}, 23);
+    B_Filter = button(w, "B_Filter", "Average", {1291, 736, 174, 84}, 21);
+    B_Setup = button(w, "B_Setup", "Setup", {1305, 496, 204, 80}, 2829);
+    B_System = button(w, "B_System", "System", {1510, 496, 204, 80}, 3085);
+    B_Mike = button(w, "B_Mike", "Microphone", {1715, 496, 204, 80}, 3597);
+    B_WiFi = button(w, "B_WiFi", "WiFi", {1305, 576, 204, 80}, 4365);
+    B_Memory = button(w, "B_Memory", "Mem/Direct", {1510, 576, 204, 80}, 4621);
+    B_Recorder = button(w, "B_Recorder", "Recorder", {1715, 576, 204, 80}, 4877);
+    B_Lock = button(w, "B_Lock", "TX Lock", {536, 864, 97, 88}, 34);
+    EUndo = button(w, "EUndo", "0", {1548, 120, 93, 81}, 3341);
+    EUndo->setCheckable(true); // stays pressed
+    EUndo->setStyleSheet("font-size: 48px; color: #C71585;");
+
+    S_Geber = new KnobFace(w);
+    S_Geber->setObjectName("S_Geber");
+    S_Geber->setGeometry(1560, 847, 348, 348);
+    S_Geber->lower(); // beneath the knob's mark
+
+    Panel9 = new QWidget(w);
+    Panel9->setObjectName("Panel9");
+    Panel9->setGeometry(1616, 752, 297, 65);
+
+    SBKH = volumeBar(w, "SBKH", 20, {10, 1094, 720, 80}, 0);
+    SBLSP = volumeBar(w, "SBLSP", 21, {762, 1094, 720, 80}, 250);
+    SBKHN = muteArea(w, "SBKHN", 20, {0, 1080, 97, 105});
+    SBLSPN = muteArea(w, "SBLSPN", 21, {752, 1080, 97, 105});
+
+    TBWFH = trackBar(w, "TBWFH", 35, {1145, 448, 19, 238}, 1, 160, 70);
+    TBWFL = trackBar(w, "TBWFL", 36, {1240, 448, 19, 238}, 0, 159, 5);
+    TB_Att = trackBar(w, "TB_Att", 26, {1745, 170, 19, 266}, 0, 35, 6);
+
+    LHeadphone = label(w, "LHeadphone", "Headphone 0 %", {110, 1060, 300, 32}, Qt::white, 22);
+    LLoudspeaker =
+        label(w, "LLoudspeaker", "Loudspeaker 98 %", {862, 1060, 300, 32}, Qt::white, 22);
+    L_Att = label(w, "L_Att", "0dB", {1712, 440, 90, 32}, Qt::white, 22);
+    Lhigh = label(w, "Lhigh", "45", {1128, 414, 52, 30}, Qt::white, 20);
+    Llow = label(w, "Llow", "3", {1223, 414, 52, 30}, Qt::white, 20);
+    LSYNCSB = label(w, "LSYNCSB", "Sync SB", {16, 958, 137, 32}, QColor(0xFF, 0xB6, 0xC1), 22);
+    LSYNCSB->hide(); // shown while the modulation is the selected field
+    LWLANDevice = label(w, "LWLANDevice", "", {10, 1174, 720, 26}, Qt::white, 18);
+
+    CB_Arrow = new ArrowIndicator(w);
+    CB_Arrow->setObjectName("CB_Arrow");
+    CB_Arrow->setGeometry(560, 806, 48, 48);
+    CB_Arrow->hide();
+
+    // The noise blanker's frame, around its two readouts while the board reports it active.
+    RNB = new QFrame(w);
+    RNB->setObjectName("RNB");
+    RNB->setGeometry(1114, 988, 173, 76);
+    RNB->setAttribute(Qt::WA_TransparentForMouseEvents);
+    RNB->setStyleSheet("QFrame { border: 3px solid #FF0000; background: transparent; }");
+    RNB->hide();
 }
 
 } // namespace talix::controls

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 
 namespace talix::display {
@@ -11,6 +12,8 @@ class MeterBox;
 }
 
 namespace talix::controls {
+
+class ArrowIndicator;
 
 // The main window's designed controls, created as direct children of the main window with their
 // names (objectName), Tags and places.
@@ -35,9 +38,44 @@ public:
     QProgressBar* PBat;
     QLabel* Label49;
 
+    // Operating controls: the buttons, the knob, the digit selector, the volume bars and the track
+    // bars, and the labels and indicators the board's reports write.
+    QPushButton* B_Zero;
+    QPushButton* B_Tune;
+    QPushButton* B_KAP;
+    QPushButton* B_Stereo;
+    QPushButton* B_Filter;
+    QPushButton* B_Setup;
+    QPushButton* B_System;
+    QPushButton* B_Mike;
+    QPushButton* B_WiFi;
+    QPushButton* B_Memory;
+    QPushButton* B_Recorder;
+    QPushButton* B_Lock;
+    QPushButton* EUndo;
+    QWidget* S_Geber;
+    QWidget* Panel9;
+    QScrollBar* SBKH;
+    QScrollBar* SBLSP;
+    QWidget* SBKHN;
+    QWidget* SBLSPN;
+    QSlider* TBWFH;
+    QSlider* TBWFL;
+    QSlider* TB_Att;
+    QLabel* LHeadphone;
+    QLabel* LLoudspeaker;
+    QLabel* L_Att;
+    QLabel* Lhigh;
+    QLabel* Llow;
+    QLabel* LSYNCSB;
+    QLabel* LWLANDevice;
+    ArrowIndicator* CB_Arrow;
+    QWidget* RNB;
+
 private:
     QLineEdit* readout(QWidget* parent, const char* name, int tag, QRect box);
     void createHostControls(QWidget* w);
+    void createOperatingControls(QWidget* w);
 };
 
 } // namespace talix::controls

@@ -51,13 +51,14 @@ struct RotatorReport {
 struct ItemEffect {
     FixedList<FieldMark, 4> marks;
     FixedList<ControlChange, 6> changes;
-    bool repaint = false;                     // PaintEvent at the end of the walk
-    bool rebuildGrid = false;                 // passband marks (RebuildGrid)
-    bool placeThresholdLine = false;          // reference line
-    bool markerPathChanged = false;           // MarkerPath rebuilt from ReceiverState::MarkerPath
-    std::optional<uint8_t> playbackVolume;    // while the playback device is open
-    std::optional<uint8_t> displayBrightness; // mains and battery level
-    std::optional<QString> modalMessage;      // F_Message, shown modally
+    bool repaint = false;                  // PaintEvent at the end of the walk
+    bool rebuildGrid = false;              // passband marks (RebuildGrid)
+    bool placeThresholdLine = false;       // reference line
+    bool markerPathChanged = false;        // MarkerPath rebuilt from ReceiverState::MarkerPath
+    std::optional<uint8_t> playbackVolume; // while the playback device is open
+    // Item 28's value word: the brightness bar, its label and the host display follow it.
+    std::optional<uint32_t> brightnessReport;
+    std::optional<QString> modalMessage; // F_Message, shown modally
     std::optional<RotatorReport> rotator;
     std::optional<int> slideProgress; // PB_SL
     // The slide stream holds a whole picture: decode it into RMOT. A picture that fails to decode

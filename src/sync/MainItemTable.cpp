@@ -44,8 +44,6 @@ SliderRange sliderRange(MainControl slider) {
         return {0, 255}; // Max 300 less the viewport of 45
     case MainControl::TB_Att:
         return {0, 35};
-    case MainControl::TB_Bright:
-        return {0, 100};
     case MainControl::TBWFH:
         return {1, 160};
     case MainControl::TBWFL:

@@ -218,9 +218,7 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
         break;
     case 28:
         s.Brightness = v8(v);
-        e.text(C::L_Bright, QString::number(s.Brightness) + "%");
-        sliderRule(e, C::TB_Bright, v, inputs);
-        e.displayBrightness = s.Brightness;
+        e.brightnessReport = v;
         break;
     case 32:
         s.TuneStep = int32_t(v);

@@ -1,5 +1,5 @@
+#include "support/ParamFrames.h"
 #include "sync/FrameDispatcher.h"
-#include "sync/support/Frames.h"
 #include "sync/support/RecordingHost.h"
 
 #include <gmock/gmock.h>
@@ -10,6 +10,7 @@
 
 using namespace talix::sync;
 using namespace talix::sync::testing;
+using namespace talix::testing;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 

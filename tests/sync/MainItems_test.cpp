@@ -1,6 +1,6 @@
+#include "support/ParamFrames.h"
 #include "sync/MainItemTexts.h"
 #include "sync/MainItems.h"
-#include "sync/support/Frames.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@
 #include <vector>
 
 using namespace talix::sync;
-using namespace talix::sync::testing;
+using namespace talix::testing;
 
 namespace {
 
@@ -83,7 +83,6 @@ const std::vector<TextCase> kTexts = {
     {"WaterfallHighTop", 35, {160}, none, MainControl::Lhigh, "101"},
     {"WaterfallLowTop", 36, {159}, none, MainControl::Llow, "99"},
     {"WaterfallHighBottom", 35, {1}, none, MainControl::Lhigh, "2"},
-    {"Brightness", 28, {75}, none, MainControl::L_Bright, "75%"},
     {"FilterOffForModeOne", 33, {0, 0, 1}, none, MainControl::B_Filter, "Off"},
     {"FilterAverage", 33, {0, 0, 2}, none, MainControl::LRefresh, "AVG Factor"},
     {"FilterMaxHold", 33, {0, 0, 3}, none, MainControl::B_Filter, "Max Hold"},
@@ -352,9 +351,9 @@ TEST(MainItems, SpeakerVolumeAndBrightnessReachTheHost) {
     const MainItems items(QLocale::c());
     ItemEffect e = items.apply(s, 21, Words{200}, valueWord(21), in);
     EXPECT_EQ(e.playbackVolume, std::optional<uint8_t>(200));
-    e = items.apply(s, 28, Words{40}, valueWord(28), in);
-    EXPECT_EQ(e.displayBrightness, std::optional<uint8_t>(40));
-    EXPECT_EQ(find(e, MainControl::TB_Bright, ControlChange::MoveSlider)->value, 40);
+    e = items.apply(s, 28, Words{0x00010028}, valueWord(28), in);
+    EXPECT_EQ(s.Brightness, 40);
+    EXPECT_EQ(e.brightnessReport, std::optional<uint32_t>(0x00010028));
 }
 
 TEST(MainItems, ModulationColours) {

@@ -1,5 +1,5 @@
+#include "support/ParamFrames.h"
 #include "sync/ParamReassembly.h"
-#include "sync/support/Frames.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -7,7 +7,7 @@
 #include <vector>
 
 using namespace talix::sync;
-using namespace talix::sync::testing;
+using namespace talix::testing;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace talix::sync::testing {
+namespace talix::testing {
 
 using Words = std::vector<uint32_t>;
 using Payload = std::vector<uint8_t>;
@@ -36,4 +36,4 @@ uint32_t deviceHello(int wifiVersion, int serial);
 // Four characters packed into a word, first character lowest.
 uint32_t chars(const char* four);
 
-} // namespace talix::sync::testing
+} // namespace talix::testing

@@ -1,11 +1,11 @@
-#include "Frames.h"
+#include "support/ParamFrames.h"
 
 #include "base/LittleEndian.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace talix::sync::testing {
+namespace talix::testing {
 
 uint32_t streamHeader(uint32_t n, uint32_t seq, bool continuation) {
     return (n & 0xFF) | (seq & 0x7FFFFF) << 8 | (continuation ? 0x80000000u : 0);
@@ -81,4 +81,4 @@ uint32_t chars(const char* four) {
     return readLe32(b);
 }
 
-} // namespace talix::sync::testing
+} // namespace talix::testing

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "display/ReadoutState.h"
+#include "display/SpectrumSettings.h"
+#include "sync/ReceiverState.h"
+
+namespace talix::app {
+
+// What the readouts and the spectrum read of the receiver state, taken when they draw.
+display::ReadoutState readoutStateOf(const sync::ReceiverState& s, float gridOffset);
+display::SpectrumSettings spectrumSettingsOf(const sync::ReceiverState& s, int waterfallHigh,
+                                             int waterfallLow);
+
+} // namespace talix::app

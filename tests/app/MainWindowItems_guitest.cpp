@@ -1,0 +1,285 @@
+// The board's words applied to the main window: forms shown and closed, controls enabled and
+// disabled, fields selected, items on their controls, link quality, and the acknowledgement on the
+// wire.
+#include "app/Forms.h"
+#include "app/MainWindowItems.h"
+#include "base/Tags.h"
+#include "controls/ArrowIndicator.h"
+#include "controls/FieldHighlight.h"
+#include "controls/MainControls.h"
+#include "support/LoopbackServer.h"
+#include "support/ParamFrames.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace talix;
+using namespace talix::app;
+using namespace talix::testing;
+
+namespace {
+
+bool pumpUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+TFMain::Context loopbackContext(uint16_t port, const QString& dataDir) {
+    TFMain::Context c;
+    c.options.board = {"127.0.0.1", port};
+    c.options.rotator = {"127.0.0.1", 9};
+    c.options.audio = "null";
+    c.options.hostServices = "simulated";
+    c.options.windowed = true;
+    c.drives.set('C', dataDir);
+    c.receiveTimings = {20, 5, 80};
+    return c;
+}
+
+// A main window against a scripted board; frames are handed to the message procedure directly.
+struct Window {
+    LoopbackServer board;
+    QTemporaryDir data;
+    FormSet forms{loopbackContext(board.port(), data.path())};
+    TFMain& main = forms.main();
+    controls::MainControls& c = *forms.main().controls();
+    uint16_t counter = 1;
+    uint32_t seq = 1;
+
+    Window() {
+        main.show();
+        QApplication::setActiveWindow(&main);
+    }
+    // One block in one frame, with a fresh sequence number.
+    void send(const Words& paramWords, uint32_t status = 0) {
+        const Words b = block(paramWords);
+        const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, status);
+        main.linkFrame(p.data(), lParamOf(counter++));
+    }
+    MainWindowItems& items() { return *main.items(); }
+};
+
+// Every main-window control except the ones the board leaves usable while it shows a form.
+bool onlyVolumeOffAndKnobEnabled(TFMain& main) {
+    const QStringList usable = {"B_OFF", "SBLSP", "SBKH", "S_Geber"};
+    for (QObject* o : main.children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w == nullptr || w->isWindow())
+            continue;
+        if (w->isEnabled() != usable.contains(w->objectName()))
+            return false;
+    }
+    return true;
+}
+
+bool allEnabled(TFMain& main) {
+    for (QObject* o : main.children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w != nullptr && !w->isWindow() && !w->isEnabled())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(MainWindowItems, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
+    Window w;
+    w.send({showForm(1)});
+    EXPECT_TRUE(F_Setup->isVisible());
+    EXPECT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
+    EXPECT_TRUE(F_Setup->isEnabled());
+    w.send({closeForm(1)});
+    EXPECT_FALSE(F_Setup->isVisible());
+    EXPECT_TRUE(allEnabled(w.main));
+}
+
+TEST(MainWindowItems, TheDabListDisablesOnlyTheRecorderButton) {
+    Window w;
+    w.send({showForm(15)});
+    EXPECT_TRUE(F_DAB->isVisible());
+    EXPECT_FALSE(w.c.B_Recorder->isEnabled());
+    EXPECT_TRUE(w.c.B_Setup->isEnabled());
+    EXPECT_TRUE(w.c.EFreq1->isEnabled());
+    w.send({closeForm(15)});
+    EXPECT_FALSE(F_DAB->isVisible());
+    EXPECT_TRUE(allEnabled(w.main));
+}
+
+TEST(MainWindowItems, FormIndexWithoutAFormChangesNothing) {
+    Window w;
+    w.send({showForm(7), fieldSelect(2, 7), valueWord(1, 7), 5});
+    EXPECT_TRUE(allEnabled(w.main));
+}
+
+TEST(MainWindowItems, DeviceHelloClosesEveryFormAndEnablesEverything) {
+    Window w;
+    QDir(w.data.path()).mkpath("TALIX");
+    QFile script(w.data.path() + "/TALIX/Start.bat");
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("C:\\TALIX\\TALIX123.EXE\r\nsecond line\r\n");
+    script.close();
+    w.send({showForm(2), showForm(15)});
+    ASSERT_TRUE(F_System->isVisible());
+    w.send({deviceHello(0x2A, 7), 0x0123ABCD});
+    EXPECT_EQ(w.c.LWLANDevice->text(), "LANV2A TLXABCD V123 ALIX123 SN007");
+    EXPECT_FALSE(F_System->isVisible());
+    EXPECT_FALSE(F_DAB->isVisible());
+    EXPECT_TRUE(allEnabled(w.main));
+}
+
+TEST(MainWindowItems, DeviceHelloWithoutStartScriptShowsABlankVersion) {
+    Window w;
+    w.send({deviceHello(1, 2), 0x00010002});
+    EXPECT_EQ(w.c.LWLANDevice->text(), "LANV01 TLX0002 V001  SN002");
+}
+
+TEST(MainWindowItems, FieldSelectionMovesTheHighlight) {
+    Window w;
+    auto* eShift = w.main.findChild<QLineEdit*>("EShift");
+    auto* eDemod = w.main.findChild<QLineEdit*>("EDemod");
+    ASSERT_TRUE(eShift && eDemod);
+    EXPECT_EQ(w.items().SelectedField(), w.c.EFreq1);
+    ASSERT_TRUE(pumpUntil([&] { return tagFloatOf(w.c.EFreq1) == 0; }));
+
+    w.send({fieldSelect(3, 0)});
+    EXPECT_EQ(w.items().SelectedField(), eShift);
+    EXPECT_EQ(tagFloatOf(w.c.EFreq1), 2);
+    EXPECT_EQ(tagFloatOf(eShift), 2);
+    // The painter wakes and draws both fields.
+    EXPECT_TRUE(pumpUntil([&] { return tagFloatOf(eShift) == 0 && tagFloatOf(w.c.EFreq1) == 0; }));
+    EXPECT_TRUE(pumpUntil([&] { return eShift->hasFocus(); }));
+    EXPECT_FALSE(w.c.LSYNCSB->isVisible());
+
+    w.send({fieldSelect(1, 0)});
+    EXPECT_EQ(w.items().SelectedField(), eDemod);
+    EXPECT_TRUE(w.c.LSYNCSB->isVisible());
+
+    // A Tag without an edit keeps the selection.
+    w.send({fieldSelect(99, 0)});
+    EXPECT_EQ(w.items().SelectedField(), eDemod);
+}
+
+TEST(MainWindowItems, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
+    Window w;
+    w.send({fieldSelect(3, 0), fieldSelect(19, 0)});
+    EXPECT_EQ(w.items().SelectedField(), w.c.EFreq1);
+    EXPECT_TRUE(w.c.B_Tune->isCheckable());
+    EXPECT_TRUE(w.c.B_Tune->isChecked());
+    w.send({fieldSelect(24, 0)}); // the transmit frequency keeps tune mode
+    EXPECT_TRUE(w.c.B_Tune->isChecked());
+    w.send({fieldSelect(2, 0)});
+    EXPECT_FALSE(w.c.B_Tune->isChecked());
+    EXPECT_FALSE(w.c.B_Tune->isCheckable());
+}
+
+TEST(MainWindowItems, FieldSelectionOnAFormSwapsItsLooks) {
+    Window w;
+    auto* edit0 = new QLineEdit(F_Setup);
+    setTag(edit0, 0);
+    auto* edit5 = new QLineEdit(F_Setup);
+    setTag(edit5, 5);
+    controls::setCurrentField(F_Setup, edit0);
+    w.send({fieldSelect(5, 1)});
+    EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style3");
+    EXPECT_EQ(controls::editStyleOf(edit5), "Edit1Style4");
+    EXPECT_EQ(controls::currentField(F_Setup), edit5);
+}
+
+TEST(MainWindowItems, DabFieldSelectionStylesTheDabEditAndTheSelectedField) {
+    Window w;
+    auto* edit0 = new QLineEdit(F_DAB);
+    edit0->setObjectName("Edit0");
+    w.send({fieldSelect(0, 15)});
+    EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style2");
+    EXPECT_EQ(controls::editStyleOf(w.c.EFreq1), "Edit1Style1");
+    w.send({fieldSelect(14, 0)});
+    EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style1");
+    w.send({fieldSelect(17, 0)});
+    EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style2");
+}
+
+TEST(MainWindowItems, ItemsReachTheirControls) {
+    Window w;
+    w.send({valueWord(20), 127, valueWord(26), 7, valueWord(33), 0, 0, 3, valueWord(43), 0x20,
+            valueWord(46), 4, valueWord(53), 1, valueWord(44), 1});
+    EXPECT_EQ(w.c.SBKH->value(), 127);
+    EXPECT_EQ(w.c.LHeadphone->text(), "Headphone 50 %");
+    EXPECT_EQ(w.c.TB_Att->value(), 7);
+    EXPECT_EQ(w.c.L_Att->text(), "+1dB");
+    EXPECT_EQ(w.c.B_Filter->text(), "Max Hold");
+    EXPECT_TRUE(w.c.B_Stereo->isChecked());
+    EXPECT_EQ(w.c.EUndo->text(), "4");
+    EXPECT_TRUE(w.c.RNB->isVisible());
+    EXPECT_TRUE(w.c.CB_Arrow->isVisible());
+    EXPECT_EQ(w.c.CB_Arrow->rotation(), 270);
+    EXPECT_EQ(w.main.items()->state().ReceiverFlags, 0x20);
+    // The board's moves are never sent back.
+    EXPECT_EQ(w.main.commandQueue()->waiting(), 0u);
+}
+
+TEST(MainWindowItems, AUserMoveReportedBackKeepsTheBar) {
+    Window w;
+    w.c.SBLSP->setValue(200);
+    w.send({valueWord(21), 0x00010000 | 100});
+    EXPECT_EQ(w.c.SBLSP->value(), 200);
+    EXPECT_EQ(w.c.LLoudspeaker->text(), "Loudspeaker 79 %");
+}
+
+TEST(MainWindowItems, ReadoutItemsMarkTheirFieldsAndWakeThePainter) {
+    Window w;
+    ASSERT_TRUE(pumpUntil([&] { return tagFloatOf(w.main.TFieldTable[0]) == 0; }));
+    w.send({valueWord(0, 0, true), 1'450'000'000, 1'449'000'000, 0});
+    EXPECT_EQ(tagFloatOf(w.main.TFieldTable[0]), 2);
+    EXPECT_EQ(tagFloatOf(w.main.TFieldTable[33]), 1);
+    EXPECT_EQ(tagFloatOf(w.main.TFieldTable[35]), 1);
+    EXPECT_TRUE(pumpUntil([&] { return tagFloatOf(w.main.TFieldTable[0]) == 0; }));
+}
+
+TEST(MainWindowItems, LinkQualityAndAntennaShowInTheStatusBlock) {
+    Window w;
+    w.counter = 1;
+    for (int i = 0; i < 80; ++i) {
+        const Payload p = payload(0, {}, 0x80000000);
+        w.main.linkFrame(p.data(), lParamOf(w.counter++));
+    }
+    EXPECT_EQ(w.c.LWiFi->text(), "100%");
+    EXPECT_EQ(w.c.PBWiFi->value(), 100);
+    EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFFFF69B4u);
+    ASSERT_TRUE(w.items().linkReport());
+    EXPECT_EQ(w.items().linkReport()->stateText, "WiFi not stable!");
+    const Payload p = payload(0, {}, 0);
+    w.main.linkFrame(p.data(), lParamOf(w.counter++));
+    EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFF00FF00u);
+}
+
+TEST(MainWindowItems, CompletedBlockIsAcknowledgedOnTheLink) {
+    Window w;
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return w.board.received(0).size() == 1; }));
+    w.seq = 0x030201;
+    w.send({valueWord(8), 3});
+    EXPECT_TRUE(LoopbackServer::waitFor(
+        [&] { return w.board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 3}; }));
+}
+
+TEST(MainWindowItems, BlocksFromTheBoardAreWalkedThroughTheLinkWindow) {
+    Window w;
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return w.board.received(0).size() == 1; }));
+    const Words b = block({valueWord(46), 9});
+    ASSERT_TRUE(
+        w.board.send(boardFrame(1, payload(streamHeader(uint32_t(b.size()), 77, false), b))));
+    ASSERT_TRUE(pumpUntil([&] { return w.c.EUndo->text() == "9"; }));
+    EXPECT_TRUE(LoopbackServer::waitFor(
+        [&] { return w.board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 77, 0, 0}; }));
+}
