@@ -8,7 +8,6 @@
 #include <QIODevice>
 #include <QMediaDevices>
 #include <algorithm>
-#include <array>
 
 namespace talix::audio {
 
@@ -27,7 +26,8 @@ qint64 wholeFrames(qint64 bytes) {
     return bytes - bytes % kBytesPerFrame;
 }
 
-// A played position counts a block as heard when it is within a sample frame's rounding of its end.
+// A block counts as heard once the played position is within a few sample frames of its end: the
+// position is rounded from microseconds and may stop just short of what was written.
 constexpr std::int64_t kEndTolerance = 16 * kBytesPerFrame;
 // While the stream cannot be opened, a new try at most this often.
 constexpr std::chrono::seconds kRetryInterval{1};
@@ -165,7 +165,6 @@ void QtAudioDevice::pump() {
     }
     writePending();
     completePlayed();
-    padIfStalled();
     scheduleNextPump();
 }
 
@@ -225,21 +224,6 @@ void QtAudioDevice::completePlayed() {
         markPlayed(*header);
         m_listener->blockDone();
     }
-}
-
-void QtAudioDevice::padIfStalled() {
-    if (m_held.empty() || m_writeIndex < m_held.size() || !m_io)
-        return;
-    if (Clock::now() - m_lastProgress < kStallTime)
-        return;
-    static constexpr std::array<char, kSinkBufferBytes> kSilence{};
-    const qint64 n = std::min<qint64>(wholeFrames(m_sink->bytesFree()), kSilence.size());
-    if (n <= 0)
-        return;
-    const qint64 written = m_io->write(kSilence.data(), n);
-    if (written > 0)
-        m_streamBytes += written;
-    m_lastProgress = Clock::now();
 }
 
 void QtAudioDevice::returnAll() {

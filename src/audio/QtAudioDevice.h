@@ -36,9 +36,6 @@ public:
     // While blocks are held, the device wakes when the oldest is due to have been heard, and at
     // least this often to keep the sink filled.
     static constexpr std::chrono::milliseconds kPumpInterval{10};
-    // Played position not advancing for this long with everything written: the stream waits for
-    // more than it will get (it starts only with a full buffer), so silence is written behind.
-    static constexpr std::chrono::milliseconds kStallTime{200};
 
 private:
     struct Held {
@@ -52,7 +49,6 @@ private:
     void pump();
     void writePending();
     void completePlayed();
-    void padIfStalled();
     void scheduleNextPump();
     void returnAll();
     std::int64_t playedBytes() const;
@@ -64,7 +60,7 @@ private:
     std::deque<Held> m_held;
     std::size_t m_writeIndex = 0;    // first held block not completely written
     std::uint32_t m_writeOffset = 0; // bytes of that block already written
-    std::int64_t m_streamBytes = 0;  // written to the current stream, silence included
+    std::int64_t m_streamBytes = 0;  // written to the current stream
     std::int64_t m_lastPlayed = -1;
     Clock::time_point m_lastProgress{};
     Clock::time_point m_lastStartAttempt{};

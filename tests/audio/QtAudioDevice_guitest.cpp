@@ -1,3 +1,4 @@
+#include "audio/AudioDeviceFactory.h"
 #include "audio/AudioFormat.h"
 #include "audio/support/PulseAudioServer.h"
 #include "audio/support/RingDriver.h"
@@ -97,6 +98,26 @@ TEST_F(QtAudioDeviceTest, FollowsTheSpeakerVolume) {
                                      left.begin() + mid + kSampleRate / 8);
     EXPECT_NEAR(peakAmplitude(window), expectedPeak, expectedPeak * 0.25);
     EXPECT_NEAR(dominantFrequency(window, kSampleRate, 100, 5000), kLeftHz, kLeftHz * 0.01);
+}
+
+// Less than the sink's buffer is still played and reported.
+TEST_F(QtAudioDeviceTest, ALoneBlockIsPlayedOut) {
+    class Counter : public AudioDeviceListener {
+    public:
+        void deviceOpened() override {}
+        void blockDone() override { ++done; }
+        void deviceClosed() override {}
+        int done = 0;
+    } counter;
+    auto device = createAudioDevice("qt");
+    ASSERT_EQ(device->open(counter), OpenResult::Ok);
+    const auto data = toneBlock(0);
+    WaveHeader header{data.data(), kBlockBytes, kHeaderPrepared, 0};
+    device->write(header);
+    EXPECT_EQ(header.flags & (kHeaderInQueue | kHeaderDone), kHeaderInQueue);
+    ASSERT_TRUE(RingDriver::waitFor([&] { return counter.done == 1; }));
+    EXPECT_EQ(header.flags & (kHeaderInQueue | kHeaderDone), kHeaderDone);
+    device->close();
 }
 
 // Runs last in the suite: it takes the sound server away.
