@@ -185,15 +185,16 @@ void MainControls::createOperatingControls(QWidget* w) {
     TBWFL = trackBar(w, "TBWFL", 36, {1240, 448, 19, 238}, 0, 159, 5);
     TB_Att = trackBar(w, "TB_Att", 26, {1745, 170, 19, 266}, 0, 35, 6);
 
-    LHeadphone = label(w, "LHeadphone", "Headphone 0 %", {110, 1060, 300, 32}, Qt::white, 22);
+    // Under the volume bars; the readouts' unit labels take the row above them.
+    LHeadphone = label(w, "LHeadphone", "Headphone 0 %", {110, 1174, 300, 26}, Qt::white, 20);
     LLoudspeaker =
-        label(w, "LLoudspeaker", "Loudspeaker 98 %", {862, 1060, 300, 32}, Qt::white, 22);
+        label(w, "LLoudspeaker", "Loudspeaker 98 %", {862, 1174, 300, 26}, Qt::white, 20);
     L_Att = label(w, "L_Att", "0dB", {1712, 440, 90, 32}, Qt::white, 22);
     Lhigh = label(w, "Lhigh", "45", {1128, 414, 52, 30}, Qt::white, 20);
     Llow = label(w, "Llow", "3", {1223, 414, 52, 30}, Qt::white, 20);
     LSYNCSB = label(w, "LSYNCSB", "Sync SB", {16, 958, 137, 32}, QColor(0xFF, 0xB6, 0xC1), 22);
     LSYNCSB->hide(); // shown while the modulation is the selected field
-    LWLANDevice = label(w, "LWLANDevice", "", {10, 1174, 720, 26}, Qt::white, 18);
+    LWLANDevice = label(w, "LWLANDevice", "", {420, 1174, 430, 26}, Qt::white, 18);
 
     CB_Arrow = new ArrowIndicator(w);
     CB_Arrow->setObjectName("CB_Arrow");
