@@ -221,7 +221,7 @@ double BandPlan::noiseDensityDbmPerHz(int64_t freqHz) {
     // Atmospheric noise falls with frequency; above 30 MHz the receiver's own noise dominates.
     const double mhz = std::max(0.1, double(freqHz) / 1e6);
     if (mhz < 30)
-        return -128 - 22 * std::log10(mhz / 0.1) / std::log10(300.0);
+        return -124 - 22 * std::log10(mhz / 0.1) / std::log10(300.0);
     return -160;
 }
 

@@ -60,6 +60,7 @@ ReceiverModel::ReceiverModel(uint32_t seed, Endpoint rotator, bool rotatorFound)
 }
 
 void ReceiverModel::greeted() {
+    measureLevels(); // current levels for the state below
     m_reports.clear();
     m_state.shownForm = 0;
     m_state.rotatorSelected = false;
@@ -390,7 +391,7 @@ void ReceiverModel::zeroBeat() {
         s.notchPos = 0;
         break;
     case 10:
-        s.topLevel = 130;
+        s.topLevel = 125;
         break;
     default:
         return;
@@ -439,6 +440,11 @@ void ReceiverModel::setRotatorPosition(uint8_t position, bool on) {
     if (position != 0)
         m_state.rotatorPosition = std::min<uint8_t>(position, 232);
     m_reports.item(kFormMain, 55);
+}
+
+void ReceiverModel::rotatorGreeted() {
+    m_reports.item(kFormMain, 55);
+    m_reports.item(kFormMain, 56);
 }
 
 } // namespace talix::sim

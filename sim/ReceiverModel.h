@@ -38,7 +38,10 @@ public:
     const BandPlan& plan() const { return m_plan; }
     // Board time of the next frame, seconds.
     double now() const { return double(m_sampleClock) / kSampleRate; }
+    // The rotator's datagrams: a position (0: off), and its greeting, answered with its state
+    // and version.
     void setRotatorPosition(uint8_t position, bool on);
+    void rotatorGreeted();
 
     // Encoders of what the board reports (the main window's items, the Setup form's items).
     std::vector<uint32_t> encode(int form, int item) const;

@@ -24,7 +24,7 @@ struct ReceiverState {
     uint16_t threshold = 0;  // 0: off
     uint8_t dnr = 0;
     uint32_t binCode = 40;  // BinHz = code x 2.5
-    uint8_t topLevel = 130; // top of the spectrum: -40 dBm
+    uint8_t topLevel = 125; // top of the spectrum: -45 dBm
     uint8_t dbPerDiv = 10;
     uint16_t refreshTime = 40 | 2 << 9; // 1000 ms hold, averaging x4
     uint8_t wfTimeUnit = 16;

@@ -329,7 +329,7 @@ void SimBoard::Impl::readRotator() {
         if (n != 3 || d[0] != 13)
             continue;
         if (d[1] == 18)
-            model->setRotatorPosition(0, model->state().rotatorOn);
+            model->rotatorGreeted();
         else if (d[1] == 178)
             model->setRotatorPosition(d[2], d[2] != 0);
     }

@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"notchWidth", 4, 2, 4, 10}, FieldCase{"notchPos", 5, 2, 5, 1010},
         FieldCase{"agcLimit", 6, 2, 6, 102}, FieldCase{"threshold", 7, 2, 7, 2},
         FieldCase{"dnr", 8, 2, 8, 1}, FieldCase{"resolution", 9, 2, 9, 100},
-        FieldCase{"resolutionDiv", 30, -2, 9, 20}, FieldCase{"topLevel", 10, 2, 10, 131},
+        FieldCase{"resolutionDiv", 30, -2, 9, 20}, FieldCase{"topLevel", 10, 2, 10, 126},
         FieldCase{"span", 11, 2, 11, 15}, FieldCase{"bottomChangesSpan", 31, -2, 11, 5},
         FieldCase{"waterfallTime", 13, 2, 13, 17}, FieldCase{"insideBright", 14, 2, 14, 65},
         FieldCase{"noiseBlanker", 17, 2, 17, 1}, FieldCase{"blankerDuration", 18, 2, 18, 6},

@@ -173,7 +173,12 @@ TEST(ReceiverRoundTrip, RotatorDatagramsAreReportedAsItsState) {
     ASSERT_TRUE(destinationAllowed("127.0.0.1"));
     const uint8_t turn[] = {13, 178, 50};
     ASSERT_EQ(::sendto(fd, turn, 3, 0, reinterpret_cast<sockaddr*>(&to), sizeof to), 3);
+    const size_t before = s.client.blocks.size();
+    const uint8_t hello[] = {13, 18, 0};
+    ASSERT_EQ(::sendto(fd, hello, 3, 0, reinterpret_cast<sockaddr*>(&to), sizeof to), 3);
     ::close(fd);
+    ASSERT_TRUE(
+        s.client.pumpUntil([&] { return lastValue(s.groupsSince(before), 56).has_value(); }));
     ASSERT_TRUE(s.client.pumpUntil([&] {
         const auto v = s.client.lastValue(55);
         return v.size() == 2 && (v[0] >> 8 & 0xFF) == 50;
