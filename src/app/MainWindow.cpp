@@ -11,6 +11,7 @@
 #include "base/Tags.h"
 #include "base/ThreadPriority.h"
 #include "controls/MainControls.h"
+#include "display/MeterBox.h"
 #include "display/ReadoutPainter.h"
 #include "display/SpectrumScreen.h"
 #include "display/XThread.h"
@@ -58,6 +59,8 @@ void TFMain::FormCreate() {
         HostControls::Timings{m_context.batteryInterval, m_context.touchLockReenable});
     m_items = std::make_unique<MainWindowItems>(*this);
     m_items->fillFormSlots();
+    m_controls->RPegel->setLevelSource(
+        [this] { return m_items ? m_items->state().LevelMarker : 0; });
 
     if (F_Update)
         F_Update->installEventFilter(this);

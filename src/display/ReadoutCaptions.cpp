@@ -28,6 +28,7 @@ constexpr int kAboveRow = 966;
 constexpr int kBelowRow = 1060;
 constexpr int kCaptionSize = 20;
 constexpr int kUnitSize = 18;
+constexpr int kTightSize = 14;
 
 // clang-format off
 constexpr std::array<Caption, 35> kCaptions{{
@@ -41,10 +42,11 @@ constexpr std::array<Caption, 35> kCaptions{{
     {"Cap_Notch", "Notch", 504, kAboveRow, 89, 26, kCaptionSize, kCentre},
     {"Cap_NotchWidth", "Width", 504, kBelowRow, 89, 22, kUnitSize, kCentre},
     {"Cap_NotchPosition", "Position", 608, kAboveRow, 164, 26, kCaptionSize, kCentre},
-    {"LGain", "AGC Limit", 778, kAboveRow, 129, 26, kCaptionSize, kCentre},
-    {"LGain_Unit", "dBm", 788, kBelowRow, 109, 22, kUnitSize, kRight},
-    {"Cap_Threshold", "RF Threshold", 900, kAboveRow, 130, 26, kCaptionSize, kCentre},
-    {"LThreshold_Unit", "dBm", 912, kBelowRow, 106, 22, kUnitSize, kRight},
+    // The AGC and threshold units share the caption row: the volume labels lie under the row.
+    {"LGain", "AGC Limit", 780, kAboveRow, 72, 26, kTightSize, kLeft},
+    {"LGain_Unit", "dBm", 854, kAboveRow, 44, 26, kTightSize, kLeft},
+    {"Cap_Threshold", "RF Threshold", 906, kAboveRow, 92, 26, kTightSize, kLeft},
+    {"LThreshold_Unit", "dBm", 1000, kAboveRow, 40, 26, kTightSize, kLeft},
     {"Cap_DNR", "DNR", 1032, kAboveRow, 75, 26, kCaptionSize, kCentre},
     {"Cap_Noiseblanker", "Noiseblanker", 1120, kAboveRow, 161, 26, kCaptionSize, kCentre},
     {"Cap_NoiseblankerLevel", "Level", 1120, kBelowRow, 74, 22, kUnitSize, kCentre},
