@@ -52,7 +52,6 @@ public:
     FaultInjector(FaultPlan plan, uint32_t seed);
 
     bool active() const { return m_plan.any(); }
-    const FaultPlan& plan() const { return m_plan; }
 
     // Per frame: a pause to start (its length), a drop, garbage to send before the frame.
     std::optional<std::chrono::milliseconds> pauseNow();

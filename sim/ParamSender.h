@@ -51,7 +51,6 @@ public:
     bool inFlight() const { return m_inFlight.has_value(); }
     uint64_t resends() const { return m_resends; }
     uint64_t blocksAcknowledged() const { return m_acknowledged; }
-    size_t queued() const { return m_queue.size(); }
 
 private:
     struct InFlight {

@@ -35,7 +35,6 @@ public:
     void renderFrame(FrameContent& content);
 
     const ReceiverState& state() const { return m_state; }
-    const BandPlan& plan() const { return m_plan; }
     // Board time of the next frame, seconds.
     double now() const { return double(m_sampleClock) / kSampleRate; }
     // The rotator's datagrams: a position (0: off), and its greeting, answered with its state
