@@ -2,36 +2,39 @@
 
 #include "app/BatteryDisplay.h"
 #include "app/Forms.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowItems.h"
 #include "app/PowerOff.h"
 #include "controls/MainControls.h"
 
 namespace talix::app {
 
-namespace {
-
-// The forms the board fills and shows through its form slots 1 to 14; the DAB form (slot 15)
-// stays open under the lock.
-std::vector<QWidget*> boardFormsBelowDab() {
-    return {F_Setup, F_System, F_Undo, F_Mike, F_Memory, F_WiFi, F_Recorder};
-}
-
-} // namespace
-
-HostControls::HostControls(QWidget& mainWindow, controls::MainControls& controls,
-                           std::unique_ptr<HostServices> host, BrightnessBar::QueueSource queue,
-                           std::function<void()> endProgram, Timings timings)
-    : m_controls(controls), m_host(std::move(host)), m_endProgram(std::move(endProgram)),
-      m_brightness(*controls.TB_Bright, *controls.L_Bright, std::move(queue), *m_host),
-      m_touchLock(mainWindow, *controls.B_Touch, {boardFormsBelowDab, [] { return F_DAB; }},
+HostControls::HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings)
+    : m_main(main), m_controls(*main.controls()), m_host(std::move(host)),
+      m_brightness(
+          *m_controls.TB_Bright, *m_controls.L_Bright, [&main] { return main.commandQueue(); },
+          *m_host),
+      m_touchLock(main, *m_controls.B_Touch,
+                  {[this] { closeBoardFormsBelowDab(); }, [] { return F_DAB; }},
                   timings.touchLockReenable) {
-    connect(controls.B_OFF, &QPushButton::clicked, this, &HostControls::B_OffClick);
+    connect(m_controls.B_OFF, &QPushButton::clicked, this, &HostControls::B_OffClick);
     Timer1.setInterval(timings.battery);
     connect(&Timer1, &QTimer::timeout, this, &HostControls::Timer1Timer);
     Timer1.start();
 }
 
 void HostControls::B_OffClick() {
-    app::B_OffClick(*m_host, m_endProgram);
+    app::B_OffClick(*m_host, [this] { m_main.endProgram(); });
+}
+
+// The forms in the board's form slots 0 to 14; the DAB list (slot 15) stays open under the lock.
+void HostControls::closeBoardFormsBelowDab() {
+    MainWindowItems* items = m_main.items();
+    if (items == nullptr)
+        return;
+    for (int k = 0; k < sync::TFormSlots::DAB; ++k)
+        if (sync::TSlotForm* form = items->formSlots().at(k))
+            form->closeForm();
 }
 
 void HostControls::Timer1Timer() {

@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
-#include <functional>
 #include <memory>
 
 namespace talix::controls {
@@ -15,6 +14,8 @@ class MainControls;
 }
 
 namespace talix::app {
+
+class TFMain;
 
 // The host's duties that the main window takes over: the OFF button, the touch lock, the display
 // brightness and the battery display. Everything runs on the UI thread.
@@ -26,9 +27,7 @@ public:
         std::chrono::milliseconds touchLockReenable{3000}; // Timer2
     };
 
-    HostControls(QWidget& mainWindow, controls::MainControls& controls,
-                 std::unique_ptr<HostServices> host, BrightnessBar::QueueSource queue,
-                 std::function<void()> endProgram, Timings timings);
+    HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings);
 
     void B_OffClick();
     void Timer1Timer();
@@ -40,9 +39,11 @@ public:
     QTimer Timer1; // battery display
 
 private:
+    void closeBoardFormsBelowDab();
+
+    TFMain& m_main;
     controls::MainControls& m_controls;
     std::unique_ptr<HostServices> m_host;
-    std::function<void()> m_endProgram;
     BrightnessBar m_brightness;
     TouchLock m_touchLock;
 };

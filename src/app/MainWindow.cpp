@@ -54,8 +54,7 @@ void TFMain::FormCreate() {
     raiseCurrentThread(ThreadPriority::TimeCritical);
     fillFieldTable();
     m_host = std::make_unique<HostControls>(
-        *this, *m_controls, makeHostServices(m_context.options.hostServices),
-        [this] { return m_queue.get(); }, [this] { endProgram(); },
+        *this, makeHostServices(m_context.options.hostServices),
         HostControls::Timings{m_context.batteryInterval, m_context.touchLockReenable});
     m_items = std::make_unique<MainWindowItems>(*this);
     m_items->fillFormSlots();

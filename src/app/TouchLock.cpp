@@ -26,10 +26,8 @@ bool TouchLock::locked() const {
 
 void TouchLock::B_TouchDblClick() {
     if (!locked()) {
-        if (m_forms.toClose)
-            for (QWidget* form : m_forms.toClose())
-                if (form)
-                    form->close();
+        if (m_forms.closeBoardForms)
+            m_forms.closeBoardForms();
         setDabListEnabled(false);
         showLocked(true);
         setTag(&m_button, kLocked);

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
-#include <vector>
 
 namespace talix::app {
 
@@ -16,8 +15,8 @@ class TouchLock : public QObject {
     Q_OBJECT
 public:
     struct Forms {
-        std::function<std::vector<QWidget*>()> toClose; // the board's forms in slots 0 to 14
-        std::function<QWidget*()> dab;                  // the DAB form, if it exists
+        std::function<void()> closeBoardForms; // closes the forms in slots 0 to 14 that exist
+        std::function<QWidget*()> dab;         // the DAB form, if it exists
     };
 
     TouchLock(QWidget& mainWindow, QPushButton& B_Touch, Forms forms,

@@ -78,12 +78,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
     return b;
 }
 
-// The blue bar style of the status block's vertical bars.
-constexpr const char* kBlueBar =
-    "QProgressBar { background: #696969; border: 1px solid #808080; }"
-    "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-    "stop:0 #7BB6ED, stop:1 #0571A2); }";
-
 // A volume bar: positions 0 to 255 (Max 300 less a viewport of 45). It starts disarmed, so that
 // the first change, the board's, is not sent back.
 QScrollBar* volumeBar(QWidget* parent, const char* name, int tag, QRect box, int start) {
@@ -124,29 +118,21 @@ QSlider* trackBar(QWidget* parent, const char* name, int tag, QRect box, int min
 } // namespace
 
 void MainControls::createHostControls(QWidget* w) {
-    B_OFF = button(w, "B_OFF", "OFF", {1473, 658, 160, 76});
-    B_Touch = button(w, "B_Touch", "Touch Lock", {1305, 658, 164, 76});
+    B_OFF = button(w, "B_OFF", "OFF", {1489, 660, 140, 62});
+    B_Touch = button(w, "B_Touch", "Touch Lock", {1305, 660, 180, 62});
 
-    TB_Bright = new QSlider(Qt::Vertical, w); // maximum at the top
-    TB_Bright->setObjectName("TB_Bright");
-    setTag(TB_Bright, 28);
-    TB_Bright->setRange(0, 100);
-    TB_Bright->setValue(50);
-    TB_Bright->setFocusPolicy(Qt::NoFocus);
-    TB_Bright->setGeometry(1844, 56, 19, 380);
-    L_Bright = label(w, "L_Bright", "100%", {1816, 440, 84, 34}, Qt::white, 22);
-    Label48 = label(w, "Label48", "Brightness", {1800, 18, 104, 30}, Qt::white, 18);
+    TB_Bright = trackBar(w, "TB_Bright", 28, {1844, 56, 19, 380}, 0, 100, 50);
+    // Under the bar: the level texts of the status block fill the corner above it.
+    L_Bright = label(w, "L_Bright", "100%", {1808, 436, 92, 22}, Qt::white, 20);
+    Label48 = label(w, "Label48", "Brightness", {1790, 457, 112, 22}, Qt::white, 18);
 
-    LBatt = label(w, "LBatt", "n/a", {1398, 116, 60, 30}, Qt::yellow, 22);
+    // The status block (display library) places and styles these with the rest of the block.
+    LBatt = label(w, "LBatt", "n/a", {1398, 116, 58, 32}, Qt::yellow, 22);
     PBat = new QProgressBar(w);
     PBat->setObjectName("PBat");
-    PBat->setOrientation(Qt::Vertical);
     PBat->setRange(0, 100);
     PBat->setValue(50);
-    PBat->setTextVisible(false);
-    PBat->setGeometry(1416, 152, 20, 169);
-    PBat->setStyleSheet(kBlueBar);
-    Label49 = label(w, "Label49", "Batt", {1406, 328, 50, 26}, Qt::white, 18);
+    Label49 = label(w, "Label49", "Batt", {1398, 328, 56, 26}, Qt::white, 18);
 }
 
 // The operating controls and the labels that the board's reports write beside them.
