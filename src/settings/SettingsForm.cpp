@@ -1,0 +1,249 @@
+#include "settings/SettingsForm.h"
+
+#include "base/Tags.h"
+#include "controls/WheelForward.h"
+#include "display/Fonts.h"
+#include "link/CommandRecords.h"
+#include "settings/EditStyles.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace talix::settings {
+
+namespace {
+
+// Fixed panels above the main window: no title bar, so that the designed client area is the
+// whole window and the tallest form still fits the screen.
+constexpr Qt::WindowFlags kFormFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+
+void setFill(QWidget* w, QColor fill) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, fill);
+    w->setPalette(p);
+}
+
+void setTextColour(QWidget* w, QColor colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+QFont formFont(int pixels) {
+    return display::pinnedFont(display::FontFace::UiRegular, pixels);
+}
+
+} // namespace
+
+TSettingsForm::TSettingsForm(const SettingsFormDesign& design, SettingsHost& host,
+                             sync::TFormSlots& formSlots, QWidget* mainWindow)
+    : QWidget(mainWindow, kFormFlags), m_host(host), m_design(design), m_slots(formSlots),
+      m_mainWindow(mainWindow) {
+    setObjectName(QString::fromLatin1(design.instance));
+    setFixedSize(design.client);
+    setFill(this, design.fill);
+}
+
+TSettingsForm::~TSettingsForm() {
+    if (m_slots.at(m_design.formIndex) == this)
+        m_slots.clear(m_design.formIndex);
+}
+
+sync::ApplyResult TSettingsForm::ApplyItem(int item, std::span<const uint32_t> words) {
+    if (!words.empty())
+        applyValue(item, words[0]);
+    return sync::ApplyResult::Applied;
+}
+
+void TSettingsForm::selectField(int tag) {
+    QLineEdit* found = editWithTag(tag);
+    if (found == nullptr)
+        return;
+    if (m_tagObject)
+        applyEditStyle(m_tagObject, EditStyle::Edit1Style3);
+    applyEditStyle(found, EditStyle::Edit1Style4);
+    m_tagObject = found;
+}
+
+void TSettingsForm::showForm() {
+    place();
+    show();
+}
+
+void TSettingsForm::closeForm() {
+    close();
+}
+
+QLineEdit* TSettingsForm::editWithTag(int tag) const {
+    for (QLineEdit* e : m_edits)
+        if (tagOf(e) == tag)
+            return e;
+    return nullptr;
+}
+
+void TSettingsForm::applyEffect(int item, const FormItemEffect& effect) {
+    if (effect.editText)
+        if (QLineEdit* edit = editWithTag(item))
+            edit->setText(*effect.editText);
+    for (const MainText& t : effect.mainTexts)
+        m_host.setMainText(t.control, t.text);
+    for (const ReadoutMark& m : effect.marks)
+        m_host.markField(m.tag, m.mark);
+    if (effect.placeThresholdLine)
+        m_host.placeThresholdLine();
+    if (effect.rebuildGrid)
+        m_host.rebuildGrid();
+}
+
+QLabel* TSettingsForm::addTitle(const char* name, const char* text, QRect box, QColor colour,
+                                int fontPixels) {
+    auto* l = new QLabel(QString::fromUtf8(text), this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(box);
+    l->setFont(formFont(fontPixels));
+    setTextColour(l, colour);
+    return l;
+}
+
+QWidget* TSettingsForm::addRectangle(const char* name, QRect box, QColor fill) {
+    auto* r = new QWidget(this);
+    r->setObjectName(QString::fromLatin1(name));
+    r->setGeometry(box);
+    setFill(r, fill);
+    return r;
+}
+
+QLineEdit* TSettingsForm::addRow(const FieldRow& row, int fontPixels) {
+    auto* label = new QLabel(QString::fromUtf8(row.caption), this);
+    label->setObjectName(QString::fromLatin1(row.labelName));
+    setTag(label, row.item);
+    label->setGeometry(row.labelBox);
+    label->setFont(formFont(fontPixels));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    setTextColour(label, Qt::black);
+
+    auto* edit = new QLineEdit(QString::fromUtf8(row.initialText), this);
+    edit->setObjectName(QString::fromLatin1(row.editName));
+    setTag(edit, row.item);
+    edit->setGeometry(row.editBox);
+    edit->setFont(formFont(fontPixels));
+    edit->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    edit->setReadOnly(true);
+    m_edits.push_back(edit);
+
+    // Taps reach the form's filter; the edit itself never starts a selection or an edit menu.
+    edit->installEventFilter(this);
+    if (row.selectable) {
+        label->installEventFilter(this);
+        m_selectors.push_back(edit);
+        m_selectors.push_back(label);
+    }
+    return edit;
+}
+
+QPushButton* TSettingsForm::addButton(const char* name, const char* text, QRect box,
+                                      int fontPixels) {
+    auto* b = new QPushButton(QString::fromUtf8(text), this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(box);
+    b->setFont(formFont(fontPixels));
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QPushButton* TSettingsForm::addCloseButton(const char* name, const char* text, int tag, QRect box,
+                                           int fontPixels) {
+    QPushButton* b = addButton(name, text, box, fontPixels);
+    setTag(b, tag);
+    connect(b, &QPushButton::clicked, this, [this, b] { B_ExitClick(b); });
+    return b;
+}
+
+void TSettingsForm::FormCreate(QLineEdit* selected) {
+    for (QLineEdit* e : m_edits) {
+        // The input focus is the form's own (see eventFilter): no caret ever shows.
+        e->setFocusPolicy(Qt::NoFocus);
+        e->setCursor(Qt::ArrowCursor);
+        e->setContextMenuPolicy(Qt::NoContextMenu);
+        applyEditStyle(e, e == selected ? EditStyle::Edit1Style4 : EditStyle::Edit1Style3);
+    }
+    m_tagObject = selected;
+    m_slots.set(m_design.formIndex, this);
+}
+
+bool TSettingsForm::Edit0Enter(QObject* sender) {
+    return queueNotify(fieldSelectRecord(tagOf(sender)));
+}
+
+link::Command TSettingsForm::fieldSelectRecord(int tag) const {
+    return link::commands::fieldSelect(tag, m_design.formIndex, 0);
+}
+
+bool TSettingsForm::queueNotify(link::Command record) {
+    link::TCommandQueue* queue = m_host.commandQueue();
+    return queue != nullptr && queue->QueueCommand(std::move(record), link::LimitRule::Notify) ==
+                                   link::QueueResult::Queued;
+}
+
+void TSettingsForm::B_ExitClick(QObject* sender) {
+    // The board closes the form when it has taken the press.
+    queueNotify(link::commands::button(tagOf(sender)));
+}
+
+void TSettingsForm::wheelEvent(QWheelEvent* event) {
+    controls::forwardWheel(event, [this](int delta) { m_host.mouseWheel(delta); });
+}
+
+// Edits and caption labels take their taps here. An edit "receives the input focus" when it is
+// tapped while another edit (or none) has it; the form keeps that focus itself, so that a window
+// activation or a touch that Qt turns into mouse events cannot make a tap count twice or not at
+// all. A caption label counts a tap (press and release inside it) every time.
+bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    const bool selector =
+        std::find(m_selectors.begin(), m_selectors.end(), watched) != m_selectors.end();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return edit != nullptr;
+        if (edit != nullptr) {
+            if (edit != m_focused) {
+                m_focused = edit;
+                if (selector)
+                    Edit0Enter(edit);
+            }
+            return true;
+        }
+        if (selector)
+            m_pressedLabel = watched;
+        return selector;
+    case QEvent::MouseButtonRelease:
+        if (edit == nullptr && selector && m_pressedLabel == watched) {
+            m_pressedLabel = nullptr;
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+                Edit0Enter(watched);
+            return true;
+        }
+        return edit != nullptr || selector;
+    case QEvent::MouseMove:
+        return edit != nullptr || selector;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void TSettingsForm::place() {
+    if (!m_mainWindow)
+        return;
+    const QRect main(m_mainWindow->mapToGlobal(QPoint(0, 0)), m_mainWindow->size());
+    if (m_design.position)
+        move(main.topLeft() + *m_design.position);
+    else
+        move(main.center() - QPoint(width() / 2, height() / 2));
+}
+
+} // namespace talix::settings

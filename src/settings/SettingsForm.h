@@ -1,0 +1,126 @@
+#pragma once
+
+#include "link/CommandQueue.h"
+#include "settings/FormItemEffect.h"
+#include "settings/SettingsHost.h"
+#include "sync/FormSlots.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+namespace talix::settings {
+
+// A settings form's frame: its slot, client area, fill and where it appears.
+struct SettingsFormDesign {
+    const char* instance; // "F_Setup"
+    int formIndex;        // its TFormSlots entry, also sent in its commands
+    QSize client;
+    QColor fill;
+    std::optional<QPoint> position; // on the main window; nothing: centred on it
+};
+
+// One row of a settings form: a caption label and a read-only edit, both carrying the item
+// number as their Tag.
+struct FieldRow {
+    int item;
+    const char* labelName; // "Label2"
+    const char* caption;
+    QRect labelBox;
+    const char* editName; // "Edit0"
+    QRect editBox;
+    const char* initialText;
+    bool selectable = true; // a tap on the edit or the caption selects the field on the board
+};
+
+// The settings-form scheme, shared by the Setup, System, Microphone, WiFi and DAB forms. The form
+// is a remote view: the board shows and closes it, selects its fields and reports their values;
+// the form reports taps as commands and shows what the board reports.
+//
+// - A tap on a selectable edit when it takes the input focus, or on its caption label at any
+//   time, queues the field-select record (notify rule). A second tap on the edit that already has
+//   the input focus sends nothing. The form never highlights a field by itself.
+// - selectField (the board's FieldSelect) gives the current field (TagObject) the normal look
+//   "Edit1Style3", the edit with the Tag the selected look "Edit1Style4", and makes it current.
+// - ApplyItem hands each value word to the form's applyValue, which decodes the item.
+// - The form's Close button queues its button record (notify rule); the board then closes it.
+// - A wheel turn over the form is handed to the tuning knob's wheel handler.
+//
+// A form declares its rows in its constructor and finishes with FormCreate. It enters its slot in
+// TFormSlots at creation and leaves it when destroyed.
+class TSettingsForm : public QWidget, public sync::TSlotForm {
+    Q_OBJECT
+public:
+    TSettingsForm(const SettingsFormDesign& design, SettingsHost& host, sync::TFormSlots& formSlots,
+                  QWidget* mainWindow);
+    ~TSettingsForm() override;
+
+    // TSlotForm.
+    sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
+    void selectField(int tag) override;
+    void showForm() override;
+    void closeForm() override;
+
+    int formIndex() const { return m_design.formIndex; }
+    // The first edit of the form whose Tag is `tag`, or nullptr.
+    QLineEdit* editWithTag(int tag) const;
+    // TagObject: the edit the board selected last.
+    QLineEdit* currentField() const { return m_tagObject; }
+    // The edit holding the input focus of the form (the last tapped edit), or nullptr.
+    QLineEdit* focusedEdit() const { return m_focused; }
+    const std::vector<QLineEdit*>& edits() const { return m_edits; }
+
+protected:
+    // One value word for the item, as the board reported it.
+    virtual void applyValue(int item, uint32_t v) = 0;
+    // Shows what an item's value changes: the item's edit, main-window texts, readout marks and
+    // spectrum work.
+    void applyEffect(int item, const FormItemEffect& effect);
+
+    // Layout. Labels and edits use the form's font at `fontPixels`.
+    QLabel* addTitle(const char* name, const char* text, QRect box, QColor colour, int fontPixels);
+    QWidget* addRectangle(const char* name, QRect box, QColor fill);
+    QLineEdit* addRow(const FieldRow& row, int fontPixels);
+    // A button that queues its button record [1, Tag low, Tag high] (the Close or OK button).
+    QPushButton* addCloseButton(const char* name, const char* text, int tag, QRect box,
+                                int fontPixels);
+    // A button with a handler of the form's own.
+    QPushButton* addButton(const char* name, const char* text, QRect box, int fontPixels);
+
+    // Scheme step 1, after the layout: every edit shows only the board's text (no caret, the
+    // default cursor, no edit menu on a long tap), `selected` becomes the current field with the
+    // selected look and all other edits take the normal look, and the form enters its slot.
+    void FormCreate(QLineEdit* selected);
+
+    // Edit0Enter: the field-select handler of every selectable edit and caption label. Queues the
+    // field-select record for the sender's Tag; returns whether it was queued.
+    virtual bool Edit0Enter(QObject* sender);
+    // The field-select record for a tap on the control with this Tag: [192, Tag, form index, 0].
+    virtual link::Command fieldSelectRecord(int tag) const;
+    // Queues with the notify rule: a full queue shows "No WiFi Connection!" and queues nothing.
+    bool queueNotify(link::Command record);
+
+    void wheelEvent(QWheelEvent* event) override; // FormMouseWheel
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    SettingsHost& m_host;
+
+private:
+    void B_ExitClick(QObject* sender);
+    void place();
+
+    SettingsFormDesign m_design;
+    sync::TFormSlots& m_slots;
+    QPointer<QWidget> m_mainWindow;
+    std::vector<QLineEdit*> m_edits;
+    std::vector<QObject*> m_selectors; // selectable edits and their caption labels
+    QPointer<QLineEdit> m_tagObject;
+    QPointer<QLineEdit> m_focused;
+    QPointer<QObject> m_pressedLabel;
+};
+
+} // namespace talix::settings

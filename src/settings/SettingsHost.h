@@ -1,0 +1,36 @@
+#pragma once
+
+#include "link/CommandQueue.h"
+#include "sync/ReceiverState.h"
+
+#include <QString>
+
+namespace talix::settings {
+
+// What the settings forms reach outside themselves; the main window provides it. Everything is
+// called on the UI thread.
+class SettingsHost {
+public:
+    virtual ~SettingsHost() = default;
+
+    // Where the forms' commands go; nothing while the program runs without a link.
+    virtual link::TCommandQueue* commandQueue() = 0;
+    // The board's main-window state: the shared settings words that settings items write, and the
+    // values (tuned frequency, gain control bit, mode) that they read.
+    virtual sync::ReceiverState& receiverState() = 0;
+    // The text of a main-window label (or other control showing a text), found by its name. A
+    // name the main window does not have changes nothing.
+    virtual void setMainText(const char* control, const QString& text) = 0;
+    // The repaint mark (TagFloat) of the readout with this Tag; the painter draws it at its next
+    // pass.
+    virtual void markField(int tag, int mark) = 0;
+    // Spectrum: places the threshold line anew / rebuilds the grid.
+    virtual void placeThresholdLine() = 0;
+    virtual void rebuildGrid() = 0;
+    // S_GeberMouseWheel: a wheel turn over a form tunes as over the main window.
+    virtual void mouseWheel(int wheelDelta) = 0;
+    // Shows the software update form modally.
+    virtual void showUpdateForm() = 0;
+};
+
+} // namespace talix::settings

@@ -1,0 +1,92 @@
+#include "settings/SetupForm.h"
+
+#include "settings/SetupItems.h"
+
+namespace talix::settings {
+
+namespace {
+
+const SettingsFormDesign kDesign{
+    "F_Setup", TF_Setup::kFormIndex, {729, 1180}, QColor(0xFF0000), QPoint(4, 4)};
+
+constexpr int kFontPixels = 32;
+constexpr int kTitlePixels = 38;
+constexpr QColor kAzure(0xF0, 0xFF, 0xFF);
+constexpr QColor kYellow(0xFF, 0xFF, 0x00);
+
+// Rows every 70 units from y = 80; captions 385 wide at x = 32, edits 265 x 44 at x = 424.
+constexpr int kRowTop = 80;
+constexpr int kRowPitch = 70;
+constexpr int kRowHeight = 44;
+constexpr int kCaptionX = 32;
+constexpr int kCaptionWidth = 385;
+constexpr int kEditX = 424;
+constexpr int kEditWidth = 265;
+
+struct SetupRow {
+    const char* labelName;
+    const char* caption;
+    const char* initialText;
+};
+
+constexpr std::array<SetupRow, kSetupItems> kRows{{
+    {"Label2", "Scrollwheel Automatic Threshold:", "Auto 10"},
+    {"Label4", "Level Units:", " dBm"},
+    {"Label3", "RF Gain Control:", "Manual"},
+    {"Label5", "FM-W Deemphasis:", "Off"},
+    {"Label6", "Audio Lowpass:", "15"},
+    {"Label7", "Audio Highpass:", "20"},
+    {"Label8", "Impedance 0 ... 71 MHz:", "50"},
+    {"Label9", "Resolution Audio:", "20"},
+    {"Label10", "RF Filter Bandpass:", "Automatic"},
+    {"Label11", "Loudspeaker:", "Internal + External"},
+    {"Label13", "Frequency Auto Activ:", "10 s"},
+    {"Label12", "Spectrum Display Rate", "10 s"},
+    {"Label14", "Spectrum Priority", "10 s"},
+    {"Label15", "Touch Action", "Tune + Track Frequency"},
+}};
+
+constexpr std::array<const char*, kSetupItems> kEditNames{
+    "Edit0", "Edit1", "Edit2", "Edit3",  "Edit4",  "Edit5",  "Edit6",
+    "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13"};
+
+FieldRow rowOf(int item) {
+    const SetupRow& r = kRows[size_t(item)];
+    const int y = kRowTop + kRowPitch * item;
+    QRect label(kCaptionX, y, kCaptionWidth, kRowHeight);
+    QRect edit(kEditX, y, kEditWidth, kRowHeight);
+    if (item == 0) {
+        // The longest caption starts further left and has a narrower edit beside it.
+        edit = QRect(512, y, 177, kRowHeight);
+        label = QRect(24, y, edit.left() - 24, kRowHeight);
+    } else if (item == kSetupItems - 1) {
+        edit = QRect(344, y, 345, kRowHeight);
+    }
+    return {item, r.labelName, r.caption, label, kEditNames[size_t(item)], edit, r.initialText};
+}
+
+} // namespace
+
+TF_Setup::TF_Setup(SettingsHost& host, sync::TFormSlots& formSlots, QWidget* mainWindow,
+                   const QLocale& locale)
+    : TSettingsForm(kDesign, host, formSlots, mainWindow), m_locale(locale) {
+    Rectangle1 = addRectangle("Rectangle1", {16, 48, 697, 1001}, kAzure);
+    Label1 = addTitle("Label1", "Setup", {16, 2, 300, 44}, kYellow, kTitlePixels);
+    for (int item = 0; item < kSetupItems; ++item)
+        Edits[size_t(item)] = addRow(rowOf(item), kFontPixels);
+    B_Update = addButton("B_Update", "Software Update", {72, 1080, 266, 65}, kFontPixels);
+    connect(B_Update, &QPushButton::clicked, this, &TF_Setup::B_UpdateClick);
+    B_Exit = addCloseButton("B_Exit", "Close", kExitTag, {400, 1080, 266, 65}, kFontPixels);
+    FormCreate(Edits[0]);
+}
+
+void TF_Setup::applyValue(int item, uint32_t v) {
+    const SetupItemInputs in{Edits[1]->text(), m_locale};
+    applyEffect(item, applySetupItem(item, v, m_host.receiverState(), in));
+}
+
+void TF_Setup::B_UpdateClick() {
+    m_host.showUpdateForm(); // sends nothing
+}
+
+} // namespace talix::settings
