@@ -161,15 +161,16 @@ QPushButton* TSettingsForm::addCloseButton(const char* name, const char* text, i
     return b;
 }
 
-void TSettingsForm::FormCreate(QLineEdit* selected) {
+void TSettingsForm::FormCreate(QLineEdit* current, bool currentLooksSelected) {
     for (QLineEdit* e : m_edits) {
         // The input focus is the form's own (see eventFilter): no caret ever shows.
         e->setFocusPolicy(Qt::NoFocus);
         e->setCursor(Qt::ArrowCursor);
         e->setContextMenuPolicy(Qt::NoContextMenu);
-        applyEditStyle(e, e == selected ? EditStyle::Edit1Style4 : EditStyle::Edit1Style3);
+        const bool selected = e == current && currentLooksSelected;
+        applyEditStyle(e, selected ? EditStyle::Edit1Style4 : EditStyle::Edit1Style3);
     }
-    m_tagObject = selected;
+    m_tagObject = current;
     m_slots.set(m_design.formIndex, this);
 }
 
@@ -239,11 +240,9 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
 void TSettingsForm::place() {
     if (!m_mainWindow)
         return;
-    const QRect main(m_mainWindow->mapToGlobal(QPoint(0, 0)), m_mainWindow->size());
-    if (m_design.position)
-        move(main.topLeft() + *m_design.position);
-    else
-        move(main.center() - QPoint(width() / 2, height() / 2));
+    const QPoint origin = m_mainWindow->mapToGlobal(QPoint(0, 0));
+    const QSize spare = m_mainWindow->size() - size();
+    move(origin + m_design.position.value_or(QPoint(spare.width() / 2, spare.height() / 2)));
 }
 
 } // namespace talix::settings

@@ -92,9 +92,10 @@ protected:
     QPushButton* addButton(const char* name, const char* text, QRect box, int fontPixels);
 
     // Scheme step 1, after the layout: every edit shows only the board's text (no caret, the
-    // default cursor, no edit menu on a long tap), `selected` becomes the current field with the
-    // selected look and all other edits take the normal look, and the form enters its slot.
-    void FormCreate(QLineEdit* selected);
+    // default cursor, no edit menu on a long tap), `current` becomes the current field (with the
+    // selected look unless `currentLooksSelected` is false) and all other edits take the normal
+    // look, and the form enters its slot.
+    void FormCreate(QLineEdit* current, bool currentLooksSelected = true);
 
     // Edit0Enter: the field-select handler of every selectable edit and caption label. Queues the
     // field-select record for the sender's Tag; returns whether it was queued.

@@ -1,0 +1,125 @@
+// The settings-form scheme through a small form of its own: what the Setup form does not use
+// (centred placement, fields that cannot be selected, a current field without the selected look)
+// and the effect of an item on the main window.
+#include "base/Tags.h"
+#include "settings/EditStyles.h"
+#include "settings/SettingsForm.h"
+#include "support/SettingsProbe.h"
+
+#include <gtest/gtest.h>
+
+using namespace talix;
+using namespace talix::settings;
+using namespace talix::settings::testing;
+using talix::link::Command;
+
+namespace {
+
+const SettingsFormDesign kDesign{"F_Sample", 7, {400, 300}, QColor(0x808080), std::nullopt};
+
+// Two rows: item 1 selectable, item 2 only shown. Values of item 1 drive the main window.
+class SampleForm : public TSettingsForm {
+public:
+    SampleForm(SettingsProbe& probe, bool startSelected)
+        : TSettingsForm(kDesign, probe, probe.formSlots, &probe.mainWindow) {
+        one =
+            addRow({1, "Label5", "One:", {10, 10, 150, 40}, "Edit1", {200, 10, 150, 40}, "0"}, 32);
+        two = addRow(
+            {2, "Label3", "Two:", {10, 80, 150, 40}, "Edit2", {200, 80, 150, 40}, "0", false}, 32);
+        close = addCloseButton("B_Close", "Close", 0x070A, {100, 200, 200, 60}, 32);
+        FormCreate(one, startSelected);
+    }
+    QLabel* captionOf(QLineEdit* e) const {
+        for (QLabel* l : findChildren<QLabel*>())
+            if (tagOf(l) == tagOf(e))
+                return l;
+        return nullptr;
+    }
+
+    QLineEdit* one;
+    QLineEdit* two;
+    QPushButton* close;
+
+protected:
+    void applyValue(int item, uint32_t v) override {
+        FormItemEffect e;
+        e.editText = QString::number(v);
+        if (item == 1) {
+            e.mainTexts = {{"LSample", "sample"}};
+            e.marks = {{5, 2}};
+            e.placeThresholdLine = true;
+            e.rebuildGrid = true;
+        }
+        applyEffect(item, e);
+    }
+};
+
+TEST(SettingsForm, ShowsCentredOnTheMainWindow) {
+    SettingsProbe probe;
+    probe.mainWindow.move(100, 50);
+    SampleForm form(probe, true);
+    form.showForm();
+    EXPECT_EQ(form.pos(), QPoint(100 + 760, 50 + 450));
+    form.closeForm();
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST(SettingsForm, FieldsThatAreOnlyShownSendNothingButTakeTheFocus) {
+    SettingsProbe probe;
+    SampleForm form(probe, true);
+    showAndExpose(&form);
+    tap(form.one);
+    EXPECT_EQ(probe.drain(), (std::vector<Command>{{192, 1, 7, 0}}));
+    tap(form.two);
+    tap(form.captionOf(form.two));
+    EXPECT_TRUE(probe.drain().empty());
+    EXPECT_EQ(form.focusedEdit(), form.two);
+    tap(form.one);
+    EXPECT_EQ(probe.drain(), (std::vector<Command>{{192, 1, 7, 0}}));
+    tap(form.close);
+    EXPECT_EQ(probe.drain(), (std::vector<Command>{{1, 0x0A, 0x07}}));
+}
+
+TEST(SettingsForm, ACurrentFieldMayStartWithTheNormalLook) {
+    SettingsProbe probe;
+    SampleForm form(probe, false);
+    EXPECT_EQ(form.currentField(), form.one);
+    EXPECT_EQ(editStyleOf(form.one), EditStyle::Edit1Style3);
+    EXPECT_EQ(editStyleOf(form.two), EditStyle::Edit1Style3);
+    form.selectField(2);
+    EXPECT_EQ(editStyleOf(form.two), EditStyle::Edit1Style4);
+    EXPECT_EQ(editStyleOf(form.one), EditStyle::Edit1Style3);
+    EXPECT_EQ(probe.formSlots.at(7), &form);
+}
+
+TEST(SettingsForm, AnItemsEffectReachesTheMainWindow) {
+    SettingsProbe probe;
+    SampleForm form(probe, true);
+    const uint32_t words[] = {42};
+    EXPECT_EQ(form.ApplyItem(1, words), sync::ApplyResult::Applied);
+    EXPECT_EQ(form.one->text(), "42");
+    EXPECT_EQ(probe.mainTexts["LSample"], "sample");
+    EXPECT_EQ(probe.marks, (std::vector<std::pair<int, int>>{{5, 2}}));
+    EXPECT_EQ(probe.thresholdLines, 1);
+    EXPECT_EQ(probe.grids, 1);
+    form.ApplyItem(2, words);
+    EXPECT_EQ(form.two->text(), "42");
+    form.ApplyItem(3, words); // no edit with that Tag
+    EXPECT_EQ(probe.grids, 1);
+}
+
+TEST(EditStyles, NamesAndLooksDiffer) {
+    QLineEdit e;
+    EXPECT_FALSE(editStyleOf(&e).has_value());
+    QString last;
+    for (EditStyle s : {EditStyle::Edit1Style1, EditStyle::Edit1Style2, EditStyle::Edit1Style3,
+                        EditStyle::Edit1Style4}) {
+        applyEditStyle(&e, s);
+        EXPECT_EQ(editStyleOf(&e), s);
+        EXPECT_EQ(e.property("StyleLookup").toString(), styleName(s));
+        EXPECT_NE(e.styleSheet(), last);
+        last = e.styleSheet();
+    }
+}
+
+} // namespace
