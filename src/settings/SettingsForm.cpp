@@ -38,17 +38,11 @@ QFont formFont(int pixels) {
 } // namespace
 
 TSettingsForm::TSettingsForm(const SettingsFormDesign& design, SettingsHost& host,
-                             sync::TFormSlots& formSlots, QWidget* mainWindow)
-    : QWidget(mainWindow, kFormFlags), m_host(host), m_design(design), m_slots(formSlots),
-      m_mainWindow(mainWindow) {
+                             QWidget* mainWindow)
+    : QWidget(mainWindow, kFormFlags), m_host(host), m_design(design), m_mainWindow(mainWindow) {
     setObjectName(QString::fromLatin1(design.instance));
     setFixedSize(design.client);
     setFill(this, design.fill);
-}
-
-TSettingsForm::~TSettingsForm() {
-    if (m_slots.at(m_design.formIndex) == this)
-        m_slots.clear(m_design.formIndex);
 }
 
 sync::ApplyResult TSettingsForm::ApplyItem(int item, std::span<const uint32_t> words) {
@@ -171,7 +165,6 @@ void TSettingsForm::FormCreate(QLineEdit* current, bool currentLooksSelected) {
         applyEditStyle(e, selected ? EditStyle::Edit1Style4 : EditStyle::Edit1Style3);
     }
     m_tagObject = current;
-    m_slots.set(m_design.formIndex, this);
 }
 
 bool TSettingsForm::Edit0Enter(QObject* sender) {

@@ -50,14 +50,12 @@ struct FieldRow {
 // - The form's Close button queues its button record (notify rule); the board then closes it.
 // - A wheel turn over the form is handed to the tuning knob's wheel handler.
 //
-// A form declares its rows in its constructor and finishes with FormCreate. It enters its slot in
-// TFormSlots at creation and leaves it when destroyed.
+// A form declares its rows in its constructor and finishes with FormCreate. The main window puts
+// it into its TFormSlots entry (formIndex) when it fills the slots at start-up.
 class TSettingsForm : public QWidget, public sync::TSlotForm {
     Q_OBJECT
 public:
-    TSettingsForm(const SettingsFormDesign& design, SettingsHost& host, sync::TFormSlots& formSlots,
-                  QWidget* mainWindow);
-    ~TSettingsForm() override;
+    TSettingsForm(const SettingsFormDesign& design, SettingsHost& host, QWidget* mainWindow);
 
     // TSlotForm.
     sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
@@ -94,7 +92,7 @@ protected:
     // Scheme step 1, after the layout: every edit shows only the board's text (no caret, the
     // default cursor, no edit menu on a long tap), `current` becomes the current field (with the
     // selected look unless `currentLooksSelected` is false) and all other edits take the normal
-    // look, and the form enters its slot.
+    // look.
     void FormCreate(QLineEdit* current, bool currentLooksSelected = true);
 
     // Edit0Enter: the field-select handler of every selectable edit and caption label. Queues the
@@ -115,7 +113,6 @@ private:
     void place();
 
     SettingsFormDesign m_design;
-    sync::TFormSlots& m_slots;
     QPointer<QWidget> m_mainWindow;
     std::vector<QLineEdit*> m_edits;
     std::vector<QObject*> m_selectors; // selectable edits and their caption labels

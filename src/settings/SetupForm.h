@@ -15,8 +15,7 @@ public:
     static constexpr int kFormIndex = 1;
     static constexpr int kExitTag = 266; // form 1, code 10 (Close)
 
-    TF_Setup(SettingsHost& host, sync::TFormSlots& formSlots, QWidget* mainWindow,
-             const QLocale& locale = QLocale::system());
+    TF_Setup(SettingsHost& host, QWidget* mainWindow, const QLocale& locale = QLocale::system());
 
     QLabel* Label1;
     QWidget* Rectangle1;

@@ -21,7 +21,7 @@ const SettingsFormDesign kDesign{"F_Sample", 7, {400, 300}, QColor(0x808080), st
 class SampleForm : public TSettingsForm {
 public:
     SampleForm(SettingsProbe& probe, bool startSelected)
-        : TSettingsForm(kDesign, probe, probe.formSlots, &probe.mainWindow) {
+        : TSettingsForm(kDesign, probe, &probe.mainWindow) {
         one =
             addRow({1, "Label5", "One:", {10, 10, 150, 40}, "Edit1", {200, 10, 150, 40}, "0"}, 32);
         two = addRow(
@@ -89,7 +89,7 @@ TEST(SettingsForm, ACurrentFieldMayStartWithTheNormalLook) {
     form.selectField(2);
     EXPECT_EQ(editStyleOf(form.two), EditStyle::Edit1Style4);
     EXPECT_EQ(editStyleOf(form.one), EditStyle::Edit1Style3);
-    EXPECT_EQ(probe.formSlots.at(7), &form);
+    EXPECT_EQ(form.formIndex(), 7);
 }
 
 TEST(SettingsForm, AnItemsEffectReachesTheMainWindow) {

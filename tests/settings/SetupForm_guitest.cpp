@@ -19,7 +19,7 @@ using talix::link::Command;
 namespace {
 
 struct SetupFixture : ::testing::Test {
-    SetupFixture() : form(probe, probe.formSlots, &probe.mainWindow, QLocale::c()) {}
+    SetupFixture() : form(probe, &probe.mainWindow, QLocale::c()) {}
 
     void showForm() {
         form.showForm();
@@ -110,19 +110,12 @@ TEST_F(SetupFixture, CaptionsAreNotCutOff) {
     }
 }
 
-TEST_F(SetupFixture, StartsWithTheFirstFieldSelectedAndEntersSlotOne) {
+TEST_F(SetupFixture, StartsWithTheFirstFieldSelected) {
+    EXPECT_EQ(form.formIndex(), 1);
     EXPECT_EQ(form.currentField(), form.Edits[0]);
     EXPECT_EQ(styleOf(0), EditStyle::Edit1Style4);
     for (int item = 1; item < 14; ++item)
         EXPECT_EQ(styleOf(item), EditStyle::Edit1Style3) << item;
-    EXPECT_EQ(probe.formSlots.at(1), &form);
-}
-
-TEST_F(SetupFixture, LeavesItsSlotWhenDestroyed) {
-    auto other = std::make_unique<TF_Setup>(probe, probe.formSlots, &probe.mainWindow);
-    EXPECT_EQ(probe.formSlots.at(1), other.get());
-    other.reset();
-    EXPECT_EQ(probe.formSlots.at(1), nullptr);
 }
 
 TEST_F(SetupFixture, ShowsAtItsPlaceOnTheScreenAndCloses) {

@@ -2,7 +2,6 @@
 
 #include "link/CommandQueue.h"
 #include "settings/SettingsHost.h"
-#include "sync/FormSlots.h"
 #include "sync/ReceiverState.h"
 
 #include <QString>
@@ -37,7 +36,6 @@ public:
 
     link::TCommandQueue queue;
     sync::ReceiverState state;
-    sync::TFormSlots formSlots;
     // A stand-in for the main window: the forms' parent, 1920 x 1200 at the origin.
     QWidget mainWindow;
 
