@@ -2,14 +2,15 @@
 
 #include "app/FormShell.h"
 #include "app/MessageForm.h"
+#include "app/SettingsBridge.h"
 #include "base/MessageHook.h"
+#include "settings/SetupForm.h"
 
 namespace talix::app {
 
 namespace {
 
 // Designed size, fill and heading of the forms whose contents are built elsewhere or still to come.
-const TFormShell::Design kSetup{"F_Setup", {729, 1180}, QColor(0xFF0000), "Setup", true};
 const TFormShell::Design kSystem{"F_System", {1233, 867}, QColor(0x9400D3), "System", true};
 const TFormShell::Design kMike{"F_Mike", {1690, 520}, QColor(0x3CB371), "Microphone", true};
 const TFormShell::Design kWiFi{"F_WiFi", {455, 736}, QColor(0xB22222), "WiFi Configuration", true};
@@ -40,7 +41,8 @@ FormSet::FormSet(TFMain::Context context) {
     // Created only here; the main window's FormCreate hands it to the receive thread.
     F_Update = shell(kUpdate, FMain);
 
-    F_Setup = shell(kSetup, FMain);
+    m_settingsHost = std::make_unique<SettingsBridge>(*FMain);
+    F_Setup = new settings::TF_Setup(*m_settingsHost, FMain);
     F_System = shell(kSystem, FMain);
     F_Mike = shell(kMike, FMain);
     F_WiFi = shell(kWiFi, FMain);

@@ -3,10 +3,12 @@
 #include "app/MainWindow.h"
 
 #include <QWidget>
+#include <memory>
 
 namespace talix::app {
 
 class TF_Message;
+class SettingsBridge;
 
 // The program's forms, one instance each, readable from every module of the application.
 inline TFMain* FMain = nullptr;
@@ -36,6 +38,10 @@ public:
     FormSet& operator=(const FormSet&) = delete;
 
     TFMain& main() const { return *FMain; }
+
+private:
+    // What the settings forms reach of the main window; outlives the forms.
+    std::unique_ptr<SettingsBridge> m_settingsHost;
 };
 
 } // namespace talix::app

@@ -1,10 +1,11 @@
 #include "settings/SettingsForm.h"
 
 #include "base/Tags.h"
+#include "controls/FieldHighlight.h"
 #include "controls/WheelForward.h"
 #include "display/Fonts.h"
 #include "link/CommandRecords.h"
-#include "settings/EditStyles.h"
+#include "settings/StyleBook.h"
 
 #include <QMouseEvent>
 #include <algorithm>
@@ -43,6 +44,7 @@ TSettingsForm::TSettingsForm(const SettingsFormDesign& design, SettingsHost& hos
     setObjectName(QString::fromLatin1(design.instance));
     setFixedSize(design.client);
     setFill(this, design.fill);
+    setStyleSheet(styleBook());
 }
 
 sync::ApplyResult TSettingsForm::ApplyItem(int item, std::span<const uint32_t> words) {
@@ -52,13 +54,7 @@ sync::ApplyResult TSettingsForm::ApplyItem(int item, std::span<const uint32_t> w
 }
 
 void TSettingsForm::selectField(int tag) {
-    QLineEdit* found = editWithTag(tag);
-    if (found == nullptr)
-        return;
-    if (m_tagObject)
-        applyEditStyle(m_tagObject, EditStyle::Edit1Style3);
-    applyEditStyle(found, EditStyle::Edit1Style4);
-    m_tagObject = found;
+    controls::selectFormField(this, tag);
 }
 
 void TSettingsForm::showForm() {
@@ -71,10 +67,11 @@ void TSettingsForm::closeForm() {
 }
 
 QLineEdit* TSettingsForm::editWithTag(int tag) const {
-    for (QLineEdit* e : m_edits)
-        if (tagOf(e) == tag)
-            return e;
-    return nullptr;
+    return controls::editWithTag(this, tag);
+}
+
+QLineEdit* TSettingsForm::currentField() const {
+    return controls::currentField(this);
 }
 
 void TSettingsForm::applyEffect(int item, const FormItemEffect& effect) {
@@ -162,9 +159,9 @@ void TSettingsForm::FormCreate(QLineEdit* current, bool currentLooksSelected) {
         e->setCursor(Qt::ArrowCursor);
         e->setContextMenuPolicy(Qt::NoContextMenu);
         const bool selected = e == current && currentLooksSelected;
-        applyEditStyle(e, selected ? EditStyle::Edit1Style4 : EditStyle::Edit1Style3);
+        controls::setEditStyle(e, selected ? kEdit1Style4 : kEdit1Style3);
     }
-    m_tagObject = current;
+    controls::setCurrentField(this, current);
 }
 
 bool TSettingsForm::Edit0Enter(QObject* sender) {

@@ -67,7 +67,7 @@ public:
     // The first edit of the form whose Tag is `tag`, or nullptr.
     QLineEdit* editWithTag(int tag) const;
     // TagObject: the edit the board selected last.
-    QLineEdit* currentField() const { return m_tagObject; }
+    QLineEdit* currentField() const;
     // The edit holding the input focus of the form (the last tapped edit), or nullptr.
     QLineEdit* focusedEdit() const { return m_focused; }
     const std::vector<QLineEdit*>& edits() const { return m_edits; }
@@ -116,7 +116,6 @@ private:
     QPointer<QWidget> m_mainWindow;
     std::vector<QLineEdit*> m_edits;
     std::vector<QObject*> m_selectors; // selectable edits and their caption labels
-    QPointer<QLineEdit> m_tagObject;
     QPointer<QLineEdit> m_focused;
     QPointer<QObject> m_pressedLabel;
 };

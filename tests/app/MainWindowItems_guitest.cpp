@@ -186,15 +186,15 @@ TEST(MainWindowItems, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
 
 TEST(MainWindowItems, FieldSelectionOnAFormSwapsItsLooks) {
     Window w;
-    auto* edit0 = new QLineEdit(F_Setup);
+    auto* edit0 = new QLineEdit(F_System);
     setTag(edit0, 0);
-    auto* edit5 = new QLineEdit(F_Setup);
+    auto* edit5 = new QLineEdit(F_System);
     setTag(edit5, 5);
-    controls::setCurrentField(F_Setup, edit0);
-    w.send({fieldSelect(5, 1)});
+    controls::setCurrentField(F_System, edit0);
+    w.send({fieldSelect(5, 2)});
     EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style3");
     EXPECT_EQ(controls::editStyleOf(edit5), "Edit1Style4");
-    EXPECT_EQ(controls::currentField(F_Setup), edit5);
+    EXPECT_EQ(controls::currentField(F_System), edit5);
 }
 
 TEST(MainWindowItems, DabFieldSelectionStylesTheDabEditAndTheSelectedField) {

@@ -2,8 +2,9 @@
 // (centred placement, fields that cannot be selected, a current field without the selected look)
 // and the effect of an item on the main window.
 #include "base/Tags.h"
-#include "settings/EditStyles.h"
+#include "controls/FieldHighlight.h"
 #include "settings/SettingsForm.h"
+#include "settings/StyleBook.h"
 #include "support/SettingsProbe.h"
 
 #include <gtest/gtest.h>
@@ -84,11 +85,11 @@ TEST(SettingsForm, ACurrentFieldMayStartWithTheNormalLook) {
     SettingsProbe probe;
     SampleForm form(probe, false);
     EXPECT_EQ(form.currentField(), form.one);
-    EXPECT_EQ(editStyleOf(form.one), EditStyle::Edit1Style3);
-    EXPECT_EQ(editStyleOf(form.two), EditStyle::Edit1Style3);
+    EXPECT_EQ(controls::editStyleOf(form.one), kEdit1Style3);
+    EXPECT_EQ(controls::editStyleOf(form.two), kEdit1Style3);
     form.selectField(2);
-    EXPECT_EQ(editStyleOf(form.two), EditStyle::Edit1Style4);
-    EXPECT_EQ(editStyleOf(form.one), EditStyle::Edit1Style3);
+    EXPECT_EQ(controls::editStyleOf(form.two), kEdit1Style4);
+    EXPECT_EQ(controls::editStyleOf(form.one), kEdit1Style3);
     EXPECT_EQ(form.formIndex(), 7);
 }
 
@@ -108,18 +109,23 @@ TEST(SettingsForm, AnItemsEffectReachesTheMainWindow) {
     EXPECT_EQ(probe.grids, 1);
 }
 
-TEST(EditStyles, NamesAndLooksDiffer) {
-    QLineEdit e;
-    EXPECT_FALSE(editStyleOf(&e).has_value());
-    QString last;
-    for (EditStyle s : {EditStyle::Edit1Style1, EditStyle::Edit1Style2, EditStyle::Edit1Style3,
-                        EditStyle::Edit1Style4}) {
-        applyEditStyle(&e, s);
-        EXPECT_EQ(editStyleOf(&e), s);
-        EXPECT_EQ(e.property("StyleLookup").toString(), styleName(s));
-        EXPECT_NE(e.styleSheet(), last);
-        last = e.styleSheet();
+TEST(SettingsForm, EachStyleNameHasItsOwnLook) {
+    SettingsProbe probe;
+    SampleForm form(probe, true);
+    showAndExpose(&form);
+    QColor last;
+    for (const char* style : {kEdit1Style1, kEdit1Style2, kEdit1Style3, kEdit1Style4}) {
+        controls::setEditStyle(form.two, style);
+        const QColor frame = form.two->grab().toImage().pixelColor(0, 0);
+        const QColor inside = form.two->grab().toImage().pixelColor(form.two->width() / 2, 4);
+        EXPECT_NE(frame, last) << style;
+        EXPECT_NE(frame, inside) << style;
+        last = frame;
     }
+    controls::setEditStyle(form.two, kEdit1Style4);
+    EXPECT_EQ(form.two->grab().toImage().pixelColor(0, 0), QColor(0xFF, 0x8C, 0x00));
+    EXPECT_EQ(form.two->grab().toImage().pixelColor(form.two->width() / 2, 4),
+              QColor(0xFF, 0xFF, 0xE0));
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 // The Setup form on the offscreen platform: layout, taps, the Close button, the full queue, the
 // board's selections and values, the wheel, and what its items change on the main window.
 #include "base/Tags.h"
+#include "controls/FieldHighlight.h"
 #include "controls/SpectrumTouch.h"
-#include "settings/EditStyles.h"
 #include "settings/SetupForm.h"
+#include "settings/StyleBook.h"
 #include "support/SettingsProbe.h"
 
 #include <QFontMetrics>
@@ -35,7 +36,7 @@ struct SetupFixture : ::testing::Test {
         const uint32_t words[] = {v};
         return uint32_t(form.ApplyItem(item, words));
     }
-    EditStyle styleOf(int item) const { return *editStyleOf(form.Edits[size_t(item)]); }
+    QString styleOf(int item) const { return controls::editStyleOf(form.Edits[size_t(item)]); }
 
     SettingsProbe probe;
     TF_Setup form;
@@ -113,9 +114,9 @@ TEST_F(SetupFixture, CaptionsAreNotCutOff) {
 TEST_F(SetupFixture, StartsWithTheFirstFieldSelected) {
     EXPECT_EQ(form.formIndex(), 1);
     EXPECT_EQ(form.currentField(), form.Edits[0]);
-    EXPECT_EQ(styleOf(0), EditStyle::Edit1Style4);
+    EXPECT_EQ(styleOf(0), kEdit1Style4);
     for (int item = 1; item < 14; ++item)
-        EXPECT_EQ(styleOf(item), EditStyle::Edit1Style3) << item;
+        EXPECT_EQ(styleOf(item), kEdit1Style3) << item;
 }
 
 TEST_F(SetupFixture, ShowsAtItsPlaceOnTheScreenAndCloses) {
@@ -233,19 +234,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SetupFixture, TheBoardsSelectionMovesTheHighlight) {
     form.selectField(9);
     EXPECT_EQ(form.currentField(), form.Edits[9]);
-    EXPECT_EQ(styleOf(9), EditStyle::Edit1Style4);
-    EXPECT_EQ(styleOf(0), EditStyle::Edit1Style3);
+    EXPECT_EQ(styleOf(9), kEdit1Style4);
+    EXPECT_EQ(styleOf(0), kEdit1Style3);
     form.selectField(13);
-    EXPECT_EQ(styleOf(13), EditStyle::Edit1Style4);
-    EXPECT_EQ(styleOf(9), EditStyle::Edit1Style3);
+    EXPECT_EQ(styleOf(13), kEdit1Style4);
+    EXPECT_EQ(styleOf(9), kEdit1Style3);
     // A Tag without an edit changes nothing.
     form.selectField(14);
     form.selectField(266);
     EXPECT_EQ(form.currentField(), form.Edits[13]);
-    EXPECT_EQ(styleOf(13), EditStyle::Edit1Style4);
+    EXPECT_EQ(styleOf(13), kEdit1Style4);
     int selected = 0;
     for (int item = 0; item < 14; ++item)
-        selected += styleOf(item) == EditStyle::Edit1Style4;
+        selected += styleOf(item) == kEdit1Style4;
     EXPECT_EQ(selected, 1);
 }
 
