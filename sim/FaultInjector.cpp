@@ -24,9 +24,9 @@ bool parseFraction(const std::string& text, double& out) {
 
 } // namespace
 
-std::optional<FaultPlan> parseFaults(const std::string& spec, std::string& error) {
+std::optional<FaultPlan> parseFaults(const std::string& text, std::string& error) {
     FaultPlan plan;
-    std::stringstream list(spec);
+    std::stringstream list(text);
     for (std::string entry; std::getline(list, entry, ',');) {
         if (entry.empty())
             continue;

@@ -32,7 +32,7 @@ struct FaultPlan {
 };
 
 // Reads "name=value,..." (see sim/README.md); "mix" stands for a moderate set of every fault.
-std::optional<FaultPlan> parseFaults(const std::string& spec, std::string& error);
+std::optional<FaultPlan> parseFaults(const std::string& text, std::string& error);
 
 // Malformed parameter fragments the program must drop or cut short without harm.
 enum class BadBlock {

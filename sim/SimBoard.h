@@ -15,7 +15,7 @@ struct SimOptions {
     talix::Endpoint listen{"127.0.0.1", 55555}; // port 0: pick a free port
     std::string logPath;                        // empty: no log
     uint32_t seed = 1;
-    std::string faults;                          // fault spec, empty: none
+    std::string faults;                          // fault list (see sim/README.md), empty: none
     talix::Endpoint rotator{"127.0.0.1", 55556}; // the only rotator address it ever reports;
                                                  // the board plays the rotator there (UDP)
     // An unacknowledged parameter block is sent again after this long.

@@ -16,7 +16,7 @@ constexpr const char* kUsage =
     "  --listen HOST:PORT     address to accept the program on (127.0.0.1:55555)\n"
     "  --log FILE             write every received command record as a line of hex bytes\n"
     "  --seed N               band plan and noise seed (1)\n"
-    "  --faults SPEC          inject faults, see sim/README.md\n"
+    "  --faults LIST          inject faults, see sim/README.md\n"
     "  --rotator HOST:PORT    rotator address reported to the program (127.0.0.1:55556);\n"
     "                         loopback addresses only\n"
     "  --resend-ms N          resend an unacknowledged parameter block after N ms (400)\n"

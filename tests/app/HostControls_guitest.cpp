@@ -14,25 +14,16 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "support/PumpUntil.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
 using namespace talix::app;
 using talix::testing::LoopbackServer;
+using talix::testing::pumpUntil;
 using Request = SimulatedHostServices::Request;
 
 namespace {
-
-bool pumpUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 class HostControlsTest : public ::testing::Test {
 protected:

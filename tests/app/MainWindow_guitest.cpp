@@ -9,37 +9,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "support/PumpUntil.h"
+#include "app/support/LoopbackContext.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
 using namespace talix::app;
 using talix::testing::boardFrame;
 using talix::testing::LoopbackServer;
+using talix::testing::loopbackContext;
+using talix::testing::pumpUntil;
 
 namespace {
-
-bool pumpUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
-TFMain::Context loopbackContext(uint16_t port, const QString& dataDir) {
-    TFMain::Context c;
-    c.options.board = {"127.0.0.1", port};
-    c.options.rotator = {"127.0.0.1", 9};
-    c.options.audio = "null";
-    c.options.hostServices = "simulated";
-    c.options.windowed = true;
-    c.drives.set('C', dataDir);
-    c.receiveTimings = {20, 5, 80};
-    return c;
-}
 
 } // namespace
 

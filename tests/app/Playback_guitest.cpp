@@ -10,23 +10,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include "support/PumpUntil.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
+using talix::testing::pumpUntil;
 using namespace talix::app;
 
 namespace {
-
-bool pumpUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 // Nothing listens on port 9 of loopback: the receive thread keeps trying, harmlessly.
 TFMain::Context context(const QString& audio, const QString& dataDir) {

@@ -22,6 +22,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include "support/PumpUntil.h"
+#include "app/support/LoopbackContext.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -31,34 +33,10 @@ using settings::TF_Setup;
 
 namespace {
 
-bool pumpUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
-TFMain::Context loopbackContext(uint16_t port, const QString& dataDir) {
-    TFMain::Context c;
-    c.options.board = {"127.0.0.1", port};
-    c.options.rotator = {"127.0.0.1", 9};
-    c.options.audio = "null";
-    c.options.hostServices = "simulated";
-    c.options.windowed = true;
-    c.drives.set('C', dataDir);
-    // A scripted board sends no frames: keep the link up for the length of a test.
-    c.receiveTimings = {20, 5, 1000};
-    return c;
-}
-
 // A main window whose frames are handed to the message procedure directly; the board on loopback
 // receives the commands.
 struct SetupWindow {
-    explicit SetupWindow(uint16_t port) : forms(loopbackContext(port, data.path())) {
+    explicit SetupWindow(uint16_t port) : forms(loopbackContext(port, data.path(), 1000)) {
         main.show();
         QApplication::setActiveWindow(&main);
     }
@@ -303,7 +281,7 @@ TEST(SetupOnMainWindow, TheSimulatedBoardShowsTheFormAndTakesItsTaps) {
     sim::SimBoard board(o);
     ASSERT_TRUE(board.start()) << board.error();
     QTemporaryDir data;
-    TFMain::Context context = loopbackContext(board.port(), data.path());
+    TFMain::Context context = loopbackContext(board.port(), data.path(), 1000);
     // The board streams; a loaded test machine may stall a frame for longer than the link's own
     // limit, and a reconnect would start the board's user interface afresh.
     context.receiveTimings = {111, 20, 80};

@@ -9,24 +9,15 @@
 #include <QImage>
 #include <QWidget>
 #include <chrono>
+#include "support/PumpUntil.h"
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace talix;
+using talix::testing::pumpUntil;
 using namespace talix::display;
 
 namespace {
-
-bool pumpUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
 
 // Pixels of `colour` inside `rect` of `image`.
 int countColour(const QImage& image, const QRect& rect, QRgb colour) {
