@@ -29,6 +29,15 @@ public:
         std::lock_guard lock(mutex);
         return counters.size();
     }
+    // Copies taken under the lock: the receive thread appends to them.
+    std::vector<uint32_t> frameCounters() {
+        std::lock_guard lock(mutex);
+        return counters;
+    }
+    std::vector<uint8_t> payloadFirstBytes() {
+        std::lock_guard lock(mutex);
+        return firstBytes;
+    }
     std::mutex mutex;
     std::vector<uint32_t> counters;
     std::vector<uint8_t> firstBytes;
@@ -69,7 +78,7 @@ TEST(LinkThreads, GreetsAfterConnectAndDeliversFrames) {
     ASSERT_TRUE(board.send(boardFrame(7, 1)));
     ASSERT_TRUE(board.send(boardFrame(8, 2)));
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.frames() == 2; }));
-    EXPECT_EQ(link.host.counters, (std::vector<uint32_t>{7, 8}));
+    EXPECT_EQ(link.host.frameCounters(), (std::vector<uint32_t>{7, 8}));
 }
 
 TEST(LinkThreads, QueuedCommandsReachTheBoardInOrderOnce) {
@@ -96,7 +105,8 @@ TEST(LinkThreads, SilenceAfterFramesDropsTheLinkAndReconnectsWithAnEmptyQueue) {
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.closedByPeer(0); }));
     EXPECT_GE(std::chrono::steady_clock::now() - silentFrom,
               std::chrono::milliseconds(5 * 20)); // the first empty poll may predate silentFrom
-    EXPECT_GE(link.host.lost.load(), 1);
+    // The link-lost display follows the close on the receive thread.
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return link.host.lost.load() >= 1; }));
     // A second connection follows, greeted again; the stream flowed before, so it too must
     // deliver within six polls.
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.connections() >= 2; }));
@@ -150,7 +160,7 @@ TEST(LinkThreads, ResynchronisesAfterGarbageAndSplitFrames) {
         std::this_thread::yield();
     }
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.frames() == 3; }));
-    EXPECT_EQ(link.host.firstBytes, (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(link.host.payloadFirstBytes(), (std::vector<uint8_t>{1, 2, 3}));
 }
 
 TEST(LinkThreads, PeerClosingBeforeAnyFrameIsRetried) {
