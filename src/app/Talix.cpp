@@ -1,5 +1,6 @@
 #include "app/Talix.h"
 
+#include "app/DemoBoard.h"
 #include "app/Forms.h"
 #include "app/StartOptions.h"
 #include "app/TermSignals.h"
@@ -38,20 +39,16 @@ int runTalix(int argc, char** argv) {
     context.options = *parsed.options;
     context.drives = DriveMap::fromEnvironment(context.options.drives);
 
-    // --demo: the simulated board runs inside the program on a free loopback port and stands in
-    // for the board and the rotator.
+    // --demo: the simulated board runs inside the program and stands in for the board and the
+    // rotator.
     std::unique_ptr<sim::SimBoard> demoBoard;
     if (context.options.demo) {
-        sim::SimOptions simOptions;
-        simOptions.listen = {"127.0.0.1", 0};
-        demoBoard = std::make_unique<sim::SimBoard>(simOptions);
-        if (!demoBoard->start()) {
-            std::fprintf(stderr, "talix: the simulated board did not start: %s\n",
-                         demoBoard->error().c_str());
+        std::string error;
+        demoBoard = startDemoBoard(context.options, error);
+        if (!demoBoard) {
+            std::fprintf(stderr, "talix: the simulated board did not start: %s\n", error.c_str());
             return 1;
         }
-        context.options.board = {"127.0.0.1", demoBoard->port()};
-        context.options.rotator = {"127.0.0.1", demoBoard->port()};
     }
 
     try {

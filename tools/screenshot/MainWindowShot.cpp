@@ -3,6 +3,7 @@
 // the window as a PNG.
 //
 //   talix-screenshot --out FILE [--frames N] [program options]
+#include "app/DemoBoard.h"
 #include "app/Forms.h"
 #include "app/StartOptions.h"
 #include "sim/SimBoard.h"
@@ -81,19 +82,16 @@ int main(int argc, char** argv) {
     context.options.drives['C'] = data.path();
     context.drives = DriveMap::fromEnvironment(context.options.drives);
 
-    // --demo: the simulated board runs in this process on a free loopback port, as in the program.
+    // --demo: the simulated board runs in this process, as in the program.
     std::unique_ptr<sim::SimBoard> demoBoard;
     if (context.options.demo) {
-        sim::SimOptions simOptions;
-        simOptions.listen = {"127.0.0.1", 0};
-        demoBoard = std::make_unique<sim::SimBoard>(simOptions);
-        if (!demoBoard->start()) {
+        std::string error;
+        demoBoard = startDemoBoard(context.options, error);
+        if (!demoBoard) {
             std::fprintf(stderr, "talix-screenshot: the simulated board did not start: %s\n",
-                         demoBoard->error().c_str());
+                         error.c_str());
             return 1;
         }
-        context.options.board = {"127.0.0.1", demoBoard->port()};
-        context.options.rotator = {"127.0.0.1", demoBoard->port()};
     }
 
     FormSet forms(context);
