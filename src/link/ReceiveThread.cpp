@@ -46,7 +46,9 @@ void TWLAN::pass() {
             m_port.drop();
         return;
     }
-    if (m_input.empty() || m_stop || m_closing) {
+    // A poll that brought nothing is idle even when the reader keeps a partial word or header
+    // from earlier bytes: those alone must not keep a silent link alive.
+    if (result != LinkClient::PollResult::Data || m_stop || m_closing) {
         idleStep();
         return;
     }

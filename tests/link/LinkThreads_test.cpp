@@ -114,6 +114,21 @@ TEST(LinkThreads, SilenceAfterFramesDropsTheLinkAndReconnectsWithAnEmptyQueue) {
     EXPECT_EQ(board.received(1).front(), 0x12);
 }
 
+// The reader keeps a partial header for the next read; the bytes it holds must not count as
+// data on every later poll.
+TEST(LinkThreads, SilenceWithAPartialHeaderBufferedStillDropsTheLink) {
+    LoopbackServer board;
+    Link link(board.port(), ReceiveTimings{20, 5, 100000});
+    ASSERT_TRUE(received(board, 0, {0x12}));
+    auto bytes = boardFrame(1);
+    const auto next = boardFrame(2);
+    bytes.insert(bytes.end(), next.begin(), next.begin() + 6);
+    ASSERT_TRUE(board.send(bytes));
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.frames() == 1; }));
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return board.closedByPeer(0); }));
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return link.host.lost.load() >= 1; }));
+}
+
 TEST(LinkThreads, RecordsQueuedWhileTheLinkIsDownAreNeverSent) {
     LoopbackServer board;
     ReceiveTimings timings{20, 5, 80};
