@@ -10,62 +10,61 @@ FrameReader::FrameReader() {
 }
 
 void FrameReader::run(InputBuffer& in, FrameReaderHost& host) {
-    size_t n = in.size();
-    if (n % 4 != 0) {
-        in.discard(n % 4);
-        n -= n % 4;
-    }
-    while (n >= 8) {
-        if (m_remaining == 0) {
-            const uint32_t w0 = in.peekWord(0);
-            if (w0 == kUpdateReplyLength && host.updateFormVisible()) {
-                in.discard(4);
-                const uint32_t reply = in.readWord();
-                m_streaming = false;
-                host.updateReply(reply);
-                if ((reply & 0xFF) == kUpdateReplyEnd) {
-                    m_streaming = true;
-                    in.clear();
-                    return;
-                }
-                n -= 8;
-                continue;
-            }
-            if (n < kFrameHeaderLength)
-                return; // the header's rest is still on its way
-            if (!findHeader(in, n))
+    while (true) {
+        if (m_remaining > 0) {
+            // Whole words only: a word that TCP split stays buffered until its rest arrives.
+            const size_t take = std::min<size_t>(in.size() & ~size_t(3), m_remaining);
+            if (take == 0)
                 return;
-            m_remaining = kPayloadLength;
-            m_ring[m_ringIndex].clear();
+            auto& slot = m_ring[m_ringIndex];
+            const size_t old = slot.size();
+            slot.resize(old + take); // within the reserved capacity: no allocation
+            in.read(slot.data() + old, take);
+            m_remaining -= uint32_t(take);
+            if (m_remaining == 0)
+                completeFrame(host);
+            continue;
         }
-        auto& slot = m_ring[m_ringIndex];
-        const size_t take = std::min<size_t>(n, m_remaining);
-        const size_t old = slot.size();
-        slot.resize(old + take); // within the reserved capacity: no allocation
-        in.read(slot.data() + old, take);
-        m_remaining -= uint32_t(take);
-        n -= take;
-        if (m_remaining == 0)
-            completeFrame(host);
+        if (in.size() < kUpdateReplyLength)
+            return;
+        if (in.peekWord(0) == kUpdateReplyLength && host.updateFormVisible()) {
+            in.discard(4);
+            const uint32_t reply = in.readWord();
+            m_streaming = false;
+            host.updateReply(reply);
+            if ((reply & 0xFF) == kUpdateReplyEnd) {
+                m_streaming = true;
+                in.clear();
+                return;
+            }
+            continue;
+        }
+        if (!takeHeader(in))
+            return;
+        m_remaining = kPayloadLength;
+        m_ring[m_ringIndex].clear();
     }
 }
 
-// Consumes words until a header (3712, its complement, counter) is found; false when the
-// buffered bytes hold none.
-bool FrameReader::findHeader(InputBuffer& in, size_t& n) {
-    uint32_t w0 = in.readWord();
-    uint32_t w1 = in.readWord();
-    uint32_t w2 = in.readWord();
-    n -= kFrameHeaderLength;
-    while (!(w0 == kFrameLength && w1 == kFrameCheckWord)) {
-        if (n < 4)
-            return false;
-        w0 = w1;
-        w1 = w2;
-        w2 = in.readWord();
-        n -= 4;
+// Garbage need not come in whole words, so a header may start at any byte: the bytes before the
+// first (length, complement) pair are consumed. A header is taken only when all 12 of its bytes
+// are buffered; without a pair, the last bytes stay, as they may be the start of one.
+bool FrameReader::takeHeader(InputBuffer& in) {
+    constexpr size_t kPairLength = 8;
+    const size_t n = in.size();
+    size_t at = 0;
+    while (at + kPairLength <= n &&
+           !(in.peekWord(at) == kFrameLength && in.peekWord(at + 4) == kFrameCheckWord))
+        ++at;
+    if (at + kPairLength > n) {
+        in.discard(n - std::min(n, kPairLength - 1));
+        return false;
     }
-    m_frameCounter = w2;
+    in.discard(at);
+    if (in.size() < kFrameHeaderLength)
+        return false; // the counter is still on its way
+    in.discard(kPairLength);
+    m_frameCounter = in.readWord();
     return true;
 }
 

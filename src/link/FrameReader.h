@@ -21,7 +21,9 @@ public:
 };
 
 // Cuts the buffered bytes into frames and update replies. Reads only what is already buffered
-// and keeps a frame in progress across calls; allocates nothing after construction.
+// and keeps a frame in progress across calls; allocates nothing after construction. Received
+// bytes are never dropped for alignment: a partial word or header stays buffered for the next
+// call, and only bytes in front of a header are discarded.
 class FrameReader {
 public:
     FrameReader();
@@ -35,7 +37,7 @@ public:
     uint32_t remaining() const { return m_remaining; }
 
 private:
-    bool findHeader(InputBuffer& in, size_t& n);
+    bool takeHeader(InputBuffer& in);
     void completeFrame(FrameReaderHost& host);
 
     std::array<std::vector<uint8_t>, kRingSlots> m_ring;
