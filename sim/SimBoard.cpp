@@ -10,9 +10,11 @@
 #include "sim/ReceiverModel.h"
 #include "sim/RecordLog.h"
 #include "sim/Sockets.h"
+#include "sim/ToneSynth.h"
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <deque>
 #include <fcntl.h>
 #include <mutex>
@@ -35,6 +37,7 @@ constexpr uint8_t kAckKind = 13;
 // Records kept for receivedRecords(): a long demo run must not grow without bound.
 constexpr size_t kMaxRecords = 200'000;
 constexpr auto kSplitGap = std::chrono::microseconds(1500);
+constexpr int16_t kToneAmplitude = 16000;
 
 timespec toTimespec(Clock::duration d) {
     if (d < Clock::duration::zero())
@@ -105,6 +108,12 @@ struct SimBoard::Impl {
     uint32_t frameCounter = 0;
     FrameContent content;
     FrameBytes frame{};
+    std::unique_ptr<ToneSynth> tone;
+    std::FILE* audioLog = nullptr; // closed by stop(), or here when start() failed after opening it
+    ~Impl() {
+        if (audioLog)
+            std::fclose(audioLog);
+    }
 };
 
 SimBoard::SimBoard(SimOptions options) : m(std::make_unique<Impl>(std::move(options))) {}
@@ -126,9 +135,23 @@ bool SimBoard::start() {
     m->faults = FaultInjector(*plan, m->options.seed);
     if (plan->blockSplitFraction > 0)
         m->params.setSplitter([this](uint32_t total) { return m->faults.blockSplit(total); });
+    if (!(m->options.toneHz >= 0 && m->options.toneHz < kSampleRate / 2)) {
+        m->error = "the tone must lie below half the sample rate";
+        return false;
+    }
+    m->tone.reset();
+    if (m->options.toneHz > 0)
+        m->tone = std::make_unique<ToneSynth>(m->options.toneHz, kSampleRate, kToneAmplitude);
     if (!m->log.open(m->options.logPath)) {
         m->error = "cannot write the log " + m->options.logPath;
         return false;
+    }
+    if (!m->options.audioLogPath.empty() && !m->audioLog) {
+        m->audioLog = std::fopen(m->options.audioLogPath.c_str(), "wb");
+        if (!m->audioLog) {
+            m->error = "cannot write the audio log " + m->options.audioLogPath;
+            return false;
+        }
     }
     m->listenFd = listenTcp(m->options.listen, m->error);
     if (m->listenFd < 0)
@@ -162,6 +185,9 @@ void SimBoard::stop() {
     m->stopping = true;
     m->wake();
     m->thread.join();
+    if (m->audioLog)
+        std::fclose(m->audioLog);
+    m->audioLog = nullptr;
     closeSocket(m->clientFd);
     closeSocket(m->listenFd);
     if (m->rotatorFd >= 0)
@@ -439,9 +465,14 @@ void SimBoard::Impl::sendFrame(Clock::time_point now) {
     else
         params.fillFrame(content, now, [this] { return model->takeBlock(); });
     model->renderFrame(content);
+    if (tone)
+        tone->render(content.audio.data(), int(kAudioPairs));
     if (output.pendingBytes() > kMaxBacklogBytes)
         return; // the program is not reading; this frame is lost
     writeFrame(frame, counter, content);
+    if (audioLog)
+        std::fwrite(frame.data() + link::kFrameHeaderLength + kAudioOffset, 1, kAudioPairs * 4,
+                    audioLog);
     const auto junk = faults.garbage();
     if (!junk.empty())
         output.push(junk.data(), junk.size(), now);

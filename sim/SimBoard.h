@@ -25,6 +25,11 @@ struct SimOptions {
     std::chrono::milliseconds pauseAfter{0};
     std::chrono::milliseconds pauseFor{0};
     std::chrono::milliseconds dropAfter{0};
+    // Audio: 0 plays the receiver's programme; otherwise a pure sine of this frequency (below half
+    // the sample rate) on both channels.
+    double toneHz = 0;
+    // When set, the audio of every frame sent is appended to this file as raw PCM, in order.
+    std::string audioLogPath;
 };
 
 // The simulated receiver board: a TCP server that, once greeted with 0x12, streams frames at

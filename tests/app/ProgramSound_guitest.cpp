@@ -1,0 +1,198 @@
+// The whole program against the simulated board in this process: what the board streams comes out
+// of the host's audio output, with the board's loudspeaker setting on.
+#include "app/Forms.h"
+#include "app/MainWindowItems.h"
+#include "app/support/LoopbackContext.h"
+#include "audio/AudioFormat.h"
+#include "audio/support/PulseAudioServer.h"
+#include "audio/support/ToneAnalysis.h"
+#include "sim/SimBoard.h"
+#include "support/PumpUntil.h"
+#include "sync/ReceiverState.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using namespace talix;
+using namespace talix::app;
+using namespace talix::audio::testing;
+using talix::testing::loopbackContext;
+using talix::testing::pumpUntil;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr uint8_t kPlaysOnHost = 0x02; // LoudspeakerMode bit 1
+constexpr int kPrebufferBlocks = audio::PlaybackRing::kSlots;
+constexpr int kWavHeaderBytes = 44;
+constexpr qsizetype kBlock = qsizetype(audio::kBlockBytes);
+
+sim::SimOptions boardOptions() {
+    sim::SimOptions o;
+    o.listen = {"127.0.0.1", 0};
+    o.rotator = {"127.0.0.1", 0};
+    return o;
+}
+
+TFMain::Context programContext(uint16_t port, const QString& dataDir, const QString& audio) {
+    TFMain::Context c = loopbackContext(port, dataDir);
+    // The board streams; a loaded machine may stall a frame for longer than the link's own limit,
+    // and a reconnect would start the stream afresh.
+    c.receiveTimings = {111, 20, 80};
+    c.options.audio = audio;
+    return c;
+}
+
+// Runs the program until it has handled `frames` frames after the board's loudspeaker setting
+// reached it; `whileWaiting` is called as the events are processed.
+::testing::AssertionResult runWithTheLoudspeakerOn(TFMain& main, uint64_t frames,
+                                                   const std::function<void()>& whileWaiting) {
+    if (!pumpUntil([&] {
+            whileWaiting();
+            return main.items() && (main.items()->state().LoudspeakerMode & kPlaysOnHost) != 0;
+        }))
+        return ::testing::AssertionFailure()
+               << "the board's loudspeaker setting did not switch the host's output on";
+    const uint64_t from = main.linkFramesHandled();
+    if (!pumpUntil(
+            [&] {
+                whileWaiting();
+                return main.linkFramesHandled() >= from + frames;
+            },
+            60s))
+        return ::testing::AssertionFailure()
+               << "only " << main.linkFramesHandled() - from << " of " << frames << " frames";
+    return ::testing::AssertionSuccess();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The `wav:` device writes each block it plays, unchanged. The ring drops a block only when its
+// slot is still held by the device, so the file is the board's blocks in the order sent, the
+// first ring's worth of them without a gap.
+TEST(ProgramSound, TheWavOutputHoldsTheBoardsBlocksInOrder) {
+    QTemporaryDir dir;
+    sim::SimOptions o = boardOptions();
+    o.audioLogPath = dir.filePath("sent.pcm").toStdString();
+    sim::SimBoard board(o);
+    ASSERT_TRUE(board.start()) << board.error();
+    const QString wav = dir.filePath("played.wav");
+    constexpr int kPlayedAtLeast = 3 * kPrebufferBlocks;
+    {
+        // Played blocks trail the received ones by the prebuffer and by what the device holds.
+        FormSet forms(programContext(board.port(), dir.path(), "wav:" + wav));
+        ASSERT_TRUE(runWithTheLoudspeakerOn(forms.main(),
+                                            2 * kPrebufferBlocks + kPlayedAtLeast + 20, [] {}));
+    }
+    board.stop();
+
+    const QByteArray file = readFile(wav);
+    const QByteArray sent = readFile(dir.filePath("sent.pcm"));
+    ASSERT_GT(file.size(), kWavHeaderBytes);
+    const QByteArray played = file.mid(kWavHeaderBytes);
+    ASSERT_EQ(played.size() % kBlock, 0);
+    ASSERT_EQ(sent.size() % kBlock, 0);
+    const qsizetype playedBlocks = played.size() / kBlock;
+    const qsizetype sentBlocks = sent.size() / kBlock;
+    ASSERT_GE(playedBlocks, kPlayedAtLeast);
+
+    const auto block = [](const QByteArray& bytes, qsizetype i) {
+        return QByteArrayView(bytes).sliced(i * kBlock, kBlock);
+    };
+    // Each played block is the next matching sent block.
+    std::vector<qsizetype> index;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < playedBlocks; ++i) {
+        while (next < sentBlocks && block(sent, next) != block(played, i))
+            ++next;
+        ASSERT_LT(next, sentBlocks)
+            << "played block " << i << " was never sent (after the " << i << " before it)";
+        index.push_back(next++);
+    }
+    for (int i = 1; i < kPrebufferBlocks; ++i)
+        EXPECT_EQ(index[size_t(i)], index[0] + i) << "the prebuffer lost a block at " << i;
+    // Where blocks were skipped, as "played index:blocks skipped", for the test report.
+    qsizetype skipped = 0;
+    std::string gaps;
+    for (size_t i = 1; i < index.size(); ++i) {
+        const qsizetype gap = index[i] - index[i - 1] - 1;
+        skipped += gap;
+        if (gap > 0)
+            gaps += (gaps.empty() ? "" : ",") + std::to_string(i) + ":" + std::to_string(gap);
+    }
+    ::testing::Test::RecordProperty("playedBlocks", int(playedBlocks));
+    ::testing::Test::RecordProperty("gaps", gaps);
+    ::testing::Test::RecordProperty("skippedBlocks", int(skipped));
+}
+
+// The desktop output is a private PulseAudio server's null sink: the board's tone is recorded from
+// the sink's monitor.
+class ProgramTone : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        server = new PulseAudioServer;
+        startError = new QString(server->start());
+    }
+    static void TearDownTestSuite() {
+        delete server;
+        delete startError;
+        server = nullptr;
+        startError = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(startError->isEmpty())
+            << "the private PulseAudio server did not start: " << startError->toStdString();
+    }
+
+    static PulseAudioServer* server;
+    static QString* startError;
+};
+
+PulseAudioServer* ProgramTone::server = nullptr;
+QString* ProgramTone::startError = nullptr;
+
+TEST_F(ProgramTone, TheBoardsToneIsHeardAtItsFrequency) {
+    constexpr double kToneHz = 1234.5;
+    sim::SimOptions o = boardOptions();
+    o.toneHz = kToneHz;
+    sim::SimBoard board(o);
+    ASSERT_TRUE(board.start()) << board.error();
+    MonitorRecording recording(*server);
+    const QString error = recording.start();
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    QTemporaryDir dir;
+    {
+        FormSet forms(programContext(board.port(), dir.path(), "qt"));
+        // The device reports its opening through the event loop.
+        ASSERT_TRUE(pumpUntil([&] { return forms.main().playbackRing().PlaybackOpen(); }))
+            << "the desktop output did not open";
+        // The prebuffer, then three seconds of the tone.
+        ASSERT_TRUE(runWithTheLoudspeakerOn(forms.main(), kPrebufferBlocks + 240,
+                                            [&] { recording.collect(); }));
+    }
+    const QByteArray pcm = recording.stop();
+    ASSERT_GT(pcm.size(), 0) << "nothing recorded from the monitor";
+
+    for (const int channel : {0, 1}) {
+        const auto samples = pcmChannel(pcm, channel);
+        const double peak = peakAmplitude(samples);
+        ASSERT_GT(peak, 0) << "channel " << channel << " is silent";
+        const Span span = loudSpan(samples, peak / 4);
+        ASSERT_GT(span.size(), std::size_t(audio::kSampleRate)) << "channel " << channel;
+        const std::size_t mid = span.begin + span.size() / 2;
+        const std::vector<double> window(samples.begin() + long(mid) - audio::kSampleRate / 4,
+                                         samples.begin() + long(mid) + audio::kSampleRate / 4);
+        EXPECT_NEAR(dominantFrequency(window, audio::kSampleRate, 100, 5000), kToneHz,
+                    kToneHz * 0.01)
+            << "channel " << channel;
+    }
+}
+
+} // namespace
