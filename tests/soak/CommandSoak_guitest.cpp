@@ -1,0 +1,130 @@
+// The program in this process against the simulated board with faults: every command queued while
+// the link is up reaches the board once and in order; only a drop may cost commands.
+#include "app/Forms.h"
+#include "soak/support/BoardLog.h"
+#include "soak/support/BoardProcess.h"
+#include "soak/support/CommandTrail.h"
+#include "soak/support/Recoveries.h"
+#include "soak/support/SoakSettings.h"
+#include "support/PumpUntil.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace talix;
+using namespace talix::testing;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int64_t kRecoveryBoundMs = 5000;
+// Records written in the last moments of a connection may still be on their way when it goes;
+// a loaded machine can hold the sender back for a while.
+constexpr int64_t kInFlightMarginMs = 1000;
+// One numbered command every 20 ms: a busy user on a track bar.
+constexpr auto kCommandInterval = 20ms;
+// Frames that prove the program still takes the stream at the end.
+constexpr uint64_t kFreshFrames = 80;
+
+// The board on loopback, silent audio, simulated host services, drive C: in `dataDir`, and the
+// program's own link timings.
+app::TFMain::Context soakContext(uint16_t port, const QString& dataDir) {
+    app::TFMain::Context c;
+    c.options.board = {"127.0.0.1", port};
+    c.options.rotator = {"127.0.0.1", 9};
+    c.options.audio = "null";
+    c.options.hostServices = "simulated";
+    c.options.windowed = true;
+    c.drives.set('C', dataDir);
+    return c;
+}
+
+bool logged(const BoardProcess& board, uint32_t number) {
+    for (const BoardEvent& e : parseBoardLog(board.log().toStdString()))
+        if (e.kind == BoardEvent::Kind::Record && commandNumber(e.bytes) == number)
+            return true;
+    return false;
+}
+
+bool greeted(const BoardProcess& board) {
+    for (const BoardEvent& e : parseBoardLog(board.log().toStdString()))
+        if (isGreeting(e))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
+    const auto duration = soakDuration();
+    QTemporaryDir dir;
+    BoardProcess board;
+    ASSERT_TRUE(board.start(dir.filePath("board.log"), soakFaults(), soakSeed() + 1));
+    app::FormSet forms(soakContext(board.port(), dir.path()));
+    app::TFMain& main = forms.main();
+    ASSERT_NE(main.commandQueue(), nullptr);
+    ASSERT_TRUE(pumpUntil([&] { return greeted(board); }, 30s));
+
+    std::vector<QueuedCommand> queued;
+    size_t refused = 0;
+    uint32_t next = kFirstCommandNumber;
+    int forced = 0;
+    const auto started = std::chrono::steady_clock::now();
+    auto lastQueued = started - kCommandInterval;
+    pumpUntil(
+        [&] {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - lastQueued >= kCommandInterval) {
+                lastQueued = now;
+                const int64_t at = epochMs();
+                if (main.commandQueue()->QueueCommand(
+                        numberedCommand(next), link::LimitRule::Drop) == link::QueueResult::Queued)
+                    queued.push_back({next++, at});
+                else
+                    ++refused;
+            }
+            if (forced < 2 && now - started >= duration * (forced + 1) / 3) {
+                EXPECT_EQ(board.command("drop"), "ok");
+                ++forced;
+            }
+            return now - started >= duration;
+        },
+        duration + 60s);
+    ASSERT_FALSE(queued.empty());
+
+    // The last command arrives unless a drop took it; the stream goes on.
+    const uint32_t last = queued.back().number;
+    const uint64_t framesBefore = main.linkFramesHandled();
+    auto lastLook = std::chrono::steady_clock::time_point{};
+    pumpUntil(
+        [&] {
+            const auto now = std::chrono::steady_clock::now();
+            if (now - lastLook < 200ms)
+                return false;
+            lastLook = now;
+            return logged(board, last) && main.linkFramesHandled() >= framesBefore + kFreshFrames;
+        },
+        20s);
+    EXPECT_GE(main.linkFramesHandled(), framesBefore + kFreshFrames)
+        << "the program does not take the stream at the end";
+
+    const int64_t endMs = epochMs();
+    const auto events = parseBoardLog(board.log().toStdString());
+    const auto recoveries = findRecoveries(events);
+    for (const std::string& late : lateRecoveries(recoveries, endMs, kRecoveryBoundMs))
+        ADD_FAILURE() << late;
+    EXPECT_GE(recoveries.size(), 2u) << "the forced drops are missing from the board's log";
+    const TrailReport report =
+        checkTrail(queued, events, lossWindows(recoveries, kInFlightMarginMs));
+    EXPECT_TRUE(report.clean()) << report.describe();
+    EXPECT_GT(report.delivered, 0u);
+
+    const auto figures = recoveryFigures(recoveries);
+    std::printf(
+        "soak (commands): %lld s, lost connections %zu, reconnect max %lld ms mean %.0f ms, "
+        "frames handled %llu, %s, refused (queue full) %zu\n",
+        static_cast<long long>(duration.count()), recoveries.size(),
+        static_cast<long long>(figures.maxMs), figures.meanMs,
+        static_cast<unsigned long long>(main.linkFramesHandled()), report.describe().c_str(),
+        refused);
+}
