@@ -20,7 +20,7 @@ namespace {
 constexpr int64_t kRecoveryBoundMs = 5000;
 // Records written in the last moments of a connection may still be on their way when it goes;
 // a loaded machine can hold the sender back for a while.
-constexpr int64_t kInFlightMarginMs = 1000;
+constexpr int64_t kInFlightMarginMs = 2000;
 // One numbered command every 20 ms: a busy user on a track bar.
 constexpr auto kCommandInterval = 20ms;
 // Frames that prove the program still takes the stream at the end.
@@ -113,7 +113,7 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     const auto recoveries = findRecoveries(events);
     for (const std::string& late : lateRecoveries(recoveries, endMs, kRecoveryBoundMs))
         ADD_FAILURE() << late;
-    EXPECT_GE(recoveries.size(), 2u) << "the forced drops are missing from the board's log";
+    EXPECT_GE(recoveries.size(), 1u) << "no lost connection in the board's log: the run tested nothing";
     const TrailReport report =
         checkTrail(queued, events, lossWindows(recoveries, kInFlightMarginMs));
     EXPECT_TRUE(report.clean()) << report.describe();

@@ -138,7 +138,7 @@ TEST(ProgramSoak, RecoversFromEveryFaultKeepsStreamingAndItsMemory) {
     const auto figures = recoveryFigures(recoveries);
     for (const std::string& late : lateRecoveries(recoveries, endMs, kRecoveryBoundMs))
         ADD_FAILURE() << late;
-    EXPECT_GE(recoveries.size(), 2u) << "the forced drops are missing from the board's log";
+    EXPECT_GE(recoveries.size(), 1u) << "no lost connection in the board's log: the run tested nothing";
     ASSERT_GT(warmKiB, 0u);
     ASSERT_GT(endKiB, 0u);
     EXPECT_LE(endKiB, warmKiB + kGrowthBoundKiB)

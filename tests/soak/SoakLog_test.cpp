@@ -195,6 +195,17 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   0,
                   1},
+        // Lost on the first connection although a later command arrived on it.
+        TrailCase{"HoleBeforeADrop",
+                  kHead + command(20, 0) + command(480, 2) +
+                      note(500, "connection closed: fault: dropped") +
+                      note(600, "connection 2 accepted") + record(610, "12") + command(700, 3),
+                  {10, 450, 460, 650},
+                  3,
+                  0,
+                  0,
+                  0,
+                  1},
         TrailCase{"LongBeforeADrop",
                   kHead + command(20, 0) + note(500, "connection closed: fault: dropped") +
                       note(600, "connection 2 accepted") + record(610, "12") + command(700, 2),

@@ -3,6 +3,7 @@
 #include "link/CommandRecords.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <map>
 
@@ -64,9 +65,13 @@ TrailReport checkTrail(const std::vector<QueuedCommand>& queued,
     for (const QueuedCommand& q : queued)
         queuedAt[q.number] = q.queuedMs;
 
-    std::map<uint32_t, size_t> seen;
+    std::map<uint32_t, size_t> seen;       // times logged
+    std::map<uint32_t, size_t> connection; // the connection that delivered it first
+    size_t connections = 0;
     uint32_t highest = 0;
     for (const BoardEvent& e : events) {
+        if (e.kind == BoardEvent::Kind::Accepted)
+            ++connections;
         if (e.kind != BoardEvent::Kind::Record)
             continue;
         const auto number = commandNumber(e.bytes);
@@ -76,6 +81,7 @@ TrailReport checkTrail(const std::vector<QueuedCommand>& queued,
             report.unknown.push_back(*number);
             continue;
         }
+        connection.emplace(*number, connections);
         if (++seen[*number] == 2)
             report.duplicated.push_back(*number);
         if (*number < highest)
@@ -87,6 +93,13 @@ TrailReport checkTrail(const std::vector<QueuedCommand>& queued,
     for (const QueuedCommand& q : queued) {
         if (seen.count(q.number))
             continue;
+        // A hole between two commands that one connection delivered is never a drop's doing.
+        const auto after = connection.upper_bound(q.number);
+        if (after != connection.end() && after != connection.begin() &&
+            std::prev(after)->second == after->second) {
+            report.lost.push_back(q.number);
+            continue;
+        }
         const bool inWindow = std::any_of(windows.begin(), windows.end(), [&](const LossWindow& w) {
             return q.queuedMs >= w.fromMs && q.queuedMs <= w.toMs;
         });

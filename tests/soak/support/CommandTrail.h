@@ -23,7 +23,8 @@ struct QueuedCommand {
     int64_t queuedMs = 0; // UTC milliseconds since the epoch, taken before queueing
 };
 
-// Where a queued command may be lost: from `marginMs` before the board noted a close (records
+// Where a queued command may be lost, besides never between two commands that arrived on one
+// connection: from `marginMs` before the board noted a close (records
 // still on their way when the connection went) to the next greeting (the program discards the
 // queue when it connects again, before it greets). A close that no greeting followed keeps its
 // window open to the end.
