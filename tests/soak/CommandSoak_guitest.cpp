@@ -6,7 +6,7 @@
 #include "soak/support/CommandTrail.h"
 #include "soak/support/Recoveries.h"
 #include "soak/support/SoakSettings.h"
-#include "support/PumpUntil.h"
+#include "soak/support/TickLoop.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -63,48 +63,35 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     app::FormSet forms(soakContext(board.port(), dir.path()));
     app::TFMain& main = forms.main();
     ASSERT_NE(main.commandQueue(), nullptr);
-    ASSERT_TRUE(pumpUntil([&] { return greeted(board); }, 30s));
+    ASSERT_TRUE(tickUntil(100ms, 30s, [&] { return greeted(board); }));
 
     std::vector<QueuedCommand> queued;
     size_t refused = 0;
     uint32_t next = kFirstCommandNumber;
     int forced = 0;
     const auto started = std::chrono::steady_clock::now();
-    auto lastQueued = started - kCommandInterval;
-    pumpUntil(
-        [&] {
-            const auto now = std::chrono::steady_clock::now();
-            if (now - lastQueued >= kCommandInterval) {
-                lastQueued = now;
-                const int64_t at = epochMs();
-                if (main.commandQueue()->QueueCommand(
-                        numberedCommand(next), link::LimitRule::Drop) == link::QueueResult::Queued)
-                    queued.push_back({next++, at});
-                else
-                    ++refused;
-            }
-            if (forced < 2 && now - started >= duration * (forced + 1) / 3) {
-                EXPECT_EQ(board.command("drop"), "ok");
-                ++forced;
-            }
-            return now - started >= duration;
-        },
-        duration + 60s);
+    tickUntil(kCommandInterval, duration + 60s, [&] {
+        const int64_t at = epochMs();
+        if (main.commandQueue()->QueueCommand(numberedCommand(next), link::LimitRule::Drop) ==
+            link::QueueResult::Queued)
+            queued.push_back({next++, at});
+        else
+            ++refused;
+        const auto elapsed = std::chrono::steady_clock::now() - started;
+        if (forced < 2 && elapsed >= duration * (forced + 1) / 3) {
+            EXPECT_EQ(board.command("drop"), "ok");
+            ++forced;
+        }
+        return elapsed >= duration;
+    });
     ASSERT_FALSE(queued.empty());
 
     // The last command arrives unless a drop took it; the stream goes on.
     const uint32_t last = queued.back().number;
     const uint64_t framesBefore = main.linkFramesHandled();
-    auto lastLook = std::chrono::steady_clock::time_point{};
-    pumpUntil(
-        [&] {
-            const auto now = std::chrono::steady_clock::now();
-            if (now - lastLook < 200ms)
-                return false;
-            lastLook = now;
-            return logged(board, last) && main.linkFramesHandled() >= framesBefore + kFreshFrames;
-        },
-        20s);
+    tickUntil(200ms, 20s, [&] {
+        return logged(board, last) && main.linkFramesHandled() >= framesBefore + kFreshFrames;
+    });
     EXPECT_GE(main.linkFramesHandled(), framesBefore + kFreshFrames)
         << "the program does not take the stream at the end";
 
@@ -113,7 +100,8 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     const auto recoveries = findRecoveries(events);
     for (const std::string& late : lateRecoveries(recoveries, endMs, kRecoveryBoundMs))
         ADD_FAILURE() << late;
-    EXPECT_GE(recoveries.size(), 1u) << "no lost connection in the board's log: the run tested nothing";
+    EXPECT_GE(recoveries.size(), 1u)
+        << "no lost connection in the board's log: the run tested nothing";
     const TrailReport report =
         checkTrail(queued, events, lossWindows(recoveries, kInFlightMarginMs));
     EXPECT_TRUE(report.clean()) << report.describe();

@@ -138,7 +138,8 @@ TEST(ProgramSoak, RecoversFromEveryFaultKeepsStreamingAndItsMemory) {
     const auto figures = recoveryFigures(recoveries);
     for (const std::string& late : lateRecoveries(recoveries, endMs, kRecoveryBoundMs))
         ADD_FAILURE() << late;
-    EXPECT_GE(recoveries.size(), 1u) << "no lost connection in the board's log: the run tested nothing";
+    EXPECT_GE(recoveries.size(), 1u)
+        << "no lost connection in the board's log: the run tested nothing";
     ASSERT_GT(warmKiB, 0u);
     ASSERT_GT(endKiB, 0u);
     EXPECT_LE(endKiB, warmKiB + kGrowthBoundKiB)
