@@ -9,11 +9,9 @@ namespace talix::controls {
 using WheelHandler = std::function<void(int wheelDelta)>;
 
 // Hands a wheel event to the handler. Only a vertical turn counts; a purely horizontal scroll
-// (no vertical delta) is no turn of the wheel. The event is left unhandled, as a wheel turn
-// tunes wherever it happens.
-inline void forwardWheel(QWheelEvent* event, const WheelHandler& handler) {
+// (no vertical delta) is no turn of the wheel.
+inline void forwardWheel(const QWheelEvent* event, const WheelHandler& handler) {
     const int delta = event->angleDelta().y();
-    event->ignore();
     if (delta != 0 && handler)
         handler(delta);
 }

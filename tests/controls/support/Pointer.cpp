@@ -53,8 +53,8 @@ void wheel(QWidget* w, QPointF pos, int deltaY, int deltaX) {
         target = window;
     for (QWidget* at = target; at; at = at->isWindow() ? nullptr : at->parentWidget()) {
         const QPointF local = at->mapFrom(window, inTop);
-        QWheelEvent e(local, at->mapToGlobal(local), QPoint(), QPoint(deltaX, deltaY),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent e(local, at->mapToGlobal(local), QPoint(), QPoint(deltaX, deltaY), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(at, &e);
         if (e.isAccepted())
             break;
