@@ -27,7 +27,7 @@ BarHandlers::BarHandlers(const Bars& bars, link::TCommandQueue& queue, const int
         setArmed(bar, false);
         connect(bar, &QAbstractSlider::valueChanged, this, [this, bar] { SBLSPChange(bar); });
     }
-    for (QAbstractSlider* bar : {m_bars.TBWFH, m_bars.TBWFL, m_bars.TB_Att, m_bars.TB_Bright}) {
+    for (QAbstractSlider* bar : {m_bars.TBWFH, m_bars.TBWFL, m_bars.TB_Att}) {
         connect(bar, &QAbstractSlider::valueChanged, this, [this, bar] { TBWFHChange(bar); });
         bar->installEventFilter(this);
     }

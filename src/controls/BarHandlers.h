@@ -8,9 +8,10 @@
 
 namespace talix::controls {
 
-// The main window's bars: the two volume bars with their mute areas and the four track bars.
-// Each user's change sends the bar's position under its Tag; the change the board's own move
-// raises sends nothing (see ArmedBars).
+// The main window's bars: the two volume bars with their mute areas and the track bars of the
+// waterfall range and the attenuator. Each user's change sends the bar's position under its Tag;
+// the change the board's own move raises sends nothing (see ArmedBars). The brightness bar keeps
+// the same rules but belongs to the host duties, which also apply the board's brightness.
 class BarHandlers : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +23,6 @@ public:
         QAbstractSlider* TBWFH;
         QAbstractSlider* TBWFL;
         QAbstractSlider* TB_Att;
-        QAbstractSlider* TB_Bright;
     };
 
     // tunedFreq is the receiver state's TunedFreq (the attenuator snaps above 174 MHz).

@@ -90,13 +90,12 @@ MainWindowHandlers::MainWindowHandlers(Context context)
     if (m_panel9)
         m_panel9->installEventFilter(this);
 
-    BarHandlers::Bars bars{
-        child<QAbstractSlider>(w, "SBKH"),   child<QAbstractSlider>(w, "SBLSP"),
-        child<QWidget>(w, "SBKHN"),          child<QWidget>(w, "SBLSPN"),
-        child<QAbstractSlider>(w, "TBWFH"),  child<QAbstractSlider>(w, "TBWFL"),
-        child<QAbstractSlider>(w, "TB_Att"), child<QAbstractSlider>(w, "TB_Bright")};
+    BarHandlers::Bars bars{child<QAbstractSlider>(w, "SBKH"),  child<QAbstractSlider>(w, "SBLSP"),
+                           child<QWidget>(w, "SBKHN"),         child<QWidget>(w, "SBLSPN"),
+                           child<QAbstractSlider>(w, "TBWFH"), child<QAbstractSlider>(w, "TBWFL"),
+                           child<QAbstractSlider>(w, "TB_Att")};
     if (bars.SBKH && bars.SBLSP && bars.SBKHN && bars.SBLSPN && bars.TBWFH && bars.TBWFL &&
-        bars.TB_Att && bars.TB_Bright)
+        bars.TB_Att)
         m_bars = std::make_unique<BarHandlers>(bars, m_queue, m_state.TunedFreq);
 
     // The wheel tunes wherever it turns on the main window, over any of its controls.

@@ -501,13 +501,13 @@ INSTANTIATE_TEST_SUITE_P(Table, AttenuatorSnapping,
 
 TEST(MainWindow, TrackBarsEchoNothingTheBoardSet) {
     MainWindowFixture f;
-    for (const char* name : {"TBWFH", "TBWFL", "TB_Att", "TB_Bright"}) {
+    for (const char* name : {"TBWFH", "TBWFL", "TB_Att"}) {
         f.bar(name)->repaint();
         moveBarFromBoard(f.bar(name), f.bar(name)->value() + 3);
     }
     EXPECT_TRUE(f.probe.drain().empty());
-    userMoves(f.bar("TB_Bright"), 80);
-    EXPECT_EQ(f.probe.drain(), (Records{setValue(28, 80)}));
+    userMoves(f.bar("TB_Att"), 30);
+    EXPECT_EQ(f.probe.drain(), (Records{setValue(26, 30)}));
 }
 
 // --- a full queue ---------------------------------------------------------------------------
@@ -532,7 +532,7 @@ TEST(MainWindow, FullQueueNotifiesForTouchesAndStaysSilentForStreams) {
     release(panel9, QPointF(0, 30));
     moveBarFromBoard(f.bar("SBLSP"), 100);
     f.bar("SBLSP")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    userMoves(f.bar("TB_Bright"), 70);
+    userMoves(f.bar("TB_Att"), 20);
     EXPECT_EQ(f.probe.notices, 0);
     const int32_t digitBefore = f.state.TuneDigit;
     EXPECT_EQ(digitBefore, 0);

@@ -93,7 +93,6 @@ void buildControls(QWidget* w) {
     trackBar(w, "TBWFH", 35, {1145, 448, 19, 238}, 1, 160, 70);
     trackBar(w, "TBWFL", 36, {1240, 448, 19, 238}, 0, 159, 5);
     trackBar(w, "TB_Att", 26, {1745, 170, 19, 266}, 0, 35, 6);
-    trackBar(w, "TB_Bright", 28, {1844, 56, 19, 380}, 0, 100, 50);
 }
 
 } // namespace
