@@ -2,7 +2,7 @@
 
 #include "Pointer.h"
 #include "base/Tags.h"
-#include "display/ReadoutLayout.h"
+#include "display/ReadoutControls.h"
 
 #include <QPushButton>
 
@@ -65,15 +65,7 @@ QSlider* trackBar(QWidget* parent, const char* name, int tag, QRect box, int min
 
 // The designed controls this handler layer reads, by name, Tag and place.
 void buildControls(QWidget* w) {
-    for (const auto& p : display::kReadoutPlaces) {
-        if (p.kind == display::ReadoutKind::Edit) {
-            auto* e = new QLineEdit(w);
-            e->setObjectName(p.name);
-            setTag(e, p.tag());
-            e->setGeometry(p.rect());
-            e->setReadOnly(true);
-        }
-    }
+    display::createReadoutControls(w);
     for (const auto& b : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.text), w);
         button->setObjectName(b.name);
