@@ -11,6 +11,7 @@
 #include "base/Tags.h"
 #include "base/ThreadPriority.h"
 #include "controls/MainControls.h"
+#include "controls/MainWindowHandlers.h"
 #include "display/MeterBox.h"
 #include "display/ReadoutPainter.h"
 #include "display/SpectrumScreen.h"
@@ -105,6 +106,34 @@ void TFMain::FormCreate() {
                 paintPass();
         },
         Closing, m_context.painterWait);
+
+    createHandlers();
+}
+
+// Every touch on the main window becomes a command in the queue; the knob's mark is repainted
+// by the painter.
+void TFMain::createHandlers() {
+    constexpr int kKnobMarkTag = 37; // S_Pitch
+    controls::MainWindowHandlers::Context c;
+    c.mainWindow = this;
+    c.queue = m_queue.get();
+    c.state = &m_items->state();
+    c.knobMoved = [this] {
+        m_items->markField(kKnobMarkTag, 1);
+        PaintEvent.set();
+    };
+    c.frequencySelected = [this] { return m_items->SelectedField() == m_controls->EFreq1; };
+    c.memoryKeypadOwnsTouches = [this] {
+        return F_Memory && F_Memory->isVisible() && !m_items->dispatcher().rotatorSelected();
+    };
+    c.demods = qobject_cast<QDialog*>(F_Demods);
+    c.bandwidths = qobject_cast<QDialog*>(F_BWs);
+    c.steps = qobject_cast<QDialog*>(F_Steps);
+    c.showRotator = [] {
+        if (F_KAP)
+            F_KAP->show();
+    };
+    m_handlers = std::make_unique<controls::MainWindowHandlers>(std::move(c));
 }
 
 void TFMain::FormDestroy() {
@@ -112,6 +141,7 @@ void TFMain::FormDestroy() {
         return;
     m_destroyed = true;
     Closing = true;
+    m_handlers.reset();
     if (m_sender) {
         m_queue->CommandReady.reset();
         m_sender->requestStop();

@@ -20,12 +20,13 @@
 
 namespace talix::controls {
 class MainControls;
-}
+class MainWindowHandlers;
+} // namespace talix::controls
 namespace talix::display {
 class ReadoutPainter;
 class SpectrumScreen;
 class TXLAN;
-}
+} // namespace talix::display
 
 namespace talix::app {
 
@@ -76,6 +77,9 @@ public:
     // The frame dispatcher with the receiver state, TFormSlots and SelectedField; present from
     // FormCreate to FormDestroy.
     MainWindowItems* items() const { return m_items.get(); }
+    // The handlers of the operating controls (S_GeberMouseWheel among them); present from
+    // FormCreate to FormDestroy while there is a link.
+    controls::MainWindowHandlers* handlers() const { return m_handlers.get(); }
     const DriveMap& drives() const { return m_context.drives; }
 
     // The board's brightness report (main-window item 28, its value word): L_Bright, TB_Bright and
@@ -105,6 +109,7 @@ protected:
 
 private:
     void fillFieldTable();
+    void createHandlers();
     QString wavFolder() const;
 
     Context m_context;
@@ -122,6 +127,7 @@ private:
     std::unique_ptr<link::TWLAN> m_receiver;
     std::unique_ptr<display::ReadoutPainter> m_readouts;
     std::unique_ptr<display::TXLAN> m_painter;
+    std::unique_ptr<controls::MainWindowHandlers> m_handlers;
     uint64_t m_framesHandled = 0;
     bool m_created = false;
     bool m_destroyed = false;

@@ -3,7 +3,7 @@
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowItems.h"
-#include "controls/TuningKnob.h"
+#include "controls/MainWindowHandlers.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -11,10 +11,6 @@
 #include <QLineEdit>
 
 namespace talix::app {
-
-namespace {
-constexpr int kKnobMarkTag = 37; // S_Pitch
-} // namespace
 
 link::TCommandQueue* SettingsBridge::commandQueue() {
     return m_main.commandQueue();
@@ -50,18 +46,10 @@ void SettingsBridge::rebuildGrid() {
         items->consumers.rebuildGrid();
 }
 
-// The main window's wheel handler: one knob step per turn (drop rule), the knob's mark turned and
-// marked for the painter.
+// A wheel turn over a form tunes as over the main window.
 void SettingsBridge::mouseWheel(int wheelDelta) {
-    link::TCommandQueue* queue = m_main.commandQueue();
-    sync::ReceiverState* state = receiverState();
-    if (queue == nullptr || state == nullptr)
-        return;
-    controls::TuningKnob knob(*queue, state->KnobAngle, state->KnobRefAngle, [this] {
-        markField(kKnobMarkTag, 1);
-        m_main.PaintEvent.set();
-    });
-    knob.S_GeberMouseWheel(wheelDelta);
+    if (controls::MainWindowHandlers* handlers = m_main.handlers())
+        handlers->S_GeberMouseWheel(wheelDelta);
 }
 
 void SettingsBridge::showUpdateForm() {

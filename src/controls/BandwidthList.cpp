@@ -19,10 +19,9 @@ const QColor kLightBlue(0xAD, 0xD8, 0xE6);
 constexpr int kLayoutMode = 0;
 } // namespace
 
-TF_BWs::TF_BWs(link::TCommandQueue& queue, const uint8_t& modeIndex, const bool& bwListFlag,
-               QWidget* parent)
-    : PickListForm({"F_BWs", kClient, QColor(0, 0, 0), true}, queue, parent),
-      m_modeIndex(modeIndex), m_bwListFlag(bwListFlag) {
+TF_BWs::TF_BWs(QueueSource queue, StateSource state, QWidget* parent)
+    : PickListForm({"F_BWs", kClient, QColor(0, 0, 0), true}, std::move(queue), parent),
+      m_state(std::move(state)) {
     const auto texts = bandwidthLabels(kLayoutMode, false);
     for (int column = 0; column < kBandwidthColumns; ++column) {
         for (int row = 0; row < 2; ++row) {
@@ -53,7 +52,10 @@ void TF_BWs::showEvent(QShowEvent* event) {
 }
 
 void TF_BWs::FormShow() {
-    const auto texts = bandwidthLabels(m_modeIndex, m_bwListFlag);
+    const sync::ReceiverState* state = m_state ? m_state() : nullptr;
+    if (state == nullptr)
+        return;
+    const auto texts = bandwidthLabels(state->ModeIndex, state->BwListFlag);
     for (int p = 0; p < kBandwidthPositions; ++p)
         LBW[p]->setText(QString::fromLatin1(texts[p].data(), qsizetype(texts[p].size())));
 }

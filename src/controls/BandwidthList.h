@@ -3,7 +3,6 @@
 #include "controls/PickListForm.h"
 
 #include <array>
-#include <cstdint>
 
 namespace talix::controls {
 
@@ -13,9 +12,8 @@ namespace talix::controls {
 class TF_BWs : public PickListForm {
     Q_OBJECT
 public:
-    // modeIndex and bwListFlag are the receiver state's, read at every showing.
-    TF_BWs(link::TCommandQueue& queue, const uint8_t& modeIndex, const bool& bwListFlag,
-           QWidget* parent = nullptr);
+    // The receiver state's ModeIndex and BwListFlag are read at every showing.
+    TF_BWs(QueueSource queue, StateSource state, QWidget* parent = nullptr);
 
     // LBW[n - 1] is the label LBWn on the cell that sends n - 1.
     std::array<QLabel*, 15> LBW{};
@@ -29,8 +27,7 @@ protected:
 private:
     void FormShow();
 
-    const uint8_t& m_modeIndex;
-    const bool& m_bwListFlag;
+    StateSource m_state;
 };
 
 } // namespace talix::controls

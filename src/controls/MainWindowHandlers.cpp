@@ -45,8 +45,7 @@ template <class T> T* child(QWidget* w, const char* name) {
 } // namespace
 
 MainWindowHandlers::MainWindowHandlers(Context context)
-    : QObject(context.mainWindow), m_context(std::move(context)), m_queue(*m_context.queue),
-      m_state(*m_context.state),
+    : m_context(std::move(context)), m_queue(*m_context.queue), m_state(*m_context.state),
       m_tuningKnob(m_queue, m_state.KnobAngle, m_state.KnobRefAngle, m_context.knobMoved),
       m_spectrumTouch(m_queue), m_digitSelector(m_queue, m_state.TuneDigit) {
     QWidget* w = m_context.mainWindow;

@@ -20,8 +20,8 @@ void applyFormDesign(QWidget* form, const FormDesign& design) {
     form->setPalette(p);
 }
 
-PickListForm::PickListForm(const FormDesign& design, link::TCommandQueue& queue, QWidget* parent)
-    : QDialog(parent, formFlags(design)), m_queue(queue) {
+PickListForm::PickListForm(const FormDesign& design, QueueSource queue, QWidget* parent)
+    : QDialog(parent, formFlags(design)), m_queue(std::move(queue)) {
     applyFormDesign(this, design);
 }
 
@@ -43,8 +43,9 @@ PickCell* PickListForm::addCell(QRect box, QColor outline, int tag, bool hasTag)
 }
 
 void PickListForm::choose(link::Command record) {
-    if (m_queue.QueueCommand(std::move(record), link::LimitRule::Notify) ==
-        link::QueueResult::Queued)
+    link::TCommandQueue* queue = m_queue ? m_queue() : nullptr;
+    if (queue && queue->QueueCommand(std::move(record), link::LimitRule::Notify) ==
+                     link::QueueResult::Queued)
         accept();
 }
 

@@ -1,6 +1,7 @@
 #include "controls/UndoBox.h"
 
 #include "base/Tags.h"
+#include "controls/FieldHighlight.h"
 #include "controls/PickCell.h"
 #include "controls/PickListForm.h"
 #include "controls/UndoText.h"
@@ -13,9 +14,12 @@ constexpr FormDesign kDesign{"F_Undo", {600, 359}, QColor(0xFF, 0x14, 0x93), tru
 constexpr int kTagOk = 778;     // form 3, code 10
 constexpr int kTagCancel = 779; // form 3, code 11
 constexpr int kButtonFontPixels = 32;
-// The selected-field look of the settings forms.
-constexpr const char* kSelectedFieldStyle =
-    "QLineEdit { background: #FFFFE0; color: black; border: 2px solid #FF8C00; }";
+constexpr const char* kSelectedFieldLook = "Edit1Style4";
+// The look of the selected settings field, for as long as no application-wide style sheet gives
+// one.
+constexpr const char* kSelectedFieldSheet =
+    "QLineEdit[StyleLookup=\"Edit1Style4\"] { background: #FFFFE0; color: black; "
+    "border: 2px solid #FF8C00; }";
 
 QPushButton* button(QWidget* form, const char* name, const char* text, int tag, QRect box) {
     auto* b = new QPushButton(text, form);
@@ -28,9 +32,10 @@ QPushButton* button(QWidget* form, const char* name, const char* text, int tag, 
 }
 } // namespace
 
-TF_Undo::TF_Undo(link::TCommandQueue& queue, uint8_t& undoCount, QWidget* parent)
-    : QDialog(parent, formFlags(kDesign)), m_queue(queue), m_undoCount(undoCount) {
+TF_Undo::TF_Undo(QueueSource queue, StateSource state, QWidget* parent)
+    : QDialog(parent, formFlags(kDesign)), m_queue(std::move(queue)), m_state(std::move(state)) {
     applyFormDesign(this, kDesign);
+    setStyleSheet(kSelectedFieldSheet);
 
     Label1 = new QLabel("Undo", this);
     Label1->setObjectName("Label1");
@@ -62,13 +67,13 @@ TF_Undo::TF_Undo(link::TCommandQueue& queue, uint8_t& undoCount, QWidget* parent
     Edit0->setReadOnly(true);
     Edit0->setFont(pickListFont(32));
     Edit0->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    Edit0->setStyleSheet(kSelectedFieldStyle);
+    setEditStyle(Edit0, kSelectedFieldLook);
     Edit0->setFocusPolicy(Qt::NoFocus);
     Edit0->setCursor(Qt::ArrowCursor);
     Edit0->setContextMenuPolicy(Qt::NoContextMenu);
     Edit0->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The form's current field, as the settings forms keep theirs.
-    setProperty("TagObject", QVariant::fromValue<QObject*>(Edit0));
+    setCurrentField(this, Edit0);
 
     B_OK = button(this, "B_OK", "OK", kTagOk, {82, 236, 191, 65});
     Button1 = button(this, "Button1", "Cancel", kTagCancel, {330, 236, 191, 65});
@@ -77,18 +82,32 @@ TF_Undo::TF_Undo(link::TCommandQueue& queue, uint8_t& undoCount, QWidget* parent
 }
 
 void TF_Undo::ApplyItem(int index, uint32_t value) {
-    m_undoCount = undoCount(value);
+    if (sync::ReceiverState* state = m_state ? m_state() : nullptr)
+        state->UndoCount = undoCount(value);
     if (index != 0)
         return;
     Edit0->setText(QString::fromStdString(undoText(value)));
 }
 
+sync::ApplyResult TF_Undo::ApplyItem(int item, std::span<const uint32_t> words) {
+    if (!words.empty())
+        ApplyItem(item, words.front());
+    return sync::ApplyResult::Applied;
+}
+
+void TF_Undo::selectField(int tag) {
+    selectFormField(this, tag);
+}
+
 void TF_Undo::B_OKClick(QObject* sender) {
-    if (m_queue.QueueCommand(link::commands::button(tagOf(sender)), link::LimitRule::Notify) !=
-        link::QueueResult::Queued)
+    link::TCommandQueue* queue = m_queue ? m_queue() : nullptr;
+    if (queue == nullptr ||
+        queue->QueueCommand(link::commands::button(tagOf(sender)), link::LimitRule::Notify) !=
+            link::QueueResult::Queued)
         return;
     // With nothing left to undo the box closes itself; otherwise the board closes it.
-    if (m_undoCount == 0)
+    const sync::ReceiverState* state = m_state ? m_state() : nullptr;
+    if (state && state->UndoCount == 0)
         close();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "controls/FormSources.h"
 #include "controls/WheelForward.h"
-#include "link/CommandQueue.h"
+#include "sync/FormSlots.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -11,17 +12,25 @@
 
 namespace talix::controls {
 
-// F_Undo: the undo box. The board shows it, fills its field and closes it; its two buttons report
-// presses, and the wheel over it tunes as over the main window.
-class TF_Undo : public QDialog {
+// F_Undo: the undo box. The board shows it, fills its field and closes it (it is the form in
+// slot 3 of TFormSlots); its two buttons report presses, and the wheel over it tunes as over the
+// main window.
+class TF_Undo : public QDialog, public sync::TSlotForm {
     Q_OBJECT
 public:
-    // undoCount is the receiver state's UndoCount, which the board's values also write.
-    TF_Undo(link::TCommandQueue& queue, uint8_t& undoCount, QWidget* parent = nullptr);
+    // The receiver state's UndoCount is written by the board's values for this form and read by
+    // the buttons.
+    TF_Undo(QueueSource queue, StateSource state, QWidget* parent = nullptr);
 
     // The board's value for this form: the undo level in bits 0-7 (always taken), and for item 0
     // the field's text.
     void ApplyItem(int index, uint32_t value);
+
+    // sync::TSlotForm
+    sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
+    void selectField(int tag) override;
+    void showForm() override { show(); }
+    void closeForm() override { close(); }
 
     void setWheelHandler(WheelHandler handler) { m_wheel = std::move(handler); }
 
@@ -38,8 +47,8 @@ protected:
 private:
     void B_OKClick(QObject* sender);
 
-    link::TCommandQueue& m_queue;
-    uint8_t& m_undoCount;
+    QueueSource m_queue;
+    StateSource m_state;
     WheelHandler m_wheel;
 };
 

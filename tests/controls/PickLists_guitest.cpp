@@ -43,7 +43,7 @@ template <class Form> struct Shown {
 
 TEST(DemodList, Layout) {
     QueueProbe probe;
-    TF_Demods f(probe.queue);
+    TF_Demods f(probe.source());
     EXPECT_EQ(f.size(), QSize(1280, 194));
     EXPECT_EQ(f.RSBSP->geometry(), QRect(0, 0, 1280, 97));
     EXPECT_EQ(f.RSBSP->palette().color(QPalette::Window), QColor(0xFF, 0xB6, 0xC1));
@@ -61,7 +61,7 @@ class DemodCell : public ::testing::TestWithParam<PickCellSpec> {};
 
 TEST_P(DemodCell, TapSendsTheModeAndCloses) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.queue);
+    Shown<TF_Demods> s(probe.source());
     tapLabel(&s.form, GetParam().text);
     EXPECT_EQ(probe.drain(), (std::vector<Command>{{245, 1, 0, uint8_t(GetParam().tag), 0, 0, 0}}));
     EXPECT_FALSE(s.form.isVisible());
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Table, DemodCell, ::testing::ValuesIn(kDemodCells), [](
 
 TEST(DemodList, DigiSendsFortyOne) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.queue);
+    Shown<TF_Demods> s(probe.source());
     tapLabel(&s.form, "DIGI");
     EXPECT_EQ(probe.drain(), (std::vector<Command>{{245, 1, 0, 41, 0, 0, 0}}));
     EXPECT_FALSE(s.form.isVisible());
@@ -84,7 +84,7 @@ TEST(DemodList, DigiSendsFortyOne) {
 
 TEST(DemodList, ATapBesideTheCellsSendsNothing) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.queue);
+    Shown<TF_Demods> s(probe.source());
     click(&s.form, QPointF(1100, 150)); // on the caption "Time-based"
     click(&s.form, QPointF(4, 4));      // between the cells
     EXPECT_TRUE(probe.drain().empty());
@@ -93,7 +93,7 @@ TEST(DemodList, ATapBesideTheCellsSendsNothing) {
 
 TEST(StepList, Layout) {
     QueueProbe probe;
-    TF_Steps f(probe.queue);
+    TF_Steps f(probe.source());
     EXPECT_EQ(f.size(), QSize(1298, 249));
     EXPECT_EQ(f.windowTitle(), "Frequency Step Grid / Hz");
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0x98, 0xFB, 0x98));
@@ -106,7 +106,7 @@ TEST(StepList, Layout) {
 
 TEST(StepList, TwelveAndAHalfKilohertzIsOneFourteenByteRecord) {
     QueueProbe probe;
-    Shown<TF_Steps> s(probe.queue);
+    Shown<TF_Steps> s(probe.source());
     tapLabel(&s.form, "12,5 k");
     EXPECT_EQ(probe.drain(),
               (std::vector<Command>{{245, 32, 0, 72, 232, 1, 0, 245, 27, 0, 3, 0, 0, 0}}));
@@ -122,7 +122,7 @@ class StepCell : public ::testing::TestWithParam<StepTap> {};
 
 TEST_P(StepCell, TapSendsStepAndDigit) {
     QueueProbe probe;
-    Shown<TF_Steps> s(probe.queue);
+    Shown<TF_Steps> s(probe.source());
     tapLabel(&s.form, GetParam().text);
     EXPECT_EQ(probe.drain(), std::vector<Command>{GetParam().record});
 }
@@ -140,9 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
 // The receiver state the bandwidth list reads, and the list on top of it.
 struct BandwidthFixture {
     QueueProbe probe;
-    uint8_t mode = 0;
-    bool fullList = false;
-    TF_BWs form{probe.queue, mode, fullList};
+    talix::sync::ReceiverState state;
+    uint8_t& mode = state.ModeIndex;
+    bool& fullList = state.BwListFlag;
+    TF_BWs form{probe.source(), [this] { return &state; }};
 
     std::vector<QString> texts() const {
         std::vector<QString> out;
@@ -280,7 +281,7 @@ void expectFullQueueKeepsOpen(QueueProbe& probe, Form& form, const char* cell) {
 
 TEST(PickLists, FullQueueDemods) {
     QueueProbe probe;
-    TF_Demods f(probe.queue);
+    TF_Demods f(probe.source());
     expectFullQueueKeepsOpen(probe, f, "USB");
 }
 
@@ -291,13 +292,13 @@ TEST(PickLists, FullQueueBandwidths) {
 
 TEST(PickLists, FullQueueSteps) {
     QueueProbe probe;
-    TF_Steps f(probe.queue);
+    TF_Steps f(probe.source());
     expectFullQueueKeepsOpen(probe, f, "1 k");
 }
 
 TEST(PickLists, TouchTapChooses) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.queue);
+    Shown<TF_Demods> s(probe.source());
     const QPointF at = centreIn(labelWithText(&s.form, "FM-N"), &s.form);
     touchPress(&s.form, at);
     touchRelease(&s.form, at);
@@ -307,7 +308,7 @@ TEST(PickLists, TouchTapChooses) {
 
 TEST(PickLists, ModalShowingEndsWithTheChoice) {
     QueueProbe probe;
-    TF_Steps f(probe.queue);
+    TF_Steps f(probe.source());
     bool tapped = false;
     QTimer::singleShot(0, &f, [&] {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f, 10000));

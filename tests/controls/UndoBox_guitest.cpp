@@ -13,8 +13,9 @@ namespace {
 
 struct UndoFixture {
     QueueProbe probe;
-    uint8_t undoCount = 0;
-    TF_Undo form{probe.queue, undoCount};
+    talix::sync::ReceiverState state;
+    uint8_t& undoCount = state.UndoCount;
+    TF_Undo form{probe.source(), [this] { return &state; }};
 };
 
 TEST(UndoBox, Layout) {

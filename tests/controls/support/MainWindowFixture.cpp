@@ -93,9 +93,10 @@ MainWindowFixture::MainWindowFixture() : window(std::make_unique<QWidget>()) {
     window->setObjectName("FMain");
     window->setFixedSize(1920, 1200);
     buildControls(window.get());
-    demods = new TF_Demods(probe.queue, window.get());
-    bandwidths = new TF_BWs(probe.queue, state.ModeIndex, state.BwListFlag, window.get());
-    steps = new TF_Steps(probe.queue, window.get());
+    demods = new TF_Demods(probe.source(), window.get());
+    bandwidths = new TF_BWs(
+        probe.source(), [this] { return &state; }, window.get());
+    steps = new TF_Steps(probe.source(), window.get());
 
     MainWindowHandlers::Context c;
     c.mainWindow = window.get();
@@ -108,7 +109,7 @@ MainWindowFixture::MainWindowFixture() : window(std::make_unique<QWidget>()) {
     c.bandwidths = bandwidths;
     c.steps = steps;
     c.showRotator = [this] { ++rotatorShown; };
-    handlers = new MainWindowHandlers(c);
+    handlers = std::make_unique<MainWindowHandlers>(c);
     // As the program's main window does: it takes the focus itself when it appears, so the first
     // touch on a readout enters that readout.
     window->setFocusPolicy(Qt::StrongFocus);

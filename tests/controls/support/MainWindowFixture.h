@@ -39,7 +39,7 @@ struct MainWindowFixture {
     TF_Demods* demods = nullptr;
     TF_BWs* bandwidths = nullptr;
     TF_Steps* steps = nullptr;
-    MainWindowHandlers* handlers = nullptr;
+    std::unique_ptr<MainWindowHandlers> handlers;
 };
 
 } // namespace talix::controls::testing
