@@ -30,6 +30,7 @@ using sync::MainControl;
 
 constexpr const char* kStartScript = "TALIX\\Start.bat";
 constexpr float kDefaultGridOffset = 1.5f;
+constexpr int kTouchLocked = 1;         // B_Touch's Tag while the screen is locked
 constexpr int kFrequencyEntryItem = 19; // the board's pseudo-field: tune mode on
 constexpr int kTxFrequencyItem = 24;
 constexpr int kFirstDabMainField = 13; // main-window fields that the DAB list shares its look with
@@ -303,7 +304,15 @@ void MainWindowItems::setMainControlsEnabled(bool enabled) {
     }
 }
 
+// While the touch lock is on, the lock alone decides which controls take touches: a form the board
+// shows or closes must not open the locked screen.
+bool MainWindowItems::touchLocked() const {
+    return tagOf(m_main.controls()->B_Touch) == kTouchLocked;
+}
+
 void MainWindowItems::disableMainControls(bool onlyRecorder) {
+    if (touchLocked())
+        return;
     controls::MainControls& c = *m_main.controls();
     if (onlyRecorder) {
         c.B_Recorder->setEnabled(false);
@@ -318,6 +327,8 @@ void MainWindowItems::disableMainControls(bool onlyRecorder) {
 }
 
 void MainWindowItems::enableMainControls() {
+    if (touchLocked())
+        return;
     setMainControlsEnabled(true);
 }
 

@@ -92,6 +92,7 @@ private:
     sync::ApplyResult showSlide(const sync::ReceiverState& state);
     void setSlideProgress(int percent);
     void setMainControlsEnabled(bool enabled);
+    bool touchLocked() const;
 
     TFMain& m_main;
     sync::TFormSlots m_slots;

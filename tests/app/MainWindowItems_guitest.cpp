@@ -2,13 +2,16 @@
 // disabled, fields selected, items on their controls, link quality, and the acknowledgement on the
 // wire.
 #include "app/Forms.h"
+#include "app/HostControls.h"
 #include "app/MainWindowItems.h"
+#include "app/support/LoopbackContext.h"
 #include "base/Tags.h"
 #include "controls/ArrowIndicator.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
 #include "support/LoopbackServer.h"
 #include "support/ParamFrames.h"
+#include "support/PumpUntil.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,8 +19,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include "support/PumpUntil.h"
-#include "app/support/LoopbackContext.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -71,6 +72,13 @@ bool allEnabled(TFMain& main) {
     return true;
 }
 
+bool allDisabled(TFMain& main) {
+    for (QObject* o : main.children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && w->isEnabled())
+            return false;
+    return true;
+}
+
 } // namespace
 
 TEST(MainWindowItems, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
@@ -81,6 +89,23 @@ TEST(MainWindowItems, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
     EXPECT_TRUE(F_Setup->isEnabled());
     w.send({closeForm(1)});
     EXPECT_FALSE(F_Setup->isVisible());
+    EXPECT_TRUE(allEnabled(w.main));
+}
+
+TEST(MainWindowItems, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
+    Window w;
+    TouchLock& lock = w.main.hostControls()->touchLock();
+    lock.B_TouchDblClick();
+    ASSERT_TRUE(lock.locked());
+    ASSERT_TRUE(allDisabled(w.main));
+    w.send({showForm(1)});
+    EXPECT_TRUE(F_Setup->isVisible());
+    EXPECT_TRUE(allDisabled(w.main));
+    w.send({closeForm(1)});
+    EXPECT_TRUE(allDisabled(w.main));
+    w.send({showForm(15), closeForm(15)});
+    EXPECT_TRUE(allDisabled(w.main));
+    lock.B_TouchDblClick();
     EXPECT_TRUE(allEnabled(w.main));
 }
 
