@@ -4,6 +4,7 @@
 #include "app/Forms.h"
 #include "app/MainWindowItems.h"
 #include "app/MessageForm.h"
+#include "app/support/LoopbackContext.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
@@ -14,6 +15,7 @@
 #include "sim/SimBoard.h"
 #include "support/LoopbackServer.h"
 #include "support/ParamFrames.h"
+#include "support/PumpUntil.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,8 +24,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
-#include "support/PumpUntil.h"
-#include "app/support/LoopbackContext.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -291,8 +291,7 @@ TEST(SetupOnMainWindow, TheSimulatedBoardShowsTheFormAndTakesItsTaps) {
     auto& setup = *dynamic_cast<TF_Setup*>(F_Setup);
     // The board's state arrives after the greeting; then the Setup button.
     ASSERT_TRUE(pumpUntil([&] { return board.blocksAcknowledged() >= 1; }));
-    const int setupTag = tagOf(main.controls()->B_Setup);
-    main.commandQueue()->QueueCommand(link::commands::button(setupTag), link::LimitRule::Notify);
+    tap(main.controls()->B_Setup);
     ASSERT_TRUE(pumpUntil([&] { return setup.isVisible(); })) << board.connectionsAccepted();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&setup, 10000));
     // Filled with the board's values: every edit shows a decoded text.
