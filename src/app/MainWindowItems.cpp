@@ -1,6 +1,7 @@
 #include "app/MainWindowItems.h"
 
 #include "app/ControlChanges.h"
+#include "app/DirectControls.h"
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "app/ReceiverViews.h"
@@ -295,13 +296,8 @@ void MainWindowItems::sendRotatorValue(uint8_t value) {
         consumers.rotatorValue(value);
 }
 
-// The main window's own controls; the secondary forms are windows of their own.
 void MainWindowItems::setMainControlsEnabled(bool enabled) {
-    for (QObject* o : m_main.children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (w != nullptr && !w->isWindow())
-            w->setEnabled(enabled);
-    }
+    setDirectControlsEnabled(m_main, enabled);
 }
 
 // While the touch lock is on, the lock alone decides which controls take touches: a form the board

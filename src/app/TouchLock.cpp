@@ -1,5 +1,6 @@
 #include "app/TouchLock.h"
 
+#include "app/DirectControls.h"
 #include "base/Tags.h"
 
 #include <QEvent>
@@ -62,13 +63,8 @@ void TouchLock::setDabListEnabled(bool enabled) {
         list->setEnabled(enabled);
 }
 
-// The main window's own controls; its secondary forms are windows of their own and are left alone.
 void TouchLock::setControlsEnabled(bool enabled) {
-    for (QObject* child : m_main.children()) {
-        auto* control = qobject_cast<QWidget*>(child);
-        if (control != nullptr && !control->isWindow())
-            control->setEnabled(enabled);
-    }
+    setDirectControlsEnabled(m_main, enabled);
 }
 
 // Locked: pressed and staying pressed; unlocked: released and not staying pressed.

@@ -9,16 +9,19 @@
 #include "controls/ArrowIndicator.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
+#include "link/CommandRecords.h"
 #include "support/LoopbackServer.h"
 #include "support/ParamFrames.h"
 #include "support/PumpUntil.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -107,6 +110,44 @@ TEST(MainWindowItems, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
     EXPECT_TRUE(allDisabled(w.main));
     lock.B_TouchDblClick();
     EXPECT_TRUE(allEnabled(w.main));
+}
+
+// Qt hands the focus of a control being disabled to the next one; a readout taking it that way
+// would select itself on the board, and the next one, until the queue overflows.
+TEST(MainWindowItems, DisablingTheMainWindowSendsNoFieldSelection) {
+    Window w;
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return w.board.received(0).size() == 1; }));
+    // A control that is disabled before the readouts holds the focus, and the main window stays
+    // the active window, as when the board's form has not taken over yet.
+    QWidget* focused = nullptr;
+    for (QObject* o : w.main.children())
+        if (auto* b = qobject_cast<QAbstractButton*>(o);
+            b && !focused && (b->focusPolicy() & Qt::TabFocus))
+            focused = b;
+    ASSERT_NE(focused, nullptr);
+    focused->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(focused->hasFocus());
+    // A flood of selections would end in the modal "No WiFi Connection!"; close it to fail.
+    QString modal;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* m = QApplication::activeModalWidget()) {
+            modal = m->objectName();
+            m->close();
+        }
+    });
+    closer.start(10);
+    w.items().disableMainControls(false);
+    closer.stop();
+    EXPECT_EQ(modal, QString());
+    ASSERT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
+    const link::Command marker = link::commands::button(0x0707);
+    w.main.commandQueue()->QueueCommand(marker, link::LimitRule::Notify);
+    std::vector<uint8_t> expected{0x12};
+    expected.insert(expected.end(), marker.begin(), marker.end());
+    EXPECT_TRUE(
+        LoopbackServer::waitFor([&] { return w.board.received(0).size() >= expected.size(); }));
+    EXPECT_EQ(w.board.received(0), expected);
 }
 
 TEST(MainWindowItems, TheDabListDisablesOnlyTheRecorderButton) {
