@@ -119,14 +119,15 @@ TEST(MessageForm, ChoiceIsTheTagOfTheClosingButton) {
 }
 
 TEST(MessageForm, AFullQueueTellsTheUser) {
-    LoopbackServer board;
+    // Nobody listens on the board's port, so the link stays down and the records stay queued.
+    uint16_t closedPort = 0;
+    {
+        LoopbackServer gone;
+        closedPort = gone.port();
+    }
     QTemporaryDir data;
-    uint16_t freePort = board.port();
-    FormSet forms(loopbackContext(freePort, data.path()));
+    FormSet forms(loopbackContext(closedPort, data.path()));
     auto* queue = forms.main().commandQueue();
-    board.closeConnection();
-    // Keep the link down so that the records stay queued.
-    forms.main().linkPort();
     for (int i = 0; i < 30 && queue->waiting() < 10; ++i)
         queue->QueueCommand(link::commands::button(0x0105), link::LimitRule::None);
     ASSERT_GE(queue->waiting(), 10u);
