@@ -108,11 +108,13 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     EXPECT_GT(report.delivered, 0u);
 
     const auto figures = recoveryFigures(recoveries);
+    const auto stats = board.stats();
     std::printf(
         "soak (commands): %lld s, lost connections %zu, reconnect max %lld ms mean %.0f ms, "
-        "frames handled %llu, %s, refused (queue full) %zu\n",
+        "frames sent %llu, handled %llu, %s, refused (queue full) %zu\n",
         static_cast<long long>(duration.count()), recoveries.size(),
         static_cast<long long>(figures.maxMs), figures.meanMs,
+        static_cast<unsigned long long>(stats ? stats->frames : 0),
         static_cast<unsigned long long>(main.linkFramesHandled()), report.describe().c_str(),
         refused);
 }
