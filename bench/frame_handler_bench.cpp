@@ -1,7 +1,7 @@
 // Handling one frame payload without painting: link quality, the hand-overs of audio, status and
 // spectrum, reassembly, the walk of a typical block and its acknowledgement. The board sends one
 // frame every 12.5 ms.
-#include "base/LittleEndian.h"
+#include "support/BoardFrames.h"
 #include "sync/FrameDispatcher.h"
 
 #include <benchmark/benchmark.h>
@@ -52,43 +52,8 @@ public:
     int marks = 0;
 };
 
-uint32_t valueWord(int item) {
-    return 245u | uint32_t(item) << 8;
-}
-
-// What the board reports most often: levels, S-meter marker, modulation, the frequencies while
-// tuning, and a readout value.
-std::vector<uint32_t> typicalBlock(uint32_t tuned) {
-    std::vector<uint32_t> words = {0,
-                                   valueWord(40),
-                                   uint32_t(-735),
-                                   uint32_t(-731),
-                                   12,
-                                   valueWord(41),
-                                   uint32_t(-731) + (tuned & 7),
-                                   valueWord(19),
-                                   tuned & 63,
-                                   valueWord(0),
-                                   tuned,
-                                   tuned - 2'000'000,
-                                   0,
-                                   valueWord(3),
-                                   tuned & 0xFF,
-                                   valueWord(24),
-                                   tuned};
-    words[0] = uint32_t(4 * words.size());
-    return words;
-}
-
-std::vector<uint8_t> framePayload(uint32_t seq, const std::vector<uint32_t>& block) {
-    std::vector<uint8_t> p(3700, 0x11);
-    const uint32_t header = (block.size() & 0xFF) | (seq & 0x7FFFFF) << 8;
-    talix::writeLe32(p.data(), header);
-    for (size_t i = 0; i < block.size(); ++i)
-        talix::writeLe32(p.data() + 4 + 4 * i, block[i]);
-    talix::writeLe32(p.data() + 3696, 0x80000010);
-    return p;
-}
+using talix::bench::framePayload;
+using talix::bench::typicalBlock;
 
 void BM_FrameWithTypicalBlock(benchmark::State& state) {
     NullHost host;
@@ -101,9 +66,7 @@ void BM_FrameWithTypicalBlock(benchmark::State& state) {
     uint32_t n = 0;
     for (auto _ : state) {
         std::vector<uint8_t>& p = frames[n % frames.size()];
-        // A new sequence number for every frame, so that every block is walked.
-        const uint32_t seq = (n % 0x7FFFFE) + 1;
-        talix::writeLe32(p.data(), (p[0] & 0xFFu) | seq << 8);
+        talix::bench::renumber(p, n); // every block is walked
         dispatcher.handleFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | 3700);
         ++n;
     }
@@ -115,8 +78,7 @@ void BM_FrameWithoutStream(benchmark::State& state) {
     NullHost host;
     TFormSlots formSlots;
     FrameDispatcher dispatcher(host, formSlots, QLocale::c());
-    std::vector<uint8_t> p = framePayload(1, {8, 0});
-    talix::writeLe32(p.data(), 0); // n = 0: audio, status and spectrum only
+    std::vector<uint8_t> p = framePayload(0, {}); // audio, status and spectrum only
     uint32_t n = 0;
     for (auto _ : state) {
         dispatcher.handleFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | 3700);

@@ -1,155 +1,181 @@
-// The frame dispatcher fed arbitrary frames. The first input byte sets what the host answers
-// (playback open, recording, update form shown, rotator on, slides decode, every slot filled);
-// the rest is cut into frames of a stream part (header and 124 words) and a status word. A modal
-// message handles the next frame inside the walk, as the real message loop would.
-#include "base/LittleEndian.h"
-#include "sync/FrameDispatcher.h"
+// The main window's message procedure fed arbitrary frames: the real forms (offscreen), the real
+// frame dispatcher with every item decoder behind it, the widgets they drive and the readout
+// painter's passes. Built once; each input starts with a frame that settles any block left
+// waiting by the previous input.
+//
+// Input: byte 0 sets the host (bit 0: the update form is shown; bit 1: the start script exists);
+// the rest is cut into frames of 505 bytes: a control byte (bits 0-1: how far the board's frame
+// counter moves, in steps of 40; bits 2-4: the payload length, mostly 3700), the stream part
+// (header and 124 words) and the status word. A modal message handles the next frame inside the
+// walk, as the real message loop would.
+#include "app/Forms.h"
+#include "app/MainWindow.h"
+#include "base/MessageHook.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <functional>
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <vector>
 
-using namespace talix::sync;
+using namespace talix;
 
 namespace {
 
-uint32_t sink = 0;
+constexpr size_t kStreamPart = 4 + 4 * 124;
+constexpr size_t kFrameInput = 1 + kStreamPart + 4;
+constexpr size_t kPayload = 3700;
+constexpr size_t kStatusOffset = 3696;
+constexpr std::array<uint32_t, 8> kLengths = {3700, 3700, 3700, 3700, 3700, 0, 634, 1000};
+constexpr int kModalDepth = 2;
+constexpr size_t kRingSlots = 32; // a payload stays valid for 31 more frames, as the reader's ring
 
-void touch(const uint8_t* p, size_t n) {
-    for (size_t i = 0; i < n; ++i)
-        sink += p[i];
+std::vector<uint8_t>& nextSlot() {
+    static std::array<std::vector<uint8_t>, kRingSlots> ring;
+    static size_t index = 0;
+    index = (index + 1) % kRingSlots;
+    ring[index].assign(kPayload, 0);
+    return ring[index];
 }
 
-void touch(const QString& s) {
-    for (QChar c : s)
-        sink += c.unicode();
+// A loopback port that refuses connections: bound, never listening, held for the whole run, so
+// the program's link stays down and its acknowledgements go nowhere.
+uint16_t refusingPort() {
+    static int fd = -1;
+    if (fd < 0) {
+        fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0)
+            __builtin_trap();
+    }
+    sockaddr_in a{};
+    socklen_t len = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    return ntohs(a.sin_port);
 }
 
-class Form : public TSlotForm {
-public:
-    ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override {
-        for (uint32_t w : words)
-            sink ^= w + uint32_t(item);
-        return (words.empty() || words[0] != 0xDEADBEEF) ? ApplyResult::Applied
-                                                         : ApplyResult::Failed;
-    }
-    void selectField(int tag) override { sink += uint32_t(tag); }
-    void showForm() override { ++sink; }
-    void closeForm() override { --sink; }
-};
+struct Program {
+    QTemporaryDir data;
+    QString script;
+    app::FormSet* forms = nullptr; // lives until the process ends
 
-class Host : public DispatchHost {
-public:
-    uint8_t flags = 0;
-    std::function<void()> modal;
+    Program() {
+        app::TFMain::Context c;
+        c.options.board = {"127.0.0.1", refusingPort()};
+        c.options.rotator = {"127.0.0.1", 9};
+        c.options.audio = "null";
+        c.options.hostServices = "simulated";
+        c.options.windowed = true;
+        c.drives.set('C', data.path());
+        c.receiveTimings = {20, 5, 80};
+        QDir(data.path()).mkpath("TALIX");
+        script = data.path() + "/TALIX/Start.bat";
+        forms = new app::FormSet(c);
+    }
 
-    bool recorderPlaying() const override { return false; }
-    bool recording() const override { return flags & 1; }
-    void appendRecording(const uint8_t* a) override { touch(a, 2048); }
-    bool playbackOpen() const override { return flags & 2; }
-    void queuePlayback(const uint8_t* a) override { touch(a, 2048); }
-    void spectrumLine(const uint8_t* l) override { touch(l, 1152); }
-    void statusWord(uint32_t s) override { sink ^= s; }
-    void showLinkQuality(const LinkQualityReport& r) override {
-        touch(r.text);
-        touch(r.stateText);
-        if (r.percent > 100)
-            __builtin_trap();
-    }
-    void setLinkBarValue(int p) override {
-        if (p < 0 || p > 100)
-            __builtin_trap();
-    }
-    void setLinkBarShowsPlayback(bool) override {}
-    bool externalAntennaChecked() const override { return antenna; }
-    void setExternalAntenna(bool c, uint32_t) override { antenna = c; }
-    void markField(int tag, int mark) override {
-        if (tag < 0 || tag > 37 || mark < 1 || mark > 2)
-            __builtin_trap();
-    }
-    void requestPaint() override {}
-    ApplyResult applyItemEffect(const ItemEffect& e, const ReceiverState& s) override {
-        for (const ControlChange& c : e.changes)
-            touch(c.text);
-        if (e.rotator) {
-            touch(e.rotator->address);
-            touch(e.rotator->currentText);
+    void setStartScript(bool present) {
+        if (present == QFile::exists(script))
+            return;
+        if (!present) {
+            QFile::remove(script);
+            return;
         }
-        if (s.SlideStream.size() > kSlideStreamCap)
-            __builtin_trap();
-        if (e.modalMessage && modal)
-            modal();
-        return (e.slideComplete && (flags & 16)) ? ApplyResult::Failed : ApplyResult::Applied;
+        QFile f(script);
+        if (f.open(QIODevice::WriteOnly))
+            f.write("C:\\TALIX\\TALIX123.EXE\r\n");
     }
-    bool selectMainField(int item) override { return item & 1; }
-    void selectDabField() override {}
-    void paintRotatorCircles(bool) override {}
-    bool rotatorOn() const override { return flags & 8; }
-    void sendRotatorValue(uint8_t v) override { sink += v; }
-    void disableMainControls(bool) override {}
-    void enableMainControls() override {}
-    void focusSelectedField(bool) override {}
-    std::optional<QString> startScriptFirstLine() override {
-        if (flags & 32)
-            return QStringLiteral("C:\\TALIX\\TALIX123.EXE");
-        return std::nullopt;
-    }
-    void setIdentification(const QString& t) override { touch(t); }
-    bool updateFormVisible() const override { return flags & 4; }
-    void writeAck(const uint8_t* r, size_t n) override {
-        if (n != 5 || r[0] != 13)
-            __builtin_trap();
-    }
-    bool tuneButtonPressed() const override { return flags & 64; }
-    int sliderPosition(MainControl c) const override { return int(c); }
-    float gridOffset() const override { return 1.5f; }
-
-private:
-    bool antenna = false;
 };
 
-constexpr size_t kFrameInput = 4 + 4 * 124 + 4; // stream part and status word
+Program* program = nullptr;
+
+// The program raises its threads' priority; fuzzing is background work and gives that back.
+void lowerAllThreads() {
+    constexpr int kLowest = 19;
+    std::error_code ec;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", ec))
+        (void)setpriority(PRIO_PROCESS, id_t(std::stoul(task.path().filename().string())), kLowest);
+}
+
+// A continuation of a whole stream part of filler words: completes or drops a waiting block and
+// leaves nothing waiting. Two sequence numbers in turn, so it is never taken for a repeat.
+void settle(app::TFMain& main, uint16_t& counter) {
+    static bool odd = false;
+    odd = !odd;
+    std::vector<uint8_t>& p = nextSlot();
+    const uint32_t header = 124u | (odd ? 0x7FFFFFu : 0x7FFFFEu) << 8 | 1u << 31;
+    std::memcpy(p.data(), &header, 4);
+    main.linkFrame(p.data(), uint32_t(++counter) << 16 | kPayload);
+}
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TALIX_LOOPBACK_ONLY", "1");
+    new QApplication(*argc, *argv); // lives until the process ends
+    program = new Program;
+    lowerAllThreads();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    Host host;
-    host.flags = data[0];
-    TFormSlots formSlots;
-    Form forms[TFormSlots::kSlots];
-    if (host.flags & 128)
-        for (int k = 0; k < TFormSlots::kSlots; ++k)
-            formSlots.set(k, &forms[k]);
-    FrameDispatcher dispatcher(host, formSlots, QLocale::c());
+    app::TFMain& main = program->forms->main();
+    const uint8_t flags = data[0];
+    if (app::F_Update)
+        app::F_Update->setVisible(flags & 1);
+    program->setStartScript(flags & 2);
+
+    static uint16_t counter = 0;
+    static unsigned inputs = 0;
+    if (++inputs % 1024 == 0) // threads of Qt's pool come and go
+        lowerAllThreads();
+    settle(main, counter);
 
     size_t at = 1;
-    uint16_t counter = 0;
     std::function<void()> next = [&] {
         if (at >= size)
             return;
         const size_t n = std::min(kFrameInput, size - at);
-        std::vector<uint8_t> p(3700, 0);
-        std::memcpy(p.data(), data + at, std::min<size_t>(n, 500));
+        const uint8_t control = data[at];
+        std::vector<uint8_t>& p = nextSlot();
+        for (size_t i = 0; i < kPayload; ++i) // audio and spectrum bytes vary from frame to frame
+            p[i] = uint8_t(i * 7 + counter);
+        std::fill_n(p.begin(), kStreamPart, 0);
+        std::memcpy(p.data(), data + at + 1, std::min(n - 1, kStreamPart));
         if (n == kFrameInput)
-            std::memcpy(p.data() + 3696, data + at + 500, 4);
+            std::memcpy(p.data() + kStatusOffset, data + at + 1 + kStreamPart, 4);
         at += n;
-        counter = uint16_t(counter + 1 + (p[1] & 3) * 40);
-        dispatcher.handleFrame(p.data(), uint32_t(counter) << 16 | 3700);
+        counter = uint16_t(counter + 1 + (control & 3) * 40);
+        main.linkFrame(p.data(), uint32_t(counter) << 16 | kLengths[(control >> 2) & 7]);
     };
     int depth = 0;
-    host.modal = [&] {
-        if (depth > 2)
-            return;
-        ++depth;
-        next();
-        --depth;
-    };
+    setMessageHandler([&](const QString&, bool) {
+        if (depth < kModalDepth) {
+            ++depth;
+            next();
+            --depth;
+        }
+        return 0;
+    });
     while (at < size)
         next();
+    setMessageHandler(nullptr);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     return 0;
 }

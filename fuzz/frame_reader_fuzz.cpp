@@ -1,13 +1,20 @@
-// The frame reader fed arbitrary bytes in arbitrary pieces. The first input byte picks the piece
-// sizes and whether the update form is shown.
+// The frame reader fed arbitrary bytes in arbitrary pieces, as the socket may deliver them.
+// Input: byte 0 says, bit k for the k-th piece (cycling over 8), whether the update form is shown
+// while that piece is read; bytes 1 to 4 are the sizes of the pieces (1 + b * 29 bytes, cycling,
+// so a piece may hold a few bytes or two whole frames); the rest is the board's byte stream.
 #include "link/FrameReader.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 using namespace talix::link;
 
 namespace {
+
+constexpr size_t kPrefix = 5;
+constexpr size_t kPieceUnit = 29;
+
 class Host : public FrameReaderHost {
 public:
     void frameReady(const uint8_t* payload, uint32_t lParam) override {
@@ -20,27 +27,36 @@ public:
             __builtin_trap();
     }
     bool updateFormVisible() override { return updateVisible; }
-    void updateReply(uint32_t word) override { sink ^= word; }
+    void updateReply(uint32_t word) override {
+        if (!updateVisible)
+            __builtin_trap(); // replies are cut only while the update form is shown
+        sink ^= word;
+    }
     bool updateVisible = false;
     uint32_t sink = 0;
 };
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size == 0)
+    if (size < kPrefix)
         return 0;
     static InputBuffer in(64 * 1024);
     static FrameReader reader;
     in.clear();
     reader.reset();
     Host host;
-    host.updateVisible = (data[0] & 0x80) != 0;
-    const size_t piece = 1 + (data[0] & 0x7F) * 37;
-    for (size_t at = 1; at < size; at += piece) {
-        const size_t n = size - at < piece ? size - at : piece;
+    const uint8_t shownMask = data[0];
+    size_t piece = 0;
+    for (size_t at = kPrefix; at < size; ++piece) {
+        const size_t want = 1 + size_t(data[1 + piece % 4]) * kPieceUnit;
+        const size_t n = std::min(want, size - at);
+        host.updateVisible = (shownMask >> (piece % 8)) & 1;
         in.append(data + at, n);
+        at += n;
         reader.run(in, host);
-        if (reader.ringIndex() < 0 || reader.ringIndex() >= kRingSlots || reader.remaining() > kPayloadLength)
+        if (reader.ringIndex() < 0 || reader.ringIndex() >= kRingSlots ||
+            reader.remaining() > kPayloadLength)
             __builtin_trap();
     }
     return 0;

@@ -18,7 +18,8 @@ for name in "${targets[@]}"; do
     crashes=build/fuzz/crashes/$name
     mkdir -p "$work" "$crashes"
     echo "== $name for ${seconds}s"
-    ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen TALIX_LOOPBACK_ONLY=1 \
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_QPA_PLATFORM=offscreen TALIX_LOOPBACK_ONLY=1 \
         "build/fuzz/bin/${name}_fuzz" -max_total_time="$seconds" -artifact_prefix="$crashes/" \
         -print_final_stats=1 "$work" "fuzz/corpus/$name"
 done

@@ -1,0 +1,160 @@
+// The whole program's processor share while the board streams: talix-sim and talix run as child
+// processes on loopback (offscreen platform, silent audio device, simulated host services), the
+// board at its start values (spectrum at the full rate, waterfall at 16 lines per row: five rows
+// per second). After a warm-up, the program's processor time (user + system, all its threads, from
+// /proc/<pid>/stat) is measured over a wall-clock window.
+//   program_cpu_share: processor time / wall time of the program (1.0 = one core); at 80 frames
+//                      per second this is also the processor time per frame over 12.5 ms
+//   cpu_us_per_frame:  processor time per frame period
+//   board_cpu_share:   the same share for talix-sim, for comparison
+// TALIX_LOAD_SECONDS sets the window (default 20).
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr double kFramesPerSecond = 80.0;
+constexpr auto kWarmUp = 4s;
+
+fs::path binDir() {
+    return fs::read_symlink("/proc/self/exe").parent_path();
+}
+
+// Processor seconds used so far by process `pid` (all threads).
+double cpuSeconds(pid_t pid) {
+    std::ifstream f("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(f, line);
+    const size_t close = line.rfind(')');
+    if (close == std::string::npos)
+        return 0;
+    std::istringstream rest(line.substr(close + 2));
+    std::string field;
+    unsigned long long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && rest >> field; ++i) {
+        if (i == 14)
+            utime = std::stoull(field);
+        if (i == 15)
+            stime = std::stoull(field);
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
+class Child {
+public:
+    // Starts `argv` with `extraEnv` added; with `stderrPipe`, its standard error can be read.
+    Child(const std::vector<std::string>& argv, const std::vector<std::string>& extraEnv,
+          bool stderrPipe) {
+        std::vector<std::string> env(extraEnv);
+        for (char** e = environ; *e; ++e)
+            env.emplace_back(*e);
+        std::vector<char*> a, e;
+        for (const auto& s : argv)
+            a.push_back(const_cast<char*>(s.c_str()));
+        a.push_back(nullptr);
+        for (const auto& s : env)
+            e.push_back(const_cast<char*>(s.c_str()));
+        e.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        int fds[2] = {-1, -1};
+        if (stderrPipe && ::pipe(fds) == 0) {
+            posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+            posix_spawn_file_actions_addclose(&actions, fds[0]);
+        }
+        if (posix_spawn(&m_pid, a[0], &actions, nullptr, a.data(), e.data()) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        if (fds[1] >= 0) {
+            ::close(fds[1]);
+            m_err = fdopen(fds[0], "r");
+        }
+    }
+    ~Child() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            int status = 0;
+            ::waitpid(m_pid, &status, 0);
+        }
+        if (m_err)
+            std::fclose(m_err);
+    }
+    pid_t pid() const { return m_pid; }
+    // The next line of its standard error, empty at its end.
+    std::string errLine() {
+        char buf[512];
+        return m_err && std::fgets(buf, sizeof buf, m_err) ? buf : "";
+    }
+    bool running() const { return m_pid > 0 && ::waitpid(m_pid, nullptr, WNOHANG) == 0; }
+
+private:
+    pid_t m_pid = -1;
+    FILE* m_err = nullptr;
+};
+
+std::optional<int> listeningPort(Child& sim) {
+    const std::string marker = "listening on 127.0.0.1:";
+    for (std::string line = sim.errLine(); !line.empty(); line = sim.errLine())
+        if (const size_t at = line.find(marker); at != std::string::npos)
+            return std::atoi(line.c_str() + at + marker.size());
+    return std::nullopt;
+}
+
+void BM_ProgramStreaming(benchmark::State& state) {
+    const char* s = std::getenv("TALIX_LOAD_SECONDS");
+    const double window = s ? std::atof(s) : 20.0;
+    const std::vector<std::string> env = {"TALIX_LOOPBACK_ONLY=1", "QT_QPA_PLATFORM=offscreen"};
+    const fs::path data = fs::temp_directory_path() / ("talix-load-" + std::to_string(getpid()));
+    fs::create_directories(data);
+    for (auto _ : state) {
+        Child sim({(binDir() / "talix-sim").string(), "--listen", "127.0.0.1:0"}, env, true);
+        const std::optional<int> port = listeningPort(sim);
+        if (!port) {
+            state.SkipWithError("talix-sim did not start");
+            break;
+        }
+        Child program({(binDir() / "talix").string(), "--board",
+                       "127.0.0.1:" + std::to_string(*port), "--rotator", "127.0.0.1:9", "--audio",
+                       "null", "--host-services", "simulated", "--windowed", "--drive",
+                       "C=" + data.string()},
+                      env, false);
+        std::this_thread::sleep_for(kWarmUp);
+        if (!program.running()) {
+            state.SkipWithError("talix did not keep running");
+            break;
+        }
+        const auto t0 = std::chrono::steady_clock::now();
+        const double p0 = cpuSeconds(program.pid()), b0 = cpuSeconds(sim.pid());
+        std::this_thread::sleep_for(std::chrono::duration<double>(window));
+        const double wall =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const double programCpu = cpuSeconds(program.pid()) - p0;
+        const double boardCpu = cpuSeconds(sim.pid()) - b0;
+        state.SetIterationTime(wall);
+        state.counters["program_cpu_share"] = programCpu / wall;
+        state.counters["cpu_us_per_frame"] = 1e6 * programCpu / (wall * kFramesPerSecond);
+        state.counters["board_cpu_share"] = boardCpu / wall;
+    }
+    fs::remove_all(data);
+}
+BENCHMARK(BM_ProgramStreaming)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+} // namespace
