@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QShowEvent>
+#include <cstdio>
 
 namespace talix::app {
 
@@ -163,11 +164,24 @@ void TFMain::FormDestroy() {
     m_items.reset();
     m_port.reset();
     m_queue.reset();
+    reportPlayback();
     m_playbackRing.ClosePlayback();
     if (F_Update)
         F_Update->removeEventFilter(this);
     m_linkWindow.reset();
     m_host.reset();
+}
+
+// A line on stderr after a session with host playback, so that gaps a user heard can be told apart
+// from gaps in what the board sent.
+void TFMain::reportPlayback() const {
+    const audio::PlaybackRing::Statistics& s = m_playbackRing.statistics();
+    if (s.played == 0 && s.dropped == 0)
+        return;
+    std::fprintf(stderr, "talix: audio: %llu blocks played, %llu underruns, %llu blocks dropped\n",
+                 static_cast<unsigned long long>(s.played),
+                 static_cast<unsigned long long>(s.underruns),
+                 static_cast<unsigned long long>(s.dropped));
 }
 
 // Every edit of the main window with a Tag below 38 sits in the slot of its Tag, then the five

@@ -109,6 +109,7 @@ protected:
 
 private:
     void fillFieldTable();
+    void reportPlayback() const;
     void createHandlers();
     QString wavFolder() const;
 

@@ -66,8 +66,12 @@ void PlaybackRing::OnDeviceOpen() {
 
 std::optional<int> PlaybackRing::OnBlockDone() {
     m_queuedBlocks -= 1;
-    if (m_queuedBlocks < kLowWater)
+    m_statistics.played += 1;
+    if (m_queuedBlocks < kLowWater) {
+        if (m_started)
+            m_statistics.underruns += 1;
         m_started = false;
+    }
     if (m_playIndex != 0 && m_queuedBlocks >= 10)
         return std::nullopt;
     return m_queuedBlocks * 100 / kSlots;
@@ -90,6 +94,8 @@ void PlaybackRing::QueueBlock(std::span<const std::uint8_t, kBlockBytes> block) 
         std::memcpy(fill.data.data(), block.data(), kBlockBytes);
         fill.header.flags = kHeaderPrepared;
         m_fillIndex = next(m_fillIndex);
+    } else {
+        m_statistics.dropped += 1;
     }
 
     if (m_started) {

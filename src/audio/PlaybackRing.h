@@ -59,6 +59,14 @@ public:
     std::int32_t QueuedBlocks() const { return m_queuedBlocks; }
     int FillIndex() const { return m_fillIndex; }
     int PlayIndex() const { return m_playIndex; }
+    // Since the device was opened: blocks played out, times the queue ran low and the ring had to
+    // prebuffer again, and received blocks dropped because their slot was still queued.
+    struct Statistics {
+        std::uint64_t played = 0;
+        std::uint64_t underruns = 0;
+        std::uint64_t dropped = 0;
+    };
+    const Statistics& statistics() const { return m_statistics; }
     // The flags of one slot's header; 0 while the ring holds no memory.
     std::uint32_t slotFlags(int slot) const;
     const std::uint8_t* slotData(int slot) const;
@@ -81,6 +89,7 @@ private:
     std::int32_t m_queuedBlocks = 0;
     bool m_started = false;
     bool m_playbackOpen = false;
+    Statistics m_statistics;
 };
 
 } // namespace talix::audio

@@ -5,8 +5,10 @@
 #include "controls/DemodList.h"
 #include "controls/MainControls.h"
 #include "controls/support/Pointer.h"
+#include "settings/SetupForm.h"
 #include "sim/SimBoard.h"
 #include "support/LoopbackContext.h"
+#include "support/ParamFrames.h"
 #include "support/PumpUntil.h"
 
 #include <QLineEdit>
@@ -19,8 +21,10 @@
 using namespace talix;
 using namespace talix::app;
 using namespace talix::controls::testing;
+using talix::settings::TF_Setup;
 using talix::testing::loopbackContext;
 using talix::testing::pumpUntil;
+using talix::testing::valueWord;
 
 namespace {
 
@@ -92,6 +96,25 @@ TEST_F(MainWindowControls, ATapOnTheSpectrumTunesTheBoardThere) {
     click(panel, QPointF(panel->width() * 0.3, panel->height() / 2.0));
     ASSERT_TRUE(retunedFrom(before));
     EXPECT_LT(state().TunedFreq, before); // left of the centre is lower
+}
+
+TEST_F(MainWindowControls, WithNoTouchActionATapOnTheSpectrumSendsNothing) {
+    constexpr uint32_t kNoAction = 5;
+    constexpr uint8_t kSetValue = 245;
+    board->sendParamWords({valueWord(13, TF_Setup::kFormIndex), kNoAction});
+    ASSERT_TRUE(pumpUntil([&] { return state().TouchAction == 0; }));
+    QWidget* panel = main().findChild<QWidget*>("Panel2");
+    ASSERT_NE(panel, nullptr);
+    const size_t recordsBefore = board->receivedRecords().size();
+    click(panel, QPointF(panel->width() * 0.3, panel->height() / 2.0));
+    // The wheel's steps arrive after anything the tap would have sent.
+    const int32_t before = state().TunedFreq;
+    for (int turn = 0; turn < 4; ++turn)
+        wheel(&main(), QPointF(1300, 300), 120);
+    ASSERT_TRUE(retunedFrom(before));
+    const auto records = board->receivedRecords();
+    for (size_t i = recordsBefore; i < records.size(); ++i)
+        EXPECT_NE(records[i].front(), kSetValue) << "record " << i;
 }
 
 TEST_F(MainWindowControls, TheDemodulatorListSetsTheBoardsMode) {

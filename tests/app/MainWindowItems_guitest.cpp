@@ -10,6 +10,7 @@
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
 #include "link/CommandRecords.h"
+#include "controls/UndoBox.h"
 #include "support/LoopbackServer.h"
 #include "support/ParamFrames.h"
 #include "support/PumpUntil.h"
@@ -148,6 +149,22 @@ TEST(MainWindowItems, DisablingTheMainWindowSendsNoFieldSelection) {
     EXPECT_TRUE(
         LoopbackServer::waitFor([&] { return w.board.received(0).size() >= expected.size(); }));
     EXPECT_EQ(w.board.received(0), expected);
+}
+
+TEST(MainWindowItems, TheBoardShowsFillsAndClosesTheUndoBox) {
+    Window w;
+    auto* undo = dynamic_cast<controls::TF_Undo*>(F_Undo);
+    ASSERT_NE(undo, nullptr);
+    w.send({showForm(3), valueWord(0, 3), 0x105});
+    EXPECT_TRUE(undo->isVisible());
+    EXPECT_EQ(undo->Edit0->text(), "5  available");
+    EXPECT_EQ(w.items().state().UndoCount, 5);
+    EXPECT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
+    w.send({valueWord(0, 3), 0x200});
+    EXPECT_EQ(undo->Edit0->text(), "0  empty");
+    w.send({closeForm(3)});
+    EXPECT_FALSE(undo->isVisible());
+    EXPECT_TRUE(allEnabled(w.main));
 }
 
 TEST(MainWindowItems, TheDabListDisablesOnlyTheRecorderButton) {

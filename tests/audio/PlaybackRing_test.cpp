@@ -135,6 +135,7 @@ TEST_F(PlaybackRingTest, UnderrunAtThreeQueuedRestartsThePrebuffer) {
     ASSERT_TRUE(scripted->playOne());
     EXPECT_EQ(ring.QueuedBlocks(), 2);
     EXPECT_FALSE(ring.Started());
+    EXPECT_EQ(ring.statistics().underruns, 1u);
 
     // The device plays out what it still holds; then 64 new blocks refill the whole ring before
     // any goes to the device.
@@ -150,6 +151,10 @@ TEST_F(PlaybackRingTest, UnderrunAtThreeQueuedRestartsThePrebuffer) {
     EXPECT_EQ(ring.QueuedBlocks(), 64);
     EXPECT_EQ(blockNumber(log.written[64]->data), 64);
     EXPECT_EQ(blockNumber(log.written[127]->data), 127);
+    // Playing out the last blocks while prebuffering is no further underrun.
+    EXPECT_EQ(ring.statistics().underruns, 1u);
+    EXPECT_EQ(ring.statistics().played, 64u);
+    EXPECT_EQ(ring.statistics().dropped, 0u);
 }
 
 TEST_F(PlaybackRingTest, BlockIsDroppedWhileItsSlotIsQueued) {
@@ -161,6 +166,7 @@ TEST_F(PlaybackRingTest, BlockIsDroppedWhileItsSlotIsQueued) {
     EXPECT_EQ(ring.QueuedBlocks(), 64);
     EXPECT_EQ(ring.slotData(0)[0], before);
     EXPECT_EQ(ring.slotFlags(0), kHeaderPrepared | kHeaderInQueue);
+    EXPECT_EQ(ring.statistics().dropped, 1u);
 
     // Once the device has played slot 0, the next block takes it and goes straight over.
     ASSERT_TRUE(scripted->playOne());
