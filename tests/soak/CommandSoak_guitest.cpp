@@ -17,7 +17,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr int64_t kRecoveryBoundMs = 5000;
 // Records written in the last moments of a connection may still be on their way when it goes;
 // a loaded machine can hold the sender back for a while.
 constexpr int64_t kInFlightMarginMs = 2000;
@@ -46,13 +45,6 @@ bool logged(const BoardProcess& board, uint32_t number) {
     return false;
 }
 
-bool greeted(const BoardProcess& board) {
-    for (const BoardEvent& e : parseBoardLog(board.log().toStdString()))
-        if (isGreeting(e))
-            return true;
-    return false;
-}
-
 } // namespace
 
 TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
@@ -63,7 +55,7 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     app::FormSet forms(soakContext(board.port(), dir.path()));
     app::TFMain& main = forms.main();
     ASSERT_NE(main.commandQueue(), nullptr);
-    ASSERT_TRUE(tickUntil(100ms, 30s, [&] { return greeted(board); }));
+    ASSERT_TRUE(tickUntil(100ms, 30s, [&] { return board.greeted(); }));
 
     std::vector<QueuedCommand> queued;
     size_t refused = 0;

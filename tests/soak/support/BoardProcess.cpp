@@ -1,6 +1,7 @@
 #include "soak/support/BoardProcess.h"
 
 #include "base/Endpoint.h"
+#include "soak/support/BoardLog.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -133,6 +134,13 @@ bool BoardProcess::start(const QString& logPath, const QString& faults, uint32_t
     if (m_port == 0 || m_controlPort == 0)
         std::fprintf(stderr, "talix-sim did not start: %s\n", qPrintable(err));
     return m_port != 0 && m_controlPort != 0;
+}
+
+bool BoardProcess::greeted() const {
+    for (const BoardEvent& e : parseBoardLog(log().toStdString()))
+        if (isGreeting(e))
+            return true;
+    return false;
 }
 
 std::string BoardProcess::command(const std::string& line) const {

@@ -31,6 +31,8 @@ public:
     bool start(const QString& logPath, const QString& faults, uint32_t seed);
     uint16_t port() const { return m_port; }
     QString log() const { return readWholeFile(m_logPath); }
+    // The log shows a greeting.
+    bool greeted() const;
 
     // One control-port command and its reply line; empty on failure.
     std::string command(const std::string& line) const;

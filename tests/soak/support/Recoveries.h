@@ -8,6 +8,10 @@
 
 namespace talix::testing {
 
+// From a fault to the next greeting: the program notices a silent link after about 0.7 s and a
+// closed one at once; the rest is a loaded machine.
+constexpr int64_t kRecoveryBoundMs = 5000;
+
 // One lost connection as the board saw it, and the program's way back.
 struct Recovery {
     std::string why;         // the board's reason for the close
