@@ -7,7 +7,9 @@
 //                      per second this is also the processor time per frame over 12.5 ms
 //   cpu_us_per_frame:  processor time per frame period
 //   board_cpu_share:   the same share for talix-sim, for comparison
+//   frames_per_s, blocks_acknowledged: the board's own counts over the window (its control port)
 // TALIX_LOAD_SECONDS sets the window (default 20).
+#include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <csignal>
@@ -15,10 +17,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <netinet/in.h>
 #include <optional>
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -110,12 +114,58 @@ private:
     FILE* m_err = nullptr;
 };
 
-std::optional<int> listeningPort(Child& sim) {
-    const std::string marker = "listening on 127.0.0.1:";
+// The port that talix-sim reports after `marker` on its standard error.
+std::optional<int> reportedPort(Child& sim, const std::string& marker) {
     for (std::string line = sim.errLine(); !line.empty(); line = sim.errLine())
         if (const size_t at = line.find(marker); at != std::string::npos)
             return std::atoi(line.c_str() + at + marker.size());
     return std::nullopt;
+}
+
+// A loopback port that was free a moment ago (talix-sim's control port takes no port 0).
+int freeLoopbackPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+                    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0;
+    ::close(fd);
+    return ok ? ntohs(a.sin_port) : 0;
+}
+
+// The board's count of frames sent and blocks acknowledged, from its control port's "stats".
+struct BoardStats {
+    double frames = 0;
+    double acknowledged = 0;
+};
+
+std::optional<BoardStats> boardStats(int controlPort) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(uint16_t(controlPort));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::string reply;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+        ::write(fd, "stats\n", 6) == 6) {
+        char buf[256];
+        for (ssize_t n;
+             reply.find('\n') == std::string::npos && (n = ::read(fd, buf, sizeof buf)) > 0;)
+            reply.append(buf, size_t(n));
+    }
+    ::close(fd);
+    const auto field = [&](const std::string& name) -> std::optional<double> {
+        const size_t at = reply.find(" " + name + "=");
+        if (at == std::string::npos)
+            return std::nullopt;
+        return std::atof(reply.c_str() + at + name.size() + 2);
+    };
+    const auto frames = field("frames"), acknowledged = field("acknowledged");
+    if (!frames || !acknowledged)
+        return std::nullopt;
+    return BoardStats{*frames, *acknowledged};
 }
 
 void BM_ProgramStreaming(benchmark::State& state) {
@@ -125,9 +175,12 @@ void BM_ProgramStreaming(benchmark::State& state) {
     const fs::path data = fs::temp_directory_path() / ("talix-load-" + std::to_string(getpid()));
     fs::create_directories(data);
     for (auto _ : state) {
-        Child sim({(binDir() / "talix-sim").string(), "--listen", "127.0.0.1:0"}, env, true);
-        const std::optional<int> port = listeningPort(sim);
-        if (!port) {
+        Child sim({(binDir() / "talix-sim").string(), "--listen", "127.0.0.1:0", "--control",
+                   "127.0.0.1:" + std::to_string(freeLoopbackPort())},
+                  env, true);
+        const std::optional<int> port = reportedPort(sim, "listening on 127.0.0.1:");
+        const std::optional<int> control = reportedPort(sim, "control on 127.0.0.1:");
+        if (!port || !control) {
             state.SkipWithError("talix-sim did not start");
             break;
         }
@@ -143,15 +196,24 @@ void BM_ProgramStreaming(benchmark::State& state) {
         }
         const auto t0 = std::chrono::steady_clock::now();
         const double p0 = cpuSeconds(program.pid()), b0 = cpuSeconds(sim.pid());
+        const std::optional<BoardStats> s0 = boardStats(*control);
         std::this_thread::sleep_for(std::chrono::duration<double>(window));
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         const double programCpu = cpuSeconds(program.pid()) - p0;
         const double boardCpu = cpuSeconds(sim.pid()) - b0;
+        const std::optional<BoardStats> s1 = boardStats(*control);
+        if (!s0 || !s1) {
+            state.SkipWithError("the board's control port did not answer");
+            break;
+        }
         state.SetIterationTime(wall);
         state.counters["program_cpu_share"] = programCpu / wall;
         state.counters["cpu_us_per_frame"] = 1e6 * programCpu / (wall * kFramesPerSecond);
         state.counters["board_cpu_share"] = boardCpu / wall;
+        // The board streams while the program keeps up; blocks acknowledged show it walks them.
+        state.counters["frames_per_s"] = (s1->frames - s0->frames) / wall;
+        state.counters["blocks_acknowledged"] = s1->acknowledged - s0->acknowledged;
     }
     fs::remove_all(data);
 }
