@@ -86,8 +86,9 @@ TEST(MainWindow, ClosesPromptlyWhileTheBoardIsUnreachable) {
     pumpUntil([] { return false; }, std::chrono::milliseconds(100));
     const auto from = std::chrono::steady_clock::now();
     forms.reset();
-    // The sender's wait (666 ms) bounds the shutdown; nothing waits for the UI thread.
-    EXPECT_LT(std::chrono::steady_clock::now() - from, std::chrono::milliseconds(2000));
+    // Nothing waits for a connection attempt or for the UI thread: the bound only tells a prompt
+    // shutdown from one stuck in a wait, however loaded the machine.
+    EXPECT_LT(std::chrono::steady_clock::now() - from, std::chrono::seconds(20));
 }
 
 TEST(MainWindow, NoSpaceForNewFileWhenAllTwoHundredExist) {
