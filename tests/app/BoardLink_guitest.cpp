@@ -3,8 +3,8 @@
 #include "app/Forms.h"
 #include "app/MainWindowItems.h"
 #include "sim/SimBoard.h"
-#include "support/LoopbackContext.h"
 #include "support/PumpUntil.h"
+#include "support/SimulatedBoard.h"
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -13,8 +13,9 @@
 
 using namespace talix;
 using namespace talix::app;
-using talix::testing::loopbackContext;
 using talix::testing::pumpUntil;
+using talix::testing::simulatedBoardOptions;
+using talix::testing::streamingBoardContext;
 
 namespace {
 
@@ -23,13 +24,9 @@ constexpr uint8_t kAcknowledgement = 13;
 class BoardLink : public ::testing::Test {
 protected:
     void start(sim::SimOptions o) {
-        o.listen = {"127.0.0.1", 0};
-        o.rotator = {"127.0.0.1", 0};
         board = std::make_unique<sim::SimBoard>(o);
         ASSERT_TRUE(board->start()) << board->error();
-        TFMain::Context context = loopbackContext(board->port(), data.path(), 1000);
-        context.receiveTimings = {111, 20, 80};
-        forms = std::make_unique<FormSet>(std::move(context));
+        forms = std::make_unique<FormSet>(streamingBoardContext(board->port(), data.path()));
     }
     void TearDown() override {
         forms.reset();
@@ -51,7 +48,7 @@ protected:
 };
 
 TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
-    sim::SimOptions o;
+    sim::SimOptions o = simulatedBoardOptions();
     o.resendAfter = std::chrono::minutes(1); // every block is sent exactly once
     start(o);
     TFMain& main = forms->main();
@@ -71,7 +68,7 @@ TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
 }
 
 TEST_F(BoardLink, AfterTheBoardDropsTheLinkTheProgramGreetsAgainAndStreams) {
-    start({});
+    start(simulatedBoardOptions());
     TFMain& main = forms->main();
     ASSERT_TRUE(pumpUntil([&] { return main.linkFramesHandled() > 10; }));
     ASSERT_EQ(board->greetingsReceived(), 1u);

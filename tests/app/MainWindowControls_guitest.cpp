@@ -7,9 +7,9 @@
 #include "controls/support/Pointer.h"
 #include "settings/SetupForm.h"
 #include "sim/SimBoard.h"
-#include "support/LoopbackContext.h"
 #include "support/ParamFrames.h"
 #include "support/PumpUntil.h"
+#include "support/SimulatedBoard.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -22,8 +22,9 @@ using namespace talix;
 using namespace talix::app;
 using namespace talix::controls::testing;
 using talix::settings::TF_Setup;
-using talix::testing::loopbackContext;
 using talix::testing::pumpUntil;
+using talix::testing::simulatedBoardOptions;
+using talix::testing::streamingBoardContext;
 using talix::testing::valueWord;
 
 namespace {
@@ -33,16 +34,9 @@ constexpr uint8_t kModeUsb = 3;
 class MainWindowControls : public ::testing::Test {
 protected:
     void SetUp() override {
-        sim::SimOptions o;
-        o.listen = {"127.0.0.1", 0};
-        o.rotator = {"127.0.0.1", 0};
-        board = std::make_unique<sim::SimBoard>(o);
+        board = std::make_unique<sim::SimBoard>(simulatedBoardOptions());
         ASSERT_TRUE(board->start()) << board->error();
-        TFMain::Context context = loopbackContext(board->port(), data.path(), 1000);
-        // A loaded test machine may stall a frame for longer than the link's own limit; a
-        // reconnect would start the board's state afresh in the middle of a test.
-        context.receiveTimings = {111, 20, 80};
-        forms = std::make_unique<FormSet>(std::move(context));
+        forms = std::make_unique<FormSet>(streamingBoardContext(board->port(), data.path()));
         showAndExpose(&main());
         // The board's state arrives after the greeting: the frequency readout is selected.
         ASSERT_TRUE(

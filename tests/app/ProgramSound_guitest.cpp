@@ -3,11 +3,10 @@
 #include "app/Forms.h"
 #include "app/MainWindowItems.h"
 #include "app/MessageForm.h"
-#include "app/support/LoopbackContext.h"
+#include "app/support/SimulatedBoard.h"
 #include "audio/AudioFormat.h"
 #include "audio/support/PulseAudioServer.h"
 #include "audio/support/ToneAnalysis.h"
-#include "sim/SimBoard.h"
 #include "support/PumpUntil.h"
 #include "sync/ReceiverState.h"
 
@@ -23,8 +22,9 @@
 using namespace talix;
 using namespace talix::app;
 using namespace talix::audio::testing;
-using talix::testing::loopbackContext;
 using talix::testing::pumpUntil;
+using talix::testing::simulatedBoardOptions;
+using talix::testing::streamingBoardContext;
 using namespace std::chrono_literals;
 
 namespace {
@@ -34,18 +34,8 @@ constexpr int kPrebufferBlocks = audio::PlaybackRing::kSlots;
 constexpr int kWavHeaderBytes = 44;
 constexpr qsizetype kBlock = qsizetype(audio::kBlockBytes);
 
-sim::SimOptions boardOptions() {
-    sim::SimOptions o;
-    o.listen = {"127.0.0.1", 0};
-    o.rotator = {"127.0.0.1", 0};
-    return o;
-}
-
 TFMain::Context programContext(uint16_t port, const QString& dataDir, const QString& audio) {
-    TFMain::Context c = loopbackContext(port, dataDir);
-    // The board streams; a loaded machine may stall a frame for longer than the link's own limit,
-    // and a reconnect would start the stream afresh.
-    c.receiveTimings = {111, 20, 80};
+    TFMain::Context c = streamingBoardContext(port, dataDir);
     c.options.audio = audio;
     return c;
 }
@@ -101,7 +91,7 @@ QByteArray readFile(const QString& path) {
 // byte for byte and in the order sent. Blocks may be missing, never altered, repeated or reordered.
 TEST(ProgramSound, TheWavOutputHoldsTheBoardsBlocksInOrder) {
     QTemporaryDir dir;
-    sim::SimOptions o = boardOptions();
+    sim::SimOptions o = simulatedBoardOptions();
     o.audioLogPath = dir.filePath("sent.pcm").toStdString();
     sim::SimBoard board(o);
     ASSERT_TRUE(board.start()) << board.error();
@@ -184,7 +174,7 @@ QString* ProgramTone::startError = nullptr;
 
 TEST_F(ProgramTone, TheBoardsToneIsHeardAtItsFrequency) {
     constexpr double kToneHz = 1234.5;
-    sim::SimOptions o = boardOptions();
+    sim::SimOptions o = simulatedBoardOptions();
     o.toneHz = kToneHz;
     sim::SimBoard board(o);
     ASSERT_TRUE(board.start()) << board.error();

@@ -5,6 +5,7 @@
 #include "app/MainWindowItems.h"
 #include "app/MessageForm.h"
 #include "app/support/LoopbackContext.h"
+#include "app/support/SimulatedBoard.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
@@ -12,7 +13,6 @@
 #include "display/SpectrumScreen.h"
 #include "link/CommandRecords.h"
 #include "settings/SetupForm.h"
-#include "sim/SimBoard.h"
 #include "support/LoopbackServer.h"
 #include "support/ParamFrames.h"
 #include "support/PumpUntil.h"
@@ -275,17 +275,10 @@ TEST(SetupOnMainWindow, TouchActionIsStoredForTheSpectrum) {
 
 // End to end: the program against the simulated board.
 TEST(SetupOnMainWindow, TheSimulatedBoardShowsTheFormAndTakesItsTaps) {
-    sim::SimOptions o;
-    o.listen = {"127.0.0.1", 0};
-    o.rotator = {"127.0.0.1", 0};
-    sim::SimBoard board(o);
+    sim::SimBoard board(simulatedBoardOptions());
     ASSERT_TRUE(board.start()) << board.error();
     QTemporaryDir data;
-    TFMain::Context context = loopbackContext(board.port(), data.path(), 1000);
-    // The board streams; a loaded test machine may stall a frame for longer than the link's own
-    // limit, and a reconnect would start the board's user interface afresh.
-    context.receiveTimings = {111, 20, 80};
-    FormSet forms(std::move(context));
+    FormSet forms(streamingBoardContext(board.port(), data.path()));
     TFMain& main = forms.main();
     main.show();
     auto& setup = *dynamic_cast<TF_Setup*>(F_Setup);
