@@ -148,29 +148,7 @@ TEST(ProgramSound, TheWavOutputHoldsTheBoardsBlocksInOrder) {
 
 // The desktop output is a private PulseAudio server's null sink: the board's tone is recorded from
 // the sink's monitor.
-class ProgramTone : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        server = new PulseAudioServer;
-        startError = new QString(server->start());
-    }
-    static void TearDownTestSuite() {
-        delete server;
-        delete startError;
-        server = nullptr;
-        startError = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_TRUE(startError->isEmpty())
-            << "the private PulseAudio server did not start: " << startError->toStdString();
-    }
-
-    static PulseAudioServer* server;
-    static QString* startError;
-};
-
-PulseAudioServer* ProgramTone::server = nullptr;
-QString* ProgramTone::startError = nullptr;
+class ProgramTone : public PrivateSoundServerTest {};
 
 TEST_F(ProgramTone, TheBoardsToneIsHeardAtItsFrequency) {
     constexpr double kToneHz = 1234.5;

@@ -22,20 +22,8 @@ RingDriver::Block toneBlock(int index) {
 
 // The desktop output is a private PulseAudio server's null sink; what reaches it is recorded from
 // the sink's monitor and checked for the tone that was played.
-class QtAudioDeviceTest : public ::testing::Test {
+class QtAudioDeviceTest : public PrivateSoundServerTest {
 protected:
-    static void SetUpTestSuite() {
-        server = new PulseAudioServer;
-        startError = new QString(server->start());
-    }
-    static void TearDownTestSuite() {
-        delete server;
-        delete startError;
-        server = nullptr;
-        startError = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(startError->isEmpty()) << startError->toStdString(); }
-
     // Plays `blocks` blocks of the tone at `speakerVolume` and returns the recording.
     QByteArray playAndRecord(int blocks, std::uint8_t speakerVolume) {
         MonitorRecording recording(*server);
@@ -59,13 +47,7 @@ protected:
         driver.ring.ClosePlayback();
         return recording.stop();
     }
-
-    static PulseAudioServer* server;
-    static QString* startError;
 };
-
-PulseAudioServer* QtAudioDeviceTest::server = nullptr;
-QString* QtAudioDeviceTest::startError = nullptr;
 
 TEST_F(QtAudioDeviceTest, PlaysTheToneThroughTheRingToTheDefaultOutput) {
     constexpr int kBlocks = 160; // 2 s

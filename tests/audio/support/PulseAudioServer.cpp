@@ -112,4 +112,24 @@ QByteArray MonitorRecording::stop() {
     return m_data;
 }
 
+PulseAudioServer* PrivateSoundServerTest::server = nullptr;
+QString* PrivateSoundServerTest::startError = nullptr;
+
+void PrivateSoundServerTest::SetUpTestSuite() {
+    server = new PulseAudioServer;
+    startError = new QString(server->start());
+}
+
+void PrivateSoundServerTest::TearDownTestSuite() {
+    delete server;
+    delete startError;
+    server = nullptr;
+    startError = nullptr;
+}
+
+void PrivateSoundServerTest::SetUp() {
+    ASSERT_TRUE(startError->isEmpty())
+        << "the private PulseAudio server did not start: " << startError->toStdString();
+}
+
 } // namespace talix::audio::testing

@@ -5,6 +5,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace talix::audio::testing {
@@ -47,6 +48,18 @@ public:
 private:
     QProcess m_process;
     QByteArray m_data;
+};
+
+// A suite of tests that play to the private server. The server runs for the whole suite: Qt keeps
+// its first connection to a sound server, so a server started later would not be reached.
+class PrivateSoundServerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+
+    static PulseAudioServer* server;
+    static QString* startError;
 };
 
 } // namespace talix::audio::testing
