@@ -31,6 +31,7 @@ function(talix_tests name)
         "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
         "TALIX_LOOPBACK_ONLY=1"
+        "TALIX_NORMAL_PRIORITY=1"
         "TALIX_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
         "TALIX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
     # gtest_discover_tests cannot pass a list of variables as ENVIRONMENT; running every test

@@ -1,5 +1,6 @@
 #include "base/ThreadPriority.h"
 
+#include <cstdlib>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -20,15 +21,23 @@ int niceFor(ThreadPriority p) {
     }
     return 0;
 }
+bool keepNormalPriority() {
+    static const bool keep = std::getenv("TALIX_NORMAL_PRIORITY") != nullptr;
+    return keep;
+}
 } // namespace
 
 void raiseCurrentThread(ThreadPriority priority) {
+    if (keepNormalPriority())
+        return;
     // On Linux a nice value set through the thread id applies to that thread only.
     const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
     (void)::setpriority(PRIO_PROCESS, tid, niceFor(priority));
 }
 
 void raiseProcess() {
+    if (keepNormalPriority())
+        return;
     (void)::setpriority(PRIO_PROCESS, 0, -10);
 }
 
