@@ -139,8 +139,14 @@ bool LinkClient::write(const uint8_t* data, size_t size) {
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0)
+            if (left.count() <= 0) {
+                // Part of the record went out: the stream now ends inside it, and anything written
+                // after it would be misread. The connection is given up; the next connect starts
+                // a clean stream.
+                if (done > 0)
+                    m_connected = false;
                 return false;
+            }
             pollfd p{m_fd, POLLOUT, 0};
             ::poll(&p, 1, int(left.count()));
             continue;
