@@ -1,28 +1,19 @@
 // The real program against the simulated board, both as separate processes on loopback.
+#include "support/WaitUntil.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <thread>
+
+using talix::testing::waitUntil;
 
 namespace {
 
 QString binary(const char* name) {
     return qEnvironmentVariable("TALIX_BIN_DIR") + "/" + name;
-}
-
-bool waitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
 }
 
 QString readAll(const QString& path) {

@@ -1,6 +1,7 @@
 // The program in this process against the simulated board with faults: every command queued while
 // the link is up reaches the board once and in order; only a drop may cost commands.
 #include "app/Forms.h"
+#include "app/support/LoopbackContext.h"
 #include "soak/support/BoardLog.h"
 #include "soak/support/BoardProcess.h"
 #include "soak/support/CommandTrail.h"
@@ -25,16 +26,11 @@ constexpr auto kCommandInterval = 20ms;
 // Frames that prove the program still takes the stream at the end.
 constexpr uint64_t kFreshFrames = 80;
 
-// The board on loopback, silent audio, simulated host services, drive C: in `dataDir`, and the
-// program's own link timings.
+// The tests' start-up context with the program's own link timings: the soak measures recovery
+// as the program really does it.
 app::TFMain::Context soakContext(uint16_t port, const QString& dataDir) {
-    app::TFMain::Context c;
-    c.options.board = {"127.0.0.1", port};
-    c.options.rotator = {"127.0.0.1", 9};
-    c.options.audio = "null";
-    c.options.hostServices = "simulated";
-    c.options.windowed = true;
-    c.drives.set('C', dataDir);
+    app::TFMain::Context c = loopbackContext(port, dataDir);
+    c.receiveTimings = {};
     return c;
 }
 

@@ -1,6 +1,7 @@
 #include "support/LoopbackServer.h"
 
 #include "base/LittleEndian.h"
+#include "support/WaitUntil.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -116,13 +117,7 @@ bool LoopbackServer::closedByPeer(size_t connection) const {
 
 bool LoopbackServer::waitFor(const std::function<bool()>& condition,
                              std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
+    return waitUntil(condition, timeout, std::chrono::milliseconds(2));
 }
 
 std::vector<uint8_t> boardFrame(uint32_t counter, uint8_t fill) {

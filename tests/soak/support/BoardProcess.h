@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WaitUntil.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -13,9 +15,6 @@ namespace talix::testing {
 
 // The program's binaries beside the test programs.
 QString binaryPath(const char* name);
-
-// Waits, without an event loop, until `condition` holds or `timeout` passes.
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
 QString readWholeFile(const QString& path);
 
