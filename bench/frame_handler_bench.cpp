@@ -13,13 +13,15 @@ namespace {
 
 // A host that does as little as the real one's cheapest path: it takes the calls and keeps
 // nothing, so the figure is the dispatcher's own cost.
-class NullHost : public DispatchHost {
+class NullHost : public MainView, public FrameSinks {
 public:
     bool recorderPlaying() const override { return false; }
     bool recording() const override { return false; }
     void appendRecording(const uint8_t*) override {}
     bool playbackOpen() const override { return true; }
     void queuePlayback(const uint8_t* audio) override { benchmark::DoNotOptimize(audio[0]); }
+    void setPlaybackVolume(uint8_t) override {}
+    void rotatorReport(const RotatorReport&) override {}
     void spectrumLine(const uint8_t* line) override { benchmark::DoNotOptimize(line[0]); }
     void statusWord(uint32_t) override {}
     void showLinkQuality(const LinkQualityReport& r) override { benchmark::DoNotOptimize(r); }
@@ -44,7 +46,7 @@ public:
     std::optional<QString> startScriptFirstLine() override { return std::nullopt; }
     void setIdentification(const QString&) override {}
     bool updateFormVisible() const override { return false; }
-    void writeAck(const uint8_t* record, size_t) override { benchmark::DoNotOptimize(record[2]); }
+    void writeAck(uint32_t seq) override { benchmark::DoNotOptimize(seq); }
     bool tuneButtonPressed() const override { return false; }
     int sliderPosition(MainControl) const override { return 0; }
     float gridOffset() const override { return 1.5f; }
@@ -58,7 +60,8 @@ using talix::bench::typicalBlock;
 void BM_FrameWithTypicalBlock(benchmark::State& state) {
     NullHost host;
     TFormSlots formSlots;
-    FrameDispatcher dispatcher(host, formSlots, QLocale::c());
+    ReceiverState receiverState;
+    FrameDispatcher dispatcher(host, host, formSlots, receiverState, QLocale::c());
     // Frames prepared up front, as the receive thread's ring holds them.
     std::vector<std::vector<uint8_t>> frames;
     for (uint32_t i = 0; i < 64; ++i)
@@ -77,7 +80,8 @@ BENCHMARK(BM_FrameWithTypicalBlock);
 void BM_FrameWithoutStream(benchmark::State& state) {
     NullHost host;
     TFormSlots formSlots;
-    FrameDispatcher dispatcher(host, formSlots, QLocale::c());
+    ReceiverState receiverState;
+    FrameDispatcher dispatcher(host, host, formSlots, receiverState, QLocale::c());
     std::vector<uint8_t> p = framePayload(0, {}); // audio, status and spectrum only
     uint32_t n = 0;
     for (auto _ : state) {

@@ -98,8 +98,8 @@ void periodCounter(benchmark::State& state) {
 
 // One frame: the message procedure, the paint pass, then the repaints it caused.
 void handleAndPaint(app::TFMain& main, const std::vector<uint8_t>& p, uint32_t n) {
-    main.linkFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | bench::kPayloadLength);
-    main.paintPass();
+    main.session().linkFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | bench::kPayloadLength);
+    main.paintReadouts();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 }
@@ -146,7 +146,7 @@ BENCHMARK(BM_FrameWithoutStreamPainted)->Unit(benchmark::kMicrosecond);
 void BM_RenderSpectrumAndWaterfallPanels(benchmark::State& state) {
     app::TFMain& main = program().forms->main();
     const std::vector<uint8_t> p = bench::framePayload(0, {}, 3);
-    main.linkFrame(p.data(), 1u << 16 | bench::kPayloadLength);
+    main.session().linkFrame(p.data(), 1u << 16 | bench::kPayloadLength);
     QWidget* spectrum = main.spectrum()->spectrumPanel();
     QWidget* waterfall = main.spectrum()->waterfallPanel();
     QImage a(spectrum->size(), QImage::Format_ARGB32_Premultiplied);

@@ -117,7 +117,7 @@ void settle(app::TFMain& main, uint16_t& counter) {
     std::vector<uint8_t>& p = nextSlot();
     const uint32_t header = 124u | (odd ? 0x7FFFFFu : 0x7FFFFEu) << 8 | 1u << 31;
     std::memcpy(p.data(), &header, 4);
-    main.linkFrame(p.data(), uint32_t(++counter) << 16 | kPayload);
+    main.session().linkFrame(p.data(), uint32_t(++counter) << 16 | kPayload);
 }
 
 } // namespace
@@ -136,8 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     app::TFMain& main = program->forms->main();
     const uint8_t flags = data[0];
-    if (app::F_Update)
-        app::F_Update->setVisible(flags & 1);
+    program->forms->F_Update->setVisible(flags & 1);
     program->setStartScript(flags & 2);
 
     static uint16_t counter = 0;
@@ -161,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::memcpy(p.data() + kStatusOffset, data + at + 1 + kStreamPart, 4);
         at += n;
         counter = uint16_t(counter + 1 + (control & 3) * 40);
-        main.linkFrame(p.data(), uint32_t(counter) << 16 | kLengths[(control >> 2) & 7]);
+        main.session().linkFrame(p.data(), uint32_t(counter) << 16 | kLengths[(control >> 2) & 7]);
     };
     int depth = 0;
     setMessageHandler([&](const QString&, bool) {

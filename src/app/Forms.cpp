@@ -1,15 +1,16 @@
 #include "app/Forms.h"
 
 #include "app/FormShell.h"
-#include "app/MainWindowItems.h"
 #include "app/MessageForm.h"
 #include "app/SettingsBridge.h"
+#include "app/SlotFormShell.h"
 #include "base/MessageHook.h"
 #include "controls/BandwidthList.h"
 #include "controls/DemodList.h"
 #include "controls/MainWindowHandlers.h"
 #include "controls/StepList.h"
 #include "controls/UndoBox.h"
+#include "session/Session.h"
 #include "settings/SetupForm.h"
 
 namespace talix::app {
@@ -31,57 +32,90 @@ QWidget* shell(const TFormShell::Design& design, QWidget* parent) {
     return new TFormShell(design, parent);
 }
 
-// The queue and the receiver state of the main window, for the forms that outlive them.
-link::TCommandQueue* mainQueue() {
-    return FMain ? FMain->commandQueue() : nullptr;
-}
-sync::ReceiverState* mainState() {
-    return FMain && FMain->items() ? &FMain->items()->state() : nullptr;
+session::SessionSettings sessionSettingsOf(const TFMain::Context& c) {
+    session::SessionSettings s;
+    s.board = c.options.board;
+    s.rotator = c.options.rotator;
+    s.audio = c.options.audio;
+    s.drives = c.drives;
+    s.receiveTimings = c.receiveTimings;
+    s.senderWait = c.senderWait;
+    s.painterWait = c.painterWait;
+    return s;
 }
 
 } // namespace
 
-FormSet::FormSet(TFMain::Context context) {
+FormSet::FormSet(TFMain::Context context)
+    : m_session(std::make_unique<session::Session>(sessionSettingsOf(context))) {
+    session::Session& s = *m_session;
     // The message form must exist before the main window's FormCreate can report a failure.
     F_Message = new TF_Message();
-    setMessageHandler([](const QString& text, bool offerShutdown) {
-        return F_Message ? F_Message->ask(text, offerShutdown) : 0;
+    setMessageHandler([form = F_Message](const QString& text, bool offerShutdown) {
+        return form->ask(text, offerShutdown);
     });
-    FMain = new TFMain(std::move(context));
-    // Created only here; the main window's FormCreate hands it to the receive thread.
+    FMain = new TFMain(context, s);
     F_Update = shell(kUpdate, FMain);
 
-    m_settingsHost = std::make_unique<SettingsBridge>(*FMain);
+    const auto queue = [&s] { return &s.commands(); };
+    const auto state = [&s] { return &s.state(); };
+    m_settingsHost = std::make_unique<SettingsBridge>(*FMain, F_Update);
     F_Setup = new settings::TF_Setup(*m_settingsHost, FMain);
     F_System = shell(kSystem, FMain);
     F_Mike = shell(kMike, FMain);
     F_WiFi = shell(kWiFi, FMain);
     F_Memory = shell(kMemory, FMain);
-    auto* undo = new controls::TF_Undo(mainQueue, mainState, FMain);
-    undo->setWheelHandler([](int delta) {
-        if (FMain && FMain->handlers())
-            FMain->handlers()->S_GeberMouseWheel(delta);
+    auto* undo = new controls::TF_Undo(queue, state, FMain);
+    undo->setWheelHandler([main = FMain](int delta) {
+        if (main->handlers())
+            main->handlers()->S_GeberMouseWheel(delta);
     });
     F_Undo = undo;
     F_Recorder = shell(kRecorder, FMain);
     F_DAB = shell(kDAB, FMain);
-    F_Demods = new controls::TF_Demods(mainQueue, FMain);
-    F_BWs = new controls::TF_BWs(mainQueue, mainState, FMain);
-    F_Steps = new controls::TF_Steps(mainQueue, FMain);
+    F_Demods = new controls::TF_Demods(queue, FMain);
+    F_BWs = new controls::TF_BWs(queue, state, FMain);
+    F_Steps = new controls::TF_Steps(queue, FMain);
     F_KAP = shell(kKAP, FMain);
-    FMain->FormCreate();
+    fillFormSlots();
+
+    MainWindowForms forms;
+    forms.update = F_Update;
+    forms.dab = F_DAB;
+    forms.rotator = F_KAP;
+    forms.memory = F_Memory;
+    forms.demods = qobject_cast<QDialog*>(F_Demods);
+    forms.bandwidths = qobject_cast<QDialog*>(F_BWs);
+    forms.steps = qobject_cast<QDialog*>(F_Steps);
+    FMain->FormCreate(forms);
+}
+
+// The forms that take values from the board, by their TFormSlots index: a form that is a
+// sync::TSlotForm itself, otherwise a shell that shows and closes it and passes its values by.
+void FormSet::fillFormSlots() {
+    using sync::TFormSlots;
+    const std::pair<int, QWidget*> slotForms[] = {
+        {TFormSlots::Setup, F_Setup},   {TFormSlots::System, F_System},
+        {TFormSlots::Undo, F_Undo},     {TFormSlots::Microphone, F_Mike},
+        {TFormSlots::Memory, F_Memory}, {TFormSlots::WiFi, F_WiFi},
+        {TFormSlots::Recorder, F_Recorder}, {TFormSlots::DAB, F_DAB}};
+    for (auto [index, form] : slotForms) {
+        if (auto* own = dynamic_cast<sync::TSlotForm*>(form)) {
+            m_session->formSlots().set(index, own);
+        } else {
+            m_shells.push_back(std::make_unique<SlotFormShell>(*form));
+            m_session->formSlots().set(index, m_shells.back().get());
+        }
+    }
 }
 
 FormSet::~FormSet() {
     FMain->FormDestroy();
+    for (int k = 0; k < sync::TFormSlots::kSlots; ++k)
+        m_session->formSlots().clear(k);
     delete FMain; // its child forms go with it
-    FMain = nullptr;
-    for (QWidget** form : {&F_Setup, &F_System, &F_Mike, &F_WiFi, &F_Memory, &F_Undo, &F_Recorder,
-                           &F_DAB, &F_Update, &F_Demods, &F_BWs, &F_Steps, &F_KAP})
-        *form = nullptr;
     setMessageHandler(nullptr);
     delete F_Message;
-    F_Message = nullptr;
 }
 
 } // namespace talix::app

@@ -1,35 +1,25 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "session/Session.h"
 
 #include <QWidget>
 #include <memory>
+#include <vector>
+
+namespace talix::sync {
+class TSlotForm;
+}
 
 namespace talix::app {
 
 class TF_Message;
 class SettingsBridge;
 
-// The program's forms, one instance each, readable from every module of the application.
-inline TFMain* FMain = nullptr;
-inline QWidget* F_Setup = nullptr;
-inline TF_Message* F_Message = nullptr;
-inline QWidget* F_System = nullptr;
-inline QWidget* F_Mike = nullptr;
-inline QWidget* F_WiFi = nullptr;
-inline QWidget* F_Memory = nullptr;
-inline QWidget* F_Undo = nullptr;
-inline QWidget* F_Recorder = nullptr;
-inline QWidget* F_DAB = nullptr;
-inline QWidget* F_Update = nullptr;
-inline QWidget* F_Demods = nullptr;
-inline QWidget* F_BWs = nullptr;
-inline QWidget* F_Steps = nullptr;
-inline QWidget* F_KAP = nullptr;
-
-// Creates the fifteen forms in the start-up order (the message form is made available before the
-// main window's FormCreate needs it) and tears them all down again, threads first. Tests may build
-// and destroy a FormSet more than once.
+// The running program: the session, then the fifteen forms in the start-up order (the message
+// form is made available before the main window's FormCreate needs it), each handed what it uses;
+// torn down again with the session's threads first. Tests may build and destroy a FormSet more
+// than once.
 class FormSet {
 public:
     explicit FormSet(TFMain::Context context);
@@ -38,10 +28,34 @@ public:
     FormSet& operator=(const FormSet&) = delete;
 
     TFMain& main() const { return *FMain; }
+    session::Session& session() const { return *m_session; }
+
+    // The forms, by the names the board's words and the user know them by. The main window owns
+    // the secondary forms as its children.
+    TF_Message* F_Message = nullptr;
+    TFMain* FMain = nullptr;
+    QWidget* F_Setup = nullptr;
+    QWidget* F_System = nullptr;
+    QWidget* F_Mike = nullptr;
+    QWidget* F_WiFi = nullptr;
+    QWidget* F_Memory = nullptr;
+    QWidget* F_Undo = nullptr;
+    QWidget* F_Recorder = nullptr;
+    QWidget* F_DAB = nullptr;
+    QWidget* F_Update = nullptr;
+    QWidget* F_Demods = nullptr;
+    QWidget* F_BWs = nullptr;
+    QWidget* F_Steps = nullptr;
+    QWidget* F_KAP = nullptr;
 
 private:
+    void fillFormSlots();
+
+    std::unique_ptr<session::Session> m_session;
     // What the settings forms reach of the main window; outlives the forms.
     std::unique_ptr<SettingsBridge> m_settingsHost;
+    // Stand-ins in TFormSlots for the forms whose own apply step is still to come.
+    std::vector<std::unique_ptr<sync::TSlotForm>> m_shells;
 };
 
 } // namespace talix::app

@@ -1,21 +1,24 @@
 #include "app/HostControls.h"
 
 #include "app/BatteryDisplay.h"
-#include "app/Forms.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowItems.h"
 #include "app/PowerOff.h"
 #include "controls/MainControls.h"
+#include "session/Session.h"
+
+#include <QPointer>
 
 namespace talix::app {
 
-HostControls::HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings)
+HostControls::HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings,
+                           QWidget* dabForm)
     : m_main(main), m_controls(*main.controls()), m_host(std::move(host)),
       m_brightness(
-          *m_controls.TB_Bright, *m_controls.L_Bright, [&main] { return main.commandQueue(); },
-          *m_host),
+          *m_controls.TB_Bright, *m_controls.L_Bright,
+          [&main] { return &main.session().commands(); }, *m_host),
       m_touchLock(main, *m_controls.B_Touch,
-                  {[this] { closeBoardFormsBelowDab(); }, [] { return F_DAB; }},
+                  {[this] { closeBoardFormsBelowDab(); },
+                   [dab = QPointer<QWidget>(dabForm)] { return dab.data(); }},
                   timings.touchLockReenable) {
     connect(m_controls.B_OFF, &QPushButton::clicked, this, &HostControls::B_OffClick);
     Timer1.setInterval(timings.battery);
@@ -29,11 +32,8 @@ void HostControls::B_OffClick() {
 
 // The forms in the board's form slots 0 to 14; the DAB list (slot 15) stays open under the lock.
 void HostControls::closeBoardFormsBelowDab() {
-    MainWindowItems* items = m_main.items();
-    if (items == nullptr)
-        return;
     for (int k = 0; k < sync::TFormSlots::DAB; ++k)
-        if (sync::TSlotForm* form = items->formSlots().at(k))
+        if (sync::TSlotForm* form = m_main.session().formSlots().at(k))
             form->closeForm();
 }
 

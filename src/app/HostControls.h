@@ -27,7 +27,9 @@ public:
         std::chrono::milliseconds touchLockReenable{3000}; // Timer2
     };
 
-    HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings);
+    // `dabForm` stays open, frozen, under the touch lock.
+    HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings,
+                 QWidget* dabForm);
 
     void B_OffClick();
     void Timer1Timer();

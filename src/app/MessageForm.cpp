@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace talix::app {
 
@@ -69,11 +70,27 @@ void TF_Message::B_OKClick(QPushButton* button) {
 }
 
 int TF_Message::ask(const QString& text, bool offerShutdown) {
+    if (m_open) {
+        m_waiting.append(text);
+        return 0;
+    }
+    m_open = true;
     Message->setText(text);
     B_Shutdown->setVisible(offerShutdown);
     exec();
     B_Shutdown->hide();
-    return Choice;
+    m_open = false;
+    const int choice = Choice;
+    // After the caller has acted on this answer (which may end the program).
+    if (!m_waiting.isEmpty())
+        QTimer::singleShot(0, this, &TF_Message::showNextWaiting);
+    return choice;
+}
+
+void TF_Message::showNextWaiting() {
+    if (m_open || m_waiting.isEmpty())
+        return;
+    ask(m_waiting.takeFirst());
 }
 
 } // namespace talix::app

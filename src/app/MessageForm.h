@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 
 namespace talix::app {
 
@@ -14,8 +15,12 @@ class TF_Message : public QDialog {
 public:
     explicit TF_Message(QWidget* parent = nullptr);
 
-    // The calling pattern in one step: returns Choice.
+    // The calling pattern in one step: returns Choice. A message that comes while the form is open
+    // never rewrites the open text or question: it waits and is shown, as a plain message, once
+    // the open one is answered; its caller gets 0 at once, as if it had been cancelled.
     int ask(const QString& text, bool offerShutdown = false);
+    // Messages waiting for the open one to be answered.
+    int waitingMessages() const { return int(m_waiting.size()); }
 
     QLabel* Label1;
     QLineEdit* Message;
@@ -29,6 +34,10 @@ protected:
 
 private:
     void B_OKClick(QPushButton* button);
+    void showNextWaiting();
+
+    QStringList m_waiting;
+    bool m_open = false;
 };
 
 } // namespace talix::app

@@ -1,9 +1,9 @@
 #include "app/SettingsBridge.h"
 
-#include "app/Forms.h"
 #include "app/MainWindow.h"
-#include "app/MainWindowItems.h"
+#include "app/MainWindowView.h"
 #include "controls/MainWindowHandlers.h"
+#include "session/Session.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -13,11 +13,11 @@
 namespace talix::app {
 
 link::TCommandQueue* SettingsBridge::commandQueue() {
-    return m_main.commandQueue();
+    return &m_main.session().commands();
 }
 
 sync::ReceiverState* SettingsBridge::receiverState() {
-    return m_main.items() ? &m_main.items()->state() : nullptr;
+    return &m_main.session().state();
 }
 
 void SettingsBridge::setMainText(const char* control, const QString& text) {
@@ -32,18 +32,18 @@ void SettingsBridge::setMainText(const char* control, const QString& text) {
 }
 
 void SettingsBridge::markField(int tag, int mark) {
-    if (MainWindowItems* items = m_main.items())
-        items->markField(tag, mark);
+    if (MainWindowView* view = m_main.view())
+        view->markField(tag, mark);
 }
 
 void SettingsBridge::placeThresholdLine() {
-    if (MainWindowItems* items = m_main.items(); items && items->consumers.placeThresholdLine)
-        items->consumers.placeThresholdLine();
+    if (MainWindowView* view = m_main.view())
+        view->placeThresholdLine();
 }
 
 void SettingsBridge::rebuildGrid() {
-    if (MainWindowItems* items = m_main.items(); items && items->consumers.rebuildGrid)
-        items->consumers.rebuildGrid();
+    if (MainWindowView* view = m_main.view())
+        view->rebuildGrid();
 }
 
 // A wheel turn over a form tunes as over the main window.
@@ -53,14 +53,14 @@ void SettingsBridge::mouseWheel(int wheelDelta) {
 }
 
 void SettingsBridge::showUpdateForm() {
-    if (F_Update == nullptr)
+    if (m_updateForm == nullptr)
         return;
-    if (auto* dialog = qobject_cast<QDialog*>(F_Update)) {
+    if (auto* dialog = qobject_cast<QDialog*>(m_updateForm.data())) {
         dialog->exec();
         return;
     }
-    F_Update->setWindowModality(Qt::ApplicationModal);
-    F_Update->show();
+    m_updateForm->setWindowModality(Qt::ApplicationModal);
+    m_updateForm->show();
 }
 
 } // namespace talix::app

@@ -2,6 +2,9 @@
 
 #include "settings/SettingsHost.h"
 
+#include <QPointer>
+#include <QWidget>
+
 namespace talix::app {
 
 class TFMain;
@@ -10,7 +13,7 @@ class TFMain;
 // TFieldTable, its labels by name, the spectrum, the tuning knob's wheel and the update form.
 class SettingsBridge : public settings::SettingsHost {
 public:
-    explicit SettingsBridge(TFMain& main) : m_main(main) {}
+    SettingsBridge(TFMain& main, QWidget* updateForm) : m_main(main), m_updateForm(updateForm) {}
 
     link::TCommandQueue* commandQueue() override;
     sync::ReceiverState* receiverState() override;
@@ -23,6 +26,7 @@ public:
 
 private:
     TFMain& m_main;
+    QPointer<QWidget> m_updateForm;
 };
 
 } // namespace talix::app

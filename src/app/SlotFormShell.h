@@ -19,6 +19,7 @@ public:
     void selectField(int tag) override;
     void showForm() override { m_form.show(); }
     void closeForm() override { m_form.close(); }
+    void setEntryFieldSelected(bool selected) override;
 
 private:
     QWidget& m_form;

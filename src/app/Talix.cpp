@@ -29,9 +29,10 @@ int runTalix(int argc, char** argv) {
         std::fputs(parsed.text.toLocal8Bit().constData(), parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
-    TermSignals termSignals([] {
-        if (FMain)
-            FMain->endProgram();
+    FormSet* running = nullptr;
+    TermSignals termSignals([&running] {
+        if (running)
+            running->main().endProgram();
         else
             QCoreApplication::quit();
     });
@@ -53,6 +54,7 @@ int runTalix(int argc, char** argv) {
 
     try {
         FormSet forms(context);
+        running = &forms;
         TFMain& main = forms.main();
         if (context.options.windowed) {
             main.show();
@@ -62,9 +64,12 @@ int runTalix(int argc, char** argv) {
             main.showFullScreen();
         }
         application.exec();
+        running = nullptr;
     } catch (const std::exception& e) {
+        running = nullptr;
         showEscapedError(e.what());
     } catch (...) {
+        running = nullptr;
         showEscapedError(QString());
     }
     return 0;

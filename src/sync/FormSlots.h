@@ -25,6 +25,9 @@ public:
     virtual void selectField(int tag) = 0;
     virtual void showForm() = 0; // not modal
     virtual void closeForm() = 0;
+    // The DAB list's entry field shares its look with some main-window fields: the selected look
+    // (Edit1Style1) or the normal one (Edit1Style2). Other forms have no such field.
+    virtual void setEntryFieldSelected(bool selected) { (void)selected; }
 };
 
 // TFormSlots: the forms that take values from the board, by form index. Each form enters itself

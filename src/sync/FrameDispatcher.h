@@ -1,9 +1,10 @@
 #pragma once
 
-#include "sync/DispatchHost.h"
 #include "sync/FormSlots.h"
+#include "sync/FrameSinks.h"
 #include "sync/LinkQuality.h"
 #include "sync/MainItems.h"
+#include "sync/MainView.h"
 #include "sync/ParamReassembly.h"
 #include "sync/ParamWalk.h"
 #include "sync/ReceiverState.h"
@@ -16,11 +17,13 @@ namespace talix::sync {
 
 // The main window's handling of one frame payload (WM_LINKFRAME): link quality, the audio block,
 // the status word and the spectrum line to their consumers, then the parameter stream: reassembly,
-// the walk of each completed block and its acknowledgement. UI thread only; may be re-entered from
-// a modal message shown by a walk.
+// the walk of each completed block and its acknowledgement. What the user sees goes to `view`, the
+// audio, the acknowledgement and the rotator relay to `sinks`. UI thread only; may be re-entered
+// from a modal message shown by a walk.
 class FrameDispatcher {
 public:
-    FrameDispatcher(DispatchHost& host, TFormSlots& formSlots,
+    // `state` is the receiver state its items write; it outlives the dispatcher.
+    FrameDispatcher(MainView& view, FrameSinks& sinks, TFormSlots& formSlots, ReceiverState& state,
                     const QLocale& locale = QLocale::system());
 
     // `payload` holds at least the payload length given in lParam's low 16 bits; lParam's upper 16
@@ -40,8 +43,9 @@ private:
     void handleStatus(uint32_t status);
     void walkAndAcknowledge(const ParamBlock& block);
 
-    DispatchHost& m_host;
-    ReceiverState m_state;
+    MainView& m_view;
+    FrameSinks& m_sinks;
+    ReceiverState& m_state;
     MainItems m_items;
     LinkQuality m_link;
     ParamReassembly m_reassembly;

@@ -82,7 +82,7 @@ ParamWalk::Step ParamWalk::knobStep(uint32_t w, WalkResult& r) {
     const float delta = float(v) * kPi / 40;
     m_state.KnobAngle += delta;
     m_state.KnobRefAngle += delta;
-    m_host.markField(kKnobMarkTag, 1);
+    m_view.markField(kKnobMarkTag, 1);
     r.repaint = true;
     return Step::Next;
 }
@@ -90,16 +90,16 @@ ParamWalk::Step ParamWalk::knobStep(uint32_t w, WalkResult& r) {
 // The board introduces itself: identification line, then (unless an update runs) the user
 // interface starts afresh with every form closed and every control enabled.
 ParamWalk::Step ParamWalk::deviceHello(uint32_t w, uint32_t x) {
-    const QString version = programVersionText(m_host.startScriptFirstLine());
-    m_host.setIdentification(identificationText(w, x, version));
-    if (m_host.updateFormVisible())
+    const QString version = programVersionText(m_sinks.startScriptFirstLine());
+    m_view.setIdentification(identificationText(w, x, version));
+    if (m_view.updateFormVisible())
         return Step::Next;
-    m_host.focusSelectedField(false);
+    m_view.focusSelectedField(false);
     for (int k = 0; k < TFormSlots::kSlots; ++k)
         if (TSlotForm* form = m_slots.at(k))
             form->closeForm();
-    m_host.enableMainControls();
-    m_host.focusSelectedField(true);
+    m_view.enableMainControls();
+    m_view.focusSelectedField(true);
     return Step::Next;
 }
 
@@ -112,12 +112,12 @@ ParamWalk::Step ParamWalk::fieldSelect(uint32_t w, WalkResult& r) {
     }
     setRotatorSelected(false);
     if (f == uint32_t(kMainForm)) {
-        r.repaint = m_host.selectMainField(item) || r.repaint;
+        r.repaint = m_view.selectMainField(item) || r.repaint;
         return Step::Next;
     }
     const int k = int(f & 15);
     if (k == TFormSlots::DAB) {
-        m_host.selectDabField();
+        m_view.selectDabField();
     } else if (k != TFormSlots::Memory) {
         if (TSlotForm* form = m_slots.at(k))
             form->selectField(item);
@@ -138,7 +138,7 @@ ParamWalk::Step ParamWalk::valueWord(uint32_t w, std::span<const uint32_t> follo
         consumed = 1;
         if (following.empty())
             return Step::End;
-        m_host.sendRotatorValue(m_host.rotatorOn() ? uint8_t(following[0]) : 0);
+        m_sinks.sendRotatorValue(m_sinks.rotatorOn() ? uint8_t(following[0]) : 0);
         return Step::Next;
     }
     const int k = param::formOf(w) & 15;
@@ -149,11 +149,16 @@ ParamWalk::Step ParamWalk::valueWord(uint32_t w, std::span<const uint32_t> follo
 }
 
 ParamWalk::Step ParamWalk::mainItem(uint32_t w, std::span<const uint32_t> values, WalkResult& r) {
-    const ItemEffect effect = m_items.apply(m_state, param::itemOf(w), values, w, m_host);
+    const ItemEffect effect = m_items.apply(m_state, param::itemOf(w), values, w, m_view);
     for (const FieldMark& m : effect.marks)
-        m_host.markField(m.tag, m.mark);
+        m_view.markField(m.tag, m.mark);
     r.repaint = r.repaint || effect.repaint;
-    if (m_host.applyItemEffect(effect, m_state) == ApplyResult::Failed)
+    // The session's part first: a modal message in the view's part may handle further frames.
+    if (effect.playbackVolume && m_sinks.playbackOpen())
+        m_sinks.setPlaybackVolume(*effect.playbackVolume);
+    if (effect.rotator)
+        m_sinks.rotatorReport(*effect.rotator);
+    if (m_view.applyItemEffect(effect, m_state) == ApplyResult::Failed)
         return Step::Failed;
     if (effect.slideComplete)
         MainItems::finishSlide(m_state);
@@ -167,7 +172,7 @@ ParamWalk::Step ParamWalk::formValue(int index, int item, std::span<const uint32
     if (form->ApplyItem(item, values) == ApplyResult::Failed)
         return Step::Failed;
     if (index == TFormSlots::Setup && item == kSetupLoudspeakerItem)
-        m_host.setLinkBarShowsPlayback(m_host.playbackOpen() && (m_state.LoudspeakerMode & 2));
+        m_view.setLinkBarShowsPlayback(m_sinks.playbackOpen() && (m_state.LoudspeakerMode & 2));
     return Step::Next;
 }
 
@@ -178,20 +183,20 @@ void ParamWalk::showForm(uint32_t w) {
     if (form == nullptr)
         return;
     form->showForm();
-    m_host.disableMainControls(k == TFormSlots::DAB);
+    m_view.disableMainControls(k == TFormSlots::DAB);
 }
 
 void ParamWalk::closeForm(uint32_t w) {
-    m_host.focusSelectedField(false);
+    m_view.focusSelectedField(false);
     if (TSlotForm* form = m_slots.at(param::showFormIndexOf(w)))
         form->closeForm();
-    m_host.enableMainControls();
-    m_host.focusSelectedField(true);
+    m_view.enableMainControls();
+    m_view.focusSelectedField(true);
 }
 
 void ParamWalk::setRotatorSelected(bool selected) {
     RotatorSelected = selected;
-    m_host.paintRotatorCircles(selected);
+    m_view.paintRotatorCircles(selected);
 }
 
 } // namespace talix::sync

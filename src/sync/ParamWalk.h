@@ -1,8 +1,9 @@
 #pragma once
 
-#include "sync/DispatchHost.h"
 #include "sync/FormSlots.h"
+#include "sync/FrameSinks.h"
 #include "sync/MainItems.h"
+#include "sync/MainView.h"
 #include "sync/ParamBlock.h"
 #include "sync/ReceiverState.h"
 
@@ -23,9 +24,9 @@ struct WalkResult {
 // nested walks of later blocks.
 class ParamWalk {
 public:
-    ParamWalk(DispatchHost& host, TFormSlots& formSlots, ReceiverState& state,
+    ParamWalk(MainView& view, FrameSinks& sinks, TFormSlots& formSlots, ReceiverState& state,
               const MainItems& items)
-        : m_host(host), m_slots(formSlots), m_state(state), m_items(items) {}
+        : m_view(view), m_sinks(sinks), m_slots(formSlots), m_state(state), m_items(items) {}
 
     WalkResult walk(const ParamBlock& block);
 
@@ -47,7 +48,8 @@ private:
     void closeForm(uint32_t w);
     void setRotatorSelected(bool selected);
 
-    DispatchHost& m_host;
+    MainView& m_view;
+    FrameSinks& m_sinks;
     TFormSlots& m_slots;
     ReceiverState& m_state;
     const MainItems& m_items;

@@ -1,7 +1,8 @@
 // The program's link to the simulated board: acknowledgements of the board's parameter blocks and
 // the reconnection after the board drops the connection, through the program's own threads.
 #include "app/Forms.h"
-#include "app/MainWindowItems.h"
+#include "app/MainWindowView.h"
+#include "session/Session.h"
 #include "sim/SimBoard.h"
 #include "support/PumpUntil.h"
 #include "support/SimulatedBoard.h"
@@ -56,8 +57,8 @@ TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
     // the levels and the clock keep coming.
     ASSERT_TRUE(pumpUntil([&] { return board->blocksAcknowledged() >= 8; }))
         << board->blocksAcknowledged() << " acknowledged, " << acknowledgements().size() << " sent";
-    const uint64_t framesBefore = main.linkFramesHandled();
-    ASSERT_TRUE(pumpUntil([&] { return main.linkFramesHandled() > framesBefore + 20; }));
+    const uint64_t framesBefore = main.session().linkFramesHandled();
+    ASSERT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() > framesBefore + 20; }));
     const uint64_t acknowledged = board->blocksAcknowledged();
     const std::vector<uint32_t> seqs = acknowledgements();
     EXPECT_EQ(std::set<uint32_t>(seqs.begin(), seqs.end()).size(), seqs.size());
@@ -70,13 +71,13 @@ TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
 TEST_F(BoardLink, AfterTheBoardDropsTheLinkTheProgramGreetsAgainAndStreams) {
     start(simulatedBoardOptions());
     TFMain& main = forms->main();
-    ASSERT_TRUE(pumpUntil([&] { return main.linkFramesHandled() > 10; }));
+    ASSERT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() > 10; }));
     ASSERT_EQ(board->greetingsReceived(), 1u);
     const uint64_t acknowledgedBefore = board->blocksAcknowledged();
     board->dropConnection();
     ASSERT_TRUE(pumpUntil([&] { return board->greetingsReceived() == 2; }));
-    const uint64_t framesAfterGreeting = main.linkFramesHandled();
-    EXPECT_TRUE(pumpUntil([&] { return main.linkFramesHandled() > framesAfterGreeting + 10; }));
+    const uint64_t framesAfterGreeting = main.session().linkFramesHandled();
+    EXPECT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() > framesAfterGreeting + 10; }));
     // The board reports its state afresh on the new connection, and the program takes it.
     EXPECT_TRUE(pumpUntil([&] { return board->blocksAcknowledged() > acknowledgedBefore + 5; }));
     EXPECT_EQ(board->connectionsAccepted(), 2u);

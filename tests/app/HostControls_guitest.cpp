@@ -115,7 +115,7 @@ TEST_F(HostControlsTest, AReportMovesTheBarWithoutEchoAndSetsTheDisplayOnce) {
     EXPECT_EQ(controls().L_Bright->text(), "40%");
     EXPECT_EQ(controls().TB_Bright->value(), 40);
     EXPECT_EQ(bar.level(), 40);
-    EXPECT_EQ(main().commandQueue()->waiting(), 0u);
+    EXPECT_EQ(main().session().commands().waiting(), 0u);
     ASSERT_EQ(simulated().count(Request::Brightness), 1u);
     EXPECT_EQ(simulated().requests().back().brightness, (BrightnessRequest{kPolicyBoth, 40, 40}));
 
@@ -150,7 +150,7 @@ TEST_F(HostControlsTest, ReportsApplyTheSliderRule) {
             << c.label;
     }
     EXPECT_EQ(simulated().count(Request::Brightness), 5u);
-    EXPECT_EQ(main().commandQueue()->waiting(), 0u);
+    EXPECT_EQ(main().session().commands().waiting(), 0u);
     EXPECT_EQ(board.received(0), std::vector<uint8_t>{0x12});
 }
 
@@ -182,16 +182,16 @@ void doubleClick(QWidget* w) {
     QApplication::sendEvent(w, &event);
 }
 
-std::vector<QWidget*> mainWindowControls() {
+std::vector<QWidget*> mainWindowControls(QWidget& main) {
     std::vector<QWidget*> result;
-    for (QObject* child : FMain->children())
+    for (QObject* child : main.children())
         if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow())
             result.push_back(w);
     return result;
 }
 
-bool allEnabled(bool enabled, QWidget* except = nullptr) {
-    for (QWidget* w : mainWindowControls())
+bool allEnabled(QWidget& main, bool enabled, QWidget* except = nullptr) {
+    for (QWidget* w : mainWindowControls(main))
         if (w != except && w->isEnabled() != enabled)
             return false;
     return true;
@@ -199,24 +199,24 @@ bool allEnabled(bool enabled, QWidget* except = nullptr) {
 
 TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWait) {
     QPushButton* touch = controls().B_Touch;
-    auto* list = new QListWidget(F_DAB);
+    auto* list = new QListWidget(forms->F_DAB);
     list->setObjectName("LV_Prog");
     main().show();
-    for (QWidget* form : {F_Setup, F_WiFi, F_Recorder, F_DAB, F_KAP})
+    for (QWidget* form : {forms->F_Setup, forms->F_WiFi, forms->F_Recorder, forms->F_DAB, forms->F_KAP})
         form->show();
-    ASSERT_GT(mainWindowControls().size(), 8u);
+    ASSERT_GT(mainWindowControls(main()).size(), 8u);
 
     doubleClick(touch);
     EXPECT_EQ(tagOf(touch), 1);
     EXPECT_TRUE(host().touchLock().locked());
-    for (QWidget* closed : {F_Setup, F_WiFi, F_Recorder})
+    for (QWidget* closed : {forms->F_Setup, forms->F_WiFi, forms->F_Recorder})
         EXPECT_FALSE(closed->isVisible()) << closed->objectName().toStdString();
     // The DAB list and the forms outside the board's slots stay on screen.
-    EXPECT_TRUE(F_DAB->isVisible());
-    EXPECT_TRUE(F_KAP->isVisible());
+    EXPECT_TRUE(forms->F_DAB->isVisible());
+    EXPECT_TRUE(forms->F_KAP->isVisible());
     EXPECT_FALSE(list->isEnabled());
     EXPECT_TRUE(touch->isChecked());
-    EXPECT_TRUE(allEnabled(false));
+    EXPECT_TRUE(allEnabled(main(), false));
     EXPECT_TRUE(host().touchLock().Timer2.isActive());
 
     // Within the wait a double click does nothing.
@@ -227,7 +227,7 @@ TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWai
     EXPECT_FALSE(host().touchLock().Timer2.isActive());
     EXPECT_TRUE(touch->isCheckable());
     EXPECT_TRUE(touch->isChecked());
-    EXPECT_TRUE(allEnabled(false, touch));
+    EXPECT_TRUE(allEnabled(main(), false, touch));
     EXPECT_FALSE(list->isEnabled());
 
     // A single click keeps the locked look.
@@ -239,9 +239,9 @@ TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWai
     EXPECT_EQ(tagOf(touch), 0);
     EXPECT_FALSE(touch->isChecked());
     EXPECT_FALSE(touch->isCheckable());
-    EXPECT_TRUE(allEnabled(true));
+    EXPECT_TRUE(allEnabled(main(), true));
     EXPECT_TRUE(list->isEnabled());
-    EXPECT_TRUE(F_DAB->isVisible());
+    EXPECT_TRUE(forms->F_DAB->isVisible());
 
     touch->click();
     EXPECT_FALSE(touch->isChecked());
@@ -251,10 +251,10 @@ TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWai
 TEST_F(HostControlsTest, LockingWorksWithTheFormsClosed) {
     doubleClick(controls().B_Touch);
     EXPECT_TRUE(host().touchLock().locked());
-    EXPECT_TRUE(allEnabled(false));
+    EXPECT_TRUE(allEnabled(main(), false));
     ASSERT_TRUE(pumpUntil([&] { return controls().B_Touch->isEnabled(); }));
     doubleClick(controls().B_Touch);
-    EXPECT_TRUE(allEnabled(true));
+    EXPECT_TRUE(allEnabled(main(), true));
 }
 
 // ---- switching off ----
@@ -266,8 +266,9 @@ struct Answer {
 
     void arm(QPushButton* answer) {
         QTimer::singleShot(0, answer, [this, answer] {
-            question = F_Message->Message->text();
-            shutdownOffered = F_Message->B_Shutdown->isVisible();
+            auto* form = qobject_cast<TF_Message*>(answer->window());
+            question = form->Message->text();
+            shutdownOffered = form->B_Shutdown->isVisible();
             answer->click();
         });
     }
@@ -287,8 +288,8 @@ void PrintTo(const OffCase& c, std::ostream* os) {
 
 class OffButton : public HostControlsTest, public ::testing::WithParamInterface<OffCase> {};
 
-QPushButton* messageButton(int tag) {
-    return tag == 0 ? F_Message->B_Cancel : tag == 1 ? F_Message->B_OK : F_Message->B_Shutdown;
+QPushButton* messageButton(TF_Message& form, int tag) {
+    return tag == 0 ? form.B_Cancel : tag == 1 ? form.B_OK : form.B_Shutdown;
 }
 
 // None of these ends the program: Cancel, and every answer the host refuses the privilege for.
@@ -298,14 +299,14 @@ TEST_P(OffButton, LeavesTheProgramRunning) {
     simulated().grantShutdownPrivilege = c.privilege;
     main().show();
     Answer answer;
-    answer.arm(messageButton(c.button));
+    answer.arm(messageButton(*forms->F_Message, c.button));
     controls().B_OFF->click();
     EXPECT_EQ(answer.question, "Shut down Nimbrel?");
     EXPECT_TRUE(answer.shutdownOffered);
-    EXPECT_FALSE(F_Message->B_Shutdown->isVisible());
-    EXPECT_FALSE(main().Closing);
+    EXPECT_FALSE(forms->F_Message->B_Shutdown->isVisible());
+    EXPECT_FALSE(main().session().Closing);
     EXPECT_TRUE(main().isVisible());
-    EXPECT_TRUE(main().threadsRunning());
+    EXPECT_TRUE(main().session().threadsRunning());
     EXPECT_EQ(simulated().count(Request::ShutdownPrivilege), c.privilegeAsked);
     EXPECT_EQ(simulated().count(Request::PowerOff), c.powerOffs);
 }
@@ -330,7 +331,7 @@ TEST_F(HostControlsTest, OkEndsTheProgramAndLeavesTheHostOn) {
     });
     watchdog.start(std::chrono::seconds(10));
     QTimer::singleShot(0, &main(), [&] {
-        answer.arm(F_Message->B_OK);
+        answer.arm(forms->F_Message->B_OK);
         controls().B_OFF->click();
     });
     // The run loop ends by itself: the OFF handler quits it.
@@ -341,7 +342,7 @@ TEST_F(HostControlsTest, OkEndsTheProgramAndLeavesTheHostOn) {
     QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
     EXPECT_FALSE(timedOut);
     EXPECT_EQ(answer.question, "Shut down Nimbrel?");
-    EXPECT_TRUE(main().Closing);
+    EXPECT_TRUE(main().session().Closing);
     EXPECT_FALSE(main().isVisible());
     EXPECT_EQ(simulated().count(Request::ShutdownPrivilege), 1u);
     EXPECT_EQ(simulated().count(Request::PowerOff), 0u);

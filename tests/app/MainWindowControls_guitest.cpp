@@ -1,7 +1,8 @@
 // The main window's own controls against the simulated board: every touch goes through the real
 // handlers, the real queue and the link, and the board's answer changes what the window shows.
 #include "app/Forms.h"
-#include "app/MainWindowItems.h"
+#include "app/MainWindowView.h"
+#include "session/Session.h"
 #include "controls/DemodList.h"
 #include "controls/MainControls.h"
 #include "controls/support/Pointer.h"
@@ -48,7 +49,7 @@ protected:
     }
 
     TFMain& main() { return forms->main(); }
-    const sync::ReceiverState& state() { return main().items()->state(); }
+    const sync::ReceiverState& state() { return main().session().state(); }
     controls::MainControls& c() { return *main().controls(); }
     // Waits for the board to report a tuned frequency other than the one given.
     bool retunedFrom(int32_t before) {
@@ -112,7 +113,7 @@ TEST_F(MainWindowControls, WithNoTouchActionATapOnTheSpectrumSendsNothing) {
 }
 
 TEST_F(MainWindowControls, TheDemodulatorListSetsTheBoardsMode) {
-    auto* demods = qobject_cast<controls::TF_Demods*>(F_Demods);
+    auto* demods = qobject_cast<controls::TF_Demods*>(forms->F_Demods);
     ASSERT_NE(demods, nullptr);
     ASSERT_NE(state().ModeIndex, kModeUsb);
     bool chosen = false;

@@ -29,7 +29,7 @@ TEST(MainWindow, StartsGreetsHandsFramesOverAndShowsTheLoss) {
     QTemporaryDir data;
     FormSet forms(loopbackContext(board.port(), data.path()));
     TFMain& main = forms.main();
-    ASSERT_TRUE(main.threadsRunning());
+    ASSERT_TRUE(main.session().threadsRunning());
     EXPECT_EQ(main.controls()->E_File->text(), "Next File: File0");
     EXPECT_EQ(main.TFieldTable[0], main.controls()->EFreq1);
 
@@ -37,7 +37,7 @@ TEST(MainWindow, StartsGreetsHandsFramesOverAndShowsTheLoss) {
         LoopbackServer::waitFor([&] { return board.received(0) == std::vector<uint8_t>{0x12}; }));
     for (uint32_t c = 0; c < 5; ++c)
         ASSERT_TRUE(board.send(boardFrame(c)));
-    ASSERT_TRUE(pumpUntil([&] { return main.linkFramesHandled() == 5; }));
+    ASSERT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() == 5; }));
 
     main.controls()->LWiFi->setText("100%");
     main.controls()->PBWiFi->setValue(100);
@@ -52,7 +52,7 @@ TEST(MainWindow, QueuedButtonReachesTheBoard) {
     QTemporaryDir data;
     FormSet forms(loopbackContext(board.port(), data.path()));
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
-    forms.main().commandQueue()->QueueCommand(link::commands::button(0x0104),
+    forms.main().session().commands().QueueCommand(link::commands::button(0x0104),
                                               link::LimitRule::Notify);
     EXPECT_TRUE(LoopbackServer::waitFor([&] {
         return board.received(0) == std::vector<uint8_t>{0x12, 1, 4, 1};
@@ -64,15 +64,12 @@ TEST(MainWindow, CanBeBuiltAndTornDownRepeatedly) {
     QTemporaryDir data;
     for (int round = 0; round < 3; ++round) {
         FormSet forms(loopbackContext(board.port(), data.path()));
-        EXPECT_EQ(FMain, &forms.main());
         // Each set connects once and greets; no connection is made while it shuts down.
         ASSERT_TRUE(LoopbackServer::waitFor(
             [&] { return board.received(round) == std::vector<uint8_t>{0x12}; }));
         ASSERT_TRUE(board.send(boardFrame(1)));
     }
     EXPECT_EQ(board.connections(), 3u);
-    EXPECT_EQ(FMain, nullptr);
-    EXPECT_EQ(F_Message, nullptr);
 }
 
 TEST(MainWindow, ClosesPromptlyWhileTheBoardIsUnreachable) {
@@ -100,7 +97,7 @@ TEST(MainWindow, NoSpaceForNewFileWhenAllTwoHundredExist) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     FormSet forms(loopbackContext(board.port(), data.path()));
-    EXPECT_EQ(forms.main().NextFileNumber, 200);
+    EXPECT_EQ(forms.main().session().recordingSink().NextFileNumber, 200);
     EXPECT_EQ(forms.main().controls()->E_File->text(), "No space for new File!");
 }
 
@@ -128,12 +125,51 @@ TEST(MessageForm, AFullQueueTellsTheUser) {
     }
     QTemporaryDir data;
     FormSet forms(loopbackContext(closedPort, data.path()));
-    auto* queue = forms.main().commandQueue();
+    auto* queue = &forms.main().session().commands();
     for (int i = 0; i < 30 && queue->waiting() < 10; ++i)
         queue->QueueCommand(link::commands::button(0x0105), link::LimitRule::None);
     ASSERT_GE(queue->waiting(), 10u);
-    QTimer::singleShot(0, F_Message, [] { F_Message->B_OK->click(); });
+    TF_Message* message = forms.F_Message;
+    QTimer::singleShot(0, message, [message] { message->B_OK->click(); });
     EXPECT_EQ(queue->QueueCommand(link::commands::button(0x0105), link::LimitRule::Notify),
               link::QueueResult::Refused);
-    EXPECT_EQ(F_Message->Message->text(), "No WiFi Connection!");
+    EXPECT_EQ(message->Message->text(), "No WiFi Connection!");
+}
+
+// A message that comes while the OFF question is open (the board's message item, a full queue)
+// must not turn the question into something else: "OK" would then end the program under a text
+// that asks nothing.
+TEST(MessageForm, AMessageWhileAQuestionIsOpenWaitsUntilItIsAnswered) {
+    TF_Message form;
+    // Answers the message whenever it is on screen, and notes how it was shown.
+    QString followed;
+    bool followedWithShutdown = true;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!form.isVisible() || form.Message->text() != "No WiFi Connection!")
+            return;
+        followed = form.Message->text();
+        followedWithShutdown = form.B_Shutdown->isVisible();
+        form.B_OK->click();
+    });
+    answer.start(5);
+
+    int interruptingChoice = -1;
+    QString questionSeen;
+    bool shutdownSeen = false;
+    QTimer::singleShot(0, &form, [&] {
+        interruptingChoice = form.ask("No WiFi Connection!");
+        questionSeen = form.Message->text();
+        shutdownSeen = form.B_Shutdown->isVisible();
+        form.B_OK->click();
+    });
+    EXPECT_EQ(form.ask("Shut down Nimbrel?", true), 1);
+    EXPECT_EQ(interruptingChoice, 0);
+    EXPECT_EQ(questionSeen, "Shut down Nimbrel?");
+    EXPECT_TRUE(shutdownSeen);
+
+    // The waiting message follows as a message of its own, and is answered in turn.
+    ASSERT_TRUE(pumpUntil([&] { return !followed.isEmpty() && !form.isVisible(); }));
+    EXPECT_FALSE(followedWithShutdown);
+    EXPECT_EQ(form.waitingMessages(), 0);
 }

@@ -37,9 +37,9 @@ TEST(Playback, DeviceOpensAtStartUpAndPlaysTheBlocksItIsGiven) {
     const QString wav = data.filePath("played.wav");
     {
         FormSet forms(context("wav:" + wav, data.path()));
-        audio::PlaybackRing& ring = forms.main().playbackRing();
+        audio::PlaybackRing& ring = forms.main().session().playbackRing();
         ASSERT_TRUE(pumpUntil([&] { return ring.PlaybackOpen(); }));
-        EXPECT_TRUE(forms.main().threadsRunning());
+        EXPECT_TRUE(forms.main().session().threadsRunning());
 
         std::array<std::uint8_t, audio::kBlockBytes> block{};
         for (int i = 0; i < audio::PlaybackRing::kSlots; ++i) {
@@ -67,17 +67,16 @@ TEST(Playback, UnopenableDeviceIsReportedAndTheProgramRunsWithoutALink) {
     QTimer closer;
     closer.setInterval(5);
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (F_Message && F_Message->isVisible()) {
-            shown = F_Message->Message->text();
-            F_Message->B_OK->click();
+        if (auto* message = qobject_cast<TF_Message*>(QApplication::activeModalWidget())) {
+            shown = message->Message->text();
+            message->B_OK->click();
         }
     });
     closer.start();
     FormSet forms(context("wav:" + data.filePath("no/such/folder/x.wav"), data.path()));
     EXPECT_EQ(shown, "Failed to open audio device!");
-    EXPECT_FALSE(forms.main().threadsRunning());
-    EXPECT_EQ(forms.main().commandQueue(), nullptr);
-    EXPECT_FALSE(forms.main().playbackRing().PlaybackOpen());
+    EXPECT_FALSE(forms.main().session().threadsRunning());
+    EXPECT_FALSE(forms.main().session().playbackRing().PlaybackOpen());
 }
 
 } // namespace

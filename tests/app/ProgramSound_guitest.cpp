@@ -1,7 +1,9 @@
 // The whole program against the simulated board in this process: what the board streams comes out
 // of the host's audio output, with the board's loudspeaker setting on.
 #include "app/Forms.h"
-#include "app/MainWindowItems.h"
+#include <QApplication>
+#include "app/MainWindowView.h"
+#include "session/Session.h"
 #include "app/MessageForm.h"
 #include "app/support/SimulatedBoard.h"
 #include "audio/AudioFormat.h"
@@ -46,19 +48,19 @@ TFMain::Context programContext(uint16_t port, const QString& dataDir, const QStr
                                                    const std::function<void()>& whileWaiting) {
     if (!pumpUntil([&] {
             whileWaiting();
-            return main.items() && (main.items()->state().LoudspeakerMode & kPlaysOnHost) != 0;
+            return main.view() && (main.session().state().LoudspeakerMode & kPlaysOnHost) != 0;
         }))
         return ::testing::AssertionFailure()
                << "the board's loudspeaker setting did not switch the host's output on";
-    const uint64_t from = main.linkFramesHandled();
+    const uint64_t from = main.session().linkFramesHandled();
     if (!pumpUntil(
             [&] {
                 whileWaiting();
-                return main.linkFramesHandled() >= from + frames;
+                return main.session().linkFramesHandled() >= from + frames;
             },
             60s))
         return ::testing::AssertionFailure()
-               << "only " << main.linkFramesHandled() - from << " of " << frames << " frames";
+               << "only " << main.session().linkFramesHandled() - from << " of " << frames << " frames";
     return ::testing::AssertionSuccess();
 }
 
@@ -69,9 +71,9 @@ public:
     MessageAnswerer() {
         m_timer.setInterval(5);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (F_Message && F_Message->isVisible()) {
-                shown = F_Message->Message->text();
-                F_Message->B_OK->click();
+            if (auto* message = qobject_cast<TF_Message*>(QApplication::activeModalWidget())) {
+                shown = message->Message->text();
+                message->B_OK->click();
             }
         });
         m_timer.start();
@@ -165,7 +167,7 @@ TEST_F(ProgramTone, TheBoardsToneIsHeardAtItsFrequency) {
         FormSet forms(programContext(board.port(), dir.path(), "qt"));
         ASSERT_TRUE(answerer.shown.isEmpty()) << answerer.shown.toStdString();
         // The device reports its opening through the event loop.
-        ASSERT_TRUE(pumpUntil([&] { return forms.main().playbackRing().PlaybackOpen(); }))
+        ASSERT_TRUE(pumpUntil([&] { return forms.main().session().playbackRing().PlaybackOpen(); }))
             << "the desktop output did not open";
         // The prebuffer, then three seconds of the tone.
         ASSERT_TRUE(runWithTheLoudspeakerOn(forms.main(), kPrebufferBlocks + 240,

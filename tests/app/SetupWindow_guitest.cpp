@@ -2,7 +2,8 @@
 // the wire, the full queue's message, and what its items change on the main window. End to end
 // against the simulated board.
 #include "app/Forms.h"
-#include "app/MainWindowItems.h"
+#include "app/MainWindowView.h"
+#include "session/Session.h"
 #include "app/MessageForm.h"
 #include "app/support/LoopbackContext.h"
 #include "app/support/SimulatedBoard.h"
@@ -43,7 +44,7 @@ struct SetupWindow {
     void send(const Words& paramWords, uint8_t audioByte = 0xA1) {
         const Words b = block(paramWords);
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, 0, audioByte);
-        main.linkFrame(p.data(), lParamOf(counter++));
+        main.session().linkFrame(p.data(), lParamOf(counter++));
     }
     void item(int item, uint32_t v) { send({valueWord(item, TF_Setup::kFormIndex), v}); }
     void show() {
@@ -59,12 +60,12 @@ struct SetupWindow {
             if (w)
                 setTagFloat(w, 0);
     }
-    sync::ReceiverState& state() { return main.items()->state(); }
+    sync::ReceiverState& state() { return main.session().state(); }
 
     QTemporaryDir data;
     FormSet forms;
     TFMain& main = forms.main();
-    TF_Setup& setup = *dynamic_cast<TF_Setup*>(F_Setup);
+    TF_Setup& setup = *dynamic_cast<TF_Setup*>(forms.F_Setup);
     uint16_t counter = 1;
     uint32_t seq = 1;
 };
@@ -84,7 +85,7 @@ std::vector<uint8_t> commandsOf(const LoopbackServer& board) {
 TEST(SetupOnMainWindow, IsTheFormInSlotOne) {
     LoopbackServer board;
     SetupWindow w(board.port());
-    EXPECT_EQ(w.main.items()->formSlots().at(1), &w.setup);
+    EXPECT_EQ(w.main.session().formSlots().at(1), &w.setup);
     EXPECT_TRUE(w.setup.hasApplyStep());
 }
 
@@ -125,15 +126,15 @@ TEST(SetupOnMainWindow, AFullQueueShowsNoWiFiConnection) {
     }
     SetupWindow w(closedPort);
     w.show();
-    link::TCommandQueue& queue = *w.main.commandQueue();
+    link::TCommandQueue& queue = w.main.session().commands();
     while (queue.waiting() < link::kQueueLimit)
         queue.QueueCommand({0xEE}, link::LimitRule::None);
     QString shown;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (F_Message->isVisible()) {
-            shown = F_Message->Message->text();
-            F_Message->reject();
+        if (w.forms.F_Message->isVisible()) {
+            shown = w.forms.F_Message->Message->text();
+            w.forms.F_Message->reject();
         }
     });
     poll.start(5);
@@ -163,8 +164,8 @@ TEST(SetupOnMainWindow, SoftwareUpdateOpensTheUpdateForm) {
     SetupWindow w(board.port());
     w.show();
     tap(w.setup.B_Update);
-    EXPECT_TRUE(pumpUntil([] { return F_Update->isVisible(); }));
-    F_Update->close();
+    EXPECT_TRUE(pumpUntil([&] { return w.forms.F_Update->isVisible(); }));
+    w.forms.F_Update->close();
 }
 
 TEST(SetupOnMainWindow, LevelUnitsChangeUnitsScaleAndThresholdLine) {
@@ -224,19 +225,19 @@ TEST(SetupOnMainWindow, AudioResolutionRebuildsTheGrid) {
 TEST(SetupOnMainWindow, LoudspeakerTurnsHostPlaybackOnAndRestylesTheBar) {
     LoopbackServer board;
     SetupWindow w(board.port());
-    ASSERT_TRUE(pumpUntil([&] { return w.main.playbackRing().PlaybackOpen(); }));
+    ASSERT_TRUE(pumpUntil([&] { return w.main.session().playbackRing().PlaybackOpen(); }));
     QProgressBar* bar = w.main.controls()->PBWiFi;
     w.item(9, 1); // internal only: the board's audio is not played here
     EXPECT_EQ(bar->property("StyleLookup").toString(), "progressbarstyle");
-    const int idle = w.main.playbackRing().FillIndex();
+    const int idle = w.main.session().playbackRing().FillIndex();
     w.send({});
-    EXPECT_EQ(w.main.playbackRing().FillIndex(), idle);
+    EXPECT_EQ(w.main.session().playbackRing().FillIndex(), idle);
     w.item(9, 3);
     EXPECT_EQ(bar->property("StyleLookup").toString(), "ProgressBar1Style1");
     EXPECT_EQ(w.setup.Edits[9]->text(), "Internal + External");
-    const int before = w.main.playbackRing().FillIndex();
+    const int before = w.main.session().playbackRing().FillIndex();
     w.send({});
-    EXPECT_NE(w.main.playbackRing().FillIndex(), before);
+    EXPECT_NE(w.main.session().playbackRing().FillIndex(), before);
 }
 
 TEST(SetupOnMainWindow, DisplayRateRepaintsTimeReadoutAndScale) {
@@ -281,7 +282,7 @@ TEST(SetupOnMainWindow, TheSimulatedBoardShowsTheFormAndTakesItsTaps) {
     FormSet forms(streamingBoardContext(board.port(), data.path()));
     TFMain& main = forms.main();
     main.show();
-    auto& setup = *dynamic_cast<TF_Setup*>(F_Setup);
+    auto& setup = *dynamic_cast<TF_Setup*>(forms.F_Setup);
     // The board's state arrives after the greeting; then the Setup button.
     ASSERT_TRUE(pumpUntil([&] { return board.blocksAcknowledged() >= 1; }));
     tap(main.controls()->B_Setup);

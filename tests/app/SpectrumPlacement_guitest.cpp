@@ -3,6 +3,7 @@
 #include "display/SpectrumPanel.h"
 #include "display/SpectrumScreen.h"
 #include "display/WaterfallPanel.h"
+#include "session/Session.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,8 @@ using namespace talix::app;
 TEST(SpectrumPlacement, PanelsSitAtTheirPlacesOnTheMainWindow) {
     TFMain::Context c;
     c.options.windowed = true;
-    TFMain main(c);
+    session::Session session({});
+    TFMain main(c, session);
     ASSERT_NE(main.spectrum(), nullptr);
     auto* panel2 = main.findChild<QWidget*>("Panel2", Qt::FindDirectChildrenOnly);
     auto* panel3 = main.findChild<QWidget*>("Panel3", Qt::FindDirectChildrenOnly);

@@ -3,7 +3,7 @@
 #include "display/ReadoutColours.h"
 #include "display/ReadoutControls.h"
 #include "display/ReadoutPainter.h"
-#include "display/XThread.h"
+#include "session/ReadoutPainterThread.h"
 
 #include <QApplication>
 #include <QImage>
@@ -176,7 +176,7 @@ TEST(ReadoutPainter, EDemodTakesTheModeColour) {
 
 TEST(PainterThread, RunsAPassOnTheUiThreadWhenWokenAndStopsWithoutDeadlock) {
     Window w;
-    auto painterThread = std::make_unique<TXLAN>(
+    auto painterThread = std::make_unique<session::ReadoutPainterThread>(
         w.paintEvent, &w.main, [&] { w.painter->paintPass(); }, w.closing,
         std::chrono::milliseconds(50));
     setTagFloat(w.field(Field::EFreq2), 1);

@@ -19,7 +19,8 @@ namespace {
 struct Rig {
     RecordingHost host;
     TFormSlots formSlots;
-    FrameDispatcher dispatcher{host, formSlots, QLocale::c()};
+    ReceiverState state;
+    FrameDispatcher dispatcher{host, host, formSlots, state, QLocale::c()};
     std::vector<std::unique_ptr<RecordingForm>> forms;
     uint16_t counter = 1;
 

@@ -47,7 +47,7 @@ QString takeOption(QStringList& arguments, const QString& name) {
 }
 
 bool readoutsSettled(const TFMain& main) {
-    if (main.PaintEvent.isSet())
+    if (main.session().PaintEvent.isSet())
         return false;
     for (const QWidget* field : main.TFieldTable)
         if (field && field->property("TagFloat").toInt() != 0)
@@ -97,9 +97,9 @@ int main(int argc, char** argv) {
     FormSet forms(context);
     TFMain& main = forms.main();
     main.show();
-    if (!pumpUntil([&] { return main.linkFramesHandled() >= wanted; }, kStreamTimeout))
+    if (!pumpUntil([&] { return main.session().linkFramesHandled() >= wanted; }, kStreamTimeout))
         std::fprintf(stderr, "talix-screenshot: only %llu frames arrived; shooting anyway\n",
-                     static_cast<unsigned long long>(main.linkFramesHandled()));
+                     static_cast<unsigned long long>(main.session().linkFramesHandled()));
     pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
 
     const QImage image = main.grab().toImage();
@@ -108,6 +108,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%s: %dx%d, %llu frames shown\n", out.toLocal8Bit().constData(), image.width(),
-                image.height(), static_cast<unsigned long long>(main.linkFramesHandled()));
+                image.height(), static_cast<unsigned long long>(main.session().linkFramesHandled()));
     return 0;
 }

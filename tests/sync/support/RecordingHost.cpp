@@ -92,11 +92,15 @@ void RecordingHost::focusSelectedField(bool focus) {
 void RecordingHost::setIdentification(const QString& text) {
     log("ident " + text.toStdString());
 }
-void RecordingHost::writeAck(const uint8_t* record, size_t size) {
-    std::string line = "ack";
-    for (size_t i = 0; i < size; ++i)
-        line += " " + std::to_string(record[i]);
-    log(line);
+void RecordingHost::writeAck(uint32_t seq) {
+    log("ack 13 0 " + std::to_string(seq & 0xFF) + " " + std::to_string((seq >> 8) & 0xFF) + " " +
+        std::to_string((seq >> 16) & 0xFF));
+}
+void RecordingHost::setPlaybackVolume(uint8_t volume) {
+    log("play volume " + std::to_string(volume));
+}
+void RecordingHost::rotatorReport(const RotatorReport& report) {
+    rotatorReports.push_back(report);
 }
 int RecordingHost::sliderPosition(MainControl slider) const {
     const auto it = sliders.find(slider);

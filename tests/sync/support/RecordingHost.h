@@ -1,7 +1,8 @@
 #pragma once
 
-#include "sync/DispatchHost.h"
 #include "sync/FormSlots.h"
+#include "sync/FrameSinks.h"
+#include "sync/MainView.h"
 
 #include <functional>
 #include <map>
@@ -10,9 +11,9 @@
 
 namespace talix::sync::testing {
 
-// A DispatchHost that records every call as one line ("ack 5", "mark 0 2", "form 1 show") and
-// answers the queries from its public fields.
-class RecordingHost : public DispatchHost {
+// The main window's view and the session's sinks in one, recording every call as one line
+// ("ack 13 0 5 0 0", "mark 0 2", "form 1 show") and answering the queries from its public fields.
+class RecordingHost : public MainView, public FrameSinks {
 public:
     // Lines that start with `prefix` (all lines for an empty prefix).
     std::vector<std::string> lines(const std::string& prefix = {}) const;
@@ -38,12 +39,15 @@ public:
     std::function<void()> onModalMessage;
 
     std::vector<ItemEffect> effects;
+    std::vector<RotatorReport> rotatorReports;
 
     bool recorderPlaying() const override { return isRecorderPlaying; }
     bool recording() const override { return isRecording; }
     void appendRecording(const uint8_t* audio) override;
     bool playbackOpen() const override { return isPlaybackOpen; }
     void queuePlayback(const uint8_t* audio) override;
+    void setPlaybackVolume(uint8_t volume) override;
+    void rotatorReport(const RotatorReport& report) override;
     void spectrumLine(const uint8_t* line) override;
     void statusWord(uint32_t status) override;
     void showLinkQuality(const LinkQualityReport& report) override;
@@ -65,7 +69,7 @@ public:
     std::optional<QString> startScriptFirstLine() override { return startScript; }
     void setIdentification(const QString& text) override;
     bool updateFormVisible() const override { return isUpdateVisible; }
-    void writeAck(const uint8_t* record, size_t size) override;
+    void writeAck(uint32_t seq) override;
     bool tuneButtonPressed() const override { return tunePressed; }
     int sliderPosition(MainControl slider) const override;
     float gridOffset() const override { return grid; }

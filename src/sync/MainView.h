@@ -7,25 +7,18 @@
 #include "sync/ReceiverState.h"
 
 #include <QString>
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 
 namespace talix::sync {
 
-// What the frame dispatcher needs from the main window and the program around it. Everything is
-// called on the UI thread, inside the handling of one frame. Calls that show something modal
-// (applyItemEffect with a message) may handle further frames before they return.
-class DispatchHost : public ItemInputs {
+// What the user sees of the board's words: the main window implements it, and does no I/O in it.
+// Everything is called on the UI thread, inside the handling of one frame. Calls that show
+// something modal (applyItemEffect with a message) may handle further frames before they return.
+class MainView : public ItemInputs {
 public:
     // Hand-overs of every frame.
-    virtual bool recorderPlaying() const = 0; // the recorder plays a file: live audio stands still
-    virtual bool recording() const = 0;       // a recording runs (B_Rec.Tag != 0)
-    virtual void appendRecording(const uint8_t* audio) = 0; // 2048 bytes
-    virtual bool playbackOpen() const = 0;
-    virtual void queuePlayback(const uint8_t* audio) = 0; // 2048 bytes
-    virtual void spectrumLine(const uint8_t* line) = 0;   // 1152 bytes, 1024 bins of 9 bits
-    virtual void statusWord(uint32_t status) = 0;         // after AgcLevelRow is stored
+    virtual void spectrumLine(const uint8_t* line) = 0; // 1152 bytes, 1024 bins of 9 bits
+    virtual void statusWord(uint32_t status) = 0;       // after AgcLevelRow is stored
 
     // Link quality and the antenna.
     virtual void showLinkQuality(const LinkQualityReport& report) = 0; // LWiFi, C_WLAN, L_WLAN
@@ -37,7 +30,6 @@ public:
 
     // The walk of a parameter block.
     virtual void markField(int tag, int mark) = 0; // TagFloat of the TFieldTable slot
-    virtual void requestPaint() = 0;               // PaintEvent
     // Applies what a main-window item decided. Failed (a slide picture that does not decode) ends
     // the walk without acknowledgement.
     virtual ApplyResult applyItemEffect(const ItemEffect& effect, const ReceiverState& state) = 0;
@@ -47,18 +39,13 @@ public:
     virtual void selectDabField() = 0;
     // The rotator form's two circles: selected colours or white.
     virtual void paintRotatorCircles(bool selected) = 0;
-    virtual bool rotatorOn() const = 0;
-    virtual void sendRotatorValue(uint8_t value) = 0; // datagram 13, 178, value
     // A form shown by the board: the DAB list disables only B_Recorder; any other form every main
     // control except B_OFF, SBLSP, SBKH and the tuning knob.
     virtual void disableMainControls(bool onlyRecorder) = 0;
     virtual void enableMainControls() = 0;
     virtual void focusSelectedField(bool focus) = 0;
-    virtual std::optional<QString> startScriptFirstLine() = 0;
     virtual void setIdentification(const QString& text) = 0; // LWLANDevice
     virtual bool updateFormVisible() const = 0;
-    // Writes AckRecord to the link under the sender's lock; a failed write is ignored.
-    virtual void writeAck(const uint8_t* record, size_t size) = 0;
 };
 
 } // namespace talix::sync

@@ -8,17 +8,17 @@
 #include <functional>
 #include <thread>
 
-namespace talix::display {
+namespace talix::session {
 
-// TXLAN, the readout painter: waits on PaintEvent (at most `wait`), then runs one paint pass on
+// The readout painter thread (TXLAN): waits on PaintEvent (at most `wait`), then runs one paint pass on
 // the UI thread and waits for it. The blocking call is abandoned once stop is asked for or the
 // program is closing, so a UI thread that waits for this thread to end never deadlocks.
-class TXLAN {
+class ReadoutPainterThread { // TXLAN
 public:
-    TXLAN(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
+    ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
           const std::atomic<bool>& closing,
           std::chrono::milliseconds wait = std::chrono::milliseconds(700));
-    ~TXLAN();
+    ~ReadoutPainterThread();
 
     void requestStop();
     void join();
@@ -35,4 +35,4 @@ private:
     std::thread m_thread;
 };
 
-} // namespace talix::display
+} // namespace talix::session

@@ -3,7 +3,8 @@
 // wire.
 #include "app/Forms.h"
 #include "app/HostControls.h"
-#include "app/MainWindowItems.h"
+#include "app/MainWindowView.h"
+#include "session/Session.h"
 #include "app/support/LoopbackContext.h"
 #include "base/Tags.h"
 #include "controls/ArrowIndicator.h"
@@ -49,9 +50,9 @@ struct Window {
     void send(const Words& paramWords, uint32_t status = 0) {
         const Words b = block(paramWords);
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, status);
-        main.linkFrame(p.data(), lParamOf(counter++));
+        main.session().linkFrame(p.data(), lParamOf(counter++));
     }
-    MainWindowItems& items() { return *main.items(); }
+    MainWindowView& view() { return *main.view(); }
 };
 
 // Every main-window control except the ones the board leaves usable while it shows a form.
@@ -85,25 +86,25 @@ bool allDisabled(TFMain& main) {
 
 } // namespace
 
-TEST(MainWindowItems, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
+TEST(MainWindowView, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
     Window w;
     w.send({showForm(1)});
-    EXPECT_TRUE(F_Setup->isVisible());
+    EXPECT_TRUE(w.forms.F_Setup->isVisible());
     EXPECT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
-    EXPECT_TRUE(F_Setup->isEnabled());
+    EXPECT_TRUE(w.forms.F_Setup->isEnabled());
     w.send({closeForm(1)});
-    EXPECT_FALSE(F_Setup->isVisible());
+    EXPECT_FALSE(w.forms.F_Setup->isVisible());
     EXPECT_TRUE(allEnabled(w.main));
 }
 
-TEST(MainWindowItems, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
+TEST(MainWindowView, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
     Window w;
     TouchLock& lock = w.main.hostControls()->touchLock();
     lock.B_TouchDblClick();
     ASSERT_TRUE(lock.locked());
     ASSERT_TRUE(allDisabled(w.main));
     w.send({showForm(1)});
-    EXPECT_TRUE(F_Setup->isVisible());
+    EXPECT_TRUE(w.forms.F_Setup->isVisible());
     EXPECT_TRUE(allDisabled(w.main));
     w.send({closeForm(1)});
     EXPECT_TRUE(allDisabled(w.main));
@@ -115,7 +116,7 @@ TEST(MainWindowItems, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
 
 // Qt hands the focus of a control being disabled to the next one; a readout taking it that way
 // would select itself on the board, and the next one, until the queue overflows.
-TEST(MainWindowItems, DisablingTheMainWindowSendsNoFieldSelection) {
+TEST(MainWindowView, DisablingTheMainWindowSendsNoFieldSelection) {
     Window w;
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return w.board.received(0).size() == 1; }));
     // A control that is disabled before the readouts holds the focus, and the main window stays
@@ -138,12 +139,12 @@ TEST(MainWindowItems, DisablingTheMainWindowSendsNoFieldSelection) {
         }
     });
     closer.start(10);
-    w.items().disableMainControls(false);
+    w.view().disableMainControls(false);
     closer.stop();
     EXPECT_EQ(modal, QString());
     ASSERT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
     const link::Command marker = link::commands::button(0x0707);
-    w.main.commandQueue()->QueueCommand(marker, link::LimitRule::Notify);
+    w.main.session().commands().QueueCommand(marker, link::LimitRule::Notify);
     std::vector<uint8_t> expected{0x12};
     expected.insert(expected.end(), marker.begin(), marker.end());
     EXPECT_TRUE(
@@ -151,14 +152,14 @@ TEST(MainWindowItems, DisablingTheMainWindowSendsNoFieldSelection) {
     EXPECT_EQ(w.board.received(0), expected);
 }
 
-TEST(MainWindowItems, TheBoardShowsFillsAndClosesTheUndoBox) {
+TEST(MainWindowView, TheBoardShowsFillsAndClosesTheUndoBox) {
     Window w;
-    auto* undo = dynamic_cast<controls::TF_Undo*>(F_Undo);
+    auto* undo = dynamic_cast<controls::TF_Undo*>(w.forms.F_Undo);
     ASSERT_NE(undo, nullptr);
     w.send({showForm(3), valueWord(0, 3), 0x105});
     EXPECT_TRUE(undo->isVisible());
     EXPECT_EQ(undo->Edit0->text(), "5  available");
-    EXPECT_EQ(w.items().state().UndoCount, 5);
+    EXPECT_EQ(w.main.session().state().UndoCount, 5);
     EXPECT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
     w.send({valueWord(0, 3), 0x200});
     EXPECT_EQ(undo->Edit0->text(), "0  empty");
@@ -167,25 +168,25 @@ TEST(MainWindowItems, TheBoardShowsFillsAndClosesTheUndoBox) {
     EXPECT_TRUE(allEnabled(w.main));
 }
 
-TEST(MainWindowItems, TheDabListDisablesOnlyTheRecorderButton) {
+TEST(MainWindowView, TheDabListDisablesOnlyTheRecorderButton) {
     Window w;
     w.send({showForm(15)});
-    EXPECT_TRUE(F_DAB->isVisible());
+    EXPECT_TRUE(w.forms.F_DAB->isVisible());
     EXPECT_FALSE(w.c.B_Recorder->isEnabled());
     EXPECT_TRUE(w.c.B_Setup->isEnabled());
     EXPECT_TRUE(w.c.EFreq1->isEnabled());
     w.send({closeForm(15)});
-    EXPECT_FALSE(F_DAB->isVisible());
+    EXPECT_FALSE(w.forms.F_DAB->isVisible());
     EXPECT_TRUE(allEnabled(w.main));
 }
 
-TEST(MainWindowItems, FormIndexWithoutAFormChangesNothing) {
+TEST(MainWindowView, FormIndexWithoutAFormChangesNothing) {
     Window w;
     w.send({showForm(7), fieldSelect(2, 7), valueWord(1, 7), 5});
     EXPECT_TRUE(allEnabled(w.main));
 }
 
-TEST(MainWindowItems, DeviceHelloClosesEveryFormAndEnablesEverything) {
+TEST(MainWindowView, DeviceHelloClosesEveryFormAndEnablesEverything) {
     Window w;
     QDir(w.data.path()).mkpath("TALIX");
     QFile script(w.data.path() + "/TALIX/Start.bat");
@@ -193,30 +194,30 @@ TEST(MainWindowItems, DeviceHelloClosesEveryFormAndEnablesEverything) {
     script.write("C:\\TALIX\\TALIX123.EXE\r\nsecond line\r\n");
     script.close();
     w.send({showForm(2), showForm(15)});
-    ASSERT_TRUE(F_System->isVisible());
+    ASSERT_TRUE(w.forms.F_System->isVisible());
     w.send({deviceHello(0x2A, 7), 0x0123ABCD});
     EXPECT_EQ(w.c.LWLANDevice->text(), "LANV2A TLXABCD V123 ALIX123 SN007");
-    EXPECT_FALSE(F_System->isVisible());
-    EXPECT_FALSE(F_DAB->isVisible());
+    EXPECT_FALSE(w.forms.F_System->isVisible());
+    EXPECT_FALSE(w.forms.F_DAB->isVisible());
     EXPECT_TRUE(allEnabled(w.main));
 }
 
-TEST(MainWindowItems, DeviceHelloWithoutStartScriptShowsABlankVersion) {
+TEST(MainWindowView, DeviceHelloWithoutStartScriptShowsABlankVersion) {
     Window w;
     w.send({deviceHello(1, 2), 0x00010002});
     EXPECT_EQ(w.c.LWLANDevice->text(), "LANV01 TLX0002 V001  SN002");
 }
 
-TEST(MainWindowItems, FieldSelectionMovesTheHighlight) {
+TEST(MainWindowView, FieldSelectionMovesTheHighlight) {
     Window w;
     auto* eShift = w.main.findChild<QLineEdit*>("EShift");
     auto* eDemod = w.main.findChild<QLineEdit*>("EDemod");
     ASSERT_TRUE(eShift && eDemod);
-    EXPECT_EQ(w.items().SelectedField(), w.c.EFreq1);
+    EXPECT_EQ(w.view().SelectedField(), w.c.EFreq1);
     ASSERT_TRUE(pumpUntil([&] { return tagFloatOf(w.c.EFreq1) == 0; }));
 
     w.send({fieldSelect(3, 0)});
-    EXPECT_EQ(w.items().SelectedField(), eShift);
+    EXPECT_EQ(w.view().SelectedField(), eShift);
     EXPECT_EQ(tagFloatOf(w.c.EFreq1), 2);
     EXPECT_EQ(tagFloatOf(eShift), 2);
     // The painter wakes and draws both fields.
@@ -225,18 +226,18 @@ TEST(MainWindowItems, FieldSelectionMovesTheHighlight) {
     EXPECT_FALSE(w.c.LSYNCSB->isVisible());
 
     w.send({fieldSelect(1, 0)});
-    EXPECT_EQ(w.items().SelectedField(), eDemod);
+    EXPECT_EQ(w.view().SelectedField(), eDemod);
     EXPECT_TRUE(w.c.LSYNCSB->isVisible());
 
     // A Tag without an edit keeps the selection.
     w.send({fieldSelect(99, 0)});
-    EXPECT_EQ(w.items().SelectedField(), eDemod);
+    EXPECT_EQ(w.view().SelectedField(), eDemod);
 }
 
-TEST(MainWindowItems, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
+TEST(MainWindowView, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
     Window w;
     w.send({fieldSelect(3, 0), fieldSelect(19, 0)});
-    EXPECT_EQ(w.items().SelectedField(), w.c.EFreq1);
+    EXPECT_EQ(w.view().SelectedField(), w.c.EFreq1);
     EXPECT_TRUE(w.c.B_Tune->isCheckable());
     EXPECT_TRUE(w.c.B_Tune->isChecked());
     w.send({fieldSelect(24, 0)}); // the transmit frequency keeps tune mode
@@ -246,22 +247,22 @@ TEST(MainWindowItems, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
     EXPECT_FALSE(w.c.B_Tune->isCheckable());
 }
 
-TEST(MainWindowItems, FieldSelectionOnAFormSwapsItsLooks) {
+TEST(MainWindowView, FieldSelectionOnAFormSwapsItsLooks) {
     Window w;
-    auto* edit0 = new QLineEdit(F_System);
+    auto* edit0 = new QLineEdit(w.forms.F_System);
     setTag(edit0, 0);
-    auto* edit5 = new QLineEdit(F_System);
+    auto* edit5 = new QLineEdit(w.forms.F_System);
     setTag(edit5, 5);
-    controls::setCurrentField(F_System, edit0);
+    controls::setCurrentField(w.forms.F_System, edit0);
     w.send({fieldSelect(5, 2)});
     EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style3");
     EXPECT_EQ(controls::editStyleOf(edit5), "Edit1Style4");
-    EXPECT_EQ(controls::currentField(F_System), edit5);
+    EXPECT_EQ(controls::currentField(w.forms.F_System), edit5);
 }
 
-TEST(MainWindowItems, DabFieldSelectionStylesTheDabEditAndTheSelectedField) {
+TEST(MainWindowView, DabFieldSelectionStylesTheDabEditAndTheSelectedField) {
     Window w;
-    auto* edit0 = new QLineEdit(F_DAB);
+    auto* edit0 = new QLineEdit(w.forms.F_DAB);
     edit0->setObjectName("Edit0");
     w.send({fieldSelect(0, 15)});
     EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style2");
@@ -272,7 +273,7 @@ TEST(MainWindowItems, DabFieldSelectionStylesTheDabEditAndTheSelectedField) {
     EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style2");
 }
 
-TEST(MainWindowItems, ItemsReachTheirControls) {
+TEST(MainWindowView, ItemsReachTheirControls) {
     Window w;
     w.send({valueWord(20), 127, valueWord(26), 7, valueWord(33), 0, 0, 3, valueWord(43), 0x20,
             valueWord(46), 4, valueWord(53), 1, valueWord(44), 1});
@@ -286,12 +287,12 @@ TEST(MainWindowItems, ItemsReachTheirControls) {
     EXPECT_TRUE(w.c.RNB->isVisible());
     EXPECT_TRUE(w.c.CB_Arrow->isVisible());
     EXPECT_EQ(w.c.CB_Arrow->rotation(), 270);
-    EXPECT_EQ(w.main.items()->state().ReceiverFlags, 0x20);
+    EXPECT_EQ(w.main.session().state().ReceiverFlags, 0x20);
     // The board's moves are never sent back.
-    EXPECT_EQ(w.main.commandQueue()->waiting(), 0u);
+    EXPECT_EQ(w.main.session().commands().waiting(), 0u);
 }
 
-TEST(MainWindowItems, AUserMoveReportedBackKeepsTheBar) {
+TEST(MainWindowView, AUserMoveReportedBackKeepsTheBar) {
     Window w;
     w.c.SBLSP->setValue(200);
     w.send({valueWord(21), 0x00010000 | 100});
@@ -299,7 +300,7 @@ TEST(MainWindowItems, AUserMoveReportedBackKeepsTheBar) {
     EXPECT_EQ(w.c.LLoudspeaker->text(), "Loudspeaker 79 %");
 }
 
-TEST(MainWindowItems, ReadoutItemsMarkTheirFieldsAndWakeThePainter) {
+TEST(MainWindowView, ReadoutItemsMarkTheirFieldsAndWakeThePainter) {
     Window w;
     ASSERT_TRUE(pumpUntil([&] { return tagFloatOf(w.main.TFieldTable[0]) == 0; }));
     w.send({valueWord(0, 0, true), 1'450'000'000, 1'449'000'000, 0});
@@ -309,24 +310,24 @@ TEST(MainWindowItems, ReadoutItemsMarkTheirFieldsAndWakeThePainter) {
     EXPECT_TRUE(pumpUntil([&] { return tagFloatOf(w.main.TFieldTable[0]) == 0; }));
 }
 
-TEST(MainWindowItems, LinkQualityAndAntennaShowInTheStatusBlock) {
+TEST(MainWindowView, LinkQualityAndAntennaShowInTheStatusBlock) {
     Window w;
     w.counter = 1;
     for (int i = 0; i < 80; ++i) {
         const Payload p = payload(0, {}, 0x80000000);
-        w.main.linkFrame(p.data(), lParamOf(w.counter++));
+        w.main.session().linkFrame(p.data(), lParamOf(w.counter++));
     }
     EXPECT_EQ(w.c.LWiFi->text(), "100%");
     EXPECT_EQ(w.c.PBWiFi->value(), 100);
     EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFFFF69B4u);
-    ASSERT_TRUE(w.items().linkReport());
-    EXPECT_EQ(w.items().linkReport()->stateText, "WiFi not stable!");
+    ASSERT_TRUE(w.view().linkReport());
+    EXPECT_EQ(w.view().linkReport()->stateText, "WiFi not stable!");
     const Payload p = payload(0, {}, 0);
-    w.main.linkFrame(p.data(), lParamOf(w.counter++));
+    w.main.session().linkFrame(p.data(), lParamOf(w.counter++));
     EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFF00FF00u);
 }
 
-TEST(MainWindowItems, CompletedBlockIsAcknowledgedOnTheLink) {
+TEST(MainWindowView, CompletedBlockIsAcknowledgedOnTheLink) {
     Window w;
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return w.board.received(0).size() == 1; }));
     w.seq = 0x030201;
@@ -335,7 +336,7 @@ TEST(MainWindowItems, CompletedBlockIsAcknowledgedOnTheLink) {
         [&] { return w.board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 3}; }));
 }
 
-TEST(MainWindowItems, BlocksFromTheBoardAreWalkedThroughTheLinkWindow) {
+TEST(MainWindowView, BlocksFromTheBoardAreWalkedThroughTheLinkWindow) {
     Window w;
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return w.board.received(0).size() == 1; }));
     const Words b = block({valueWord(46), 9});

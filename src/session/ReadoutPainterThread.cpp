@@ -1,31 +1,31 @@
-#include "display/XThread.h"
+#include "session/ReadoutPainterThread.h"
 
 #include "base/ThreadPriority.h"
 #include "base/UiCall.h"
 
-namespace talix::display {
+namespace talix::session {
 
-TXLAN::TXLAN(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
+ReadoutPainterThread::ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
              const std::atomic<bool>& closing, std::chrono::milliseconds wait)
     : m_paintEvent(paintEvent), m_ui(uiContext), m_paintPass(std::move(paintPass)),
       m_closing(closing), m_wait(wait), m_thread([this] { run(); }) {}
 
-TXLAN::~TXLAN() {
+ReadoutPainterThread::~ReadoutPainterThread() {
     requestStop();
     join();
 }
 
-void TXLAN::requestStop() {
+void ReadoutPainterThread::requestStop() {
     m_stop = true;
     m_paintEvent.set();
 }
 
-void TXLAN::join() {
+void ReadoutPainterThread::join() {
     if (m_thread.joinable())
         m_thread.join();
 }
 
-void TXLAN::run() {
+void ReadoutPainterThread::run() {
     raiseCurrentThread(ThreadPriority::AboveNormal);
     const auto abandoned = [this] { return m_stop.load() || m_closing.load(); };
     while (!abandoned()) {
@@ -40,4 +40,4 @@ void TXLAN::run() {
     }
 }
 
-} // namespace talix::display
+} // namespace talix::session

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace talix::app {
+namespace talix::session {
 
 // What the main window's message procedure handles.
 class LinkMessageHandler {
@@ -54,4 +54,4 @@ private:
     std::atomic<bool> m_updateFormVisible{false};
 };
 
-} // namespace talix::app
+} // namespace talix::session

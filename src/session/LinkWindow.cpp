@@ -1,11 +1,11 @@
-#include "app/LinkWindow.h"
+#include "session/LinkWindow.h"
 
 #include "base/UiCall.h"
 #include "link/LinkFrame.h"
 
 #include <QCoreApplication>
 
-namespace talix::app {
+namespace talix::session {
 
 namespace {
 class FrameEvent : public QEvent {
@@ -59,4 +59,4 @@ bool LinkWindow::event(QEvent* event) {
     return QObject::event(event);
 }
 
-} // namespace talix::app
+} // namespace talix::session

@@ -1,0 +1,251 @@
+#include "app/MainWindowView.h"
+
+#include "app/ControlChanges.h"
+#include "app/DirectControls.h"
+#include "app/MainWindow.h"
+#include "app/ReceiverViews.h"
+#include "base/MessageHook.h"
+#include "base/Tags.h"
+#include "controls/FieldHighlight.h"
+#include "controls/MainControls.h"
+#include "display/SpectrumLine.h"
+#include "display/SpectrumScreen.h"
+#include "session/Session.h"
+
+#include <QAbstractSlider>
+#include <QProgressBar>
+#include <QStyle>
+#include <span>
+
+namespace talix::app {
+
+namespace {
+
+using sync::MainControl;
+
+constexpr int kTouchLocked = 1;         // B_Touch's Tag while the screen is locked
+constexpr int kFrequencyEntryItem = 19; // the board's pseudo-field: tune mode on
+constexpr int kTxFrequencyItem = 24;
+constexpr int kFirstDabMainField = 13; // main-window fields that the DAB list shares its look with
+constexpr int kLastDabMainField = 16;
+constexpr int kPanel4Tag = 33;
+constexpr int kPanel6Tag = 35;
+
+} // namespace
+
+MainWindowView::MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm)
+    : m_main(main), m_session(session), m_updateForm(updateForm) {
+#define TALIX_FIND_CONTROL(name)                                                                   \
+    m_controls[MainControl::name] = main.findChild<QWidget*>(#name, Qt::FindDirectChildrenOnly);
+    TALIX_MAIN_CONTROLS(TALIX_FIND_CONTROL)
+#undef TALIX_FIND_CONTROL
+    m_selectedField = main.controls()->EFreq1;
+}
+
+display::SpectrumSettings MainWindowView::spectrumSettings() const {
+    const controls::MainControls& c = *m_main.controls();
+    return spectrumSettingsOf(m_session.state(), c.TBWFH->value(), c.TBWFL->value());
+}
+
+QWidget* MainWindowView::control(MainControl c) const {
+    const auto it = m_controls.find(c);
+    return it == m_controls.end() ? nullptr : it->second.data();
+}
+
+void MainWindowView::linkLostDisplay() {
+    m_main.controls()->LWiFi->setText("0%");
+    m_main.controls()->PBWiFi->setValue(0);
+}
+
+void MainWindowView::paintReadouts() {
+    m_main.paintReadouts();
+}
+
+void MainWindowView::spectrumLine(const uint8_t* line) {
+    m_main.spectrum()->DrawSpectrumLine(
+        std::span<const uint8_t, display::kSpectrumLineBytes>(line, display::kSpectrumLineBytes),
+        spectrumSettings());
+}
+
+// The status word's AGC row is in the receiver state, where the spectrum reads it.
+void MainWindowView::statusWord(uint32_t) {}
+
+void MainWindowView::rebuildGrid() {
+    m_main.spectrum()->RebuildGrid(spectrumSettings());
+    markField(kPanel4Tag, 2);
+    markField(kPanel6Tag, 2);
+}
+
+void MainWindowView::placeThresholdLine() {
+    m_main.spectrum()->PlaceThresholdLine(spectrumSettings());
+}
+
+// Link quality and the antenna.
+
+void MainWindowView::showLinkQuality(const sync::LinkQualityReport& report) {
+    m_linkReport = report;
+    m_main.controls()->LWiFi->setText(report.text);
+}
+
+void MainWindowView::setLinkBarValue(int percent) {
+    m_main.controls()->PBWiFi->setValue(percent);
+}
+
+void MainWindowView::setLinkBarShowsPlayback(bool playback) {
+    QProgressBar* bar = m_main.controls()->PBWiFi;
+    bar->setProperty("StyleLookup", playback ? "ProgressBar1Style1" : "progressbarstyle");
+    bar->style()->unpolish(bar);
+    bar->style()->polish(bar);
+}
+
+void MainWindowView::setExternalAntenna(bool checked, uint32_t lwifiArgb) {
+    m_externalAntenna = checked;
+    setFontColour(m_main.controls()->LWiFi, lwifiArgb);
+}
+
+// The walk.
+
+void MainWindowView::markField(int tag, int mark) {
+    if (tag >= 0 && tag < kFieldTableSize && m_main.TFieldTable[size_t(tag)])
+        setTagFloat(m_main.TFieldTable[size_t(tag)], mark);
+}
+
+sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
+                                                  const sync::ReceiverState& state) {
+    for (const sync::ControlChange& change : e.changes)
+        applyControlChange(control(change.control), change);
+    if (e.rebuildGrid)
+        rebuildGrid();
+    if (e.placeThresholdLine)
+        placeThresholdLine();
+    if (e.markerPathChanged)
+        m_main.spectrum()->RebuildMarkerPath(spectrumSettings());
+    if (e.brightnessReport)
+        m_main.applyBrightnessReport(*e.brightnessReport);
+    if (e.slideComplete && showSlide(state) == sync::ApplyResult::Failed)
+        return sync::ApplyResult::Failed;
+    // Last: the message is modal, and frames handled meanwhile see everything above applied.
+    if (e.modalMessage)
+        showMessage(*e.modalMessage);
+    return sync::ApplyResult::Applied;
+}
+
+void MainWindowView::setDabEntryFieldSelected(bool selected) {
+    if (sync::TSlotForm* dab = m_session.formSlots().at(sync::TFormSlots::DAB))
+        dab->setEntryFieldSelected(selected);
+}
+
+// FieldSelect for the main window: SelectedField moves to the edit with the item's Tag, and the
+// frequency entry (item 19) switches tune mode on.
+bool MainWindowView::selectMainField(int item) {
+    controls::MainControls& c = *m_main.controls();
+    setDabEntryFieldSelected(item >= kFirstDabMainField && item <= kLastDabMainField);
+    if (item == kFrequencyEntryItem) {
+        setTagFloat(m_selectedField, 2);
+        m_selectedField = c.EFreq1;
+        c.B_Tune->setCheckable(true);
+        c.B_Tune->setChecked(true);
+        setTagFloat(c.EFreq1, 2);
+        return true;
+    }
+    if (m_selectedField == nullptr)
+        m_selectedField = c.EFreq1;
+    if (item != kTxFrequencyItem)
+        c.B_Tune->setCheckable(false); // tune mode off
+    QLineEdit* found = nullptr;
+    for (QObject* o : m_main.children()) {
+        auto* edit = qobject_cast<QLineEdit*>(o);
+        if (edit != nullptr && !edit->isWindow() && tagOf(edit) == item) {
+            found = edit;
+            break;
+        }
+    }
+    if (found == nullptr)
+        return false;
+    setTagFloat(m_selectedField, 2);
+    m_selectedField = found;
+    if (c.LSYNCSB)
+        c.LSYNCSB->setVisible(found->objectName() == QLatin1String("EDemod"));
+    found->setFocus();
+    setTagFloat(found, 2);
+    return true;
+}
+
+void MainWindowView::selectDabField() {
+    controls::setEditStyle(m_selectedField, "Edit1Style1");
+    setDabEntryFieldSelected(false);
+}
+
+// The rotator form is still a plain form without its dial's circles; the dispatcher keeps
+// RotatorSelected for it.
+void MainWindowView::paintRotatorCircles(bool) {}
+
+// While the touch lock is on, the lock alone decides which controls take touches: a form the board
+// shows or closes must not open the locked screen.
+bool MainWindowView::touchLocked() const {
+    return tagOf(m_main.controls()->B_Touch) == kTouchLocked;
+}
+
+void MainWindowView::disableMainControls(bool onlyRecorder) {
+    if (touchLocked())
+        return;
+    controls::MainControls& c = *m_main.controls();
+    if (onlyRecorder) {
+        c.B_Recorder->setEnabled(false);
+        return;
+    }
+    setDirectControlsEnabled(m_main, false);
+    // The volume bars and OFF stay usable while the board shows a form, and so does the knob.
+    c.B_OFF->setEnabled(true);
+    c.SBLSP->setEnabled(true);
+    c.SBKH->setEnabled(true);
+    c.S_Geber->setEnabled(true);
+}
+
+void MainWindowView::enableMainControls() {
+    if (touchLocked())
+        return;
+    setDirectControlsEnabled(m_main, true);
+}
+
+void MainWindowView::focusSelectedField(bool focus) {
+    if (m_selectedField == nullptr)
+        return;
+    if (focus)
+        m_selectedField->setFocus();
+    else
+        m_selectedField->clearFocus();
+}
+
+void MainWindowView::setIdentification(const QString& text) {
+    m_main.controls()->LWLANDevice->setText(text);
+}
+
+bool MainWindowView::updateFormVisible() const {
+    return m_updateForm != nullptr && m_updateForm->isVisible();
+}
+
+bool MainWindowView::tuneButtonPressed() const {
+    return m_main.controls()->B_Tune->isChecked();
+}
+
+int MainWindowView::sliderPosition(MainControl slider) const {
+    auto* bar = qobject_cast<QAbstractSlider*>(control(slider));
+    return bar ? bar->value() : 0;
+}
+
+float MainWindowView::gridOffset() const {
+    return m_main.spectrum()->gridOffset();
+}
+
+// A complete slide: a picture file (JPEG, PNG) for RMOT. One that does not decode is a failure
+// of the walk, and the stream stays as it is until the next announcement.
+sync::ApplyResult MainWindowView::showSlide(const sync::ReceiverState& state) {
+    QImage picture;
+    if (!picture.loadFromData(state.SlideStream))
+        return sync::ApplyResult::Failed;
+    m_slide = picture;
+    return sync::ApplyResult::Applied;
+}
+
+} // namespace talix::app

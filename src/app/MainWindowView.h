@@ -1,0 +1,83 @@
+#pragma once
+
+#include "display/SpectrumSettings.h"
+#include "session/SessionView.h"
+#include "sync/LinkQuality.h"
+#include "sync/MainControl.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPointer>
+#include <map>
+#include <optional>
+
+namespace talix::session {
+class Session;
+}
+
+namespace talix::app {
+
+class TFMain;
+
+// The main window as a view of the session: it applies to the widgets what the board's words
+// decided (items, field selection, forms shown and closed, link quality, readout marks) and does
+// no I/O. UI thread only.
+class MainWindowView : public session::SessionView {
+public:
+    // `updateForm` is F_Update, whose visibility decides what the board's greeting resets.
+    MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm);
+
+    // The main window's field that the tuning knob acts on (EFreq1 at start).
+    QLineEdit* SelectedField() const { return m_selectedField; }
+    // The last link measurement, for the update form's WiFi indicator.
+    const std::optional<sync::LinkQualityReport>& linkReport() const { return m_linkReport; }
+    // The last slide-show picture that decoded.
+    const QImage& slide() const { return m_slide; }
+    // The spectrum's frequency grid anew: the scales follow its new offset.
+    void rebuildGrid();
+    void placeThresholdLine();
+
+    // session::SessionView
+    void linkLostDisplay() override;
+    void paintReadouts() override;
+    void spectrumLine(const uint8_t* line) override;
+    void statusWord(uint32_t status) override;
+    void showLinkQuality(const sync::LinkQualityReport& report) override;
+    void setLinkBarValue(int percent) override;
+    void setLinkBarShowsPlayback(bool playback) override;
+    bool externalAntennaChecked() const override { return m_externalAntenna; }
+    void setExternalAntenna(bool checked, uint32_t lwifiArgb) override;
+    void markField(int tag, int mark) override;
+    sync::ApplyResult applyItemEffect(const sync::ItemEffect& effect,
+                                      const sync::ReceiverState& state) override;
+    bool selectMainField(int item) override;
+    void selectDabField() override;
+    void paintRotatorCircles(bool selected) override;
+    void disableMainControls(bool onlyRecorder) override;
+    void enableMainControls() override;
+    void focusSelectedField(bool focus) override;
+    void setIdentification(const QString& text) override;
+    bool updateFormVisible() const override;
+    bool tuneButtonPressed() const override;
+    int sliderPosition(sync::MainControl slider) const override;
+    float gridOffset() const override;
+
+private:
+    display::SpectrumSettings spectrumSettings() const;
+    QWidget* control(sync::MainControl c) const;
+    sync::ApplyResult showSlide(const sync::ReceiverState& state);
+    void setDabEntryFieldSelected(bool selected);
+    bool touchLocked() const;
+
+    TFMain& m_main;
+    session::Session& m_session;
+    QPointer<QWidget> m_updateForm;
+    std::map<sync::MainControl, QPointer<QWidget>> m_controls;
+    QPointer<QLineEdit> m_selectedField;
+    std::optional<sync::LinkQualityReport> m_linkReport;
+    // Follows the status word's external-antenna bit; RBAnt of the WiFi form shows it.
+    bool m_externalAntenna = false;
+    QImage m_slide;
+};
+
+} // namespace talix::app

@@ -1,0 +1,129 @@
+#include "session/Session.h"
+
+#include "audio/AudioDeviceFactory.h"
+#include "audio/AudioFormat.h"
+#include "base/MessageHook.h"
+#include "base/ThreadPriority.h"
+#include "link/CommandRecords.h"
+#include "session/StartScript.h"
+
+#include <cstdio>
+#include <span>
+
+namespace talix::session {
+
+namespace {
+// The board has not reported its loudspeaker volume yet, so output starts almost silent.
+constexpr uint8_t kInitialSpeakerVolume = 0;
+} // namespace
+
+Session::Session(SessionSettings settings, const QLocale& locale)
+    : m_settings(std::move(settings)), m_locale(locale), m_linkWindow(*this, Closing),
+      m_rotator(m_settings.rotator) {
+    m_queue.setFullNotifier([] { showMessage("No WiFi Connection!"); });
+}
+
+Session::~Session() {
+    stop();
+}
+
+audio::OpenResult Session::start(SessionView& view) {
+    if (m_started)
+        return audio::OpenResult::Ok;
+    m_started = true;
+    m_view = &view;
+    Closing = false;
+    raiseProcess();
+    raiseCurrentThread(ThreadPriority::TimeCritical);
+    m_dispatcher =
+        std::make_unique<sync::FrameDispatcher>(view, *this, m_slots, m_state, m_locale);
+
+    const audio::OpenResult opened = m_playbackRing.OpenPlayback(
+        audio::createAudioDevice(m_settings.audio), m_devicePoster, kInitialSpeakerVolume);
+    if (opened != audio::OpenResult::Ok)
+        return opened;
+
+    m_recording.scan(m_settings.drives.path('C', "WAV"));
+
+    m_sender = std::make_unique<link::TSThread>(m_queue, m_port, Closing, m_settings.senderWait);
+    link::LinkSettings link;
+    link.board = m_settings.board;
+    m_receiver = std::make_unique<link::TWLAN>(m_port, link, m_linkWindow, Closing,
+                                               m_settings.receiveTimings);
+    PaintEvent.reset();
+    m_painter = std::make_unique<ReadoutPainterThread>(
+        PaintEvent, &m_linkWindow, [this] { m_view->paintReadouts(); }, Closing,
+        m_settings.painterWait);
+    return opened;
+}
+
+void Session::stop() {
+    if (!m_started || m_stopped)
+        return;
+    m_stopped = true;
+    Closing = true;
+    m_recording.stop();
+    if (m_sender) {
+        m_queue.CommandReady.reset();
+        m_sender->requestStop();
+        m_sender->join();
+        m_sender.reset();
+    }
+    if (m_receiver) {
+        m_receiver->requestStop();
+        m_receiver->join(); // disconnects the link on its way out
+        m_receiver.reset();
+    }
+    if (m_painter) {
+        PaintEvent.set();
+        m_painter->requestStop();
+        m_painter->join();
+        m_painter.reset();
+    }
+    reportStatistics();
+    m_playbackRing.ClosePlayback();
+}
+
+void Session::queuePlayback(const uint8_t* audio) {
+    m_playbackRing.QueueBlock(
+        std::span<const uint8_t, audio::kBlockBytes>(audio, audio::kBlockBytes));
+}
+
+void Session::writeAck(uint32_t seq) {
+    m_port.write(link::commands::acknowledge(seq));
+}
+
+std::optional<QString> Session::startScriptFirstLine() {
+    return session::startScriptFirstLine(m_settings.drives);
+}
+
+void Session::linkFrame(const uint8_t* payload, uint32_t lParam) {
+    ++m_framesHandled;
+    if (m_dispatcher)
+        m_dispatcher->handleFrame(payload, lParam);
+}
+
+void Session::linkLostDisplay() {
+    if (m_view)
+        m_view->linkLostDisplay();
+}
+
+void Session::deviceMessage(audio::DeviceEvent::Kind kind) {
+    const auto level = audio::deliverDeviceEvent(kind, m_playbackRing);
+    if (level && m_view)
+        m_view->setLinkBarValue(*level);
+}
+
+// A line on stderr after a session with host playback, so that gaps a user heard can be told apart
+// from gaps in what the board sent.
+void Session::reportStatistics() const {
+    const audio::PlaybackRing::Statistics& s = m_playbackRing.statistics();
+    if (s.played == 0 && s.dropped == 0)
+        return;
+    std::fprintf(stderr, "talix: audio: %llu blocks played, %llu underruns, %llu blocks dropped\n",
+                 static_cast<unsigned long long>(s.played),
+                 static_cast<unsigned long long>(s.underruns),
+                 static_cast<unsigned long long>(s.dropped));
+}
+
+} // namespace talix::session

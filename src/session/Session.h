@@ -1,0 +1,119 @@
+#pragma once
+
+#include "audio/DeviceEvent.h"
+#include "audio/OpenResultText.h"
+#include "audio/PlaybackRing.h"
+#include "base/ManualResetEvent.h"
+#include "link/CommandQueue.h"
+#include "link/LinkPort.h"
+#include "link/ReceiveThread.h"
+#include "link/SenderThread.h"
+#include "session/LinkWindow.h"
+#include "session/ReadoutPainterThread.h"
+#include "session/RecordingSink.h"
+#include "session/RotatorLink.h"
+#include "session/SessionSettings.h"
+#include "session/SessionView.h"
+#include "session/UpdateReplySink.h"
+#include "sync/FormSlots.h"
+#include "sync/FrameDispatcher.h"
+#include "sync/FrameSinks.h"
+#include "sync/ReceiverState.h"
+
+#include <QLocale>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+namespace talix::session {
+
+// The running program without its widgets: the command queue, the link with its receive and
+// sender threads, the frame dispatcher with the receiver state and TFormSlots, the playback ring
+// and audio device, the recording, the rotator's datagrams, the update replies and the readout
+// painter thread, with the one Closing flag that every thread watches. It does the I/O itself;
+// what the user sees goes to the SessionView. Created, started and stopped on the UI thread.
+class Session : public sync::FrameSinks, public LinkMessageHandler {
+public:
+    explicit Session(SessionSettings settings, const QLocale& locale = QLocale::system());
+    ~Session() override;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The start-up order: the audio device (without it nothing more starts and the program runs
+    // without a link), the next recording number, then the sender, receive and painter threads.
+    // `view` must outlive stop().
+    audio::OpenResult start(SessionView& view);
+    // The shutdown order: Closing set, a running recording completed, then the sender, the receive
+    // thread and the painter stopped, each waited for, and the audio device closed. The end-of-
+    // session statistics go to stderr. Safe to call more than once.
+    void stop();
+
+    // Set from the start of the shutdown on; every worker thread watches it.
+    std::atomic<bool> Closing{false};
+    ManualResetEvent PaintEvent;
+
+    link::TCommandQueue& commands() { return m_queue; }
+    sync::ReceiverState& state() { return m_state; }
+    sync::TFormSlots& formSlots() { return m_slots; }
+    // Present from start() on.
+    sync::FrameDispatcher* dispatcher() { return m_dispatcher.get(); }
+    link::LinkPort& linkPort() { return m_port; }
+    audio::PlaybackRing& playbackRing() { return m_playbackRing; }
+    RecordingSink& recordingSink() { return m_recording; }
+    RotatorLink& rotator() { return m_rotator; }
+    // The receive thread's view of the update form (it takes update replies while it is shown).
+    void setUpdateFormVisible(bool visible) { m_linkWindow.setUpdateFormVisible(visible); }
+    // The UI thread's receiver of the threads' frames, requests and device notifications.
+    LinkWindow& linkWindow() { return m_linkWindow; }
+
+    bool threadsRunning() const { return m_receiver != nullptr; }
+    uint64_t linkFramesHandled() const { return m_framesHandled; }
+
+    // sync::FrameSinks
+    bool recorderPlaying() const override { return false; }
+    bool recording() const override { return m_recording.running(); }
+    void appendRecording(const uint8_t* audio) override { m_recording.append(audio); }
+    bool playbackOpen() const override { return m_playbackRing.PlaybackOpen(); }
+    void queuePlayback(const uint8_t* audio) override;
+    void setPlaybackVolume(uint8_t volume) override { m_playbackRing.SetPlaybackVolume(volume); }
+    void rotatorReport(const sync::RotatorReport& report) override { m_rotator.report(report); }
+    bool rotatorOn() const override { return m_rotator.RotatorOn; }
+    void sendRotatorValue(uint8_t value) override { m_rotator.send(value); }
+    void writeAck(uint32_t seq) override;
+    void requestPaint() override { PaintEvent.set(); }
+    std::optional<QString> startScriptFirstLine() override;
+
+    // LinkMessageHandler: the message procedure, which LinkWindow runs for the threads' events.
+    void linkFrame(const uint8_t* payload, uint32_t lParam) override;
+    void linkLostDisplay() override;
+    void updateReply(uint32_t replyWord) override { m_updateReplies.reply(replyWord); }
+    void deviceMessage(audio::DeviceEvent::Kind kind) override;
+
+private:
+
+    void reportStatistics() const;
+
+    const SessionSettings m_settings;
+    const QLocale m_locale;
+    sync::ReceiverState m_state;
+    sync::TFormSlots m_slots;
+    link::TCommandQueue m_queue;
+    link::LinkPort m_port{m_queue};
+    LinkWindow m_linkWindow;
+    // Outlives the ring, whose device reports through it.
+    audio::DeviceEventPoster m_devicePoster{&m_linkWindow};
+    audio::PlaybackRing m_playbackRing;
+    RecordingSink m_recording;
+    RotatorLink m_rotator;
+    UpdateReplySink m_updateReplies;
+    SessionView* m_view = nullptr;
+    std::unique_ptr<sync::FrameDispatcher> m_dispatcher;
+    std::unique_ptr<link::TSThread> m_sender;
+    std::unique_ptr<link::TWLAN> m_receiver;
+    std::unique_ptr<ReadoutPainterThread> m_painter;
+    uint64_t m_framesHandled = 0;
+    bool m_started = false;
+    bool m_stopped = false;
+};
+
+} // namespace talix::session

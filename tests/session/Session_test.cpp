@@ -1,0 +1,130 @@
+// The session without widgets: start-up and shutdown in order, frames from a board on loopback to
+// the view, acknowledgements and commands on the wire, and the sinks still to be built.
+#include "link/CommandRecords.h"
+#include "session/Session.h"
+#include "session/support/CoreApplication.h"
+#include "session/support/CountingView.h"
+#include "support/LoopbackServer.h"
+#include "support/ParamFrames.h"
+#include "support/PumpUntil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace talix;
+using namespace talix::session;
+using namespace talix::testing;
+using talix::session::testing::CountingView;
+using talix::session::testing::ensureCoreApplication;
+
+namespace {
+
+SessionSettings loopbackSettings(uint16_t port, const QString& dataDir) {
+    SessionSettings s;
+    s.board = {"127.0.0.1", port};
+    s.rotator = {"127.0.0.1", 9};
+    s.audio = "null";
+    s.drives.set('C', dataDir);
+    s.receiveTimings = {20, 5, 80};
+    return s;
+}
+
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override { ensureCoreApplication(); }
+    LoopbackServer board;
+    QTemporaryDir data;
+    CountingView view;
+};
+
+} // namespace
+
+TEST_F(SessionTest, GreetsHandsFramesToTheViewAndAcknowledgesBlocks) {
+    Session session(loopbackSettings(board.port(), data.path()), QLocale::c());
+    ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
+    ASSERT_TRUE(session.threadsRunning());
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
+
+    const Words b = block({valueWord(46), 9});
+    ASSERT_TRUE(board.send(boardFrame(1, payload(streamHeader(uint32_t(b.size()), 0x0201, false), b))));
+    ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() == 1; }));
+    EXPECT_EQ(view.spectrumLines, 1);
+    EXPECT_EQ(session.state().UndoCount, 9);
+    EXPECT_TRUE(LoopbackServer::waitFor(
+        [&] { return board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 0}; }));
+
+    session.commands().QueueCommand(link::commands::button(0x0104), link::LimitRule::Notify);
+    EXPECT_TRUE(LoopbackServer::waitFor([&] {
+        return board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 0, 1, 4, 1};
+    }));
+    session.stop();
+    EXPECT_FALSE(session.threadsRunning());
+    EXPECT_TRUE(session.Closing);
+}
+
+TEST_F(SessionTest, TheLostLinkIsShownAndTheBoardGreetedAgain) {
+    Session session(loopbackSettings(board.port(), data.path()));
+    ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
+    ASSERT_TRUE(board.send(boardFrame(1)));
+    ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() == 1; }));
+    board.closeConnection();
+    EXPECT_TRUE(pumpUntil([&] { return view.linkLost > 0; }));
+    EXPECT_TRUE(LoopbackServer::waitFor(
+        [&] { return board.received(1) == std::vector<uint8_t>{0x12}; }));
+}
+
+TEST_F(SessionTest, WithoutAnAudioDeviceNothingElseStarts) {
+    SessionSettings s = loopbackSettings(board.port(), data.path());
+    s.audio = "wav:" + data.filePath("no/such/folder/x.wav");
+    Session session(s);
+    EXPECT_NE(session.start(view), audio::OpenResult::Ok);
+    EXPECT_FALSE(session.threadsRunning());
+    EXPECT_FALSE(session.playbackOpen());
+    session.stop();
+    EXPECT_EQ(board.connections(), 0u);
+}
+
+TEST_F(SessionTest, TheNextRecordingNumberIsTheFirstFreeFile) {
+    QDir(data.path()).mkpath("WAV");
+    for (int n : {0, 1, 2})
+        QFile(data.filePath(QString("WAV/File%1.WAV").arg(n))).open(QIODevice::WriteOnly);
+    Session session(loopbackSettings(board.port(), data.path()));
+    ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
+    EXPECT_EQ(session.recordingSink().NextFileNumber, 3);
+}
+
+// Recording, the rotator's datagrams and the update replies come with their forms; until then
+// their sinks take what the board sends and do nothing with it.
+TEST_F(SessionTest, SinksStillToBeBuiltTakeTheirWordsAndDoNothing) {
+    Session session(loopbackSettings(board.port(), data.path()), QLocale::c());
+    ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
+    EXPECT_FALSE(session.recording());
+    EXPECT_FALSE(session.recorderPlaying());
+
+    // Item 55: the rotator present at position 90 (on), 45 mA, at 127.0.0.5; then the relay word.
+    const Words b = block({valueWord(55), 0x00005A2D, 0x0500007F, valueWord(0, 16), 0x33});
+    for (const Payload& p : fragments(b, 7))
+        session.linkFrame(p.data(), lParamOf(1));
+    EXPECT_TRUE(session.rotatorOn());
+    EXPECT_EQ(session.rotator().DialPosition, 90);
+    EXPECT_EQ(session.rotator().target().host, "127.0.0.5");
+    EXPECT_EQ(session.rotator().target().port, 9);
+    session.updateReply(0x0000010F);
+    session.stop();
+}
+
+TEST_F(SessionTest, StopsPromptlyWhileTheBoardIsUnreachable) {
+    uint16_t closedPort;
+    {
+        LoopbackServer gone;
+        closedPort = gone.port();
+    }
+    Session session(loopbackSettings(closedPort, data.path()));
+    ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
+    ASSERT_TRUE(pumpUntil([&] { return view.linkLost > 0; }));
+    session.stop();
+    EXPECT_FALSE(session.threadsRunning());
+}

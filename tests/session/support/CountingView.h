@@ -1,0 +1,46 @@
+#pragma once
+
+#include "session/SessionView.h"
+
+#include <QString>
+#include <vector>
+
+namespace talix::session::testing {
+
+// A SessionView that only counts and keeps what reaches the screen, for sessions run without
+// widgets.
+class CountingView : public SessionView {
+public:
+    int linkLost = 0;
+    int paintPasses = 0;
+    int spectrumLines = 0;
+    std::vector<int> linkBarValues;
+    QString identification;
+
+    void linkLostDisplay() override { ++linkLost; }
+    void paintReadouts() override { ++paintPasses; }
+    void spectrumLine(const uint8_t*) override { ++spectrumLines; }
+    void statusWord(uint32_t) override {}
+    void showLinkQuality(const sync::LinkQualityReport&) override {}
+    void setLinkBarValue(int percent) override { linkBarValues.push_back(percent); }
+    void setLinkBarShowsPlayback(bool) override {}
+    bool externalAntennaChecked() const override { return false; }
+    void setExternalAntenna(bool, uint32_t) override {}
+    void markField(int, int) override {}
+    sync::ApplyResult applyItemEffect(const sync::ItemEffect&, const sync::ReceiverState&) override {
+        return sync::ApplyResult::Applied;
+    }
+    bool selectMainField(int) override { return false; }
+    void selectDabField() override {}
+    void paintRotatorCircles(bool) override {}
+    void disableMainControls(bool) override {}
+    void enableMainControls() override {}
+    void focusSelectedField(bool) override {}
+    void setIdentification(const QString& text) override { identification = text; }
+    bool updateFormVisible() const override { return false; }
+    bool tuneButtonPressed() const override { return false; }
+    int sliderPosition(sync::MainControl) const override { return 0; }
+    float gridOffset() const override { return 0; }
+};
+
+} // namespace talix::session::testing
