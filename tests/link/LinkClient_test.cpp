@@ -54,4 +54,14 @@ TEST(LinkClient, AWriteCutShortByItsTimeOutGivesUpTheConnection) {
     EXPECT_FALSE(client.write(bytes.data(), 1));
 }
 
+// Every test program turns the guard on before main, whatever its environment: CTest also runs
+// this test with TALIX_LOOPBACK_ONLY removed from it.
+TEST(LoopbackGuard, HoldsWithoutTheEnvironment) {
+    EXPECT_TRUE(talix::destinationAllowed("127.0.0.1"));
+    EXPECT_TRUE(talix::destinationAllowed("localhost"));
+    EXPECT_FALSE(talix::destinationAllowed("192.168.4.1"));
+    EXPECT_FALSE(talix::destinationAllowed("192.168.4.2"));
+    EXPECT_FALSE(talix::destinationAllowed("receiver.local"));
+}
+
 } // namespace
