@@ -353,11 +353,11 @@ bool MainWindowItems::updateFormVisible() const {
     return F_Update != nullptr && F_Update->isVisible();
 }
 
-// Under CommandLock, so that the acknowledgement never interleaves with a command on the wire; a
-// link that is down takes nothing, and that is ignored.
+// Through the sender, ahead of the commands waiting: the UI thread never waits on the network,
+// and the acknowledgement never interleaves with a command on the wire.
 void MainWindowItems::writeAck(const uint8_t* record, size_t size) {
     if (link::LinkPort* port = m_main.linkPort())
-        port->write(record, size);
+        port->queue().QueueAcknowledgement(link::Command(record, record + size));
 }
 
 bool MainWindowItems::tuneButtonPressed() const {
