@@ -24,7 +24,9 @@ void TWLAN::join() {
 }
 
 void TWLAN::run() {
-    raiseCurrentThread(ThreadPriority::Highest);
+    // Set, not raised: a new thread starts at its creator's level.
+    setCurrentThreadPriority(ThreadPriority::Highest);
+    m_tid = currentThreadId();
     while (!m_stop)
         pass();
     m_port.drop();

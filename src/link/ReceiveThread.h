@@ -36,6 +36,8 @@ public:
     void join();
 
     bool streaming() const { return m_streamingSeen.load(); }
+    // The thread's kernel id once it has started (0 before).
+    long nativeTid() const { return m_tid.load(); }
 
 private:
     void run();
@@ -55,6 +57,7 @@ private:
     int m_idleCount = 0;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_streamingSeen{false};
+    std::atomic<long> m_tid{0};
     std::thread m_thread;
 };
 

@@ -1,5 +1,7 @@
 #include "link/SenderThread.h"
 
+#include "base/ThreadPriority.h"
+
 namespace talix::link {
 
 TSThread::TSThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
@@ -22,6 +24,9 @@ void TSThread::join() {
 }
 
 void TSThread::run() {
+    // Set, not inherited: the thread that creates the sender may run raised.
+    setCurrentThreadPriority(ThreadPriority::Normal);
+    m_tid = currentThreadId();
     while (!m_stop && !m_closing) {
         m_queue.CommandReady.waitFor(m_wait);
         ++m_passes;

@@ -27,6 +27,8 @@ public:
     void requestStop();
     void join();
 
+    // The thread's kernel id once it has started (0 before).
+    long nativeTid() const { return m_tid.load(); }
     // Passes begun so far: a sender with nothing to do waits instead of passing again.
     uint64_t passes() const { return m_passes.load(); }
 
@@ -38,6 +40,7 @@ private:
     const std::atomic<bool>& m_closing;
     const std::chrono::milliseconds m_wait;
     std::atomic<bool> m_stop{false};
+    std::atomic<long> m_tid{0};
     std::atomic<uint64_t> m_passes{0};
     std::thread m_thread;
 };

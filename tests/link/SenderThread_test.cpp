@@ -1,12 +1,16 @@
 // The sender thread and the link port: what the user interface may rely on while the board is
 // slow or the link is replaced.
+#include "base/ThreadPriority.h"
 #include "link/CommandRecords.h"
+#include "link/ReceiveThread.h"
 #include "link/SenderThread.h"
 #include "link/support/DeafBoard.h"
 #include "support/LoopbackServer.h"
 
+#include <cerrno>
 #include <future>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace talix;
 using namespace talix::link;
@@ -163,4 +167,69 @@ TEST(SenderThread, ASignalLeftWithNothingQueuedIsResetNotSpunOn) {
                                          std::chrono::milliseconds(300)));
     EXPECT_LE(sender.passes(), 2u);
     closing = true;
+}
+
+namespace {
+
+int niceOf(long tid) {
+    errno = 0;
+    return ::getpriority(PRIO_PROCESS, static_cast<id_t>(tid));
+}
+
+// Whether this process may lower a thread's nice value again (CAP_SYS_NICE or a nice limit).
+bool mayLowerNiceValues() {
+    bool may = false;
+    std::thread([&] {
+        const auto tid = static_cast<id_t>(currentThreadId());
+        may = ::setpriority(PRIO_PROCESS, tid, 5) == 0 && ::setpriority(PRIO_PROCESS, tid, 0) == 0;
+    }).join();
+    return may;
+}
+
+class NoFrames : public ReceiveHost {
+public:
+    void frameReady(const uint8_t*, uint32_t) override {}
+    bool updateFormVisible() override { return false; }
+    void updateReply(uint32_t) override {}
+    void linkLost() override {}
+};
+
+} // namespace
+
+// A thread created by a raised (or, here, lowered) thread starts at its creator's level; the
+// sender and the receive thread set their own. Test programs keep every thread at nice 0.
+TEST(LinkThreads, SenderAndReceiveThreadSetTheirOwnPriority) {
+    if (!mayLowerNiceValues())
+        GTEST_SKIP() << "this process may not lower a nice value";
+    LoopbackServer board;
+    struct Case {
+        const char* name;
+        bool sender;
+    };
+    for (const Case& c : {Case{"sender", true}, Case{"receive thread", false}}) {
+        int nice = -100;
+        int creatorNice = -100;
+        std::thread([&] {
+            ASSERT_EQ(::setpriority(PRIO_PROCESS, static_cast<id_t>(currentThreadId()), 5), 0);
+            creatorNice = niceOf(currentThreadId());
+            std::atomic<bool> closing{false};
+            TCommandQueue queue;
+            LinkPort port(queue);
+            NoFrames host;
+            LinkSettings settings;
+            settings.board = {"127.0.0.1", board.port()};
+            std::unique_ptr<TSThread> sender;
+            std::unique_ptr<TWLAN> receiver;
+            if (c.sender)
+                sender = std::make_unique<TSThread>(queue, port, closing);
+            else
+                receiver = std::make_unique<TWLAN>(port, settings, host, closing);
+            const auto tid = [&] { return c.sender ? sender->nativeTid() : receiver->nativeTid(); };
+            if (LoopbackServer::waitFor([&] { return tid() != 0; }))
+                nice = niceOf(tid());
+            closing = true;
+        }).join();
+        EXPECT_EQ(creatorNice, 5) << c.name;
+        EXPECT_EQ(nice, 0) << c.name;
+    }
 }
