@@ -65,7 +65,7 @@ void TFMain::FormCreate() {
 
     if (F_Update)
         F_Update->installEventFilter(this);
-    m_linkWindow = std::make_unique<LinkWindow>(*this, Closing);
+    m_linkWindow = std::make_unique<LinkWindow>(*this, m_frameRing, Closing);
 
     // The wave output, reporting to LinkWindow. The board has not reported its loudspeaker volume
     // yet, so output starts almost silent. Without it the program runs without a link.
@@ -90,8 +90,8 @@ void TFMain::FormCreate() {
     m_sender = std::make_unique<link::TSThread>(*m_queue, *m_port, Closing, m_context.senderWait);
     link::LinkSettings settings;
     settings.board = m_context.options.board;
-    m_receiver = std::make_unique<link::TWLAN>(*m_port, settings, *m_linkWindow, Closing,
-                                               m_context.receiveTimings);
+    m_receiver = std::make_unique<link::TWLAN>(*m_port, m_frameRing, settings, *m_linkWindow,
+                                               Closing, m_context.receiveTimings);
 
     PaintEvent.reset();
     m_readouts = std::make_unique<display::ReadoutPainter>(

@@ -118,6 +118,7 @@ private:
     std::unique_ptr<display::SpectrumScreen> m_spectrum;
     std::unique_ptr<HostControls> m_host;
     std::unique_ptr<MainWindowItems> m_items;
+    link::FrameRing m_frameRing; // outlives the receive thread and LinkWindow
     std::unique_ptr<LinkWindow> m_linkWindow;
     // Outlives the ring, whose device reports through it.
     std::unique_ptr<audio::DeviceEventPoster> m_devicePoster;

@@ -24,11 +24,11 @@ struct ReceiveTimings {
     int idleLimit = 80;         // lost when the idle count exceeds this in any case
 };
 
-// TWLAN: connects, greets with 0x12, cuts the stream into frames, notices a silent or broken link
-// and reconnects.
+// TWLAN: connects, greets with 0x12, cuts the stream into frames in `ring`, notices a silent or
+// broken link and reconnects. The ring belongs to the owner of the thread, which outlives it.
 class TWLAN {
 public:
-    TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host,
+    TWLAN(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
           const std::atomic<bool>& closing, ReceiveTimings timings = {});
     ~TWLAN();
 

@@ -188,7 +188,7 @@ bool mayLowerNiceValues() {
 
 class NoFrames : public ReceiveHost {
 public:
-    void frameReady(const uint8_t*, uint32_t) override {}
+    void frameReady(FrameTicket) override {}
     bool updateFormVisible() override { return false; }
     void updateReply(uint32_t) override {}
     void linkLost() override {}
@@ -215,6 +215,7 @@ TEST(LinkThreads, SenderAndReceiveThreadSetTheirOwnPriority) {
             std::atomic<bool> closing{false};
             TCommandQueue queue;
             LinkPort port(queue);
+            FrameRing ring;
             NoFrames host;
             LinkSettings settings;
             settings.board = {"127.0.0.1", board.port()};
@@ -223,7 +224,7 @@ TEST(LinkThreads, SenderAndReceiveThreadSetTheirOwnPriority) {
             if (c.sender)
                 sender = std::make_unique<TSThread>(queue, port, closing);
             else
-                receiver = std::make_unique<TWLAN>(port, settings, host, closing);
+                receiver = std::make_unique<TWLAN>(port, ring, settings, host, closing);
             const auto tid = [&] { return c.sender ? sender->nativeTid() : receiver->nativeTid(); };
             if (LoopbackServer::waitFor([&] { return tid() != 0; }))
                 nice = niceOf(tid());
