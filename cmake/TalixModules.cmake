@@ -16,6 +16,12 @@ function(talix_module name)
     endif()
 endfunction()
 
+# Every test, fuzz and benchmark program links this: it turns the loopback guard on before main,
+# whatever the environment it was started in.
+add_library(talix_loopback_guard OBJECT ${PROJECT_SOURCE_DIR}/tests/guard/LoopbackGuard.cpp)
+target_include_directories(talix_loopback_guard PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(talix_loopback_guard PUBLIC talix_base)
+
 # Tests of one folder: tests/<name>/*_test.cpp need no QApplication and link gtest_main;
 # tests/<name>/*_guitest.cpp run with a QApplication on the offscreen platform.
 function(talix_tests name)
@@ -39,13 +45,13 @@ function(talix_tests name)
     set(launcher ${CMAKE_COMMAND} -E env ${env})
     if(core)
         add_executable(test_${name} ${core} ${support})
-        target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} talix_testsupport GTest::gtest_main GTest::gmock)
+        target_link_libraries(test_${name} PRIVATE ${ARG_DEPS} talix_loopback_guard talix_testsupport GTest::gtest_main GTest::gmock)
         set_target_properties(test_${name} PROPERTIES CROSSCOMPILING_EMULATOR "${launcher}")
         gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST)
     endif()
     if(gui)
         add_executable(test_${name}_gui ${gui} ${support})
-        target_link_libraries(test_${name}_gui PRIVATE ${ARG_DEPS} talix_testsupport talix_guitest_main GTest::gtest GTest::gmock)
+        target_link_libraries(test_${name}_gui PRIVATE ${ARG_DEPS} talix_loopback_guard talix_testsupport talix_guitest_main GTest::gtest GTest::gmock)
         set_target_properties(test_${name}_gui PROPERTIES CROSSCOMPILING_EMULATOR "${launcher}")
         gtest_discover_tests(test_${name}_gui DISCOVERY_MODE PRE_TEST)
     endif()

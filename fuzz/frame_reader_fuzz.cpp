@@ -5,6 +5,7 @@
 #include "link/FrameReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,15 +16,19 @@ namespace {
 constexpr size_t kPrefix = 5;
 constexpr size_t kPieceUnit = 29;
 
+FrameRing ring;
+
 class Host : public FrameReaderHost {
 public:
-    void frameReady(const uint8_t* payload, uint32_t lParam) override {
-        // Touch the whole payload so that a short delivery shows up under AddressSanitizer.
+    void frameReady(FrameTicket ticket) override {
+        // Nothing writes the ring meanwhile: the newest ticket must be taken, and whole.
+        if (!ring.take(ticket, payload))
+            __builtin_trap();
         uint32_t sum = 0;
-        for (uint32_t i = 0; i < kPayloadLength; ++i)
-            sum += payload[i];
-        sink ^= sum ^ lParam;
-        if ((lParam & 0xFFFF) != kPayloadLength)
+        for (const uint8_t b : payload)
+            sum += b;
+        sink ^= sum ^ ticket.lParam;
+        if ((ticket.lParam & 0xFFFF) != kPayloadLength)
             __builtin_trap();
     }
     bool updateFormVisible() override { return updateVisible; }
@@ -34,6 +39,7 @@ public:
     }
     bool updateVisible = false;
     uint32_t sink = 0;
+    std::array<uint8_t, kPayloadLength> payload{};
 };
 
 } // namespace
@@ -42,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < kPrefix)
         return 0;
     static InputBuffer in(64 * 1024);
-    static FrameReader reader;
+    static FrameReader reader(ring);
     in.clear();
     reader.reset();
     Host host;

@@ -1,5 +1,6 @@
 #include "sim/ControlServer.h"
 
+#include "base/ThreadPriority.h"
 #include "sim/ControlCommands.h"
 #include "sim/SimBoard.h"
 #include "sim/Sockets.h"
@@ -60,6 +61,7 @@ void ControlServer::stop() {
 }
 
 void ControlServer::run() {
+    setCurrentThreadPriority(ThreadPriority::Normal);
     std::map<int, std::string> clients; // descriptor -> unfinished line
     while (!m_stop) {
         std::vector<pollfd> fds{{m_wake[0], POLLIN, 0}, {m_listenFd, POLLIN, 0}};
@@ -122,6 +124,7 @@ bool ScriptRunner::start(const std::string& path, std::string& error) {
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
     m_thread = std::thread([this, lines = std::move(lines)] {
+        setCurrentThreadPriority(ThreadPriority::Normal);
         const auto sleep = [this](std::chrono::milliseconds d) {
             const auto until = std::chrono::steady_clock::now() + d;
             while (!m_stop && std::chrono::steady_clock::now() < until)

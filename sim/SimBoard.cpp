@@ -1,5 +1,6 @@
 #include "sim/SimBoard.h"
 
+#include "base/ThreadPriority.h"
 #include "link/LinkFrame.h"
 #include "sim/CommandParser.h"
 #include "sim/FaultInjector.h"
@@ -262,6 +263,8 @@ std::vector<std::vector<uint8_t>> SimBoard::receivedRecords() const {
 }
 
 void SimBoard::Impl::run() {
+    // The board runs beside a raised program in --demo: never at the level of its creator.
+    setCurrentThreadPriority(ThreadPriority::Normal);
     while (!stopping) {
         const auto now = Clock::now();
         applyControls(now);

@@ -1,6 +1,7 @@
 #include "base/Endpoint.h"
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <cstdlib>
 
 namespace talix {
@@ -37,11 +38,20 @@ bool isLoopbackHost(const std::string& host) {
     return (ntohl(addr.s_addr) >> 24) == 127;
 }
 
+namespace {
+// Constant-initialised, so that it holds before any static initialiser runs.
+std::atomic<bool> loopbackForced{false};
+} // namespace
+
 bool destinationAllowed(const std::string& host) {
     const char* guard = std::getenv("TALIX_LOOPBACK_ONLY");
-    if (guard == nullptr || *guard == '\0' || *guard == '0')
-        return true;
-    return isLoopbackHost(host);
+    const bool guarded =
+        loopbackForced.load() || (guard != nullptr && *guard != '\0' && *guard != '0');
+    return !guarded || isLoopbackHost(host);
+}
+
+void forceLoopbackOnly() {
+    loopbackForced = true;
 }
 
 } // namespace talix

@@ -23,8 +23,11 @@ std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultP
 bool isLoopbackHost(const std::string& host);
 
 // Development and test machines must never reach the real device: when TALIX_LOOPBACK_ONLY is set
-// in the environment, every outgoing connection or datagram to another address is refused before
-// anything is sent.
+// in the environment, or forceLoopbackOnly() was called, every outgoing connection or datagram to
+// another address is refused before anything is sent.
 bool destinationAllowed(const std::string& host);
+// Turns the guard on for the rest of the process, whatever the environment says (test, fuzz and
+// benchmark programs call it before main).
+void forceLoopbackOnly();
 
 } // namespace talix

@@ -31,14 +31,22 @@ void raiseCurrentThread(ThreadPriority priority) {
     if (keepNormalPriority())
         return;
     // On Linux a nice value set through the thread id applies to that thread only.
-    const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
-    (void)::setpriority(PRIO_PROCESS, tid, niceFor(priority));
+    (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(currentThreadId()), niceFor(priority));
+}
+
+void setCurrentThreadPriority(ThreadPriority priority) {
+    const int nice = keepNormalPriority() ? 0 : niceFor(priority);
+    (void)::setpriority(PRIO_PROCESS, static_cast<id_t>(currentThreadId()), nice);
 }
 
 void raiseProcess() {
     if (keepNormalPriority())
         return;
     (void)::setpriority(PRIO_PROCESS, 0, -10);
+}
+
+long currentThreadId() {
+    return ::syscall(SYS_gettid);
 }
 
 } // namespace talix

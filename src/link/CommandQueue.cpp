@@ -18,6 +18,12 @@ QueueResult TCommandQueue::QueueCommand(Command bytes, LimitRule rule) {
     return QueueResult::Queued;
 }
 
+void TCommandQueue::QueueAcknowledgement(Command bytes) {
+    std::lock_guard lock(CommandLock);
+    m_acknowledgements.push_back(std::move(bytes));
+    CommandReady.set();
+}
+
 void TCommandQueue::clear() {
     std::lock_guard lock(CommandLock);
     clearLocked();
@@ -30,7 +36,35 @@ void TCommandQueue::popFrontLocked() {
 
 void TCommandQueue::clearLocked() {
     m_list.clear();
+    m_acknowledgements.clear();
     m_waiting = 0;
+    ++m_generation;
+}
+
+bool TCommandQueue::takeNext(Pending& next) {
+    std::lock_guard lock(CommandLock);
+    const bool ack = !m_acknowledgements.empty();
+    if (!ack && m_list.empty()) {
+        CommandReady.reset();
+        return false;
+    }
+    const Command& front = ack ? m_acknowledgements.front() : m_list.front();
+    next.bytes.assign(front.begin(), front.end());
+    next.acknowledgement = ack;
+    next.generation = m_generation;
+    return true;
+}
+
+void TCommandQueue::removeWritten(const Pending& written) {
+    std::lock_guard lock(CommandLock);
+    if (written.generation != m_generation)
+        return;
+    if (written.acknowledgement) {
+        if (!m_acknowledgements.empty())
+            m_acknowledgements.pop_front();
+    } else if (!m_list.empty()) {
+        popFrontLocked();
+    }
 }
 
 } // namespace talix::link

@@ -4,11 +4,6 @@
 
 namespace talix::link {
 
-FrameReader::FrameReader() {
-    for (auto& slot : m_ring)
-        slot.reserve(kPayloadLength);
-}
-
 void FrameReader::run(InputBuffer& in, FrameReaderHost& host) {
     while (true) {
         if (m_remaining > 0) {
@@ -16,10 +11,8 @@ void FrameReader::run(InputBuffer& in, FrameReaderHost& host) {
             const size_t take = std::min<size_t>(in.size() & ~size_t(3), m_remaining);
             if (take == 0)
                 return;
-            auto& slot = m_ring[m_ringIndex];
-            const size_t old = slot.size();
-            slot.resize(old + take); // within the reserved capacity: no allocation
-            in.read(slot.data() + old, take);
+            m_ring.append(in.data(), take);
+            in.discard(take);
             m_remaining -= uint32_t(take);
             if (m_remaining == 0)
                 completeFrame(host);
@@ -42,7 +35,7 @@ void FrameReader::run(InputBuffer& in, FrameReaderHost& host) {
         if (!takeHeader(in))
             return;
         m_remaining = kPayloadLength;
-        m_ring[m_ringIndex].clear();
+        m_ring.begin();
     }
 }
 
@@ -70,8 +63,7 @@ bool FrameReader::takeHeader(InputBuffer& in) {
 
 void FrameReader::completeFrame(FrameReaderHost& host) {
     m_streaming = true;
-    host.frameReady(m_ring[m_ringIndex].data(), frameLParam(m_frameCounter, kPayloadLength));
-    m_ringIndex = (m_ringIndex + 1) % kRingSlots;
+    host.frameReady(m_ring.complete(frameLParam(m_frameCounter, kPayloadLength)));
 }
 
 } // namespace talix::link

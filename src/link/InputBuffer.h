@@ -22,6 +22,7 @@ public:
     void commit(size_t n);
     void append(const uint8_t* data, size_t n); // as much as fits; for tests and fuzzing
 
+    const uint8_t* data() const { return m_data.data() + m_head; } // size() bytes
     uint32_t peekWord(size_t offset) const; // caller checks size() >= offset + 4
     uint32_t readWord();
     void read(uint8_t* out, size_t n);

@@ -3,33 +3,81 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace talix::link {
 
 namespace {
 
-bool resolve(const Endpoint& ep, sockaddr_in& out) {
-    std::memset(&out, 0, sizeof out);
-    out.sin_family = AF_INET;
-    out.sin_port = htons(ep.port);
-    if (inet_pton(AF_INET, ep.host.c_str(), &out.sin_addr) == 1)
-        return true;
+std::optional<uint32_t> systemResolve(const std::string& host) {
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* result = nullptr;
-    if (getaddrinfo(ep.host.c_str(), nullptr, &hints, &result) != 0 || result == nullptr)
-        return false;
-    out.sin_addr = reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr;
+    if (getaddrinfo(host.c_str(), nullptr, &hints, &result) != 0 || result == nullptr)
+        return std::nullopt;
+    const uint32_t address =
+        ntohl(reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr.s_addr);
     freeaddrinfo(result);
+    return address;
+}
+
+// A resolution the caller may stop waiting for: a stop cannot interrupt getaddrinfo, so it runs
+// on a helper thread of its own, which finishes on its own and then releases this state.
+struct Resolution {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::optional<uint32_t> address;
+};
+
+std::optional<uint32_t> resolveUnlessAborted(const std::string& host, HostResolver resolver,
+                                             const std::atomic<bool>* abort) {
+    auto state = std::make_shared<Resolution>();
+    try {
+        std::thread([state, host, resolver = std::move(resolver)] {
+            auto address = resolver ? resolver(host) : systemResolve(host);
+            {
+                std::lock_guard lock(state->mutex);
+                state->address = address;
+                state->finished = true;
+            }
+            state->done.notify_all();
+        }).detach();
+    } catch (const std::system_error&) {
+        return std::nullopt; // no thread to spare: this attempt fails, the next one tries again
+    }
+    std::unique_lock lock(state->mutex);
+    while (!state->finished) {
+        if (abort && abort->load())
+            return std::nullopt;
+        state->done.wait_for(lock, std::chrono::milliseconds(50));
+    }
+    return state->address;
+}
+
+bool resolve(const LinkSettings& settings, const std::atomic<bool>* abort, sockaddr_in& out) {
+    std::memset(&out, 0, sizeof out);
+    out.sin_family = AF_INET;
+    out.sin_port = htons(settings.board.port);
+    if (inet_pton(AF_INET, settings.board.host.c_str(), &out.sin_addr) == 1)
+        return true;
+    const auto address = resolveUnlessAborted(settings.board.host, settings.resolver, abort);
+    if (!address)
+        return false;
+    out.sin_addr.s_addr = htonl(*address);
     return true;
 }
 
@@ -46,7 +94,7 @@ bool LinkClient::connect(const std::atomic<bool>* abort) {
     if (!destinationAllowed(m_settings.board.host))
         return false;
     sockaddr_in addr{};
-    if (!resolve(m_settings.board, addr))
+    if (!resolve(m_settings, abort, addr))
         return false;
     char text[INET_ADDRSTRLEN] = {};
     inet_ntop(AF_INET, &addr.sin_addr, text, sizeof text);

@@ -6,13 +6,21 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
 
 namespace talix::link {
+
+// Turns a host name into an IPv4 address (host byte order); nothing when it cannot. It may block
+// for as long as it likes: connect() waits for it only while not aborted.
+using HostResolver = std::function<std::optional<uint32_t>(const std::string& host)>;
 
 struct LinkSettings {
     Endpoint board{"192.168.4.1", 55555}; // default: the real device
     int connectTimeoutMs = 2000;
     int readTimeoutMs = 3500; // also bounds one write
+    HostResolver resolver;    // empty: the system's (getaddrinfo)
 };
 
 // A TCP client on a POSIX socket. One thread reads (poll); writers call write() under the link
@@ -26,7 +34,8 @@ public:
     LinkClient(const LinkClient&) = delete;
     LinkClient& operator=(const LinkClient&) = delete;
 
-    // Connects within the connect time-out; gives up early when `abort` becomes true.
+    // Connects within the connect time-out; gives up early when `abort` becomes true, also while
+    // a host name is being resolved.
     bool connect(const std::atomic<bool>* abort = nullptr);
     bool connected() const { return m_connected.load(); }
 

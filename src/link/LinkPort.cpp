@@ -4,19 +4,25 @@
 
 namespace talix::link {
 
-bool LinkPort::write(const uint8_t* data, size_t size) {
-    std::lock_guard lock(m_queue.CommandLock);
-    return m_client && m_client->connected() && m_client->write(data, size);
-}
-
-bool LinkPort::writeLocked(const Command& bytes) {
-    return m_client && m_client->connected() && m_client->write(bytes.data(), bytes.size());
+LinkPort::WriteResult LinkPort::writeNext() {
+    std::lock_guard write(m_writeLock);
+    if (!m_queue.takeNext(m_next))
+        return WriteResult::NothingWaiting;
+    if (!m_client || !m_client->connected())
+        return WriteResult::NotConnected;
+    m_writing = true;
+    const bool written = m_client->write(m_next.bytes.data(), m_next.bytes.size());
+    m_writing = false;
+    if (!written)
+        return WriteResult::Failed;
+    m_queue.removeWritten(m_next);
+    return WriteResult::Written;
 }
 
 void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) {
-    std::lock_guard lock(m_queue.CommandLock);
+    std::lock_guard write(m_writeLock);
     m_client = std::move(client);
-    m_queue.clearLocked();
+    m_queue.clear();
     if (greet) {
         const uint8_t hello = kGreeting;
         m_client->write(&hello, 1);
@@ -26,7 +32,7 @@ void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) 
 void LinkPort::drop() {
     std::unique_ptr<LinkClient> old;
     {
-        std::lock_guard lock(m_queue.CommandLock);
+        std::lock_guard write(m_writeLock);
         old = std::move(m_client);
         if (old)
             old->disconnect();

@@ -3,39 +3,45 @@
 #include "link/CommandQueue.h"
 #include "link/LinkClient.h"
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 
 namespace talix::link {
 
-// The one LinkClient of the program, shared by the sender thread, the acknowledgement writer
-// and the software update, and replaced by the receive thread after errors. Every write and the
-// replacement happen under the queue's CommandLock, so no writer ever sees a client being swapped
-// and no two writes interleave on the wire.
+// The one LinkClient of the program, written by the sender thread and replaced by the receive
+// thread after errors. Whole writes and the replacement are serialised by the port's write lock,
+// so no writer ever sees a client being swapped and no two records interleave on the wire. The
+// user interface never takes that lock: it queues, and the sender writes.
+// Lock order: the write lock before the queue's CommandLock.
 class LinkPort {
 public:
     explicit LinkPort(TCommandQueue& queue) : m_queue(queue) {}
 
     TCommandQueue& queue() { return m_queue; }
 
-    // Takes CommandLock; false when not connected or the write failed.
-    bool write(const uint8_t* data, size_t size);
-    bool write(const Command& bytes) { return write(bytes.data(), bytes.size()); }
-
-    // For a caller that already holds CommandLock (the sender).
-    bool connectedLocked() const { return m_client && m_client->connected(); }
-    bool writeLocked(const Command& bytes);
+    enum class WriteResult { Written, NothingWaiting, NotConnected, Failed };
+    // Sender thread: writes the next waiting record (acknowledgements first) in one write and
+    // removes it from the queue once it is on the wire. Not connected or failed: it stays first.
+    WriteResult writeNext();
+    // A write is under way.
+    bool writing() const { return m_writing.load(); }
 
     // Receive thread only.
     LinkClient* client() const { return m_client.get(); }
-    // Installs a freshly connected client: empties the queue and greets the board, all under
-    // the lock so that no queued record can overtake the greeting.
+    // Installs a freshly connected client: empties the queue (what waits belongs to the old
+    // connection) and greets the board, under the write lock so that no queued record can
+    // overtake the greeting.
     void installConnected(std::unique_ptr<LinkClient> client, bool greet);
-    // Closes and releases the client (under the lock).
+    // Closes and releases the client (under the write lock).
     void drop();
 
 private:
     TCommandQueue& m_queue;
+    std::mutex m_writeLock;
     std::unique_ptr<LinkClient> m_client;
+    TCommandQueue::Pending m_next; // under the write lock; keeps its capacity between records
+    std::atomic<bool> m_writing{false};
 };
 
 } // namespace talix::link

@@ -4,10 +4,10 @@
 
 namespace talix::link {
 
-TWLAN::TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host,
+TWLAN::TWLAN(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
              const std::atomic<bool>& closing, ReceiveTimings timings)
     : m_port(port), m_settings(std::move(settings)), m_host(host), m_closing(closing),
-      m_timings(timings), m_thread([this] { run(); }) {}
+      m_timings(timings), m_reader(ring), m_thread([this] { run(); }) {}
 
 TWLAN::~TWLAN() {
     requestStop();
@@ -24,7 +24,9 @@ void TWLAN::join() {
 }
 
 void TWLAN::run() {
-    raiseCurrentThread(ThreadPriority::Highest);
+    // Set, not raised: a new thread starts at its creator's level.
+    setCurrentThreadPriority(ThreadPriority::Highest);
+    m_tid = currentThreadId();
     while (!m_stop)
         pass();
     m_port.drop();

@@ -24,11 +24,11 @@ struct ReceiveTimings {
     int idleLimit = 80;         // lost when the idle count exceeds this in any case
 };
 
-// TWLAN: connects, greets with 0x12, cuts the stream into frames, notices a silent or broken link
-// and reconnects.
+// TWLAN: connects, greets with 0x12, cuts the stream into frames in `ring`, notices a silent or
+// broken link and reconnects. The ring belongs to the owner of the thread, which outlives it.
 class TWLAN {
 public:
-    TWLAN(LinkPort& port, LinkSettings settings, ReceiveHost& host,
+    TWLAN(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
           const std::atomic<bool>& closing, ReceiveTimings timings = {});
     ~TWLAN();
 
@@ -36,6 +36,8 @@ public:
     void join();
 
     bool streaming() const { return m_streamingSeen.load(); }
+    // The thread's kernel id once it has started (0 before).
+    long nativeTid() const { return m_tid.load(); }
 
 private:
     void run();
@@ -55,6 +57,7 @@ private:
     int m_idleCount = 0;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_streamingSeen{false};
+    std::atomic<long> m_tid{0};
     std::thread m_thread;
 };
 

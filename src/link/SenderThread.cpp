@@ -1,5 +1,7 @@
 #include "link/SenderThread.h"
 
+#include "base/ThreadPriority.h"
+
 namespace talix::link {
 
 TSThread::TSThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
@@ -22,20 +24,29 @@ void TSThread::join() {
 }
 
 void TSThread::run() {
+    // Set, not inherited: the thread that creates the sender may run raised.
+    setCurrentThreadPriority(ThreadPriority::Normal);
+    m_tid = currentThreadId();
     while (!m_stop && !m_closing) {
         m_queue.CommandReady.waitFor(m_wait);
+        ++m_passes;
         if (m_stop || m_closing)
             break;
-        if (m_queue.waiting() == 0)
-            continue;
-        std::lock_guard lock(m_queue.CommandLock);
-        m_queue.CommandReady.reset();
-        if (!m_port.connectedLocked())
-            continue;
-        while (!m_queue.emptyLocked()) {
-            if (!m_port.writeLocked(m_queue.frontLocked()))
+        bool more = true;
+        while (more) {
+            switch (m_port.writeNext()) {
+            case LinkPort::WriteResult::Written:
                 break;
-            m_queue.popFrontLocked();
+            case LinkPort::WriteResult::NothingWaiting:
+                more = false; // CommandReady was reset with the lists found empty
+                break;
+            case LinkPort::WriteResult::NotConnected:
+            case LinkPort::WriteResult::Failed:
+                // Tried again at the end of the next wait, or sooner when something is queued.
+                m_queue.CommandReady.reset();
+                more = false;
+                break;
+            }
         }
     }
 }

@@ -5,12 +5,16 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <thread>
 
 namespace talix::link {
 
-// TSThread: writes queued commands to the link, oldest first, each once.
-// - A pass waits for CommandReady (at most `wait`), then drains the queue under CommandLock.
+// TSThread: writes queued acknowledgements and commands to the link, each once: acknowledgements
+// first, in their order, then commands, oldest first.
+// - A pass waits for CommandReady (at most `wait`), then writes record after record, each under
+//   the port's write lock only; the queue stays open to the user interface meanwhile.
+// - Nothing waiting: CommandReady is reset and the thread waits again.
 // - Not connected: the records stay queued (the next connect discards them).
 // - A failed write ends the pass; that record stays first and is written again next pass.
 // - Stop: no new pass starts once stop is asked for or `closing` is set; a drain under way ends.
@@ -23,6 +27,11 @@ public:
     void requestStop();
     void join();
 
+    // The thread's kernel id once it has started (0 before).
+    long nativeTid() const { return m_tid.load(); }
+    // Passes begun so far: a sender with nothing to do waits instead of passing again.
+    uint64_t passes() const { return m_passes.load(); }
+
 private:
     void run();
 
@@ -31,6 +40,8 @@ private:
     const std::atomic<bool>& m_closing;
     const std::chrono::milliseconds m_wait;
     std::atomic<bool> m_stop{false};
+    std::atomic<long> m_tid{0};
+    std::atomic<uint64_t> m_passes{0};
     std::thread m_thread;
 };
 

@@ -10,23 +10,23 @@ namespace talix::session {
 namespace {
 class FrameEvent : public QEvent {
 public:
-    FrameEvent(const uint8_t* payload, uint32_t lParam)
-        : QEvent(LinkWindow::LinkFrameEvent), payload(payload), lParam(lParam) {}
-    const uint8_t* payload;
-    uint32_t lParam;
+    explicit FrameEvent(link::FrameTicket ticket)
+        : QEvent(LinkWindow::LinkFrameEvent), ticket(ticket) {}
+    link::FrameTicket ticket;
 };
 } // namespace
 
 const QEvent::Type LinkWindow::LinkFrameEvent =
     static_cast<QEvent::Type>(QEvent::registerEventType(QEvent::User + 100));
 
-LinkWindow::LinkWindow(LinkMessageHandler& handler, const std::atomic<bool>& closing)
-    : m_handler(handler), m_closing(closing) {
+LinkWindow::LinkWindow(LinkMessageHandler& handler, const link::FrameRing& ring,
+                       const std::atomic<bool>& closing)
+    : m_handler(handler), m_ring(ring), m_closing(closing) {
     setObjectName("LinkWindow");
 }
 
-void LinkWindow::frameReady(const uint8_t* payload, uint32_t lParam) {
-    QCoreApplication::postEvent(this, new FrameEvent(payload, lParam));
+void LinkWindow::frameReady(link::FrameTicket ticket) {
+    QCoreApplication::postEvent(this, new FrameEvent(ticket));
 }
 
 bool LinkWindow::runOnUi(std::function<void()> fn) {
@@ -45,10 +45,11 @@ bool LinkWindow::event(QEvent* event) {
     if (event->type() == LinkFrameEvent) {
         // Frames still queued when the program ends refer to a ring that is going away.
         if (!m_closing.load()) {
-            const auto* frame = static_cast<FrameEvent*>(event);
-            // A payload address below 16 carries nothing.
-            if (reinterpret_cast<uintptr_t>(frame->payload) >= 16)
-                m_handler.linkFrame(frame->payload, frame->lParam);
+            const auto& ticket = static_cast<FrameEvent*>(event)->ticket;
+            if (m_ring.take(ticket, m_frame))
+                m_handler.linkFrame(m_frame.data(), ticket.lParam);
+            else
+                ++m_framesDropped;
         }
         return true;
     }

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -15,7 +16,7 @@ namespace talix::session {
 class LinkMessageHandler {
 public:
     virtual ~LinkMessageHandler() = default;
-    // One frame payload (wParam, lParam of WM_LINKFRAME); the bytes stay valid for 31 more frames.
+    // One frame payload (wParam, lParam of WM_LINKFRAME); the bytes stay valid during the call.
     virtual void linkFrame(const uint8_t* payload, uint32_t lParam) = 0;
     virtual void linkLostDisplay() = 0;
     virtual void updateReply(uint32_t replyWord) = 0;
@@ -31,16 +32,20 @@ class LinkWindow : public QObject, public link::ReceiveHost {
 public:
     static const QEvent::Type LinkFrameEvent;
 
-    LinkWindow(LinkMessageHandler& handler, const std::atomic<bool>& closing);
+    LinkWindow(LinkMessageHandler& handler, const link::FrameRing& ring,
+               const std::atomic<bool>& closing);
 
     // Receive thread side.
-    void frameReady(const uint8_t* payload, uint32_t lParam) override;
+    void frameReady(link::FrameTicket ticket) override;
     bool updateFormVisible() override { return m_updateFormVisible.load(); }
     void updateReply(uint32_t replyWord) override;
     void linkLost() override;
 
     // Kept by the UI thread as the update form is shown and hidden.
     void setUpdateFormVisible(bool visible) { m_updateFormVisible = visible; }
+
+    // Frames whose slot the receive thread had reused before the UI thread came to them.
+    uint64_t framesDropped() const { return m_framesDropped; }
 
     // Runs `fn` on the UI thread, waiting for it unless the program is closing.
     bool runOnUi(std::function<void()> fn);
@@ -50,7 +55,10 @@ protected:
 
 private:
     LinkMessageHandler& m_handler;
+    const link::FrameRing& m_ring;
     const std::atomic<bool>& m_closing;
+    std::array<uint8_t, link::kPayloadLength> m_frame{}; // UI thread
+    uint64_t m_framesDropped = 0;
     std::atomic<bool> m_updateFormVisible{false};
 };
 

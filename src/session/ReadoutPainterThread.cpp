@@ -26,7 +26,7 @@ void ReadoutPainterThread::join() {
 }
 
 void ReadoutPainterThread::run() {
-    raiseCurrentThread(ThreadPriority::AboveNormal);
+    setCurrentThreadPriority(ThreadPriority::AboveNormal);
     const auto abandoned = [this] { return m_stop.load() || m_closing.load(); };
     while (!abandoned()) {
         const bool signalled = m_paintEvent.waitFor(m_wait);

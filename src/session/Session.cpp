@@ -18,7 +18,7 @@ constexpr uint8_t kInitialSpeakerVolume = 0;
 } // namespace
 
 Session::Session(SessionSettings settings, const QLocale& locale)
-    : m_settings(std::move(settings)), m_locale(locale), m_linkWindow(*this, Closing),
+    : m_settings(std::move(settings)), m_locale(locale), m_linkWindow(*this, m_frameRing, Closing),
       m_rotator(m_settings.rotator) {
     m_queue.setFullNotifier([] { showMessage("No WiFi Connection!"); });
 }
@@ -48,7 +48,7 @@ audio::OpenResult Session::start(SessionView& view) {
     m_sender = std::make_unique<link::TSThread>(m_queue, m_port, Closing, m_settings.senderWait);
     link::LinkSettings link;
     link.board = m_settings.board;
-    m_receiver = std::make_unique<link::TWLAN>(m_port, link, m_linkWindow, Closing,
+    m_receiver = std::make_unique<link::TWLAN>(m_port, m_frameRing, link, m_linkWindow, Closing,
                                                m_settings.receiveTimings);
     PaintEvent.reset();
     m_painter = std::make_unique<ReadoutPainterThread>(
@@ -89,8 +89,9 @@ void Session::queuePlayback(const uint8_t* audio) {
         std::span<const uint8_t, audio::kBlockBytes>(audio, audio::kBlockBytes));
 }
 
+// The sender writes it ahead of the queued commands; the UI thread never waits for the link.
 void Session::writeAck(uint32_t seq) {
-    m_port.write(link::commands::acknowledge(seq));
+    m_queue.QueueAcknowledgement(link::commands::acknowledge(seq));
 }
 
 std::optional<QString> Session::startScriptFirstLine() {
@@ -114,16 +115,20 @@ void Session::deviceMessage(audio::DeviceEvent::Kind kind) {
         m_view->setLinkBarValue(*level);
 }
 
-// A line on stderr after a session with host playback, so that gaps a user heard can be told apart
-// from gaps in what the board sent.
+// Lines on stderr at the end: gaps a user heard can then be told apart from gaps in what the board
+// sent, and frames the UI thread fell too far behind for are counted.
 void Session::reportStatistics() const {
     const audio::PlaybackRing::Statistics& s = m_playbackRing.statistics();
-    if (s.played == 0 && s.dropped == 0)
-        return;
-    std::fprintf(stderr, "talix: audio: %llu blocks played, %llu underruns, %llu blocks dropped\n",
-                 static_cast<unsigned long long>(s.played),
-                 static_cast<unsigned long long>(s.underruns),
-                 static_cast<unsigned long long>(s.dropped));
+    if (s.played != 0 || s.dropped != 0)
+        std::fprintf(stderr,
+                     "talix: audio: %llu blocks played, %llu underruns, %llu blocks dropped\n",
+                     static_cast<unsigned long long>(s.played),
+                     static_cast<unsigned long long>(s.underruns),
+                     static_cast<unsigned long long>(s.dropped));
+    if (m_framesHandled != 0 || linkFramesDropped() != 0)
+        std::fprintf(stderr, "talix: link: %llu frames handled, %llu dropped unread\n",
+                     static_cast<unsigned long long>(m_framesHandled),
+                     static_cast<unsigned long long>(linkFramesDropped()));
 }
 
 } // namespace talix::session

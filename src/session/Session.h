@@ -5,6 +5,7 @@
 #include "audio/PlaybackRing.h"
 #include "base/ManualResetEvent.h"
 #include "link/CommandQueue.h"
+#include "link/FrameRing.h"
 #include "link/LinkPort.h"
 #include "link/ReceiveThread.h"
 #include "link/SenderThread.h"
@@ -68,6 +69,9 @@ public:
 
     bool threadsRunning() const { return m_receiver != nullptr; }
     uint64_t linkFramesHandled() const { return m_framesHandled; }
+    // Frames the UI thread came to only after the receive thread had reused their slot: dropped
+    // unread.
+    uint64_t linkFramesDropped() const { return m_linkWindow.framesDropped(); }
 
     // sync::FrameSinks
     bool recorderPlaying() const override { return false; }
@@ -99,6 +103,7 @@ private:
     sync::TFormSlots m_slots;
     link::TCommandQueue m_queue;
     link::LinkPort m_port{m_queue};
+    link::FrameRing m_frameRing; // outlives the receive thread and LinkWindow
     LinkWindow m_linkWindow;
     // Outlives the ring, whose device reports through it.
     audio::DeviceEventPoster m_devicePoster{&m_linkWindow};

@@ -29,4 +29,37 @@ TEST(ThreadPriority, TestProgramsKeepTheirThreadsAtNormalPriority) {
     EXPECT_EQ(after, before);
 }
 
+// Whether this process may lower a thread's nice value again (CAP_SYS_NICE or a nice limit).
+bool mayLowerNiceValues() {
+    bool may = false;
+    std::thread([&] {
+        const auto tid = static_cast<id_t>(talix::currentThreadId());
+        may = ::setpriority(PRIO_PROCESS, tid, 5) == 0 && ::setpriority(PRIO_PROCESS, tid, 0) == 0;
+    }).join();
+    return may;
+}
+
+// A thread starts at its creator's level; setting a level undoes that. In test programs every
+// level is nice 0, and it is still set.
+TEST(ThreadPriority, SettingALevelUndoesTheOneInherited) {
+    if (!mayLowerNiceValues())
+        GTEST_SKIP() << "this process may not lower a nice value";
+    using talix::ThreadPriority;
+    for (const ThreadPriority p : {ThreadPriority::Normal, ThreadPriority::AboveNormal,
+                                   ThreadPriority::Highest, ThreadPriority::TimeCritical}) {
+        int inherited = 0;
+        int after = 0;
+        std::thread([&] {
+            ::setpriority(PRIO_PROCESS, static_cast<id_t>(talix::currentThreadId()), 5);
+            std::thread([&] {
+                inherited = threadNice();
+                talix::setCurrentThreadPriority(p);
+                after = threadNice();
+            }).join();
+        }).join();
+        EXPECT_EQ(inherited, 5) << int(p);
+        EXPECT_EQ(after, 0) << int(p);
+    }
+}
+
 } // namespace

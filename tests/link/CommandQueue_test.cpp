@@ -108,3 +108,73 @@ TEST(CommandRecords, TuningStepChoiceIsOneFourteenByteRecord) {
     EXPECT_EQ(step[7], 245);
     EXPECT_EQ(step[8], 27);
 }
+
+namespace {
+
+std::vector<TCommandQueue::Pending> writeAll(TCommandQueue& queue) {
+    std::vector<TCommandQueue::Pending> written;
+    TCommandQueue::Pending next;
+    while (queue.takeNext(next)) {
+        written.push_back(next);
+        queue.removeWritten(next);
+    }
+    return written;
+}
+
+} // namespace
+
+// Acknowledgements never count against the limit the controls read, and are never refused.
+TEST(CommandQueue, AcknowledgementsAreOutsideTheLimit) {
+    TCommandQueue queue;
+    for (size_t i = 0; i < kQueueLimit; ++i)
+        queue.QueueCommand(commands::button(int(i)), LimitRule::None);
+    queue.CommandReady.reset();
+    queue.QueueAcknowledgement(commands::acknowledge(7));
+    EXPECT_EQ(queue.waiting(), kQueueLimit);
+    EXPECT_TRUE(queue.CommandReady.isSet());
+    const auto written = writeAll(queue);
+    ASSERT_EQ(written.size(), kQueueLimit + 1);
+    EXPECT_TRUE(written.front().acknowledgement);
+    EXPECT_EQ(written.front().bytes, commands::acknowledge(7));
+    EXPECT_EQ(queue.waiting(), 0u);
+}
+
+TEST(CommandQueue, AcknowledgementsComeFirstEachKindInItsOrder) {
+    TCommandQueue queue;
+    queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
+    queue.QueueAcknowledgement({13, 0, 1, 0, 0});
+    queue.QueueCommand({2, 2}, LimitRule::Drop);
+    queue.QueueAcknowledgement({13, 0, 2, 0, 0});
+    std::vector<Command> order;
+    for (const auto& p : writeAll(queue))
+        order.push_back(p.bytes);
+    EXPECT_EQ(order, (std::vector<Command>{{13, 0, 1, 0, 0}, {13, 0, 2, 0, 0}, {1, 1, 0}, {2, 2}}));
+}
+
+// Nothing to write: the signal goes, so that the sender waits instead of passing again.
+TEST(CommandQueue, FindingNothingToWriteResetsTheSignal) {
+    TCommandQueue queue;
+    queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
+    queue.QueueAcknowledgement({13, 0, 1, 0, 0});
+    queue.clear();
+    EXPECT_EQ(queue.waiting(), 0u);
+    ASSERT_TRUE(queue.CommandReady.isSet());
+    TCommandQueue::Pending next;
+    EXPECT_FALSE(queue.takeNext(next));
+    EXPECT_FALSE(queue.CommandReady.isSet());
+}
+
+// A record written while a connect emptied the queue is not taken from the new connection's
+// records.
+TEST(CommandQueue, ARecordWrittenAcrossAClearRemovesNothing) {
+    TCommandQueue queue;
+    queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
+    TCommandQueue::Pending next;
+    ASSERT_TRUE(queue.takeNext(next));
+    queue.clear();
+    queue.QueueCommand({2, 2}, LimitRule::Notify);
+    queue.removeWritten(next);
+    EXPECT_EQ(queue.waiting(), 1u);
+    ASSERT_TRUE(queue.takeNext(next));
+    EXPECT_EQ(next.bytes, (Command{2, 2}));
+}

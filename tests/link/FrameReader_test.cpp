@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,23 +27,32 @@ struct Delivered {
 
 class RecordingHost : public FrameReaderHost {
 public:
-    void frameReady(const uint8_t* payload, uint32_t lParam) override {
-        frames.push_back({std::vector<uint8_t>(payload, payload + kPayloadLength), lParam});
-        slots.push_back(payload);
+    explicit RecordingHost(const FrameRing& ring) : ring(ring) {}
+    // Takes each payload at once, as nothing writes the ring meanwhile.
+    void frameReady(FrameTicket ticket) override {
+        tickets.push_back(ticket);
+        if (!takeAtOnce)
+            return;
+        std::vector<uint8_t> payload(kPayloadLength);
+        EXPECT_TRUE(ring.take(ticket, std::span<uint8_t, kPayloadLength>(payload)));
+        frames.push_back({std::move(payload), ticket.lParam});
     }
     bool updateFormVisible() override { return updateVisible; }
     void updateReply(uint32_t word) override { replies.push_back(word); }
 
+    const FrameRing& ring;
+    bool takeAtOnce = true;
     std::vector<Delivered> frames;
-    std::vector<const uint8_t*> slots;
+    std::vector<FrameTicket> tickets;
     std::vector<uint32_t> replies;
     bool updateVisible = false;
 };
 
 struct Feed {
+    FrameRing ring;
     InputBuffer in;
-    FrameReader reader;
-    RecordingHost host;
+    FrameReader reader{ring};
+    RecordingHost host{ring};
     void bytes(const std::vector<uint8_t>& b) {
         in.append(b.data(), b.size());
         reader.run(in, host);
@@ -153,7 +163,7 @@ TEST(FrameReader, TwoFramesInOneReadGoToConsecutiveSlots) {
     ASSERT_EQ(f.host.frames.size(), 2u);
     EXPECT_EQ(f.host.frames[0].lParam >> 16, 1u);
     EXPECT_EQ(f.host.frames[1].lParam >> 16, 2u);
-    EXPECT_NE(f.host.slots[0], f.host.slots[1]);
+    EXPECT_NE(f.host.tickets[0].slot, f.host.tickets[1].slot);
     EXPECT_EQ(f.reader.ringIndex(), 2);
 }
 
@@ -195,7 +205,7 @@ TEST(FrameReader, RingWrapsAfter32Frames) {
         f.bytes(frame(i, uint8_t(i)));
     EXPECT_EQ(f.reader.ringIndex(), 0);
     f.bytes(frame(32, 32));
-    EXPECT_EQ(f.host.slots[32], f.host.slots[0]);
+    EXPECT_EQ(f.host.tickets[32].slot, f.host.tickets[0].slot);
 }
 
 TEST(FrameReader, UpdateReplyWithTheFormVisible) {

@@ -1,41 +1,20 @@
 #include "link/LinkClient.h"
+#include "link/support/DeafBoard.h"
+#include "support/LoopbackServer.h"
 
 #include <arpa/inet.h>
+#include <condition_variable>
+#include <future>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 using namespace talix::link;
+using talix::testing::DeafBoard;
+using talix::testing::LoopbackServer;
 
 namespace {
-
-// A board that accepts the connection (the kernel does, from its backlog) and never reads.
-class DeafBoard {
-public:
-    DeafBoard() {
-        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof a;
-        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), len) != 0 ||
-            ::listen(m_fd, 1) != 0 ||
-            ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
-            return;
-        m_port = ntohs(a.sin_port);
-    }
-    ~DeafBoard() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    uint16_t port() const { return m_port; }
-
-private:
-    int m_fd = -1;
-    uint16_t m_port = 0;
-};
 
 // A write that runs out of time after part of it went out leaves the stream inside a record: the
 // connection must not be used for another write.
@@ -52,6 +31,110 @@ TEST(LinkClient, AWriteCutShortByItsTimeOutGivesUpTheConnection) {
     EXPECT_FALSE(client.write(bytes.data(), bytes.size()));
     EXPECT_FALSE(client.connected());
     EXPECT_FALSE(client.write(bytes.data(), 1));
+}
+
+// A resolver that answers only when the test lets it.
+struct HeldResolver {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool entered = false;
+    bool released = false;
+
+    std::optional<uint32_t> resolve() {
+        std::unique_lock lock(mutex);
+        entered = true;
+        changed.notify_all();
+        changed.wait(lock, [this] { return released; });
+        return INADDR_LOOPBACK;
+    }
+    bool waitEntered() {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, std::chrono::seconds(10), [this] { return entered; });
+    }
+    void release() {
+        std::lock_guard lock(mutex);
+        released = true;
+        changed.notify_all();
+    }
+};
+
+// A stop cannot interrupt a host name lookup; connect() must not wait for it once aborted.
+TEST(LinkClient, AnAbortEndsTheWaitForAHostNameLookup) {
+    auto held = std::make_shared<HeldResolver>();
+    std::weak_ptr<HeldResolver> watch = held;
+    std::atomic<bool> abort{false};
+    LinkSettings settings;
+    settings.board = {"localhost", 55555};
+    settings.resolver = [held](const std::string&) { return held->resolve(); };
+    auto client = std::make_unique<LinkClient>(settings);
+    settings = {};
+    auto connected = std::async(std::launch::async, [&] { return client->connect(&abort); });
+    // However the test ends, the lookup is let go before the wait for connect().
+    struct ReleaseOnExit {
+        std::weak_ptr<HeldResolver> held;
+        ~ReleaseOnExit() {
+            if (auto h = held.lock())
+                h->release();
+        }
+    } releaseOnExit{held};
+    ASSERT_TRUE(held->waitEntered());
+    abort = true;
+    // The lookup is still held for the whole wait: only the abort can end it.
+    ASSERT_EQ(connected.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_FALSE(connected.get());
+    client.reset();
+    held->release();
+    held.reset();
+    // The lookup's helper finishes on its own and lets go of what it held.
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return watch.expired(); }));
+}
+
+// What a looked-up name leads to: the loopback guard applies to the address found.
+TEST(LinkClient, AHostNameConnectsToTheAddressItResolvesToWithinTheGuard) {
+    LoopbackServer board;
+    struct Case {
+        const char* what;
+        std::optional<uint32_t> address;
+        bool connects;
+    };
+    for (const Case& c : {Case{"loopback", INADDR_LOOPBACK, true},
+                          Case{"the real board", 0xC0A80401u /* 192.168.4.1 */, false},
+                          Case{"not found", std::nullopt, false}}) {
+        LinkSettings settings;
+        settings.board = {"localhost", board.port()};
+        std::vector<std::string> asked;
+        settings.resolver = [&](const std::string& host) {
+            asked.push_back(host);
+            return c.address;
+        };
+        LinkClient client(settings);
+        EXPECT_EQ(client.connect(), c.connects) << c.what;
+        EXPECT_EQ(asked, std::vector<std::string>{"localhost"}) << c.what;
+    }
+}
+
+TEST(LinkClient, ANumericAddressIsNotLookedUp) {
+    LoopbackServer board;
+    LinkSettings settings;
+    settings.board = {"127.0.0.1", board.port()};
+    bool asked = false;
+    settings.resolver = [&](const std::string&) -> std::optional<uint32_t> {
+        asked = true;
+        return std::nullopt;
+    };
+    LinkClient client(settings);
+    EXPECT_TRUE(client.connect());
+    EXPECT_FALSE(asked);
+}
+
+// Every test program turns the guard on before main, whatever its environment: CTest also runs
+// this test with TALIX_LOOPBACK_ONLY removed from it.
+TEST(LoopbackGuard, HoldsWithoutTheEnvironment) {
+    EXPECT_TRUE(talix::destinationAllowed("127.0.0.1"));
+    EXPECT_TRUE(talix::destinationAllowed("localhost"));
+    EXPECT_FALSE(talix::destinationAllowed("192.168.4.1"));
+    EXPECT_FALSE(talix::destinationAllowed("192.168.4.2"));
+    EXPECT_FALSE(talix::destinationAllowed("receiver.local"));
 }
 
 } // namespace

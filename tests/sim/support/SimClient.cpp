@@ -100,7 +100,11 @@ std::optional<ReceivedBlock> BlockAssembler::add(const uint8_t* payload) {
     return block;
 }
 
-void SimClient::frameReady(const uint8_t* payload, uint32_t lParam) {
+void SimClient::frameReady(link::FrameTicket ticket) {
+    // Taken on the reading thread at once: the slot cannot have been reused.
+    m_ring.take(ticket, m_payload);
+    const uint8_t* payload = m_payload.data();
+    const uint32_t lParam = ticket.lParam;
     ReceivedFrame frame;
     frame.counter = lParam >> 16;
     frame.arrival = std::chrono::steady_clock::now();

@@ -81,14 +81,16 @@ public:
     bool hasWord(const std::function<bool(uint32_t)>& match) const;
 
     // FrameReaderHost
-    void frameReady(const uint8_t* payload, uint32_t lParam) override;
+    void frameReady(link::FrameTicket ticket) override;
     bool updateFormVisible() override { return false; }
     void updateReply(uint32_t) override {}
 
 private:
     link::LinkClient m_client;
     link::InputBuffer m_in;
-    link::FrameReader m_reader;
+    link::FrameRing m_ring;
+    link::FrameReader m_reader{m_ring};
+    std::array<uint8_t, link::kPayloadLength> m_payload{};
     BlockAssembler m_assembler;
 };
 

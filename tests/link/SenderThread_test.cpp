@@ -1,0 +1,236 @@
+// The sender thread and the link port: what the user interface may rely on while the board is
+// slow or the link is replaced.
+#include "base/ThreadPriority.h"
+#include "link/CommandRecords.h"
+#include "link/ReceiveThread.h"
+#include "link/SenderThread.h"
+#include "link/support/DeafBoard.h"
+#include "support/LoopbackServer.h"
+
+#include <cerrno>
+#include <future>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using namespace talix;
+using namespace talix::link;
+using talix::testing::DeafBoard;
+using talix::testing::LoopbackServer;
+
+namespace {
+
+std::unique_ptr<LinkClient> connectedClient(uint16_t port, int writeTimeoutMs = 3500) {
+    LinkSettings settings;
+    settings.board = {"127.0.0.1", port};
+    settings.readTimeoutMs = writeTimeoutMs;
+    auto client = std::make_unique<LinkClient>(settings);
+    return client->connect() ? std::move(client) : nullptr;
+}
+
+Command cat(std::initializer_list<Command> records) {
+    Command all;
+    for (const Command& r : records)
+        all.insert(all.end(), r.begin(), r.end());
+    return all;
+}
+
+} // namespace
+
+// The board stops reading and the sender sits in a write it cannot finish: queueing a command or
+// an acknowledgement still returns at once, while the sender is still inside that write.
+TEST(SenderThread, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
+    DeafBoard board;
+    ASSERT_NE(board.port(), 0);
+    std::atomic<bool> closing{false};
+    TCommandQueue queue;
+    LinkPort port(queue);
+    // A write time-out far beyond the test: only closing the board ends the write.
+    auto client = connectedClient(board.port(), 600000);
+    ASSERT_TRUE(client);
+    ASSERT_TRUE(board.accept());
+    port.installConnected(std::move(client), true);
+    TSThread sender(queue, port, closing, std::chrono::seconds(10));
+
+    // Far more than the socket buffers of both ends hold.
+    queue.QueueCommand(Command(16 << 20, 0xA5), LimitRule::None);
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return port.writing(); }));
+
+    auto queued = std::async(std::launch::async, [&] {
+        queue.QueueCommand(commands::button(0x0105), LimitRule::Notify);
+        queue.QueueAcknowledgement(commands::acknowledge(0x010203));
+    });
+    EXPECT_EQ(queued.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_TRUE(port.writing()); // the sender has not left its write
+    EXPECT_EQ(queue.waiting(), 2u);
+
+    board.close(); // resets the connection: the write fails, and the sender waits again
+    queued.wait();
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return !port.writing(); }));
+    closing = true;
+}
+
+namespace {
+
+struct OrderCase {
+    const char* name;
+    std::function<void(TCommandQueue&)> beforeConnect;
+    std::function<void(TCommandQueue&)> afterConnect;
+    Command wire; // after the greeting
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SenderOrder : public ::testing::TestWithParam<OrderCase> {};
+
+const Command kC1 = commands::button(0x0105);
+const Command kC2 = commands::knobStep(2);
+const Command kC3 = commands::setValue(300, 0, 1);
+const Command kA1 = commands::acknowledge(0x000001);
+const Command kA2 = commands::acknowledge(0x123456);
+
+} // namespace
+
+// What reaches the board once the sender starts: acknowledgements ahead of the commands waiting,
+// each kind in its order, each once; a connect discards both kinds, and greets first.
+TEST_P(SenderOrder, RecordsReachTheBoard) {
+    const OrderCase& c = GetParam();
+    LoopbackServer board;
+    std::atomic<bool> closing{false};
+    TCommandQueue queue;
+    LinkPort port(queue);
+    c.beforeConnect(queue);
+    auto client = connectedClient(board.port());
+    ASSERT_TRUE(client);
+    port.installConnected(std::move(client), true);
+    c.afterConnect(queue);
+    TSThread sender(queue, port, closing, std::chrono::seconds(10));
+    const Command expected = cat({commands::greeting(), c.wire});
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return board.received(0) == expected; }));
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return queue.waiting() == 0; }));
+    EXPECT_EQ(board.received(0), expected);
+    closing = true;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SenderOrder,
+    ::testing::Values(OrderCase{"AcknowledgementsOvertakeCommandsInTheirOrder",
+                                [](TCommandQueue&) {},
+                                [](TCommandQueue& q) {
+                                    q.QueueCommand(kC1, LimitRule::Notify);
+                                    q.QueueCommand(kC2, LimitRule::Drop);
+                                    q.QueueAcknowledgement(kA1);
+                                    q.QueueCommand(kC3, LimitRule::None);
+                                    q.QueueAcknowledgement(kA2);
+                                },
+                                cat({kA1, kA2, kC1, kC2, kC3})},
+                      OrderCase{"AConnectDiscardsWaitingCommandsAndAcknowledgements",
+                                [](TCommandQueue& q) {
+                                    q.QueueCommand(kC1, LimitRule::Notify);
+                                    q.QueueAcknowledgement(kA1);
+                                },
+                                [](TCommandQueue& q) {
+                                    q.QueueCommand(kC2, LimitRule::Notify);
+                                    q.QueueAcknowledgement(kA2);
+                                },
+                                cat({kA2, kC2})},
+                      OrderCase{"AcknowledgementsAloneWithTheQueueFull", [](TCommandQueue&) {},
+                                [](TCommandQueue& q) {
+                                    for (int i = 0; i < 12; ++i)
+                                        q.QueueAcknowledgement(commands::acknowledge(uint32_t(i)));
+                                },
+                                [] {
+                                    Command all;
+                                    for (int i = 0; i < 12; ++i)
+                                        all = cat({all, commands::acknowledge(uint32_t(i))});
+                                    return all;
+                                }()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A connect that empties the queue between a QueueCommand and the sender's look leaves
+// CommandReady set with nothing to write: the sender must reset it and wait, not pass again and
+// again.
+TEST(SenderThread, ASignalLeftWithNothingQueuedIsResetNotSpunOn) {
+    std::atomic<bool> closing{false};
+    TCommandQueue queue;
+    LinkPort port(queue);
+    queue.QueueCommand(commands::button(0x0105), LimitRule::Notify);
+    queue.clear(); // what installConnected does
+    ASSERT_TRUE(queue.CommandReady.isSet());
+    // A wait far longer than the test: any further pass means the sender is spinning.
+    TSThread sender(queue, port, closing, std::chrono::seconds(60));
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return !queue.CommandReady.isSet(); }));
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return sender.passes() >= 1; }));
+    const uint64_t passes = sender.passes();
+    EXPECT_FALSE(LoopbackServer::waitFor([&] { return sender.passes() > passes + 1; },
+                                         std::chrono::milliseconds(300)));
+    EXPECT_LE(sender.passes(), 2u);
+    closing = true;
+}
+
+namespace {
+
+int niceOf(long tid) {
+    errno = 0;
+    return ::getpriority(PRIO_PROCESS, static_cast<id_t>(tid));
+}
+
+// Whether this process may lower a thread's nice value again (CAP_SYS_NICE or a nice limit).
+bool mayLowerNiceValues() {
+    bool may = false;
+    std::thread([&] {
+        const auto tid = static_cast<id_t>(currentThreadId());
+        may = ::setpriority(PRIO_PROCESS, tid, 5) == 0 && ::setpriority(PRIO_PROCESS, tid, 0) == 0;
+    }).join();
+    return may;
+}
+
+class NoFrames : public ReceiveHost {
+public:
+    void frameReady(FrameTicket) override {}
+    bool updateFormVisible() override { return false; }
+    void updateReply(uint32_t) override {}
+    void linkLost() override {}
+};
+
+} // namespace
+
+// A thread created by a raised (or, here, lowered) thread starts at its creator's level; the
+// sender and the receive thread set their own. Test programs keep every thread at nice 0.
+TEST(LinkThreads, SenderAndReceiveThreadSetTheirOwnPriority) {
+    if (!mayLowerNiceValues())
+        GTEST_SKIP() << "this process may not lower a nice value";
+    LoopbackServer board;
+    struct Case {
+        const char* name;
+        bool sender;
+    };
+    for (const Case& c : {Case{"sender", true}, Case{"receive thread", false}}) {
+        int nice = -100;
+        int creatorNice = -100;
+        std::thread([&] {
+            ASSERT_EQ(::setpriority(PRIO_PROCESS, static_cast<id_t>(currentThreadId()), 5), 0);
+            creatorNice = niceOf(currentThreadId());
+            std::atomic<bool> closing{false};
+            TCommandQueue queue;
+            LinkPort port(queue);
+            FrameRing ring;
+            NoFrames host;
+            LinkSettings settings;
+            settings.board = {"127.0.0.1", board.port()};
+            std::unique_ptr<TSThread> sender;
+            std::unique_ptr<TWLAN> receiver;
+            if (c.sender)
+                sender = std::make_unique<TSThread>(queue, port, closing);
+            else
+                receiver = std::make_unique<TWLAN>(port, ring, settings, host, closing);
+            const auto tid = [&] { return c.sender ? sender->nativeTid() : receiver->nativeTid(); };
+            if (LoopbackServer::waitFor([&] { return tid() != 0; }))
+                nice = niceOf(tid());
+            closing = true;
+        }).join();
+        EXPECT_EQ(creatorNice, 5) << c.name;
+        EXPECT_EQ(nice, 0) << c.name;
+    }
+}
