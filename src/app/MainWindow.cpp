@@ -16,6 +16,7 @@
 #include "display/ReadoutPainter.h"
 #include "display/SpectrumScreen.h"
 #include "display/XThread.h"
+#include "host/HostServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,7 +57,7 @@ void TFMain::FormCreate() {
     raiseCurrentThread(ThreadPriority::TimeCritical);
     fillFieldTable();
     m_host = std::make_unique<HostControls>(
-        *this, makeHostServices(m_context.options.hostServices),
+        *this, host::makeHostServices(m_context.options.hostServices),
         HostControls::Timings{m_context.batteryInterval, m_context.touchLockReenable});
     m_items = std::make_unique<MainWindowItems>(*this);
     m_items->fillFormSlots();
@@ -79,7 +80,7 @@ void TFMain::FormCreate() {
 
     // The display device; without it brightness reports reach no display.
     m_host->services().openDisplay();
-    m_host->brightness().request.policy = kPolicyBoth;
+    m_host->brightness().request.policy = host::kPolicyBoth;
 
     NextFileNumber = audio::scanNextFileNumber(wavFolder());
     m_controls->E_File->setText(audio::nextFileText(NextFileNumber));

@@ -1,7 +1,6 @@
 #include "app/MainWindowItems.h"
 
 #include "app/ControlChanges.h"
-#include "app/DirectControls.h"
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "app/ReceiverViews.h"
@@ -14,6 +13,7 @@
 #include "controls/MainControls.h"
 #include "display/SpectrumLine.h"
 #include "display/SpectrumScreen.h"
+#include "host/DirectControls.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -297,7 +297,7 @@ void MainWindowItems::sendRotatorValue(uint8_t value) {
 }
 
 void MainWindowItems::setMainControlsEnabled(bool enabled) {
-    setDirectControlsEnabled(m_main, enabled);
+    host::setDirectControlsEnabled(m_main, enabled);
 }
 
 // While the touch lock is on, the lock alone decides which controls take touches: a form the board

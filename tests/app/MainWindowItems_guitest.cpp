@@ -98,7 +98,7 @@ TEST(MainWindowItems, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
 
 TEST(MainWindowItems, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
     Window w;
-    TouchLock& lock = w.main.hostControls()->touchLock();
+    host::TouchLock& lock = w.main.hostControls()->touchLock();
     lock.B_TouchDblClick();
     ASSERT_TRUE(lock.locked());
     ASSERT_TRUE(allDisabled(w.main));

@@ -1,11 +1,11 @@
-#include "app/BrightnessBar.h"
+#include "host/BrightnessBar.h"
 
 #include "controls/ArmedBars.h"
 #include "link/CommandRecords.h"
 
 #include <QEvent>
 
-namespace talix::app {
+namespace talix::host {
 
 BrightnessBar::BrightnessBar(QSlider& TB_Bright, QLabel& L_Bright, QueueSource queue,
                              HostServices& host)
@@ -45,4 +45,4 @@ bool BrightnessBar::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace talix::app
+} // namespace talix::host

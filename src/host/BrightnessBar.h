@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HostServices.h"
+#include "host/HostServices.h"
 #include "link/CommandQueue.h"
 
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace talix::app {
+namespace talix::host {
 
 // The main-window item of the board's brightness reports.
 constexpr int kBrightnessItem = 28;
@@ -49,4 +49,4 @@ private:
     uint8_t m_level = 0; // the brightness the board reported last
 };
 
-} // namespace talix::app
+} // namespace talix::host
