@@ -1,5 +1,6 @@
 #include "host/BrightnessBar.h"
 
+#include "base/BoardWords.h"
 #include "controls/ArmedBars.h"
 #include "link/CommandRecords.h"
 
@@ -23,7 +24,8 @@ void BrightnessBar::TB_BrightChange() {
     if (!controls::takeUserChange(&m_bar))
         return;
     if (link::TCommandQueue* queue = m_queue ? m_queue() : nullptr)
-        queue->QueueCommand(link::commands::setValue(kBrightnessItem, link::commands::kMainWindow,
+        queue->QueueCommand(link::commands::setValue(board::number(board::MainItem::Brightness),
+                                                     board::number(board::Form::Main),
                                                      uint8_t(m_bar.value())),
                             link::LimitRule::Drop);
 }

@@ -11,9 +11,6 @@
 
 namespace talix::host {
 
-// The main-window item of the board's brightness reports.
-constexpr int kBrightnessItem = 28;
-
 // TB_Bright and L_Bright. A move of the bar by the user goes to the board and changes nothing
 // here; the board's report sets the label, moves the bar without sending it back, and sets the
 // host display's brightness. So the display changes only when the board confirms a brightness.
