@@ -1,41 +1,48 @@
 #include "sim/CommandParser.h"
 
+#include "base/BoardWords.h"
+
 namespace talix::sim {
+
+using board::Form;
+using board::number;
+using board::Record;
+using board::Setting;
 
 int CommandParser::recordLength(const uint8_t* data, size_t available) {
     if (available == 0)
         return 0;
     switch (data[0]) {
-    case 1:
-        return 3; // button: 1, Tag low, Tag high
-    case 2:
-        return 2; // knob step
-    case 8:
-        return 1; // WiFi set
-    case 13:
-        return 5; // acknowledgement
-    case 18:
-        return 1; // greeting
-    case 23:      // setting with sub-code
+    case number(Record::Button):
+        return 3; // 1, Tag low, Tag high
+    case number(Record::KnobStep):
+        return 2;
+    case number(Record::WiFiSet):
+        return 1;
+    case number(Record::Acknowledge):
+        return 5;
+    case number(Record::Greeting):
+        return 1;
+    case number(Record::Setting): // with sub-code
         if (available < 2)
             return 0;
-        if (data[1] == 178)
+        if (data[1] == number(Setting::ExternalAntenna))
             return 3;
-        if (data[1] == 179)
+        if (data[1] == number(Setting::AccessorySerial))
             return 4;
         return -1;
-    case 192: // field selection; the form index in byte 2 tells the layout
+    case number(Record::FieldSelect): // the form index in byte 2 tells the layout
         if (available < 3)
             return 0;
-        if (data[2] == 16)
+        if (data[2] == number(Form::Rotator))
             return 3;
-        if (data[2] == 5)
+        if (data[2] == number(Form::Memory))
             return 7;
         return 4;
-    case 245: // set value, or a DAB programme choice (form index 15)
+    case number(Record::SetValue): // or a DAB programme choice
         if (available < 3)
             return 0;
-        return data[2] == 15 ? 3 : 7;
+        return data[2] == number(Form::DAB) ? 3 : 7;
     default:
         return -1;
     }

@@ -191,7 +191,8 @@ bool FaultInjector::badBlockFrame(FrameContent& content, const std::function<uin
         break;
     case BadBlock::ValuesPastEnd:
         w[0] = 12;
-        w[1] = valueWord(0, kFormMain); // item 0 needs three value words
+        w[1] = valueWord(board::number(board::MainItem::TunedFreq),
+                         board::number(board::Form::Main)); // it needs three value words
         w[2] = 1000;
         content.streamHeader = streamHeader(3, seq, false);
         break;
@@ -202,11 +203,12 @@ bool FaultInjector::badBlockFrame(FrameContent& content, const std::function<uin
         break;
     case BadBlock::ZeroSequence:
         w[0] = 8;
-        w[1] = valueWord(99, kFormMain);
+        w[1] = valueWord(99, board::number(board::Form::Main));
         content.streamHeader = streamHeader(2, 0, false);
         break;
     case BadBlock::StrayContinuation:
-        w[0] = valueWord(0, kFormMain);
+        w[0] =
+            valueWord(board::number(board::MainItem::TunedFreq), board::number(board::Form::Main));
         content.streamHeader = streamHeader(1, seq, true);
         break;
     }

@@ -7,6 +7,12 @@
 
 namespace talix::sim {
 
+using board::Field;
+using board::Form;
+using board::MainItem;
+using board::number;
+using board::SetupItem;
+
 namespace {
 
 template <typename T> T stepWithin(T value, int units, int step, int lo, int hi) {
@@ -42,67 +48,67 @@ int64_t power10(uint32_t digit) {
 
 void ReceiverModel::editMainField(uint8_t field, int units) {
     ReceiverState& s = m_state;
-    switch (field) {
-    case 0:
+    switch (Field(field)) {
+    case Field::EFreq1:
         tuneTo(s.tunedFreq + units * s.tuneStep, false);
         return;
-    case 24:
+    case Field::EFreq2:
         s.txFreq = std::clamp<int64_t>(s.txFreq + units * s.tuneStep, 100, 1'560'000'000);
-        m_reports.item(kFormMain, 24);
-        m_reports.item(kFormMain, 42);
+        m_reports.item(MainItem::TxFreq);
+        m_reports.item(MainItem::TxColour);
         return;
-    case 1: {
+    case Field::EDemod: {
         const auto& cycle = modeCycle();
         const auto at = std::find(cycle.begin(), cycle.end(), s.mode) - cycle.begin();
         const auto n = int64_t(cycle.size());
         setMode(cycle[size_t(((at + units) % n + n) % n)]);
         return;
     }
-    case 2:
+    case Field::EBW:
         s.bandwidth = stepList(s.bandwidth, units, bandwidthSteps(s.mode, s.fullFmList));
         s.bandwidthByMode[s.mode] = s.bandwidth;
         reportPassband();
         break;
-    case 3:
+    case Field::EShift:
         s.shift = stepWithin(s.shift, units, 10, -3000, 3000);
         reportPassband();
         break;
-    case 4:
+    case Field::ENotchW:
         s.notchWidth = stepWithin(s.notchWidth, units, 10, 0, 2000);
         reportPassband();
         break;
-    case 5:
+    case Field::ENotchP:
         if (s.settingsWord >> 28 & 1)
             s.autoNotch = stepWithin(s.autoNotch, units, 1, 0, 255);
         else
             s.notchPos = stepWithin(s.notchPos, units, 10, -19990, 19990);
         reportPassband();
         break;
-    case 6:
+    case Field::EAGCL:
         s.agcLimit = stepWithin(s.agcLimit, units, 2, 0, 400);
         break;
-    case 7:
+    case Field::EThresh:
         s.threshold = stepWithin(s.threshold, units, 2, 0, 400);
         break;
-    case 8:
+    case Field::EDNR:
         s.dnr = stepWithin(s.dnr, units, 1, 0, 15);
         break;
-    case 9:
-    case 30:
+    case Field::EReso:
+    case Field::EResoD:
         s.binCode = stepList(s.binCode, units, kBinCodes);
-        m_reports.item(kFormMain, 9);
-        m_reports.item(kFormMain, 0); // the spectrum's left edge moves
+        m_reports.item(MainItem::BinCode);
+        m_reports.item(MainItem::TunedFreq); // the spectrum's left edge moves
         reportPassband();
         return;
-    case 10:
+    case Field::ELTop:
         s.topLevel = stepWithin(s.topLevel, units, 1, 0, 255);
         break;
-    case 11:
-    case 31:
+    case Field::ESpan:
+    case Field::ELBot:
         s.dbPerDiv = stepList(s.dbPerDiv, units, kDbPerDiv);
-        m_reports.item(kFormMain, 11);
+        m_reports.item(MainItem::DbPerDiv);
         return;
-    case 12:
+    case Field::ERefresh:
         if ((s.spectrumMode - 1) % 4 == 1) {
             const int exponent = std::clamp(int(s.refreshTime >> 9 & 31) + units, 0, 7);
             s.refreshTime = uint16_t((s.refreshTime & 0x1FF) | exponent << 9);
@@ -111,96 +117,96 @@ void ReceiverModel::editMainField(uint8_t field, int units) {
             s.refreshTime = uint16_t((s.refreshTime & ~0x1FF) | ms25);
         }
         break;
-    case 13:
+    case Field::ETime:
         s.wfTimeUnit = stepWithin(s.wfTimeUnit, units, 1, 1, 64);
         break;
-    case 14:
+    case Field::ESigB:
         s.insideBright = stepWithin(s.insideBright, units, 5, 0, 100);
         break;
-    case 15:
+    case Field::ESpecB:
         s.outsideBright = stepWithin(s.outsideBright, units, 5, 0, 100);
         break;
-    case 16:
+    case Field::EGridB:
         s.gridBright = stepWithin(s.gridBright, units, 5, 0, 100);
         break;
-    case 17:
+    case Field::ENBP:
         s.nbLevel = stepWithin(s.nbLevel, units, 1, 0, 15);
-        m_reports.item(kFormMain, 53);
+        m_reports.item(MainItem::NoiseBlanker);
         break;
-    case 18:
+    case Field::ENBD:
         s.nbDuration = stepWithin(s.nbDuration, units, 1, 1, 100);
         break;
-    case 22:
+    case Field::EHold:
         s.agcHold = stepWithin(s.agcHold, units, 1, 0, 255);
         break;
-    case 23:
+    case Field::EAttack:
         s.agcAttack = stepWithin(s.agcAttack, units, 5, 5, 995);
         break;
-    case 32:
+    case Field::EStepsRX:
         s.tuneStep = std::clamp<int64_t>(s.tuneStep + units * power10(s.tuneDigit), 1, 10'000'000);
         break;
     default:
         return;
     }
-    m_reports.item(kFormMain, field);
+    m_reports.item(number(Form::Main), field);
 }
 
 void ReceiverModel::editSetupItem(uint8_t item, int units) {
     ReceiverState& s = m_state;
-    switch (item) {
-    case 0:
+    switch (SetupItem(item)) {
+    case SetupItem::ScrollwheelThreshold:
         s.scrollThreshold = stepWithin(s.scrollThreshold, units, 1, 0, 31);
         break;
-    case 1:
+    case SetupItem::LevelUnits:
         s.flags ^= 0x10; // level units
         break;
-    case 2:
+    case SetupItem::GainControl:
         s.flags ^= uint8_t(1u << (s.gainCtrlIndex & 7)); // automatic gain
-        m_reports.item(kFormMain, 6);
+        m_reports.item(MainItem::AgcLimit);
         break;
-    case 3: {
+    case SetupItem::Deemphasis: {
         const uint8_t d = stepList(uint8_t(s.flags >> 6), units, kDeemphasis);
         s.flags = uint8_t((s.flags & 0x3F) | d << 6);
         break;
     }
-    case 4:
+    case SetupItem::AudioLowpass:
         s.lowpass = stepWithin(s.lowpass, units, 5, 15, 150);
         break;
-    case 5:
+    case SetupItem::AudioHighpass:
         s.highpass = stepWithin(s.highpass, units, 1, 0, 30);
         break;
-    case 6:
+    case SetupItem::Impedance:
         s.impedance = uint8_t(s.impedance == 2 ? 4 : 2); // 50 Ohm / 4 kOhm
         break;
-    case 7:
+    case SetupItem::AudioResolution:
         s.audioResolution = stepList(s.audioResolution, units, kAudioResolutions);
         break;
-    case 8:
+    case SetupItem::RfFilter:
         s.rfFilter = stepWithin(s.rfFilter, units, 1, 0, 7);
         break;
-    case 9:
+    case SetupItem::Loudspeaker:
         s.loudspeaker = stepWithin(s.loudspeaker, units, 1, 0, 3);
         break;
-    case 10: {
+    case SetupItem::FrequencyAutoActive: {
         const int seconds = std::clamp(int(s.settingsWord >> 4 & 15) + units, 0, 15);
         s.settingsWord = (s.settingsWord & ~0xF0u) | uint32_t(seconds) << 4;
         break;
     }
-    case 11: {
+    case SetupItem::DisplayRate: {
         const int divider = std::clamp(int(s.settingsWord >> 29 & 3) + units, 0, 3);
         s.settingsWord = (s.settingsWord & ~(3u << 29)) | uint32_t(divider) << 29;
         break;
     }
-    case 12:
+    case SetupItem::SpectrumPriority:
         s.settingsWord ^= 1u << 31;
         break;
-    case 13:
+    case SetupItem::TouchAction:
         s.touchAction = stepWithin(s.touchAction, units, 1, 0, 4);
         break;
     default:
         return;
     }
-    m_reports.item(kFormSetup, item);
+    m_reports.item(number(Form::Setup), item);
 }
 
 } // namespace talix::sim

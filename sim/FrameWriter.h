@@ -1,18 +1,23 @@
 #pragma once
 
+#include "link/LinkFrame.h"
+#include "sync/FramePayload.h"
+
 #include <array>
 #include <cstdint>
 
 namespace talix::sim {
 
-constexpr uint32_t kStreamAreaOffset = 0;  // StreamHeader, then the parameter words
-constexpr uint32_t kStreamAreaWords = 123; // offsets 4..495
-constexpr uint32_t kAudioOffset = 496;
-constexpr uint32_t kAudioPairs = 512; // stereo pairs per frame
-constexpr uint32_t kSpectrumOffset = 2544;
-constexpr uint32_t kSpectrumBins = 1024;
-constexpr uint32_t kSpectrumBytes = 1152; // 1024 bins of 9 bits
-constexpr uint32_t kStatusOffset = 3696;
+// The payload layout is the program's.
+using sync::kAudioOffset;
+using sync::kSpectrumBytes;
+using sync::kSpectrumOffset;
+using sync::kStatusOffset;
+
+// The parameter words after the StreamHeader fill the area up to the audio block (123 words).
+constexpr uint32_t kStreamAreaWords = (sync::kAudioOffset - sync::kStreamWordsOffset) / 4;
+constexpr uint32_t kAudioPairs = sync::kAudioBytes / 4; // stereo pairs of 16-bit samples
+constexpr uint32_t kSpectrumBins = sync::kSpectrumBytes * 8 / 9;
 constexpr uint32_t kMaxBinValue = 511;
 
 // StreamHeader: n words in this frame, 23-bit block sequence number, continuation flag.
@@ -29,7 +34,7 @@ struct FrameContent {
     uint32_t status = 0;                            // bits 0-8 AgcLevelRow, bit 31 antenna
 };
 
-using FrameBytes = std::array<uint8_t, 3712>;
+using FrameBytes = std::array<uint8_t, link::kFrameLength>;
 
 // Packs bins of 9 bits, least significant bit first, into little-endian 32-bit words.
 void packSpectrum(const std::array<uint16_t, kSpectrumBins>& bins, uint8_t* out);

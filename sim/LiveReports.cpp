@@ -12,6 +12,8 @@
 
 namespace talix::sim {
 
+using board::MainItem;
+
 namespace {
 
 constexpr uint64_t kLevelFrames = 8;   // levels ten times a second
@@ -85,18 +87,18 @@ void ReceiverModel::measureLevels() {
         m_levelTenths = a;
         m_smeterTenths = b;
         m_noiseTenths = c;
-        m_reports.item(kFormMain, 40);
+        m_reports.item(MainItem::Levels);
     }
     // The meter's scale reads 20 dB lower above 30 MHz.
     const int32_t marker = tenths(level + (m_state.tunedFreq > 300'000'000 ? 20 : 0));
     if (marker != m_marker) {
         m_marker = marker;
-        m_reports.item(kFormMain, 41);
+        m_reports.item(MainItem::LevelMarker);
     }
     const bool overload = level > -10;
     if (overload != m_overload) {
         m_overload = overload;
-        m_reports.item(kFormMain, 45);
+        m_reports.item(MainItem::Overload);
     }
     // The AGC line stands at the level the gain control holds: the signal, or its limit.
     m_agcRow = view.agcAuto ? displayScale().rowOf(std::max(level, view.agcLimitDbm)) : 511;
@@ -121,9 +123,9 @@ void ReceiverModel::reportClock() {
     m_longitude = degrees(p.lon - wobble * 0.00004, 3, 'E', 'W');
     std::snprintf(text, sizeof text, "%7.1f", p.alt + wobble * 4);
     m_altitude = text;
-    m_reports.item(kFormMain, 51);
+    m_reports.item(MainItem::GpsPosition);
     if (first || seconds % 10 == 0)
-        m_reports.item(kFormMain, 52);
+        m_reports.item(MainItem::GpsAltitude);
 }
 
 void ReceiverModel::reportRds() {
@@ -146,7 +148,7 @@ void ReceiverModel::reportRds() {
         m_rdsSince = t;
         m_radioTextIndex = 0;
         if (had)
-            m_reports.item(kFormMain, 47); // empties the RDS lines
+            m_reports.item(MainItem::ProgrammeType); // empties the RDS lines
         return;
     }
     if (station < 0)
@@ -154,16 +156,16 @@ void ReceiverModel::reportRds() {
     const double age = t - m_rdsSince;
     if (m_rdsStage == 0 && age > 0.5) {
         m_rdsStage = 1;
-        m_reports.item(kFormMain, 48);
+        m_reports.item(MainItem::ProgrammeIdent);
     } else if (m_rdsStage == 1 && age > 1.5) {
         m_rdsStage = 2;
-        m_reports.item(kFormMain, 47);
-        m_reports.item(kFormMain, 49);
+        m_reports.item(MainItem::ProgrammeType);
+        m_reports.item(MainItem::RadioText);
     } else if (m_rdsStage == 2) {
         const auto index = size_t((age - 1.5) / kRadioTextSeconds);
         if (index != m_radioTextIndex) {
             m_radioTextIndex = index;
-            m_reports.item(kFormMain, 49);
+            m_reports.item(MainItem::RadioText);
         }
     }
 }
@@ -173,7 +175,7 @@ void ReceiverModel::tick() {
         measureLevels();
     if (m_frame % kClockFrames == 0) {
         m_clockCal = int32_t(std::lround(4 * (activity::hash01(m_seed, m_frame) - 0.5)));
-        m_reports.item(kFormMain, 50);
+        m_reports.item(MainItem::ClockCalibration);
     }
     reportClock();
     reportRds();

@@ -6,12 +6,21 @@
 
 namespace talix::sim {
 
+using board::Form;
+using board::MainItem;
+using board::number;
+using board::SetupItem;
+
 namespace {
 
 // Items whose readouts have a tenths format: the board asks for it, since their values are in
 // tenths (0.1 Hz, 0.1 ms, 0.1 s, 0.1 dB/s).
 bool tenthsItem(int item) {
-    return item == 0 || item == 18 || item == 22 || item == 23 || item == 24 || item == 32;
+    for (const MainItem tenths : {MainItem::TunedFreq, MainItem::NbDuration, MainItem::AgcHold,
+                                  MainItem::AgcAttack, MainItem::TxFreq, MainItem::TuneStep})
+        if (item == number(tenths))
+            return true;
+    return false;
 }
 
 uint32_t pair16(int lo, int hi) {
@@ -21,12 +30,12 @@ uint32_t pair16(int lo, int hi) {
 } // namespace
 
 std::vector<uint32_t> ReceiverModel::encode(int form, int item) const {
-    if (form == kFormMain)
+    if (form == number(Form::Main))
         return mainItem(item);
-    if (form == kFormSetup)
+    if (form == number(Form::Setup))
         return setupItem(item);
-    if (form == kFormUndo)
-        return {valueWord(0, kFormUndo), undoValue()};
+    if (form == number(Form::Undo))
+        return {valueWord(0, number(Form::Undo)), undoValue()};
     return {};
 }
 
@@ -36,72 +45,74 @@ uint32_t ReceiverModel::undoValue() const {
 }
 
 std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
+    if (item < 0 || item >= board::kMainItems)
+        return {};
     const ReceiverState& s = m_state;
-    const uint32_t w = valueWord(uint32_t(item), kFormMain, tenthsItem(item));
-    switch (item) {
-    case 0: {
+    const uint32_t w = valueWord(uint32_t(item), number(Form::Main), tenthsItem(item));
+    switch (MainItem(item)) {
+    case MainItem::TunedFreq: {
         const auto left = s.tunedFreq - int64_t(std::llround(512 * s.binHz() * 10));
         return {w, uint32_t(s.tunedFreq), uint32_t(left), uint32_t(s.tunedFreq)};
     }
-    case 1:
+    case MainItem::ModeIndex:
         return {w, s.mode};
-    case 2:
+    case MainItem::Bandwidth:
         return {w, s.bandwidth};
-    case 3:
+    case MainItem::Shift:
         return {w, uint16_t(s.shift)};
-    case 4:
+    case MainItem::NotchWidth:
         return {w, s.notchWidth};
-    case 5:
+    case MainItem::NotchPos:
         return {w, s.settingsWord >> 28 & 1 ? uint32_t(s.autoNotch) : uint16_t(s.notchPos)};
-    case 6:
+    case MainItem::AgcLimit:
         return {w, s.agcLimit};
-    case 7:
+    case MainItem::Threshold:
         return {w, s.threshold};
-    case 8:
+    case MainItem::Dnr:
         return {w, s.dnr};
-    case 9:
+    case MainItem::BinCode:
         return {w, s.binCode};
-    case 10:
+    case MainItem::TopLevel:
         return {w, s.topLevel};
-    case 11:
+    case MainItem::DbPerDiv:
         return {w, s.dbPerDiv};
-    case 12:
+    case MainItem::RefreshTime:
         return {w, s.refreshTime};
-    case 13:
+    case MainItem::WfTimeUnit:
         return {w, s.wfTimeUnit};
-    case 14:
+    case MainItem::InsideBright:
         return {w, s.insideBright};
-    case 15:
+    case MainItem::OutsideBright:
         return {w, s.outsideBright};
-    case 16:
+    case MainItem::GridBright:
         return {w, s.gridBright};
-    case 17:
+    case MainItem::NbLevel:
         return {w, s.nbLevel};
-    case 18:
+    case MainItem::NbDuration:
         return {w, s.nbDuration};
-    case 19:
+    case MainItem::ModLevel:
         return {w, s.tuneMode ? 50u : 0u};
-    case 20:
+    case MainItem::HeadphoneVolume:
         return {w, s.headphoneVolume};
-    case 21:
+    case MainItem::SpeakerVolume:
         return {w, s.speakerVolume};
-    case 22:
+    case MainItem::AgcHold:
         return {w, s.agcHold};
-    case 23:
+    case MainItem::AgcAttack:
         return {w, s.agcAttack};
-    case 24:
+    case MainItem::TxFreq:
         return {w, uint32_t(s.txFreq)};
-    case 25:
+    case MainItem::GainCtrlIndex:
         return {w, uint32_t(s.gainCtrlIndex) | uint32_t(s.notchIndex) << 8};
-    case 26:
+    case MainItem::Attenuation:
         return {w, s.attenuation};
-    case 27:
+    case MainItem::TuneDigit:
         return {w, s.tuneDigit};
-    case 28:
+    case MainItem::Brightness:
         return {w, s.brightness};
-    case 32:
+    case MainItem::TuneStep:
         return {w, uint32_t(s.tuneStep)};
-    case 33: {
+    case MainItem::Passband: {
         const SpectrumGeometry g{s.tunedHz(), s.binHz()};
         const Passband pb =
             passbandOf(s.mode, s.tunedHz(), bandwidthHz(s.mode, s.bandwidth), s.shift);
@@ -114,19 +125,19 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
         const int mhi = std::max(mlo, g.passbandHi(centre + s.notchWidth / 2.0));
         return {w, pair16(lo - 1, hi - 1), pair16(mlo - 1, mhi - 1), s.spectrumMode};
     }
-    case 34:
+    case MainItem::LockWord:
         return {w, s.lockWord};
-    case 35:
+    case MainItem::WaterfallHigh:
         return {w, s.wfHigh};
-    case 36:
+    case MainItem::WaterfallLow:
         return {w, s.wfLow};
-    case 39:
+    case MainItem::BwListFlag:
         return {w, s.fullFmList ? 1u : 0u};
-    case 40:
+    case MainItem::Levels:
         return {w, uint32_t(m_levelTenths), uint32_t(m_smeterTenths), uint32_t(m_noiseTenths)};
-    case 41:
+    case MainItem::LevelMarker:
         return {w, uint32_t(m_marker)};
-    case 42: {
+    case MainItem::TxColour: {
         // Transmit frequency colour: 2 while transmitting, 1 outside the amateur bands.
         const int64_t hz = s.txFreq / 10;
         const bool ham =
@@ -138,15 +149,15 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
             (hz >= 144'000'000 && hz <= 146'000'000);
         return {w, s.tuneMode ? 2u : ham ? 0u : 1u};
     }
-    case 43:
+    case MainItem::ReceiverFlags:
         return {w, s.flags};
-    case 44:
+    case MainItem::Arrow:
         return {w, 0};
-    case 45:
+    case MainItem::Overload:
         return {w, m_overload ? 1u : 0u};
-    case 46:
+    case MainItem::UndoCount:
         return {w, uint32_t(s.undo.size())};
-    case 47: {
+    case MainItem::ProgrammeType: {
         if (m_rdsStation < 0 || m_rdsStage < 2)
             return {w, 0};
         std::vector<uint32_t> words{w};
@@ -156,7 +167,7 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
         words.insert(words.end(), text.begin(), text.end());
         return words;
     }
-    case 48: {
+    case MainItem::ProgrammeIdent: {
         if (m_rdsStation < 0)
             return {};
         const RdsInfo& rds = m_plan.stations()[size_t(m_rdsStation)].rds;
@@ -168,7 +179,7 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
         words.push_back(rds.tp ? 1 : 0);
         return words;
     }
-    case 49: {
+    case MainItem::RadioText: {
         if (m_rdsStation < 0)
             return {};
         const RdsInfo& rds = m_plan.stations()[size_t(m_rdsStation)].rds;
@@ -177,9 +188,9 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
         words.insert(words.end(), text.begin(), text.end());
         return words;
     }
-    case 50:
+    case MainItem::ClockCalibration:
         return {w, uint32_t(m_clockCal)};
-    case 51: {
+    case MainItem::GpsPosition: {
         std::vector<uint32_t> words{w};
         for (const auto& [text, count] :
              {std::pair{m_gpsTime, 2}, std::pair{m_latitude, 4}, std::pair{m_longitude, 4}}) {
@@ -188,24 +199,24 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
         }
         return words;
     }
-    case 52: {
+    case MainItem::GpsAltitude: {
         std::vector<uint32_t> words{w};
         const auto t = textWords(m_altitude, 2);
         words.insert(words.end(), t.begin(), t.end());
         return words;
     }
-    case 53:
+    case MainItem::NoiseBlanker:
         return {w, s.nbLevel > 0 ? 1u : 0u};
-    case 55:
+    case MainItem::RotatorPresent:
         if (!m_rotatorFound)
             return {};
         return {w, 35u | uint32_t(s.rotatorOn ? s.rotatorPosition : 0) << 8,
                 addressWord(m_rotator.host)};
-    case 56:
+    case MainItem::RotatorVersion:
         if (!m_rotatorFound)
             return {};
         return {w, 0x0B, addressWord(m_rotator.host)};
-    case 57:
+    case MainItem::RotatorNotFound:
         return m_rotatorFound ? std::vector<uint32_t>{} : std::vector<uint32_t>{w, 0};
     default:
         return {}; // not reported (29-31, 37, 38, 54, 58, 59)
@@ -213,32 +224,34 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
 }
 
 std::vector<uint32_t> ReceiverModel::setupItem(int item) const {
+    if (item < 0 || item >= board::kSetupItems)
+        return {};
     const ReceiverState& s = m_state;
-    const uint32_t w = valueWord(uint32_t(item), kFormSetup);
-    switch (item) {
-    case 0:
+    const uint32_t w = valueWord(uint32_t(item), number(Form::Setup));
+    switch (SetupItem(item)) {
+    case SetupItem::ScrollwheelThreshold:
         return {w, s.scrollThreshold};
-    case 1:
-    case 2:
-    case 3:
+    case SetupItem::LevelUnits:
+    case SetupItem::GainControl:
+    case SetupItem::Deemphasis:
         return {w, s.flags};
-    case 4:
+    case SetupItem::AudioLowpass:
         return {w, s.lowpass};
-    case 5:
+    case SetupItem::AudioHighpass:
         return {w, s.highpass};
-    case 6:
+    case SetupItem::Impedance:
         return {w, s.impedance};
-    case 7:
+    case SetupItem::AudioResolution:
         return {w, s.audioResolution};
-    case 8:
+    case SetupItem::RfFilter:
         return {w, s.rfFilter};
-    case 9:
+    case SetupItem::Loudspeaker:
         return {w, s.loudspeaker};
-    case 10:
-    case 11:
-    case 12:
+    case SetupItem::FrequencyAutoActive:
+    case SetupItem::DisplayRate:
+    case SetupItem::SpectrumPriority:
         return {w, s.settingsWord};
-    case 13:
+    case SetupItem::TouchAction:
         return {w, s.touchAction};
     default:
         return {};

@@ -1,51 +1,39 @@
 #pragma once
 
+#include "base/BoardWords.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace talix::sim {
 
-// TParamWord ids the board sends.
-constexpr uint8_t kIdKnobStep = 2;
-constexpr uint8_t kIdDeviceHello = 18;
-constexpr uint8_t kIdFieldSelect = 192;
-constexpr uint8_t kIdValueWord = 245;
-constexpr uint8_t kIdShowForm = 246;
-constexpr uint8_t kIdCloseForm = 247;
-
-// Form indexes of the program's form slots, as the board addresses them.
-constexpr int kFormMain = 0;
-constexpr int kFormSetup = 1;
-constexpr int kFormSystem = 2;
-constexpr int kFormUndo = 3;
-constexpr int kFormMike = 4;
-constexpr int kFormMemory = 5;
-constexpr int kFormWiFi = 10;
-constexpr int kFormRecorder = 13;
-constexpr int kFormDab = 15;
-constexpr int kFormRotator = 16;
+// The id of a parameter word, bits 0-7.
+constexpr uint32_t paramId(board::ParamId id) {
+    return uint32_t(id);
+}
 
 // ValueWord: item, form index; `tenths` sets the top byte that asks a main-window readout for its
 // tenths format.
 constexpr uint32_t valueWord(uint32_t item, uint32_t form, bool tenths = false) {
-    return kIdValueWord | (item & 0xFF) << 8 | (form & 0xFF) << 16 | (tenths ? 1u << 24 : 0u);
+    return paramId(board::ParamId::ValueWord) | (item & 0xFF) << 8 | (form & 0xFF) << 16 |
+           (tenths ? 1u << 24 : 0u);
 }
 // The rotator relay: bits 16-31 exactly 16.
 constexpr uint32_t rotatorRelayWord() {
-    return kIdValueWord | uint32_t(kFormRotator) << 16;
+    return paramId(board::ParamId::ValueWord) | uint32_t(board::number(board::Form::Rotator)) << 16;
 }
 constexpr uint32_t fieldSelectWord(uint32_t item, uint32_t form) {
-    return kIdFieldSelect | (item & 0xFF) << 8 | (form & 0xFFFF) << 16;
+    return paramId(board::ParamId::FieldSelect) | (item & 0xFF) << 8 | (form & 0xFFFF) << 16;
 }
 constexpr uint32_t showFormWord(uint32_t form) {
-    return kIdShowForm | (form & 15) << 12;
+    return paramId(board::ParamId::ShowFormWord) | (form & 15) << 12;
 }
 constexpr uint32_t closeFormWord(uint32_t form) {
-    return kIdCloseForm | (form & 15) << 12;
+    return paramId(board::ParamId::CloseFormWord) | (form & 15) << 12;
 }
 constexpr uint32_t knobStepWord(int step) {
-    return kIdKnobStep | (uint32_t(step) & 0xFF) << 8;
+    return paramId(board::ParamId::KnobStep) | (uint32_t(step) & 0xFF) << 8;
 }
 
 // Text in the host's single-byte code page, first character in the lowest byte of the first word,

@@ -7,42 +7,26 @@
 
 namespace talix::sim {
 
+using board::ButtonCode;
+using board::Field;
+using board::Form;
+using board::MainButton;
+using board::MainItem;
+using board::number;
+using board::Record;
+using board::Setting;
+using board::SetupItem;
+
 namespace {
 
 constexpr size_t kUndoDepth = 20;
-constexpr uint8_t kFieldTuneMode = 19;
-constexpr uint8_t kFieldTx = 24;
-
-// Button codes: a main-window button's Tag, and the "show a form" buttons whose high byte names
-// the form.
-constexpr uint8_t kCodeShow = 13;
-constexpr uint8_t kCodeClose = 10;
-constexpr uint8_t kCodeCancel = 11;
-
-int formOfShowButton(uint8_t high) {
-    switch (high) {
-    case 11:
-        return kFormSetup;
-    case 12:
-        return kFormSystem;
-    case 13:
-        return kFormUndo;
-    case 14:
-        return kFormMike;
-    case 17:
-        return kFormWiFi;
-    case 18:
-        return kFormMemory;
-    case 19:
-        return kFormRecorder;
-    default:
-        return -1;
-    }
-}
 
 // The readout Tags of the main window that a touch may select.
 bool isMainField(uint8_t tag) {
-    return tag <= 18 || tag == 22 || tag == 23 || tag == 24 || tag == 30 || tag == 31 || tag == 32;
+    return tag <= number(Field::ENBD) || tag == number(Field::EHold) ||
+           tag == number(Field::EAttack) || tag == number(Field::EFreq2) ||
+           tag == number(Field::EResoD) || tag == number(Field::ELBot) ||
+           tag == number(Field::EStepsRX);
 }
 
 // Frequencies the board tunes to: the coverage the program accepts for tap-to-tune.
@@ -67,16 +51,18 @@ void ReceiverModel::greeted() {
     m_knobRemainder = 0;
     // DeviceHello: LAN version, serial number, board type and firmware version.
     const uint32_t serial = 100 + m_seed % 900;
-    m_reports.words({uint32_t(kIdDeviceHello) | 0x21u << 8 | serial << 16, 0x0815u | 0x131u << 16});
-    // The gain-control bit number first: the Setup form decodes the flags with it.
-    m_reports.item(kFormMain, 25);
-    for (int item = 0; item <= 13; ++item)
-        m_reports.item(kFormSetup, item);
-    for (int item = 0; item <= 57; ++item)
-        if (item != 25 && !encode(kFormMain, item).empty())
-            m_reports.item(kFormMain, item);
     m_reports.words(
-        {fieldSelectWord(m_state.tuneMode ? kFieldTuneMode : m_state.selectedField, kFormMain)});
+        {paramId(board::ParamId::DeviceHello) | 0x21u << 8 | serial << 16, 0x0815u | 0x131u << 16});
+    // The gain-control bit number first: the Setup form decodes the flags with it.
+    m_reports.item(MainItem::GainCtrlIndex);
+    for (int item = 0; item < board::kSetupItems; ++item)
+        m_reports.item(number(Form::Setup), item);
+    for (int item = 0; item <= number(MainItem::RotatorNotFound); ++item)
+        if (item != number(MainItem::GainCtrlIndex) && !encode(number(Form::Main), item).empty())
+            m_reports.item(number(Form::Main), item);
+    m_reports.words(
+        {fieldSelectWord(m_state.tuneMode ? number(Field::FrequencyEntry) : m_state.selectedField,
+                         number(Form::Main))});
 }
 
 std::optional<ParamBlock> ReceiverModel::takeBlock() {
@@ -87,29 +73,29 @@ void ReceiverModel::handleCommand(const std::vector<uint8_t>& r) {
     if (r.empty())
         return;
     switch (r[0]) {
-    case 1:
+    case number(Record::Button):
         if (r.size() == 3)
             button(r[1], r[2]);
         return;
-    case 2:
+    case number(Record::KnobStep):
         if (r.size() == 2)
             knob(int8_t(r[1]));
         return;
-    case 8:
-        if (m_state.shownForm == kFormWiFi)
-            closeForm(kFormWiFi);
+    case number(Record::WiFiSet):
+        if (m_state.shownForm == number(Form::WiFi))
+            closeForm(number(Form::WiFi));
         return;
-    case 23:
-        if (r.size() == 3 && r[1] == 178)
+    case number(Record::Setting):
+        if (r.size() == 3 && r[1] == number(Setting::ExternalAntenna))
             m_state.externalAntenna = r[2] != 0;
-        else if (r.size() == 4 && r[1] == 179)
+        else if (r.size() == 4 && r[1] == number(Setting::AccessorySerial))
             m_state.accessorySerial = uint16_t(r[2] | r[3] << 8);
         return;
-    case 192:
+    case number(Record::FieldSelect):
         if (r.size() == 4 || r.size() == 3)
             selectField(r[1], r[2]);
         return;
-    case 245:
+    case number(Record::SetValue):
         if (r.size() == 7)
             setValue(r[1], r[2],
                      uint32_t(r[3]) | uint32_t(r[4]) << 8 | uint32_t(r[5]) << 16 |
@@ -122,52 +108,52 @@ void ReceiverModel::handleCommand(const std::vector<uint8_t>& r) {
 
 void ReceiverModel::button(uint8_t code, uint8_t high) {
     ReceiverState& s = m_state;
-    if (s.shownForm == kFormMemory) {
+    const bool closes = code == number(ButtonCode::Close);
+    if (s.shownForm == number(Form::Memory)) {
         memoryKey(code, high);
         return;
     }
-    if (s.shownForm == kFormRecorder && code == kCodeClose && high == 0) {
-        closeForm(kFormRecorder);
+    if (s.shownForm == number(Form::Recorder) && closes && high == 0) {
+        closeForm(number(Form::Recorder));
         return;
     }
-    if (s.shownForm != 0 && high == s.shownForm && (code == kCodeClose || code == kCodeCancel)) {
-        if (s.shownForm == kFormUndo && code == kCodeClose)
+    if (s.shownForm != 0 && high == s.shownForm && (closes || code == number(ButtonCode::Cancel))) {
+        if (s.shownForm == number(Form::Undo) && closes)
             undoTuning();
         closeForm(s.shownForm);
         return;
     }
-    if (code == kCodeShow) {
-        const int form = formOfShowButton(high);
-        if (form > 0)
-            showForm(form);
+    if (code == number(ButtonCode::Show)) {
+        if (const std::optional<Form> form = board::formShownBy(high))
+            showForm(number(*form));
         return;
     }
     if (high != 0)
         return;
     switch (code) {
-    case 0: // "-> Zero"
+    case number(MainButton::B_Zero): // "-> Zero"
         zeroBeat();
         return;
-    case 12: // Tune
+    case number(MainButton::B_Tune):
         setTuneMode(!s.tuneMode);
         return;
-    case 21: // spectrum filter: Off, Average, Max Hold, Min Hold
+    case number(MainButton::B_Filter): // spectrum filter: Off, Average, Max Hold, Min Hold
         s.spectrumMode = uint8_t(s.spectrumMode % 4 + 1);
         reportPassband();
-        m_reports.item(kFormMain, 12);
+        m_reports.item(MainItem::RefreshTime);
         return;
-    case 23: // Stereo
+    case number(MainButton::B_Stereo):
         s.flags ^= 0x20;
-        m_reports.item(kFormMain, 43);
+        m_reports.item(MainItem::ReceiverFlags);
         return;
-    case 34: // TX Lock
+    case number(MainButton::B_Lock):
         s.lockWord ^= 1u << 29;
-        m_reports.item(kFormMain, 34);
+        m_reports.item(MainItem::LockWord);
         return;
-    case 35: // double click on the notch position: automatic notch on or off
+    case number(MainButton::NotchPosition): // automatic notch on or off
         s.settingsWord ^= 1u << 28;
-        m_reports.item(kFormSetup, 12);
-        m_reports.item(kFormMain, 5);
+        m_reports.item(SetupItem::SpectrumPriority);
+        m_reports.item(MainItem::NotchPos);
         return;
     default:
         return;
@@ -191,18 +177,19 @@ void ReceiverModel::memoryKey(uint8_t code, uint8_t high) {
             m_entry += '.';
         return;
     }
-    if (code == kCodeClose && (high == 53 || high == 37)) {
+    if (code == number(ButtonCode::Close) && (high == 53 || high == 37)) {
         const double value = m_entry.empty() || m_entry == "." ? 0 : std::stod(m_entry);
         const auto freq = int64_t(value * (high == 53 ? 10'000'000 : 10'000));
         m_entry.clear();
         if (inCoverage(freq))
             tuneTo(freq, true);
-        closeForm(kFormMemory);
+        closeForm(number(Form::Memory));
         return;
     }
-    if ((code == kCodeClose && (high == 5 || high == 69)) || (code == kCodeCancel && high == 21)) {
+    if ((code == number(ButtonCode::Close) && (high == 5 || high == 69)) ||
+        (code == number(ButtonCode::Cancel) && high == 21)) {
         m_entry.clear();
-        closeForm(kFormMemory);
+        closeForm(number(Form::Memory));
     }
 }
 
@@ -223,104 +210,106 @@ void ReceiverModel::knob(int step) {
         s.rotatorPosition = uint8_t(p);
         s.rotatorOn = true;
         m_reports.words({rotatorRelayWord(), s.rotatorPosition});
-        m_reports.item(kFormMain, 55);
+        m_reports.item(MainItem::RotatorPresent);
         return;
     }
-    if (s.shownForm == kFormSetup) {
+    if (s.shownForm == number(Form::Setup)) {
         editSetupItem(s.setupSelected, units);
         return;
     }
-    if (s.shownForm != 0 && s.shownForm != kFormUndo && s.shownForm != kFormMemory)
+    if (s.shownForm != 0 && s.shownForm != number(Form::Undo) &&
+        s.shownForm != number(Form::Memory))
         return; // forms whose settings this board does not keep
     editMainField(s.tuneMode ? 0 : s.selectedField, units);
 }
 
 void ReceiverModel::selectField(uint8_t item, uint8_t form) {
     ReceiverState& s = m_state;
-    if (form == kFormRotator) {
+    if (form == number(Form::Rotator)) {
         s.rotatorSelected = item != 0;
-        m_reports.words({fieldSelectWord(item, kFormRotator)});
+        m_reports.words({fieldSelectWord(item, number(Form::Rotator))});
         return;
     }
     s.rotatorSelected = false;
-    if (form == kFormMain) {
-        if (item == kFieldTuneMode) {
+    if (form == number(Form::Main)) {
+        if (item == number(Field::FrequencyEntry)) {
             setTuneMode(true);
             return;
         }
         if (!isMainField(item))
             return;
-        if (item != kFieldTx && s.tuneMode) {
+        if (item != number(Field::EFreq2) && s.tuneMode) {
             s.tuneMode = false;
-            m_reports.item(kFormMain, 19);
-            m_reports.item(kFormMain, 42);
+            m_reports.item(MainItem::ModLevel);
+            m_reports.item(MainItem::TxColour);
         }
         s.selectedField = item;
-        m_reports.words({fieldSelectWord(item, kFormMain)});
+        m_reports.words({fieldSelectWord(item, number(Form::Main))});
         return;
     }
-    if (form == kFormSetup) {
-        if (item > 13)
+    if (form == number(Form::Setup)) {
+        if (item >= board::kSetupItems)
             return;
         s.setupSelected = item;
-        m_reports.words({fieldSelectWord(item, kFormSetup)});
+        m_reports.words({fieldSelectWord(item, number(Form::Setup))});
         return;
     }
-    if (form == kFormSystem || form == kFormMike || form == kFormWiFi || form == kFormDab)
+    if (form == number(Form::System) || form == number(Form::Microphone) ||
+        form == number(Form::WiFi) || form == number(Form::DAB))
         m_reports.words({fieldSelectWord(item, form)});
 }
 
 void ReceiverModel::setValue(uint8_t item, uint8_t form, uint32_t v) {
-    if (form != kFormMain)
+    if (form != number(Form::Main))
         return;
     ReceiverState& s = m_state;
-    switch (item) {
-    case 0:
+    switch (MainItem(item)) {
+    case MainItem::TunedFreq:
         if (inCoverage(int64_t(v)))
             tuneTo(int64_t(v), true);
         return;
-    case 1:
+    case MainItem::ModeIndex:
         if (isKnownMode(int(v)))
             setMode(uint8_t(v));
         return;
-    case 2: {
+    case MainItem::Bandwidth: {
         uint16_t bw = 0;
         if (bandwidthForPosition(s.mode, s.fullFmList, int(v), bw)) {
             s.bandwidth = bw;
             s.bandwidthByMode[s.mode] = bw;
         }
-        m_reports.item(kFormMain, 2);
+        m_reports.item(MainItem::Bandwidth);
         reportPassband();
         return;
     }
-    case 20:
+    case MainItem::HeadphoneVolume:
         s.headphoneVolume = uint8_t(std::min<uint32_t>(v, 255));
         break;
-    case 21:
+    case MainItem::SpeakerVolume:
         s.speakerVolume = uint8_t(std::min<uint32_t>(v, 255));
         break;
-    case 26:
+    case MainItem::Attenuation:
         s.attenuation = uint8_t(std::min<uint32_t>(v, 35));
         break;
-    case 27:
+    case MainItem::TuneDigit:
         s.tuneDigit = std::min<uint32_t>(v, 6);
         break;
-    case 28:
+    case MainItem::Brightness:
         s.brightness = uint8_t(std::min<uint32_t>(v, 100));
         break;
-    case 32:
+    case MainItem::TuneStep:
         s.tuneStep = std::clamp<int64_t>(int64_t(v), 1, 10'000'000);
         break;
-    case 35:
+    case MainItem::WaterfallHigh:
         s.wfHigh = uint8_t(std::clamp<uint32_t>(v, std::max<uint32_t>(1, s.wfLow + 1u), 160));
         break;
-    case 36:
+    case MainItem::WaterfallLow:
         s.wfLow = uint8_t(std::min<uint32_t>(v, std::min<uint32_t>(159, s.wfHigh - 1u)));
         break;
     default:
         return;
     }
-    m_reports.item(kFormMain, item);
+    m_reports.item(number(Form::Main), item);
 }
 
 void ReceiverModel::tuneTo(int64_t freq, bool remember) {
@@ -332,7 +321,7 @@ void ReceiverModel::tuneTo(int64_t freq, bool remember) {
         s.undo.push_back(s.tunedFreq);
         if (s.undo.size() > kUndoDepth)
             s.undo.erase(s.undo.begin());
-        m_reports.item(kFormMain, 46);
+        m_reports.item(MainItem::UndoCount);
     }
     s.tunedFreq = freq;
     reportTuning();
@@ -341,11 +330,11 @@ void ReceiverModel::tuneTo(int64_t freq, bool remember) {
 // A new receive frequency: the transmitter follows unless it is locked.
 void ReceiverModel::reportTuning() {
     ReceiverState& s = m_state;
-    m_reports.item(kFormMain, 0);
+    m_reports.item(MainItem::TunedFreq);
     if (!(s.lockWord >> 29 & 1) && s.txFreq != s.tunedFreq) {
         s.txFreq = s.tunedFreq;
-        m_reports.item(kFormMain, 24);
-        m_reports.item(kFormMain, 42);
+        m_reports.item(MainItem::TxFreq);
+        m_reports.item(MainItem::TxColour);
     }
     reportPassband(); // SBCW changes sides at 10 MHz
 }
@@ -355,8 +344,8 @@ void ReceiverModel::setMode(uint8_t mode) {
     s.mode = mode;
     const auto it = s.bandwidthByMode.find(mode);
     s.bandwidth = it != s.bandwidthByMode.end() ? it->second : defaultBandwidth(mode);
-    m_reports.item(kFormMain, 1);
-    m_reports.item(kFormMain, 2);
+    m_reports.item(MainItem::ModeIndex);
+    m_reports.item(MainItem::Bandwidth);
     reportPassband();
 }
 
@@ -365,9 +354,10 @@ void ReceiverModel::setTuneMode(bool on) {
     s.tuneMode = on;
     if (on)
         s.selectedField = 0;
-    m_reports.words({fieldSelectWord(on ? kFieldTuneMode : s.selectedField, kFormMain)});
-    m_reports.item(kFormMain, 19);
-    m_reports.item(kFormMain, 42);
+    m_reports.words({fieldSelectWord(on ? number(Field::FrequencyEntry) : s.selectedField,
+                                     number(Form::Main))});
+    m_reports.item(MainItem::ModLevel);
+    m_reports.item(MainItem::TxColour);
 }
 
 // "-> Zero": on a frequency, tune onto the strongest carrier nearby; elsewhere, back to the
@@ -375,28 +365,28 @@ void ReceiverModel::setTuneMode(bool on) {
 void ReceiverModel::zeroBeat() {
     ReceiverState& s = m_state;
     const uint8_t field = s.tuneMode ? 0 : s.selectedField;
-    switch (field) {
-    case 0:
-    case kFieldTx: {
+    switch (Field(field)) {
+    case Field::EFreq1:
+    case Field::EFreq2: {
         const double half = std::max(500.0, bandwidthHz(s.mode, s.bandwidth) / 2);
         const int found = m_plan.strongestNear(s.tunedHz(), int64_t(half));
         if (found >= 0)
             tuneTo(m_plan.stations()[size_t(found)].freqHz * 10, true);
         return;
     }
-    case 3:
+    case Field::EShift:
         s.shift = 0;
         break;
-    case 5:
+    case Field::ENotchP:
         s.notchPos = 0;
         break;
-    case 10:
+    case Field::ELTop:
         s.topLevel = 125;
         break;
     default:
         return;
     }
-    m_reports.item(kFormMain, field);
+    m_reports.item(number(Form::Main), field);
     reportPassband();
 }
 
@@ -407,13 +397,13 @@ void ReceiverModel::showForm(int form) {
     s.shownForm = form;
     s.rotatorSelected = false;
     m_reports.words({showFormWord(uint32_t(form))});
-    if (form == kFormSetup) {
-        for (int item = 0; item <= 13; ++item)
-            m_reports.item(kFormSetup, item);
-        m_reports.words({fieldSelectWord(s.setupSelected, kFormSetup)});
-    } else if (form == kFormUndo) {
-        m_reports.item(kFormUndo, 0);
-    } else if (form == kFormMemory) {
+    if (form == number(Form::Setup)) {
+        for (int item = 0; item < board::kSetupItems; ++item)
+            m_reports.item(number(Form::Setup), item);
+        m_reports.words({fieldSelectWord(s.setupSelected, number(Form::Setup))});
+    } else if (form == number(Form::Undo)) {
+        m_reports.item(number(Form::Undo), 0);
+    } else if (form == number(Form::Memory)) {
         m_entry.clear();
     }
 }
@@ -431,20 +421,20 @@ void ReceiverModel::undoTuning() {
     const int64_t back = s.undo.back();
     s.undo.pop_back();
     tuneTo(back, false);
-    m_reports.item(kFormMain, 46);
-    m_reports.item(kFormUndo, 0);
+    m_reports.item(MainItem::UndoCount);
+    m_reports.item(number(Form::Undo), 0);
 }
 
 void ReceiverModel::setRotatorPosition(uint8_t position, bool on) {
     m_state.rotatorOn = on;
     if (position != 0)
         m_state.rotatorPosition = std::min<uint8_t>(position, 232);
-    m_reports.item(kFormMain, 55);
+    m_reports.item(MainItem::RotatorPresent);
 }
 
 void ReceiverModel::rotatorGreeted() {
-    m_reports.item(kFormMain, 55);
-    m_reports.item(kFormMain, 56);
+    m_reports.item(MainItem::RotatorPresent);
+    m_reports.item(MainItem::RotatorVersion);
 }
 
 } // namespace talix::sim

@@ -64,7 +64,7 @@ private:
     void closeForm(int form);
     void undoTuning();
     void reportTuning();
-    void reportPassband() { m_reports.item(0, 33); }
+    void reportPassband() { m_reports.item(board::MainItem::Passband); }
 
     // Live readings.
     TuningView tuningView() const;

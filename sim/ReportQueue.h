@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "sim/ParamSender.h"
 
 #include <functional>
@@ -19,6 +20,12 @@ public:
     using Encoder = std::function<std::vector<uint32_t>(int form, int item)>;
 
     void item(int form, int item);
+    void item(board::MainItem item) {
+        this->item(board::number(board::Form::Main), board::number(item));
+    }
+    void item(board::SetupItem item) {
+        this->item(board::number(board::Form::Setup), board::number(item));
+    }
     void words(std::vector<uint32_t> group);
     void clear();
     bool empty() const { return m_entries.empty(); }

@@ -1,6 +1,7 @@
 #include "sim/SimBoard.h"
 
 #include "base/ThreadPriority.h"
+#include "base/BoardWords.h"
 #include "link/LinkFrame.h"
 #include "sim/CommandParser.h"
 #include "sim/FaultInjector.h"
@@ -34,7 +35,6 @@ using Clock = std::chrono::steady_clock;
 // Frames held back while the program does not read: about 0.8 s of stream. Beyond it new frames
 // are not queued (their counter still advances, as the board's frame clock runs on).
 constexpr size_t kMaxBacklogBytes = 64 * link::kFrameLength;
-constexpr uint8_t kAckKind = 13;
 // Records kept for receivedRecords(): a long demo run must not grow without bound.
 constexpr size_t kMaxRecords = 200'000;
 constexpr auto kSplitGap = std::chrono::microseconds(1500);
@@ -366,7 +366,7 @@ void SimBoard::Impl::readRotator() {
 
 void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
     log.record(record);
-    if (record.size() == 1 && record[0] == link::kGreeting) {
+    if (record.size() == 1 && record[0] == board::number(board::Record::Greeting)) {
         ++greetings;
         if (!streaming) {
             streaming = true;
@@ -384,7 +384,8 @@ void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
             params.queueBlockFront(std::move(*it));
         return;
     }
-    if (record.size() == 5 && record[0] == kAckKind && record[1] == 0) {
+    if (record.size() == 5 && record[0] == board::number(board::Record::Acknowledge) &&
+        record[1] == 0) {
         const uint32_t seq =
             uint32_t(record[2]) | uint32_t(record[3]) << 8 | uint32_t(record[4]) << 16;
         if (params.acknowledge(seq))

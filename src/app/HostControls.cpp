@@ -1,16 +1,16 @@
 #include "app/HostControls.h"
 
-#include "app/BatteryDisplay.h"
 #include "app/MainWindow.h"
-#include "app/PowerOff.h"
 #include "controls/MainControls.h"
+#include "host/BatteryDisplay.h"
+#include "host/PowerOff.h"
 #include "session/Session.h"
 
 #include <QPointer>
 
 namespace talix::app {
 
-HostControls::HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings,
+HostControls::HostControls(TFMain& main, std::unique_ptr<host::HostServices> host, Timings timings,
                            QWidget* dabForm)
     : m_main(main), m_controls(*main.controls()), m_host(std::move(host)),
       m_brightness(
@@ -27,7 +27,7 @@ HostControls::HostControls(TFMain& main, std::unique_ptr<HostServices> host, Tim
 }
 
 void HostControls::B_OffClick() {
-    app::B_OffClick(*m_host, [this] { m_main.endProgram(); });
+    host::B_OffClick(*m_host, [this] { m_main.endProgram(); });
 }
 
 // The forms in the board's form slots 0 to 14; the DAB list (slot 15) stays open under the lock.
@@ -38,7 +38,7 @@ void HostControls::closeBoardFormsBelowDab() {
 }
 
 void HostControls::Timer1Timer() {
-    const BatteryDisplay shown = batteryDisplay(m_host->powerStatus());
+    const host::BatteryDisplay shown = host::batteryDisplay(m_host->powerStatus());
     m_controls.LBatt->setText(shown.text);
     QPalette palette = m_controls.LBatt->palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgba(shown.colour));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/BrightnessBar.h"
-#include "app/HostServices.h"
-#include "app/TouchLock.h"
+#include "host/BrightnessBar.h"
+#include "host/HostServices.h"
+#include "host/TouchLock.h"
 
 #include <QObject>
 #include <QTimer>
@@ -28,15 +28,15 @@ public:
     };
 
     // `dabForm` stays open, frozen, under the touch lock.
-    HostControls(TFMain& main, std::unique_ptr<HostServices> host, Timings timings,
+    HostControls(TFMain& main, std::unique_ptr<host::HostServices> host, Timings timings,
                  QWidget* dabForm);
 
     void B_OffClick();
     void Timer1Timer();
 
-    HostServices& services() { return *m_host; }
-    BrightnessBar& brightness() { return m_brightness; }
-    TouchLock& touchLock() { return m_touchLock; }
+    host::HostServices& services() { return *m_host; }
+    host::BrightnessBar& brightness() { return m_brightness; }
+    host::TouchLock& touchLock() { return m_touchLock; }
 
     QTimer Timer1; // battery display
 
@@ -45,9 +45,9 @@ private:
 
     TFMain& m_main;
     controls::MainControls& m_controls;
-    std::unique_ptr<HostServices> m_host;
-    BrightnessBar m_brightness;
-    TouchLock m_touchLock;
+    std::unique_ptr<host::HostServices> m_host;
+    host::BrightnessBar m_brightness;
+    host::TouchLock m_touchLock;
 };
 
 } // namespace talix::app

@@ -13,6 +13,7 @@
 #include "display/ReadoutPainter.h"
 #include "display/SpectrumScreen.h"
 #include "session/Session.h"
+#include "host/HostServices.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -45,7 +46,7 @@ void TFMain::FormCreate(const MainWindowForms& forms) {
     m_created = true;
     fillFieldTable();
     m_host = std::make_unique<HostControls>(
-        *this, makeHostServices(m_context.options.hostServices),
+        *this, host::makeHostServices(m_context.options.hostServices),
         HostControls::Timings{m_context.batteryInterval, m_context.touchLockReenable}, forms.dab);
     m_view = std::make_unique<MainWindowView>(*this, m_session, forms.update);
     m_controls->RPegel->setLevelSource([this] { return m_session.state().LevelMarker; });
@@ -65,7 +66,7 @@ void TFMain::FormCreate(const MainWindowForms& forms) {
     }
     // The display device; without it brightness reports reach no display.
     m_host->services().openDisplay();
-    m_host->brightness().request.policy = kPolicyBoth;
+    m_host->brightness().request.policy = host::kPolicyBoth;
     m_controls->E_File->setText(audio::nextFileText(m_session.recordingSink().NextFileNumber));
     createHandlers(forms);
 }

@@ -1,7 +1,7 @@
 #include "app/MainWindowView.h"
 
 #include "app/ControlChanges.h"
-#include "app/DirectControls.h"
+#include "host/DirectControls.h"
 #include "app/MainWindow.h"
 #include "app/ReceiverViews.h"
 #include "base/MessageHook.h"
@@ -194,7 +194,7 @@ void MainWindowView::disableMainControls(bool onlyRecorder) {
         c.B_Recorder->setEnabled(false);
         return;
     }
-    setDirectControlsEnabled(m_main, false);
+    host::setDirectControlsEnabled(m_main, false);
     // The volume bars and OFF stay usable while the board shows a form, and so does the knob.
     c.B_OFF->setEnabled(true);
     c.SBLSP->setEnabled(true);
@@ -205,7 +205,7 @@ void MainWindowView::disableMainControls(bool onlyRecorder) {
 void MainWindowView::enableMainControls() {
     if (touchLocked())
         return;
-    setDirectControlsEnabled(m_main, true);
+    host::setDirectControlsEnabled(m_main, true);
 }
 
 void MainWindowView::focusSelectedField(bool focus) {

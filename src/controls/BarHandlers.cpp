@@ -1,5 +1,6 @@
 #include "controls/BarHandlers.h"
 
+#include "base/BoardWords.h"
 #include "base/Tags.h"
 #include "controls/ArmedBars.h"
 #include "controls/SliderRules.h"
@@ -88,9 +89,9 @@ void BarHandlers::TBWFHChange(QAbstractSlider* bar) {
 }
 
 void BarHandlers::sendPosition(QAbstractSlider* bar) {
-    m_queue.QueueCommand(
-        link::commands::setValue(tagOf(bar), link::commands::kMainWindow, uint32_t(bar->value())),
-        link::LimitRule::Drop);
+    m_queue.QueueCommand(link::commands::setValue(tagOf(bar), board::number(board::Form::Main),
+                                                  uint32_t(bar->value())),
+                         link::LimitRule::Drop);
 }
 
 } // namespace talix::controls

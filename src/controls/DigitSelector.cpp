@@ -1,6 +1,6 @@
 #include "controls/DigitSelector.h"
 
-#include "controls/PickChoices.h"
+#include "base/BoardWords.h"
 #include "controls/StepDigit.h"
 #include "link/CommandRecords.h"
 
@@ -13,9 +13,9 @@ bool DigitSelector::Panel9MouseMove(double x, bool dragging) {
     if (c == m_tuneDigit)
         return false;
     m_tuneDigit = c;
-    m_queue.QueueCommand(
-        link::commands::setValue(kItemTuneDigit, link::commands::kMainWindow, uint32_t(c)),
-        link::LimitRule::Drop);
+    m_queue.QueueCommand(link::commands::setValue(board::number(board::MainItem::TuneDigit),
+                                                  board::number(board::Form::Main), uint32_t(c)),
+                         link::LimitRule::Drop);
     return true;
 }
 

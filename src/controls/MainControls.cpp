@@ -10,10 +10,17 @@
 
 namespace talix::controls {
 
-QLineEdit* MainControls::readout(QWidget* parent, const char* name, int tag, QRect box) {
+using board::Field;
+using board::Form;
+using board::MainButton;
+using board::MainItem;
+using board::number;
+using board::showButtonTag;
+
+QLineEdit* MainControls::readout(QWidget* parent, Field field, QRect box) {
     auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    setTag(e, tag);
+    e->setObjectName(board::fieldName(field));
+    setTag(e, number(field));
     setTagFloat(e, 0);
     e->setGeometry(box);
     e->setReadOnly(true);
@@ -24,8 +31,8 @@ QLineEdit* MainControls::readout(QWidget* parent, const char* name, int tag, QRe
 }
 
 MainControls::MainControls(QWidget* w) {
-    EFreq1 = readout(w, "EFreq1", 0, {40, 856, 468, 100});
-    E_File = readout(w, "E_File", 38, {1536, 1140, 360, 44});
+    EFreq1 = readout(w, Field::EFreq1, {40, 856, 468, 100});
+    E_File = readout(w, Field::E_File, {1536, 1140, 360, 44});
 
     LWiFi = new QLabel("0%", w);
     LWiFi->setObjectName("LWiFi");
@@ -121,7 +128,8 @@ void MainControls::createHostControls(QWidget* w) {
     B_OFF = button(w, "B_OFF", "OFF", {1489, 660, 140, 62});
     B_Touch = button(w, "B_Touch", "Touch Lock", {1305, 660, 180, 62});
 
-    TB_Bright = trackBar(w, "TB_Bright", 28, {1844, 56, 19, 380}, 0, 100, 50);
+    TB_Bright =
+        trackBar(w, "TB_Bright", number(MainItem::Brightness), {1844, 56, 19, 380}, 0, 100, 50);
     // Under the bar: the level texts of the status block fill the corner above it.
     L_Bright = label(w, "L_Bright", "100%", {1808, 436, 92, 22}, Qt::white, 20);
     Label48 = label(w, "Label48", "Brightness", {1790, 457, 112, 22}, Qt::white, 18);
@@ -137,19 +145,23 @@ void MainControls::createHostControls(QWidget* w) {
 
 // The operating controls and the labels that the board's reports write beside them.
 void MainControls::createOperatingControls(QWidget* w) {
-    B_Zero = button(w, "B_Zero", QString::fromUtf8("→ Zero"), {552, 736, 156, 84}, 0);
-    B_Tune = button(w, "B_Tune", "Tune", {709, 736, 108, 84}, 12);
+    B_Zero = button(w, "B_Zero", QString::fromUtf8("→ Zero"), {552, 736, 156, 84},
+                    number(MainButton::B_Zero));
+    B_Tune = button(w, "B_Tune", "Tune", {709, 736, 108, 84}, number(MainButton::B_Tune));
     B_KAP = button(w, "B_KAP", "KAP", {1039, 736, 113, 84});
-    B_Stereo = button(w, "B_Stereo", "Stereo", {1153, 736, 137, 84}, 23);
-    B_Filter = button(w, "B_Filter", "Average", {1291, 736, 174, 84}, 21);
-    B_Setup = button(w, "B_Setup", "Setup", {1305, 496, 204, 80}, 2829);
-    B_System = button(w, "B_System", "System", {1510, 496, 204, 80}, 3085);
-    B_Mike = button(w, "B_Mike", "Microphone", {1715, 496, 204, 80}, 3597);
-    B_WiFi = button(w, "B_WiFi", "WiFi", {1305, 576, 204, 80}, 4365);
-    B_Memory = button(w, "B_Memory", "Mem/Direct", {1510, 576, 204, 80}, 4621);
-    B_Recorder = button(w, "B_Recorder", "Recorder", {1715, 576, 204, 80}, 4877);
-    B_Lock = button(w, "B_Lock", "TX Lock", {536, 864, 97, 88}, 34);
-    EUndo = button(w, "EUndo", "0", {1548, 120, 93, 81}, 3341);
+    B_Stereo = button(w, "B_Stereo", "Stereo", {1153, 736, 137, 84}, number(MainButton::B_Stereo));
+    B_Filter = button(w, "B_Filter", "Average", {1291, 736, 174, 84}, number(MainButton::B_Filter));
+    B_Setup = button(w, "B_Setup", "Setup", {1305, 496, 204, 80}, showButtonTag(Form::Setup));
+    B_System = button(w, "B_System", "System", {1510, 496, 204, 80}, showButtonTag(Form::System));
+    B_Mike =
+        button(w, "B_Mike", "Microphone", {1715, 496, 204, 80}, showButtonTag(Form::Microphone));
+    B_WiFi = button(w, "B_WiFi", "WiFi", {1305, 576, 204, 80}, showButtonTag(Form::WiFi));
+    B_Memory =
+        button(w, "B_Memory", "Mem/Direct", {1510, 576, 204, 80}, showButtonTag(Form::Memory));
+    B_Recorder =
+        button(w, "B_Recorder", "Recorder", {1715, 576, 204, 80}, showButtonTag(Form::Recorder));
+    B_Lock = button(w, "B_Lock", "TX Lock", {536, 864, 97, 88}, number(MainButton::B_Lock));
+    EUndo = button(w, "EUndo", "0", {1548, 120, 93, 81}, showButtonTag(Form::Undo));
     EUndo->setCheckable(true); // stays pressed
     EUndo->setStyleSheet("font-size: 48px; color: #C71585;");
 
@@ -162,14 +174,14 @@ void MainControls::createOperatingControls(QWidget* w) {
     Panel9->setObjectName("Panel9");
     Panel9->setGeometry(1616, 752, 297, 65);
 
-    SBKH = volumeBar(w, "SBKH", 20, {10, 1094, 720, 80}, 0);
-    SBLSP = volumeBar(w, "SBLSP", 21, {762, 1094, 720, 80}, 250);
-    SBKHN = muteArea(w, "SBKHN", 20, {0, 1080, 97, 105});
-    SBLSPN = muteArea(w, "SBLSPN", 21, {752, 1080, 97, 105});
+    SBKH = volumeBar(w, "SBKH", number(MainItem::HeadphoneVolume), {10, 1094, 720, 80}, 0);
+    SBLSP = volumeBar(w, "SBLSP", number(MainItem::SpeakerVolume), {762, 1094, 720, 80}, 250);
+    SBKHN = muteArea(w, "SBKHN", number(MainItem::HeadphoneVolume), {0, 1080, 97, 105});
+    SBLSPN = muteArea(w, "SBLSPN", number(MainItem::SpeakerVolume), {752, 1080, 97, 105});
 
-    TBWFH = trackBar(w, "TBWFH", 35, {1145, 448, 19, 238}, 1, 160, 70);
-    TBWFL = trackBar(w, "TBWFL", 36, {1240, 448, 19, 238}, 0, 159, 5);
-    TB_Att = trackBar(w, "TB_Att", 26, {1745, 170, 19, 266}, 0, 35, 6);
+    TBWFH = trackBar(w, "TBWFH", number(MainItem::WaterfallHigh), {1145, 448, 19, 238}, 1, 160, 70);
+    TBWFL = trackBar(w, "TBWFL", number(MainItem::WaterfallLow), {1240, 448, 19, 238}, 0, 159, 5);
+    TB_Att = trackBar(w, "TB_Att", number(MainItem::Attenuation), {1745, 170, 19, 266}, 0, 35, 6);
 
     // Under the volume bars; the readouts' unit labels take the row above them.
     LHeadphone = label(w, "LHeadphone", "Headphone 0 %", {110, 1174, 300, 26}, Qt::white, 20);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/BoardWords.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -73,7 +75,7 @@ public:
     QWidget* RNB;
 
 private:
-    QLineEdit* readout(QWidget* parent, const char* name, int tag, QRect box);
+    QLineEdit* readout(QWidget* parent, board::Field field, QRect box);
     void createHostControls(QWidget* w);
     void createOperatingControls(QWidget* w);
 };

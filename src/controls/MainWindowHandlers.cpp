@@ -1,5 +1,6 @@
 #include "controls/MainWindowHandlers.h"
 
+#include "base/BoardWords.h"
 #include "base/Tags.h"
 #include "controls/DigitTrianglePaint.h"
 #include "controls/FieldTouch.h"
@@ -20,7 +21,6 @@ namespace {
 constexpr const char* kTagButtons[] = {"B_Zero",   "B_Tune",     "B_Stereo", "B_Filter",
                                        "B_Setup",  "B_System",   "B_Mike",   "B_WiFi",
                                        "B_Memory", "B_Recorder", "B_Lock",   "EUndo"};
-constexpr int kNotchPositionCode = 35;
 
 // A readout is entered when the user or the board gives it the focus, not when the window it is
 // on becomes active again.
@@ -147,7 +147,9 @@ void MainWindowHandlers::readoutDoubleClick(QLineEdit* field) {
     };
     const QString name = field->objectName();
     if (name == "ENotchP")
-        m_queue.QueueCommand(link::commands::button(kNotchPositionCode), link::LimitRule::Notify);
+        m_queue.QueueCommand(
+            link::commands::button(board::number(board::MainButton::NotchPosition)),
+            link::LimitRule::Notify);
     else if (name == "EDemod" && !tuneMode())
         show(m_context.demods);
     else if (name == "EBW" && m_state.ModeIndex >= kModeFmNarrow && !tuneMode())

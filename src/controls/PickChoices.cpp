@@ -1,10 +1,14 @@
 #include "controls/PickChoices.h"
 
+#include "base/BoardWords.h"
 #include "link/CommandRecords.h"
 
 namespace talix::controls {
 
 namespace cmd = link::commands;
+using board::Form;
+using board::MainItem;
+using board::number;
 
 namespace {
 struct StepDigit {
@@ -30,16 +34,17 @@ int stepDigit(int32_t step) {
 }
 
 link::Command demodChoice(int modeIndex) {
-    return cmd::setValue(kItemMode, cmd::kMainWindow, uint32_t(modeIndex));
+    return cmd::setValue(number(MainItem::ModeIndex), number(Form::Main), uint32_t(modeIndex));
 }
 
 link::Command bandwidthChoice(int position) {
-    return cmd::setValue(kItemBandwidth, cmd::kMainWindow, uint32_t(position));
+    return cmd::setValue(number(MainItem::Bandwidth), number(Form::Main), uint32_t(position));
 }
 
 link::Command stepChoice(int32_t step) {
-    return cmd::concat(cmd::setValue(kItemTuneStep, cmd::kMainWindow, uint32_t(step)),
-                       cmd::setValue(kItemTuneDigit, cmd::kMainWindow, uint32_t(stepDigit(step))));
+    return cmd::concat(
+        cmd::setValue(number(MainItem::TuneStep), number(Form::Main), uint32_t(step)),
+        cmd::setValue(number(MainItem::TuneDigit), number(Form::Main), uint32_t(stepDigit(step))));
 }
 
 } // namespace talix::controls

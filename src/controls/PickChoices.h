@@ -6,12 +6,6 @@
 
 namespace talix::controls {
 
-// Main-window items the pick-lists set.
-constexpr int kItemMode = 1;
-constexpr int kItemBandwidth = 2;
-constexpr int kItemTuneDigit = 27;
-constexpr int kItemTuneStep = 32;
-
 // The step of 8.333 kHz channels, in 0.1 Hz.
 constexpr int32_t kStep8333 = 83333;
 // The digit sent with the 8.333 kHz step: the thousands digit, as with its neighbours 5 k and 9 k.

@@ -1,21 +1,18 @@
 #include "controls/SpectrumTouch.h"
 
+#include "base/BoardWords.h"
 #include "link/CommandRecords.h"
 
 namespace talix::controls {
-
-namespace {
-constexpr int kItemTunedFreq = 0;
-} // namespace
 
 void SpectrumTouch::Panel2MouseDown(double x, const TapInputs& inputs) {
     if (!tapTunes(inputs))
         return;
     m_touchRefX = x;
     if (const auto f = tapTuneFrequency(inputs, x))
-        m_queue.QueueCommand(
-            link::commands::setValue(kItemTunedFreq, link::commands::kMainWindow, *f),
-            link::LimitRule::Notify);
+        m_queue.QueueCommand(link::commands::setValue(board::number(board::MainItem::TunedFreq),
+                                                      board::number(board::Form::Main), *f),
+                             link::LimitRule::Notify);
 }
 
 void SpectrumTouch::Panel2MouseMove(double x, bool dragging, int touchAction,

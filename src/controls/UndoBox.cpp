@@ -1,5 +1,6 @@
 #include "controls/UndoBox.h"
 
+#include "base/BoardWords.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/PickCell.h"
@@ -10,9 +11,8 @@
 namespace talix::controls {
 
 namespace {
-constexpr FormDesign kDesign{"F_Undo", {600, 359}, QColor(0xFF, 0x14, 0x93), true};
-constexpr int kTagOk = 778;     // form 3, code 10
-constexpr int kTagCancel = 779; // form 3, code 11
+constexpr FormDesign kDesign{
+    board::formName(board::Form::Undo), {600, 359}, QColor(0xFF, 0x14, 0x93), true};
 constexpr int kButtonFontPixels = 32;
 constexpr const char* kSelectedFieldLook = "Edit1Style4";
 // The look of the selected settings field, for as long as no application-wide style sheet gives
@@ -75,8 +75,11 @@ TF_Undo::TF_Undo(QueueSource queue, StateSource state, QWidget* parent)
     // The form's current field, as the settings forms keep theirs.
     setCurrentField(this, Edit0);
 
-    B_OK = button(this, "B_OK", "OK", kTagOk, {82, 236, 191, 65});
-    Button1 = button(this, "Button1", "Cancel", kTagCancel, {330, 236, 191, 65});
+    B_OK = button(this, "B_OK", "OK", board::buttonTag(board::Form::Undo, board::ButtonCode::Close),
+                  {82, 236, 191, 65});
+    Button1 =
+        button(this, "Button1", "Cancel",
+               board::buttonTag(board::Form::Undo, board::ButtonCode::Cancel), {330, 236, 191, 65});
     for (QPushButton* b : {B_OK, Button1})
         connect(b, &QPushButton::clicked, this, [this, b] { B_OKClick(b); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "display/Fonts.h"
 #include "display/ReadoutColours.h"
 
@@ -9,39 +10,8 @@
 
 namespace talix::display {
 
-// The readout controls of the main window, by Tag (their slot in TFieldTable).
-enum class Field : int {
-    EFreq1 = 0,
-    EDemod = 1,
-    EBW = 2,
-    EShift = 3,
-    ENotchW = 4,
-    ENotchP = 5,
-    EAGCL = 6,
-    EThresh = 7,
-    EDNR = 8,
-    EReso = 9,
-    ELTop = 10,
-    ESpan = 11,
-    ERefresh = 12,
-    ETime = 13,
-    ESigB = 14,
-    ESpecB = 15,
-    EGridB = 16,
-    ENBP = 17,
-    ENBD = 18,
-    EHold = 22,
-    EAttack = 23,
-    EFreq2 = 24,
-    EResoD = 30,
-    ELBot = 31,
-    EStepsRX = 32,
-    Panel4 = 33,
-    Panel5 = 34,
-    Panel6 = 35,
-    Panel7 = 36,
-    S_Pitch = 37,
-};
+// The main window's fields by Tag (their slot in TFieldTable), as the board numbers them.
+using Field = board::Field;
 
 constexpr int kFieldTableSize = 38;
 
@@ -54,8 +24,13 @@ enum class ReadoutKind {
 // One readout control: name, place on the 1920 x 1200 main window, font and font colour, and the
 // MaxLength its field selection reports to the board.
 struct ReadoutPlace {
+    constexpr ReadoutPlace(Field field, int x, int y, int w, int h, int fontSize, QRgb colour,
+                           FontFace face, ReadoutKind kind, int maxLength)
+        : field(field), name(board::fieldName(field)), x(x), y(y), w(w), h(h), fontSize(fontSize),
+          colour(colour), face(face), kind(kind), maxLength(maxLength) {}
+
     Field field;
-    const char* name;
+    const char* name; // the control's objectName
     int x, y, w, h;
     int fontSize;
     QRgb colour;
@@ -64,42 +39,42 @@ struct ReadoutPlace {
     int maxLength;
 
     constexpr QRect rect() const { return QRect(x, y, w, h); }
-    constexpr int tag() const { return int(field); }
+    constexpr int tag() const { return board::number(field); }
 };
 
 // S_Pitch is drawn over the knob S_Geber; its own size is kKnobMarkSize.
 // clang-format off
 constexpr std::array<ReadoutPlace, 30> kReadoutPlaces{{
-    {Field::EFreq1, "EFreq1", 40, 856, 468, 100, 72, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 13},
-    {Field::EDemod, "EDemod", 16, 994, 137, 64, 42, kLightPink, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EBW, "EBW", 166, 994, 166, 64, 40, kTurquoise, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EShift, "EShift", 346, 994, 144, 64, 36, kLime, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ENotchW, "ENotchW", 504, 994, 89, 64, 40, kKhaki, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ENotchP, "ENotchP", 608, 994, 164, 64, 36, kKhaki, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EAGCL, "EAGCL", 788, 994, 109, 64, 40, kFuchsia, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EThresh, "EThresh", 912, 994, 106, 64, 40, kDeepSkyBlue, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EDNR, "EDNR", 1032, 994, 75, 64, 40, kLightSkyBlue, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ENBP, "ENBP", 1120, 994, 74, 64, 40, kGreenYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ENBD, "ENBD", 1208, 994, 73, 64, 40, kGreenYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EHold, "EHold", 1296, 994, 74, 64, 40, kLemonChiffon, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EAttack, "EAttack", 1384, 994, 98, 64, 40, kLemonChiffon, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EFreq2, "EFreq2", 664, 856, 468, 100, 72, kMediumSpringGreen, FontFace::UiSemibold, ReadoutKind::Edit, 13},
-    {Field::EReso, "EReso", 24, 746, 209, 64, 42, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EResoD, "EResoD", 256, 746, 265, 64, 42, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ELTop, "ELTop", 1128, 32, 113, 50, 36, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ELBot, "ELBot", 1128, 352, 113, 50, 36, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ESpan, "ESpan", 1128, 96, 113, 50, 36, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ESigB, "ESigB", 1128, 160, 113, 50, 36, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ESpecB, "ESpecB", 1128, 224, 113, 50, 36, kPink, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EGridB, "EGridB", 1128, 288, 113, 50, 36, kGreenYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ERefresh, "ERefresh", 1480, 746, 113, 64, 40, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::ETime, "ETime", 1272, 848, 81, 57, 36, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
-    {Field::EStepsRX, "EStepsRX", 1640, 682, 248, 64, 44, kPaleGreen, FontFace::MonoBold, ReadoutKind::Edit, 9},
-    {Field::Panel4, "Panel4", 0, 698, 1134, 22, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
-    {Field::Panel5, "Panel5", 4, 26, 66, 341, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
-    {Field::Panel6, "Panel6", 0, 6, 1210, 22, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
-    {Field::Panel7, "Panel7", 4, 394, 66, 309, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
-    {Field::S_Pitch, "S_Pitch", 1560, 847, 348, 348, 20, kYellow, FontFace::UiSemibold, ReadoutKind::KnobMark, 0},
+    {Field::EFreq1, 40, 856, 468, 100, 72, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 13},
+    {Field::EDemod, 16, 994, 137, 64, 42, kLightPink, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EBW, 166, 994, 166, 64, 40, kTurquoise, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EShift, 346, 994, 144, 64, 36, kLime, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ENotchW, 504, 994, 89, 64, 40, kKhaki, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ENotchP, 608, 994, 164, 64, 36, kKhaki, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EAGCL, 788, 994, 109, 64, 40, kFuchsia, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EThresh, 912, 994, 106, 64, 40, kDeepSkyBlue, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EDNR, 1032, 994, 75, 64, 40, kLightSkyBlue, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ENBP, 1120, 994, 74, 64, 40, kGreenYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ENBD, 1208, 994, 73, 64, 40, kGreenYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EHold, 1296, 994, 74, 64, 40, kLemonChiffon, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EAttack, 1384, 994, 98, 64, 40, kLemonChiffon, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EFreq2, 664, 856, 468, 100, 72, kMediumSpringGreen, FontFace::UiSemibold, ReadoutKind::Edit, 13},
+    {Field::EReso, 24, 746, 209, 64, 42, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EResoD, 256, 746, 265, 64, 42, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ELTop, 1128, 32, 113, 50, 36, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ELBot, 1128, 352, 113, 50, 36, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ESpan, 1128, 96, 113, 50, 36, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ESigB, 1128, 160, 113, 50, 36, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ESpecB, 1128, 224, 113, 50, 36, kPink, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EGridB, 1128, 288, 113, 50, 36, kGreenYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ERefresh, 1480, 746, 113, 64, 40, kPaleGreen, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::ETime, 1272, 848, 81, 57, 36, kYellow, FontFace::UiSemibold, ReadoutKind::Edit, 0},
+    {Field::EStepsRX, 1640, 682, 248, 64, 44, kPaleGreen, FontFace::MonoBold, ReadoutKind::Edit, 9},
+    {Field::Panel4, 0, 698, 1134, 22, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
+    {Field::Panel5, 4, 26, 66, 341, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
+    {Field::Panel6, 0, 6, 1210, 22, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
+    {Field::Panel7, 4, 394, 66, 309, 20, kYellow, FontFace::UiSemibold, ReadoutKind::Scale, 0},
+    {Field::S_Pitch, 1560, 847, 348, 348, 20, kYellow, FontFace::UiSemibold, ReadoutKind::KnobMark, 0},
 }};
 // clang-format on
 

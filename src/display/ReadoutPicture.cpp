@@ -109,6 +109,9 @@ void composeText(ReadoutPicture& p, const FieldRequest& r, const QRectF& textBox
                         knobMarkRect(kKnobRect, kKnobMarkSize, s.knobAngle).translated(-origin)};
         return;
     }
+    case Field::FrequencyEntry:
+    case Field::E_File:
+        return; // Tags without a readout
     }
 }
 

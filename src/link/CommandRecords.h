@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "link/CommandQueue.h"
 
 #include <cstdint>
@@ -10,55 +11,67 @@ namespace talix::link {
 // them; each byte field takes the low 8 bits (a Tag of 300 is sent as 44).
 namespace commands {
 
-// Form indexes as the board counts them in field selections and set-value commands.
-constexpr int kMainWindow = 0;
-constexpr int kRotator = 16;
+// Form indexes by their former names, for the code that does not take board::Form yet.
+constexpr int kMainWindow = board::number(board::Form::Main);
+constexpr int kRotator = board::number(board::Form::Rotator);
 
 inline uint8_t low(int v) {
     return uint8_t(v & 0xFF);
 }
+inline uint8_t kind(board::Record r) {
+    return uint8_t(r);
+}
 
 // 1, Tag low, Tag high: a button was pressed.
 inline Command button(int tag) {
-    return {1, low(tag), low(tag >> 8)};
+    return {kind(board::Record::Button), low(tag), low(tag >> 8)};
 }
 // 2, step: a relative tuning step (signed).
 inline Command knobStep(int step) {
-    return {2, low(step)};
+    return {kind(board::Record::KnobStep), low(step)};
 }
 // 8: the WiFi form's Set button.
 inline Command wifiSet() {
-    return {8};
+    return {kind(board::Record::WiFiSet)};
 }
 // 13, 0, seq (24 bits): acknowledges a complete parameter block.
 inline Command acknowledge(uint32_t seq) {
-    return {13, 0, low(int(seq)), low(int(seq >> 8)), low(int(seq >> 16))};
+    return {kind(board::Record::Acknowledge), 0, low(int(seq)), low(int(seq >> 8)),
+            low(int(seq >> 16))};
 }
 inline Command greeting() {
-    return {18};
+    return {kind(board::Record::Greeting)};
 }
 // 23, 178, byte / 23, 179, 16-bit value.
 inline Command setting178(int value) {
-    return {23, 178, low(value)};
+    return {kind(board::Record::Setting), uint8_t(board::Setting::ExternalAntenna), low(value)};
 }
 inline Command setting179(int value) {
-    return {23, 179, low(value), low(value >> 8)};
+    return {kind(board::Record::Setting), uint8_t(board::Setting::AccessorySerial), low(value),
+            low(value >> 8)};
 }
 // 192, Tag, form, max length: an entry field was touched.
 inline Command fieldSelect(int tag, int form, int maxLength) {
-    return {192, low(tag), low(form), low(maxLength)};
+    return {kind(board::Record::FieldSelect), low(tag), low(form), low(maxLength)};
 }
 // 192, 0 or 1, 16: the rotator dial touched (1) or left (0).
 inline Command rotatorSelect(bool dial) {
-    return {192, uint8_t(dial ? 1 : 0), kRotator};
+    return {kind(board::Record::FieldSelect), uint8_t(dial ? 1 : 0),
+            low(board::number(board::Form::Rotator))};
 }
 // 192, Tag, 5, 0, 1, zone, Tag or 0: a memory entry field.
 inline Command memoryFieldSelect(int tag, int zone, int tagOrZero) {
-    return {192, low(tag), 5, 0, 1, low(zone), low(tagOrZero)};
+    return {kind(board::Record::FieldSelect),
+            low(tag),
+            low(board::number(board::Form::Memory)),
+            0,
+            1,
+            low(zone),
+            low(tagOrZero)};
 }
 // 245, item, form, value (32-bit): set a value.
 inline Command setValue(int item, int form, uint32_t value) {
-    return {245,
+    return {kind(board::Record::SetValue),
             low(item),
             low(form),
             uint8_t(value),
@@ -68,7 +81,7 @@ inline Command setValue(int item, int form, uint32_t value) {
 }
 // 245, list index, 15: a DAB programme chosen.
 inline Command dabChoice(int index) {
-    return {245, low(index), 15};
+    return {kind(board::Record::SetValue), low(index), low(board::number(board::Form::DAB))};
 }
 
 inline Command concat(Command a, const Command& b) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/BoardWords.h"
+
 #include <cstdint>
 
 namespace talix::link {
@@ -12,7 +14,8 @@ constexpr uint32_t kPayloadLength = kFrameLength - kFrameHeaderLength; // 3700
 // While the update form is shown the board answers with 8-byte replies: 8, reply word.
 constexpr uint32_t kUpdateReplyLength = 8;
 constexpr uint8_t kUpdateReplyEnd = 15;
-constexpr uint8_t kGreeting = 0x12;
+// The greeting record, by its former name, for the code that does not take board::Record yet.
+constexpr uint8_t kGreeting = uint8_t(board::Record::Greeting);
 constexpr int kRingSlots = 32;
 
 // Window-message numbers kept for the frame hand-over: lParam = counter << 16 | payload length.

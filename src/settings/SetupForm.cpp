@@ -6,8 +6,11 @@ namespace talix::settings {
 
 namespace {
 
-const SettingsFormDesign kDesign{
-    "F_Setup", TF_Setup::kFormIndex, {729, 1180}, QColor(0xFF0000), QPoint(4, 4)};
+const SettingsFormDesign kDesign{board::formName(board::Form::Setup),
+                                 board::number(board::Form::Setup),
+                                 {729, 1180},
+                                 QColor(0xFF0000),
+                                 QPoint(4, 4)};
 
 constexpr int kFontPixels = 32;
 constexpr int kTitlePixels = 38;
@@ -29,7 +32,7 @@ struct SetupRow {
     const char* initialText;
 };
 
-constexpr std::array<SetupRow, kSetupItems> kRows{{
+constexpr std::array<SetupRow, board::kSetupItems> kRows{{
     {"Label2", "Scrollwheel Automatic Threshold:", "Auto 10"},
     {"Label4", "Level Units:", " dBm"},
     {"Label3", "RF Gain Control:", "Manual"},
@@ -46,7 +49,7 @@ constexpr std::array<SetupRow, kSetupItems> kRows{{
     {"Label15", "Touch Action", "Tune + Track Frequency"},
 }};
 
-constexpr std::array<const char*, kSetupItems> kEditNames{
+constexpr std::array<const char*, board::kSetupItems> kEditNames{
     "Edit0", "Edit1", "Edit2", "Edit3",  "Edit4",  "Edit5",  "Edit6",
     "Edit7", "Edit8", "Edit9", "Edit10", "Edit11", "Edit12", "Edit13"};
 
@@ -59,7 +62,7 @@ FieldRow rowOf(int item) {
         // The longest caption starts further left and has a narrower edit beside it.
         edit = QRect(512, y, 177, kRowHeight);
         label = QRect(24, y, edit.left() - 24, kRowHeight);
-    } else if (item == kSetupItems - 1) {
+    } else if (item == board::number(board::SetupItem::TouchAction)) {
         edit = QRect(344, y, 345, kRowHeight);
     }
     return {item, r.labelName, r.caption, label, kEditNames[size_t(item)], edit, r.initialText};
@@ -71,7 +74,7 @@ TF_Setup::TF_Setup(SettingsHost& host, QWidget* mainWindow, const QLocale& local
     : TSettingsForm(kDesign, host, mainWindow), m_locale(locale) {
     Rectangle1 = addRectangle("Rectangle1", {16, 48, 697, 1001}, kAzure);
     Label1 = addTitle("Label1", "Setup", {16, 2, 300, 44}, kYellow, kTitlePixels);
-    for (int item = 0; item < kSetupItems; ++item)
+    for (int item = 0; item < board::kSetupItems; ++item)
         Edits[size_t(item)] = addRow(rowOf(item), kFontPixels);
     B_Update = addButton("B_Update", "Software Update", {72, 1080, 266, 65}, kFontPixels);
     connect(B_Update, &QPushButton::clicked, this, &TF_Setup::B_UpdateClick);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "settings/SettingsForm.h"
 
 #include <QLocale>
@@ -12,8 +13,7 @@ namespace talix::settings {
 class TF_Setup : public TSettingsForm {
     Q_OBJECT
 public:
-    static constexpr int kFormIndex = 1;
-    static constexpr int kExitTag = 266; // form 1, code 10 (Close)
+    static constexpr int kExitTag = board::buttonTag(board::Form::Setup, board::ButtonCode::Close);
 
     TF_Setup(SettingsHost& host, QWidget* mainWindow, const QLocale& locale = QLocale::system());
 

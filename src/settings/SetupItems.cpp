@@ -7,20 +7,15 @@
 
 namespace talix::settings {
 
+using board::Field;
+using board::number;
+using board::SetupItem;
+
 namespace {
 
 constexpr uint8_t kDbuVBit = 0x10;
 // 30 MHz in 0.1 Hz: up to here the S-meter scale counts from -120 dBm.
 constexpr int32_t kShortwaveTop = 300'000'000;
-
-// Readouts repainted after a setting changed how they read.
-constexpr int kTagELTop = 10;
-constexpr int kTagETime = 13;
-constexpr int kTagEHold = 22;
-constexpr int kTagEAttack = 23;
-constexpr int kTagELBot = 31;
-constexpr int kTagPanel5 = 34; // level scale
-constexpr int kTagPanel7 = 36; // time scale
 
 constexpr std::array<const char*, 4> kScaleLabels{"LM120dBm", "LM80dBm", "LM40dBm", "L0dBm"};
 // S-meter scale texts by unit (dBm, dBµV) and band (up to 30 MHz, above).
@@ -62,7 +57,7 @@ void levelUnits(uint8_t b, const sync::ReceiverState& state, FormItemEffect& e) 
         kScaleTexts[(b & kDbuVBit) ? 1 : 0][state.TunedFreq > kShortwaveTop ? 1 : 0];
     for (size_t i = 0; i < kScaleLabels.size(); ++i)
         e.mainTexts.push_back({kScaleLabels[i], QString::fromLatin1(texts[i])});
-    e.marks = {{kTagELTop, 1}, {kTagELBot, 1}, {kTagPanel5, 1}};
+    e.marks = {{number(Field::ELTop), 1}, {number(Field::ELBot), 1}, {number(Field::Panel5), 1}};
     e.placeThresholdLine = true;
 }
 
@@ -73,7 +68,7 @@ void gainControl(uint8_t b, const sync::ReceiverState& state, const SetupItemInp
     e.mainTexts.push_back(
         {"LGain", automatic ? QStringLiteral("AGC Limit") : QStringLiteral("RF Gain")});
     e.mainTexts.push_back({"LGain_Unit", automatic ? in.levelUnitText : QStringLiteral("dB")});
-    e.marks = {{kTagEHold, 2}, {kTagEAttack, 2}};
+    e.marks = {{number(Field::EHold), 2}, {number(Field::EAttack), 2}};
 }
 
 QString deemphasisText(uint8_t b) {
@@ -118,61 +113,63 @@ FormItemEffect applySetupItem(int item, uint32_t v, sync::ReceiverState& state,
     FormItemEffect e;
     const auto b = uint8_t(v);
     const auto s = int32_t(v);
-    switch (item) {
-    case 0:
+    if (item < 0 || item >= board::kSetupItems)
+        return e;
+    switch (SetupItem(item)) {
+    case SetupItem::ScrollwheelThreshold:
         e.editText = scrollwheelText(s);
         e.mainTexts.push_back({"L_Auto", *e.editText});
         break;
-    case 1:
+    case SetupItem::LevelUnits:
         state.ReceiverFlags = b;
         levelUnits(b, state, e);
         break;
-    case 2:
+    case SetupItem::GainControl:
         state.ReceiverFlags = b;
         gainControl(b, state, in, e);
         break;
-    case 3:
+    case SetupItem::Deemphasis:
         state.ReceiverFlags = b;
         e.editText = deemphasisText(b);
         break;
-    case 4:
+    case SetupItem::AudioLowpass:
         e.editText = lowpassText(s, in.locale);
         break;
-    case 5:
+    case SetupItem::AudioHighpass:
         e.editText = decimal(10 * b) + QStringLiteral(" Hz");
         break;
-    case 6:
+    case SetupItem::Impedance:
         e.editText = impedanceText(b);
         break;
-    case 7:
+    case SetupItem::AudioResolution:
         state.AudioResolution = b;
         e.editText = decimal((5 * b) / 2) + QStringLiteral(" Hz/Bin");
         e.rebuildGrid = true;
         break;
-    case 8:
+    case SetupItem::RfFilter:
         if (b < kRfFilters.size())
             e.editText = QString::fromLatin1(kRfFilters[b]);
         break;
-    case 9:
+    case SetupItem::Loudspeaker:
         state.LoudspeakerMode = b;
         e.editText = QString::fromLatin1(kLoudspeakers[b & 3]);
         break;
-    case 10: {
+    case SetupItem::FrequencyAutoActive: {
         storeSettingsWord(state, v, e);
         const uint32_t seconds = (v >> 4) & 15;
         e.editText = seconds == 0 ? QStringLiteral("Off") : decimal(seconds) + QStringLiteral(" s");
         break;
     }
-    case 11:
+    case SetupItem::DisplayRate:
         storeSettingsWord(state, v, e);
-        e.marks = {{kTagETime, 1}, {kTagPanel7, 1}};
+        e.marks = {{number(Field::ETime), 1}, {number(Field::Panel7), 1}};
         e.editText = QString::fromLatin1(kDisplayRates[(v >> 29) & 3]);
         break;
-    case 12:
+    case SetupItem::SpectrumPriority:
         storeSettingsWord(state, v, e);
         e.editText = (v & kSpectrumPriorityHigh) ? QStringLiteral("High") : QStringLiteral("Low");
         break;
-    case 13:
+    case SetupItem::TouchAction:
         state.TouchAction = b < kTouchActions.size() ? b : 0;
         e.editText = QString::fromLatin1(kTouchActions[state.TouchAction]);
         break;

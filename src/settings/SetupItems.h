@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "settings/FormItemEffect.h"
 #include "sync/ReceiverState.h"
 
@@ -8,9 +9,6 @@
 #include <cstdint>
 
 namespace talix::settings {
-
-// The Setup form's items: 0 scroll-wheel threshold ... 13 touch action.
-constexpr int kSetupItems = 14;
 
 // What the Setup items read besides their value.
 struct SetupItemInputs {

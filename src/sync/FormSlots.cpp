@@ -3,9 +3,9 @@
 namespace talix::sync {
 
 uint64_t TFormSlots::valueWords(int index, std::span<const uint32_t> following) {
-    if (index == Memory)
+    if (index == board::number(board::Form::Memory))
         return 5;
-    if (index == DAB)
+    if (index == board::number(board::Form::DAB))
         return following.empty() ? 1 : 1 + uint64_t(following[0]);
     return 1;
 }

@@ -9,7 +9,7 @@ namespace {
 constexpr uint8_t kVariable = 0;
 
 // Value words per item; kVariable: 47 (1 or 5) and 59 (1 + byte count in words).
-constexpr std::array<uint8_t, kMainItemCount> kWords = {
+constexpr std::array<uint8_t, board::kMainItems> kWords = {
     3, 1,  1, 1, 1, 1, 1, 1,         1, 1,         //  0- 9
     1, 1,  1, 1, 1, 1, 1, 1,         1, 1,         // 10-19
     1, 1,  1, 1, 1, 1, 1, 1,         1, 1,         // 20-29
@@ -18,21 +18,18 @@ constexpr std::array<uint8_t, kMainItemCount> kWords = {
     1, 10, 2, 1, 1, 2, 2, 1,         2, kVariable, // 50-59
 };
 
-constexpr int kProgrammeTypeItem = 47;
-constexpr int kSlideDataItem = 59;
-
 } // namespace
 
 uint64_t mainItemWords(int item, std::span<const uint32_t> following) {
-    if (item < 0 || item >= kMainItemCount)
+    if (item < 0 || item >= board::kMainItems)
         return 1;
     if (kWords[size_t(item)] != kVariable)
         return kWords[size_t(item)];
     if (following.empty())
         return 1; // the size word itself is missing
-    if (item == kProgrammeTypeItem)
+    if (item == board::number(board::MainItem::ProgrammeType))
         return following[0] == 0 ? 1 : 5;
-    if (item == kSlideDataItem)
+    if (item == board::number(board::MainItem::SlideData))
         return 1 + (uint64_t(following[0]) + 3) / 4;
     return 1;
 }

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "sync/MainControl.h"
 
 #include <cstdint>
 #include <span>
 
 namespace talix::sync {
-
-constexpr int kMainItemCount = 60;
 
 // The number of value words that follow a main-window ValueWord for `item`, given the words that
 // follow it in the block (items 47 and 59 read their size from the first of them). Items above

@@ -1,5 +1,6 @@
 #include "sync/MainItems.h"
 
+#include "base/BoardWords.h"
 #include "sync/AnsiText.h"
 #include "sync/MainItemTable.h"
 #include "sync/MainItemTexts.h"
@@ -14,15 +15,9 @@ namespace {
 
 using C = MainControl;
 using K = ControlChange;
-
-// Field Tags of the readouts the items mark beyond their own.
-constexpr int kEFreq1 = 0;
-constexpr int kEResoD = 30;
-constexpr int kELBot = 31;
-constexpr int kPanel4 = 33;
-constexpr int kPanel5 = 34;
-constexpr int kPanel6 = 35;
-constexpr int kPanel7 = 36;
+using board::Field;
+using board::MainItem;
+using board::number;
 
 constexpr int32_t k30MHz = 300'000'000;
 constexpr int32_t k10MHz = 100'000'000;
@@ -66,110 +61,111 @@ MainItems::MainItems(const QLocale& locale) : m_locale(locale) {
 ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t> values,
                             uint32_t w, const ItemInputs& inputs) const {
     ItemEffect e;
-    if (item < 0 || item >= kMainItemCount || values.size() < mainItemWords(item, values))
+    if (item < 0 || item >= board::kMainItems || values.size() < mainItemWords(item, values))
         return e;
     const uint32_t v = values[0];
     const int h = param::tenthsOf(w) ? 2 : 1;
-    auto markRepaint = [&](int tag, int mark = 1) {
-        e.mark(tag, mark);
+    auto mark = [&](Field field, int value = 1) { e.mark(number(field), value); };
+    auto markRepaint = [&](Field field, int value = 1) {
+        mark(field, value);
         e.repaint = true;
     };
 
-    switch (item) {
-    case 0:
+    switch (MainItem(item)) {
+    case MainItem::TunedFreq:
         frequencies(s, values, w, e);
         break;
-    case 1:
+    case MainItem::ModeIndex:
         s.ModeIndex = v8(v);
         e.rebuildGrid = s.BinHz == kWideBin;
-        markRepaint(1);
+        markRepaint(Field::EDemod);
         break;
-    case 2:
+    case MainItem::Bandwidth:
         s.Bandwidth = v16(v);
         e.rebuildGrid = s.ModeIndex >= kFirstFmMode && s.BinHz == kWideBin;
-        markRepaint(2);
+        markRepaint(Field::EBW);
         break;
-    case 3:
+    case MainItem::Shift:
         s.Shift = int16_t(v16(v));
-        markRepaint(3);
+        markRepaint(Field::EShift);
         break;
-    case 4:
+    case MainItem::NotchWidth:
         s.NotchWidth = v16(v);
-        markRepaint(4);
+        markRepaint(Field::ENotchW);
         break;
-    case 5:
+    case MainItem::NotchPos:
         if (bit(s.SettingsWord, 28))
             s.AutoNotch[s.NotchIndex] = v8(v);
         else
             s.NotchPos = int16_t(v16(v));
-        markRepaint(5);
+        markRepaint(Field::ENotchP);
         break;
-    case 6:
+    case MainItem::AgcLimit:
         s.AgcLimit = v16(v);
-        markRepaint(6);
+        markRepaint(Field::EAGCL);
         break;
-    case 7:
+    case MainItem::Threshold:
         s.Threshold = v16(v);
         e.placeThresholdLine = true;
-        markRepaint(7);
+        markRepaint(Field::EThresh);
         break;
-    case 8:
+    case MainItem::Dnr:
         s.Dnr = v8(v);
-        markRepaint(8);
+        markRepaint(Field::EDNR);
         break;
-    case 9:
+    case MainItem::BinCode:
         s.BinHz = float(v) * 2.5f;
         e.rebuildGrid = true;
-        e.mark(9);
-        e.mark(kEResoD);
-        e.mark(kPanel4);
-        markRepaint(kPanel6);
+        mark(Field::EReso);
+        mark(Field::EResoD);
+        mark(Field::Panel4);
+        markRepaint(Field::Panel6);
         break;
-    case 10:
+    case MainItem::TopLevel:
         if (int32_t(v8(v)) != s.TopLevel) {
             s.TopLevel = v8(v);
-            e.mark(10);
-            e.mark(kELBot);
+            mark(Field::ELTop);
+            mark(Field::ELBot);
             e.placeThresholdLine = true;
-            markRepaint(kPanel5);
+            markRepaint(Field::Panel5);
         }
         break;
-    case 11:
+    case MainItem::DbPerDiv:
         s.DbPerDiv = v8(v);
-        e.mark(11);
+        mark(Field::ESpan);
         e.placeThresholdLine = true;
-        markRepaint(kPanel5);
+        markRepaint(Field::Panel5);
         break;
-    case 12:
+    case MainItem::RefreshTime:
         s.RefreshTime = v16(v);
-        markRepaint(12);
+        markRepaint(Field::ERefresh);
         break;
-    case 13:
+    case MainItem::WfTimeUnit:
         s.WfTimeUnit = v8(v);
-        e.mark(13);
-        markRepaint(kPanel7);
+        mark(Field::ETime);
+        markRepaint(Field::Panel7);
         break;
-    case 14:
+    case MainItem::InsideBright:
         s.InsideBright = v8(v);
-        markRepaint(14);
+        markRepaint(Field::ESigB);
         break;
-    case 15:
+    case MainItem::OutsideBright:
         s.OutsideBright = v8(v);
-        markRepaint(15);
+        markRepaint(Field::ESpecB);
         break;
-    case 16:
+    case MainItem::GridBright:
         s.GridBright = v8(v);
-        markRepaint(16);
+        markRepaint(Field::EGridB);
         break;
-    case 17:
+    case MainItem::NbLevel:
         s.NbLevel = v8(v);
-        markRepaint(17);
+        markRepaint(Field::ENBP);
         break;
-    case 18:
+    case MainItem::NbDuration:
         s.NbDuration = v8(v);
-        markRepaint(18, h);
+        markRepaint(Field::ENBD, h);
         break;
-    case 19: {
+    case MainItem::ModLevel: {
         s.ModLevel = v8(v);
         // 63 is full scale; the bar holds 0..100.
         const double bar = std::clamp(s.ModLevel * 1.5873, 0.0, 100.0);
@@ -179,11 +175,11 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
                  modulationColour(s.ModLevel, inputs.tuneButtonPressed(), s.SettingsWord));
         break;
     }
-    case 20:
+    case MainItem::HeadphoneVolume:
         s.HeadphoneVolume = v8(v);
         e.text(C::LHeadphone, "Headphone " + volumePercent(sliderRule(e, C::SBKH, v, inputs)));
         break;
-    case 21:
+    case MainItem::SpeakerVolume:
         s.SpeakerVolume = v8(v);
         {
             const int position = sliderRule(e, C::SBLSP, v, inputs);
@@ -191,114 +187,114 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
             e.text(C::LLoudspeaker, "Loudspeaker " + volumePercent(position));
         }
         break;
-    case 22:
+    case MainItem::AgcHold:
         s.AgcHold = v16(v);
-        markRepaint(22, h);
+        markRepaint(Field::EHold, h);
         break;
-    case 23:
+    case MainItem::AgcAttack:
         s.AgcAttack = v16(v);
-        markRepaint(23, h);
+        markRepaint(Field::EAttack, h);
         break;
-    case 24:
+    case MainItem::TxFreq:
         s.TxFreq = int32_t(v);
-        markRepaint(24, h);
+        markRepaint(Field::EFreq2, h);
         break;
-    case 25:
+    case MainItem::GainCtrlIndex:
         s.GainCtrlIndex = uint8_t(v);
         s.NotchIndex = uint8_t(v >> 8);
         break;
-    case 26:
+    case MainItem::Attenuation:
         s.Attenuation = v8(v);
         sliderRule(e, C::TB_Att, v, inputs);
         e.text(C::L_Att, attenuatorText(s.Attenuation, s.levelsInDbuV()));
         break;
-    case 27:
+    case MainItem::TuneDigit:
         s.TuneDigit = int32_t(v);
         e.change(C::Panel9, K::RepaintNow);
         break;
-    case 28:
+    case MainItem::Brightness:
         s.Brightness = v8(v);
         e.brightnessReport = v;
         break;
-    case 32:
+    case MainItem::TuneStep:
         s.TuneStep = int32_t(v);
-        markRepaint(32, h);
+        markRepaint(Field::EStepsRX, h);
         break;
-    case 33:
+    case MainItem::Passband:
         passband(s, values, inputs, e);
         break;
-    case 34:
+    case MainItem::LockWord:
         s.LockWord = int32_t(v);
         e.change(C::B_Lock, K::Pressed, bit(v, 29));
         break;
-    case 35:
+    case MainItem::WaterfallHigh:
         e.text(C::Lhigh,
                QString::number(std::lround(sliderRule(e, C::TBWFH, v, inputs) / 1.6) + 1));
         break;
-    case 36:
+    case MainItem::WaterfallLow:
         e.text(C::Llow, whole(sliderRule(e, C::TBWFL, v, inputs) / 1.6));
         break;
-    case 39:
+    case MainItem::BwListFlag:
         s.BwListFlag = v != 0;
         break;
-    case 40:
+    case MainItem::Levels:
         levels(s, values, e);
         break;
-    case 41:
+    case MainItem::LevelMarker:
         if (int32_t(v) != s.LevelMarker) {
             s.LevelMarker = int32_t(v);
             e.change(C::RPegel, K::RepaintNow);
         }
         break;
-    case 42: {
+    case MainItem::TxColour: {
         static constexpr uint32_t kTxColours[] = {0xFF90EE90, 0xFFFFB6C1, 0xFFFF0000};
         if (v < std::size(kTxColours))
             e.colour(C::EFreq2, K::FontColour, kTxColours[v]);
         break;
     }
-    case 43:
+    case MainItem::ReceiverFlags:
         s.ReceiverFlags = v8(v);
         e.change(C::B_Stereo, K::Pressed, bit(v, 5));
         break;
-    case 44:
+    case MainItem::Arrow:
         e.change(C::CB_Arrow, K::Visible, v != 0);
         if (v != 0)
             e.change(C::CB_Arrow, K::Rotation, v == 1 ? 270 : 90);
         break;
-    case 45:
+    case MainItem::Overload:
         e.colour(C::RPegel, K::Fill, v != 0 ? 0xFFFF0000 : 0xFF000000);
         e.change(C::RPegel, K::RepaintNow);
         break;
-    case 46:
+    case MainItem::UndoCount:
         s.UndoCount = v8(v);
         e.text(C::EUndo, QString::number(s.UndoCount));
         break;
-    case 47:
-    case 48:
-    case 49:
-    case 50:
-    case 51:
-    case 52:
+    case MainItem::ProgrammeType:
+    case MainItem::ProgrammeIdent:
+    case MainItem::RadioText:
+    case MainItem::ClockCalibration:
+    case MainItem::GpsPosition:
+    case MainItem::GpsAltitude:
         texts(item, values, e);
         break;
-    case 53:
+    case MainItem::NoiseBlanker:
         e.change(C::RNB, K::Visible, v != 0);
         break;
-    case 54:
+    case MainItem::OptionsMessage:
         e.modalMessage = v != 0 ? QStringLiteral("Options NOT set!")
                                 : QStringLiteral("Options set successfully!");
         break;
-    case 55:
-    case 56:
-    case 57:
+    case MainItem::RotatorPresent:
+    case MainItem::RotatorVersion:
+    case MainItem::RotatorNotFound:
         rotator(item, values, e);
         break;
-    case 58:
+    case MainItem::SlideHeader:
         s.SlideHeader = {values[0], values[1]};
         s.SlideStream.clear();
         e.slideProgress = 0;
         break;
-    case 59:
+    case MainItem::SlideData:
         slideData(s, values, e);
         break;
     default: // 29-31, 37, 38: consumed, no effect
@@ -329,9 +325,9 @@ void MainItems::frequencies(ReceiverState& s, std::span<const uint32_t> v, uint3
     s.TunedFreq = tuned;
     s.SpectrumLeftFreq = left;
     s.FreqAux = aux;
-    e.mark(kEFreq1, param::tenthsOf(w) ? 2 : 1);
-    e.mark(kPanel4);
-    e.mark(kPanel6);
+    e.mark(number(Field::EFreq1), param::tenthsOf(w) ? 2 : 1);
+    e.mark(number(Field::Panel4));
+    e.mark(number(Field::Panel6));
     e.repaint = true;
 }
 
@@ -368,8 +364,8 @@ void MainItems::levels(ReceiverState& s, std::span<const uint32_t> v, ItemEffect
 
 // Items 47-52: RDS and GPS texts.
 void MainItems::texts(int item, std::span<const uint32_t> v, ItemEffect& e) const {
-    switch (item) {
-    case 47:
+    switch (MainItem(item)) {
+    case MainItem::ProgrammeType:
         if (v[0] == 0) {
             e.text(C::LPTY, {});
             e.text(C::LPI, {});
@@ -378,21 +374,21 @@ void MainItems::texts(int item, std::span<const uint32_t> v, ItemEffect& e) cons
             e.text(C::LPTY, ansiTextOfWords(v.subspan(0, 5), 19));
         }
         break;
-    case 48:
+    case MainItem::ProgrammeIdent:
         e.text(C::LPI, programmeIdentText(v.first<4>()));
         break;
-    case 49:
+    case MainItem::RadioText:
         e.text(C::LRDS, radioText(v.first<16>()));
         break;
-    case 50:
+    case MainItem::ClockCalibration:
         e.text(C::LCLK, QString::number(int32_t(v[0])) + " Hz");
         break;
-    case 51:
+    case MainItem::GpsPosition:
         e.text(C::LUTC, ansiTextOfWords(v.subspan(0, 2), 8));
         e.text(C::LLat, ansiTextOfWords(v.subspan(2, 4), 14));
         e.text(C::LLong, ansiTextOfWords(v.subspan(6, 4), 15));
         break;
-    case 52:
+    case MainItem::GpsAltitude:
         e.text(C::LAlt, ansiTextOfWords(v.subspan(0, 2), 7) + "m");
         break;
     default:
@@ -403,14 +399,14 @@ void MainItems::texts(int item, std::span<const uint32_t> v, ItemEffect& e) cons
 // Items 55-57: the antenna rotator as the board sees it.
 void MainItems::rotator(int item, std::span<const uint32_t> v, ItemEffect& e) const {
     RotatorReport r;
-    if (item == 55) {
+    if (item == number(MainItem::RotatorPresent)) {
         r.kind = RotatorReport::Present;
         r.connectText = QStringLiteral("KAP connected!");
         r.currentText = QString::number(v[0] & 0xFF) + " mA";
         r.position = int((v[0] >> 8) & 0xFF);
         r.address = dottedAddress(v[1]);
         e.change(C::B_KAP, K::Pressed, 1);
-    } else if (item == 56) {
+    } else if (item == number(MainItem::RotatorVersion)) {
         r.kind = RotatorReport::Version;
         r.versionText = "Ver: " + QString::number(v[0] & 0xFF, 16).toUpper().rightJustified(2, '0');
         r.address = dottedAddress(v[1]);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/BoardWords.h"
+
 #include <cstdint>
 
 namespace talix::sync {
@@ -8,15 +10,16 @@ namespace talix::sync {
 // tenths-format flag of a main-window value. Ids 246 and 247 carry the form index in bits 12-15.
 namespace param {
 
-constexpr uint8_t kFiller = 0;
-constexpr uint8_t KnobStep = 2;
-constexpr uint8_t DeviceHello = 18;
-constexpr uint8_t kIgnored85 = 85;
-constexpr uint8_t kIgnored90 = 90;
-constexpr uint8_t FieldSelect = 192;
-constexpr uint8_t ValueWord = 245;
-constexpr uint8_t ShowFormWord = 246;
-constexpr uint8_t CloseFormWord = 247;
+// The ids by their former names, for the walk of the stream until it takes board::ParamId.
+constexpr uint8_t kFiller = uint8_t(board::ParamId::Filler);
+constexpr uint8_t KnobStep = uint8_t(board::ParamId::KnobStep);
+constexpr uint8_t DeviceHello = uint8_t(board::ParamId::DeviceHello);
+constexpr uint8_t kIgnored85 = uint8_t(board::ParamId::Ignored85);
+constexpr uint8_t kIgnored90 = uint8_t(board::ParamId::Ignored90);
+constexpr uint8_t FieldSelect = uint8_t(board::ParamId::FieldSelect);
+constexpr uint8_t ValueWord = uint8_t(board::ParamId::ValueWord);
+constexpr uint8_t ShowFormWord = uint8_t(board::ParamId::ShowFormWord);
+constexpr uint8_t CloseFormWord = uint8_t(board::ParamId::CloseFormWord);
 
 constexpr uint8_t idOf(uint32_t w) {
     return uint8_t(w);
@@ -39,8 +42,8 @@ constexpr int showFormIndexOf(uint32_t w) {
 
 } // namespace param
 
-// Form indexes of the parameter stream.
-constexpr int kMainForm = 0;
-constexpr int kRotatorForm = 16;
+// Form indexes by their former names, for the walk of the stream until it takes board::Form.
+constexpr int kMainForm = board::number(board::Form::Main);
+constexpr int kRotatorForm = board::number(board::Form::Rotator);
 
 } // namespace talix::sync

@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/MainWindowView.h"
 #include "session/Session.h"
+#include "base/BoardWords.h"
 #include "sim/SimBoard.h"
 #include "support/PumpUntil.h"
 #include "support/SimulatedBoard.h"
@@ -20,8 +21,6 @@ using talix::testing::streamingBoardContext;
 
 namespace {
 
-constexpr uint8_t kAcknowledgement = 13;
-
 class BoardLink : public ::testing::Test {
 protected:
     void start(sim::SimOptions o) {
@@ -38,7 +37,7 @@ protected:
     std::vector<uint32_t> acknowledgements() const {
         std::vector<uint32_t> seqs;
         for (const std::vector<uint8_t>& r : board->receivedRecords())
-            if (r.size() == 5 && r[0] == kAcknowledgement && r[1] == 0)
+            if (r.size() == 5 && r[0] == board::number(board::Record::Acknowledge) && r[1] == 0)
                 seqs.push_back(r[2] | r[3] << 8 | r[4] << 16);
         return seqs;
     }

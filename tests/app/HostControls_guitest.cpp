@@ -2,7 +2,7 @@
 // no test here reaches the machine's power-off or brightness.
 #include "app/Forms.h"
 #include "app/HostControls.h"
-#include "app/HostServicesSimulated.h"
+#include "host/HostServicesSimulated.h"
 #include "app/MessageForm.h"
 #include "base/Tags.h"
 #include "controls/MainControls.h"
@@ -19,6 +19,7 @@
 
 using namespace talix;
 using namespace talix::app;
+using namespace talix::host;
 using talix::testing::LoopbackServer;
 using talix::testing::pumpUntil;
 using Request = SimulatedHostServices::Request;

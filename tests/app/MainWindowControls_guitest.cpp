@@ -3,10 +3,10 @@
 #include "app/Forms.h"
 #include "app/MainWindowView.h"
 #include "session/Session.h"
+#include "base/BoardWords.h"
 #include "controls/DemodList.h"
 #include "controls/MainControls.h"
 #include "controls/support/Pointer.h"
-#include "settings/SetupForm.h"
 #include "sim/SimBoard.h"
 #include "support/ParamFrames.h"
 #include "support/PumpUntil.h"
@@ -22,7 +22,6 @@
 using namespace talix;
 using namespace talix::app;
 using namespace talix::controls::testing;
-using talix::settings::TF_Setup;
 using talix::testing::pumpUntil;
 using talix::testing::simulatedBoardOptions;
 using talix::testing::streamingBoardContext;
@@ -95,8 +94,9 @@ TEST_F(MainWindowControls, ATapOnTheSpectrumTunesTheBoardThere) {
 
 TEST_F(MainWindowControls, WithNoTouchActionATapOnTheSpectrumSendsNothing) {
     constexpr uint32_t kNoAction = 5;
-    constexpr uint8_t kSetValue = 245;
-    board->sendParamWords({valueWord(13, TF_Setup::kFormIndex), kNoAction});
+    board->sendParamWords(
+        {valueWord(board::number(board::SetupItem::TouchAction), board::number(board::Form::Setup)),
+         kNoAction});
     ASSERT_TRUE(pumpUntil([&] { return state().TouchAction == 0; }));
     QWidget* panel = main().findChild<QWidget*>("Panel2");
     ASSERT_NE(panel, nullptr);
@@ -109,7 +109,7 @@ TEST_F(MainWindowControls, WithNoTouchActionATapOnTheSpectrumSendsNothing) {
     ASSERT_TRUE(retunedFrom(before));
     const auto records = board->receivedRecords();
     for (size_t i = recordsBefore; i < records.size(); ++i)
-        EXPECT_NE(records[i].front(), kSetValue) << "record " << i;
+        EXPECT_NE(records[i].front(), board::number(board::Record::SetValue)) << "record " << i;
 }
 
 TEST_F(MainWindowControls, TheDemodulatorListSetsTheBoardsMode) {

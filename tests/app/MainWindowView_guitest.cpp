@@ -99,7 +99,7 @@ TEST(MainWindowView, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
 
 TEST(MainWindowView, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
     Window w;
-    TouchLock& lock = w.main.hostControls()->touchLock();
+    host::TouchLock& lock = w.main.hostControls()->touchLock();
     lock.B_TouchDblClick();
     ASSERT_TRUE(lock.locked());
     ASSERT_TRUE(allDisabled(w.main));

@@ -7,6 +7,7 @@
 #include "app/MessageForm.h"
 #include "app/support/LoopbackContext.h"
 #include "app/support/SimulatedBoard.h"
+#include "base/BoardWords.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
@@ -46,9 +47,11 @@ struct SetupWindow {
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, 0, audioByte);
         main.session().linkFrame(p.data(), lParamOf(counter++));
     }
-    void item(int item, uint32_t v) { send({valueWord(item, TF_Setup::kFormIndex), v}); }
+    void item(int item, uint32_t v) {
+        send({valueWord(item, board::number(board::Form::Setup)), v});
+    }
     void show() {
-        send({showForm(TF_Setup::kFormIndex)});
+        send({showForm(board::number(board::Form::Setup))});
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&setup, 10000));
     }
     QLabel* mainLabel(const char* name) {

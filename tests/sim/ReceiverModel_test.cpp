@@ -40,11 +40,11 @@ Bytes setValue(uint8_t item, uint32_t v) {
 TEST(ReceiverModel, GreetingIdentifiesAndReportsTheWholeState) {
     Board b;
     ASSERT_FALSE(b.state.empty());
-    EXPECT_EQ(b.state.front().id(), kIdDeviceHello);
+    EXPECT_EQ(b.state.front().id(), paramId(board::ParamId::DeviceHello));
     EXPECT_EQ(b.state.front().values.size(), 1u);
     std::set<int> mainItems, setupItems;
     for (const auto& g : b.state) {
-        if (g.id() != kIdValueWord)
+        if (g.id() != paramId(board::ParamId::ValueWord))
             continue;
         (g.form() == 0 ? mainItems : setupItems).insert(g.item());
         const bool tenths = g.word >> 24;

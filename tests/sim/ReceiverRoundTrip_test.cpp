@@ -71,9 +71,9 @@ TEST(ReceiverRoundTrip, GreetingBringsIdentityStateAndAcknowledgedBlocks) {
     o.resendAfter = std::chrono::minutes(1);
     Session s(o);
     ASSERT_FALSE(s.client.blocks.empty());
-    EXPECT_EQ(s.client.blocks.front().words.front() & 0xFF, kIdDeviceHello);
+    EXPECT_EQ(s.client.blocks.front().words.front() & 0xFF, paramId(board::ParamId::DeviceHello));
     EXPECT_FALSE(s.client.lastValue(0).empty());
-    EXPECT_FALSE(s.client.lastValue(13, kFormSetup).empty());
+    EXPECT_FALSE(s.client.lastValue(13, board::number(board::Form::Setup)).empty());
     // Every block carries a new sequence number and is acknowledged once.
     std::set<uint32_t> seqs;
     for (const auto& b : s.client.blocks)
@@ -99,16 +99,19 @@ TEST(ReceiverRoundTrip, KnobStepOnTheSelectedFrequencyReportsTheNewFrequency) {
 TEST(ReceiverRoundTrip, SetupButtonShowsTheFormAndItsCloseButtonClosesIt) {
     Session s;
     ASSERT_TRUE(s.command(link::commands::button(2829), [&] {
-        return s.client.hasWord([](uint32_t w) { return w == showFormWord(kFormSetup); });
+        return s.client.hasWord(
+            [](uint32_t w) { return w == showFormWord(board::number(board::Form::Setup)); });
     }));
     ASSERT_TRUE(s.command(link::commands::fieldSelect(13, 1, 0), [&] {
         return s.client.hasWord([](uint32_t w) { return w == fieldSelectWord(13, 1); });
     }));
     ASSERT_TRUE(s.command(link::commands::knobStep(2), [&] {
-        return s.client.lastValue(13, kFormSetup) == std::vector<uint32_t>{4};
+        return s.client.lastValue(13, board::number(board::Form::Setup)) ==
+               std::vector<uint32_t>{4};
     }));
     ASSERT_TRUE(s.command(link::commands::button(0x010A), [&] {
-        return s.client.hasWord([](uint32_t w) { return w == closeFormWord(kFormSetup); });
+        return s.client.hasWord(
+            [](uint32_t w) { return w == closeFormWord(board::number(board::Form::Setup)); });
     }));
 }
 
@@ -139,7 +142,8 @@ TEST(ReceiverRoundTrip, TapToTuneMovesTheStationInTheSpectrum) {
 
 TEST(ReceiverRoundTrip, GivenWordsArriveAfterTheStateAsOneBlock) {
     Session s;
-    const std::vector<uint32_t> words{showFormWord(kFormUndo), valueWord(0, kFormUndo), 0x203};
+    const std::vector<uint32_t> words{showFormWord(board::number(board::Form::Undo)),
+                                      valueWord(0, board::number(board::Form::Undo)), 0x203};
     s.board.sendParamWords(words);
     ASSERT_TRUE(s.client.pumpUntil([&] {
         return std::any_of(s.client.blocks.begin(), s.client.blocks.end(),
@@ -156,8 +160,8 @@ TEST(ReceiverRoundTrip, AfterADroppedConnectionTheStreamResumes) {
     const size_t blocks = s.client.blocks.size();
     const size_t frames = s.client.frames.size();
     ASSERT_TRUE(s.client.pumpUntil([&] {
-        return s.client.blocks.size() > blocks &&
-               (s.client.blocks[blocks].words.front() & 0xFF) == kIdDeviceHello;
+        return s.client.blocks.size() > blocks && (s.client.blocks[blocks].words.front() & 0xFF) ==
+                                                      paramId(board::ParamId::DeviceHello);
     }));
     ASSERT_TRUE(s.client.waitFrames(frames + 10));
     for (size_t i = frames + 1; i < s.client.frames.size(); ++i)
@@ -205,7 +209,7 @@ TEST(ReceiverRoundTrip, WordsGivenBeforeTheGreetingFollowTheState) {
     ASSERT_TRUE(board.start());
     SimClient client(board.port());
     ASSERT_TRUE(client.connect());
-    const std::vector<uint32_t> words{showFormWord(kFormSetup)};
+    const std::vector<uint32_t> words{showFormWord(board::number(board::Form::Setup))};
     board.sendParamWords(words);
     ASSERT_TRUE(client.send(link::commands::button(12)));
     ASSERT_TRUE(client.pumpUntil([&] { return board.receivedRecords().size() == 1; }));
@@ -214,6 +218,6 @@ TEST(ReceiverRoundTrip, WordsGivenBeforeTheGreetingFollowTheState) {
         return std::any_of(client.blocks.begin(), client.blocks.end(),
                            [&](const ReceivedBlock& b) { return b.words == words; });
     }));
-    EXPECT_EQ(client.blocks.front().words.front() & 0xFF, kIdDeviceHello);
+    EXPECT_EQ(client.blocks.front().words.front() & 0xFF, paramId(board::ParamId::DeviceHello));
     EXPECT_NE(client.blocks.front().words, words);
 }

@@ -1,11 +1,18 @@
 #include "support/ParamFrames.h"
 
+#include "base/BoardWords.h"
 #include "base/LittleEndian.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace talix::testing {
+
+namespace {
+uint32_t id(board::ParamId id) {
+    return uint32_t(id);
+}
+} // namespace
 
 uint32_t streamHeader(uint32_t n, uint32_t seq, bool continuation) {
     return (n & 0xFF) | (seq & 0x7FFFFF) << 8 | (continuation ? 0x80000000u : 0);
@@ -51,28 +58,29 @@ std::vector<Payload> fragments(const Words& blockWords, uint32_t seq, uint32_t f
 }
 
 uint32_t valueWord(int item, int form, bool tenths) {
-    return 245u | uint32_t(item & 0xFF) << 8 | uint32_t(form & 0xFF) << 16 |
-           (tenths ? 1u << 24 : 0);
+    return id(board::ParamId::ValueWord) | uint32_t(item & 0xFF) << 8 |
+           uint32_t(form & 0xFF) << 16 | (tenths ? 1u << 24 : 0);
 }
 
 uint32_t fieldSelect(int item, uint32_t form) {
-    return 192u | uint32_t(item & 0xFF) << 8 | form << 16;
+    return id(board::ParamId::FieldSelect) | uint32_t(item & 0xFF) << 8 | form << 16;
 }
 
 uint32_t showForm(int index) {
-    return 246u | uint32_t(index & 0xF) << 12;
+    return id(board::ParamId::ShowFormWord) | uint32_t(index & 0xF) << 12;
 }
 
 uint32_t closeForm(int index) {
-    return 247u | uint32_t(index & 0xF) << 12;
+    return id(board::ParamId::CloseFormWord) | uint32_t(index & 0xF) << 12;
 }
 
 uint32_t knobStep(int step) {
-    return 2u | uint32_t(uint8_t(int8_t(step))) << 8;
+    return id(board::ParamId::KnobStep) | uint32_t(uint8_t(int8_t(step))) << 8;
 }
 
 uint32_t deviceHello(int wifiVersion, int serial) {
-    return 18u | uint32_t(wifiVersion & 0xFF) << 8 | uint32_t(serial & 0xFFFF) << 16;
+    return id(board::ParamId::DeviceHello) | uint32_t(wifiVersion & 0xFF) << 8 |
+           uint32_t(serial & 0xFFFF) << 16;
 }
 
 uint32_t chars(const char* four) {

@@ -1,5 +1,6 @@
 #include "sim/support/Reports.h"
 
+#include "base/BoardWords.h"
 #include "sim/support/SimClient.h"
 
 namespace talix::simtest {
@@ -25,7 +26,8 @@ std::optional<std::vector<uint32_t>> lastValue(const std::vector<Group>& groups,
                                                uint32_t form) {
     std::optional<std::vector<uint32_t>> found;
     for (const auto& g : groups)
-        if (g.id() == 245 && g.item() == item && g.form() == form && (g.word >> 16) != 16)
+        if (g.id() == uint8_t(board::ParamId::ValueWord) && g.item() == item && g.form() == form &&
+            (g.word >> 16) != uint32_t(board::Form::Rotator))
             found = g.values;
     return found;
 }

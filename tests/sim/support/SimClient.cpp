@@ -1,5 +1,6 @@
 #include "sim/support/SimClient.h"
 
+#include "base/BoardWords.h"
 #include "base/LittleEndian.h"
 #include "link/CommandRecords.h"
 
@@ -121,25 +122,26 @@ void SimClient::frameReady(link::FrameTicket ticket) {
 }
 
 size_t mainItemWords(uint8_t item, const uint32_t* next, size_t available) {
-    switch (item) {
-    case 0:
-    case 33:
-    case 40:
+    using board::MainItem;
+    switch (MainItem(item)) {
+    case MainItem::TunedFreq:
+    case MainItem::Passband:
+    case MainItem::Levels:
         return 3;
-    case 47:
+    case MainItem::ProgrammeType:
         return available > 0 && next[0] != 0 ? 5 : 1;
-    case 48:
+    case MainItem::ProgrammeIdent:
         return 4;
-    case 49:
+    case MainItem::RadioText:
         return 16;
-    case 51:
+    case MainItem::GpsPosition:
         return 10;
-    case 52:
-    case 55:
-    case 56:
-    case 58:
+    case MainItem::GpsAltitude:
+    case MainItem::RotatorPresent:
+    case MainItem::RotatorVersion:
+    case MainItem::SlideHeader:
         return 2;
-    case 59:
+    case MainItem::SlideData:
         return available > 0 ? 1 + (next[0] + 3) / 4 : 1;
     default:
         return 1;
@@ -151,25 +153,27 @@ void walkBlock(const std::vector<uint32_t>& words,
     size_t i = 0;
     while (i < words.size()) {
         const uint32_t w = words[i++];
-        const uint8_t id = w & 0xFF;
+        const auto id = board::ParamId(w & 0xFF);
         size_t values = 0;
-        if (id == 18) {
+        if (id == board::ParamId::DeviceHello) {
             values = 1;
-        } else if (id == 245) {
+        } else if (id == board::ParamId::ValueWord) {
             const uint32_t form = w >> 16 & 0xFF;
             const uint32_t slot = w >> 16 & 15;
-            if (form == 0)
+            if (form == uint32_t(board::Form::Main))
                 values = mainItemWords(uint8_t(w >> 8), words.data() + i, words.size() - i);
-            else if ((w >> 16) == 16)
+            else if ((w >> 16) == uint32_t(board::Form::Rotator))
                 values = 1;
-            else if (slot == 5)
+            else if (slot == uint32_t(board::Form::Memory))
                 values = 5;
-            else if (slot == 15)
+            else if (slot == uint32_t(board::Form::DAB))
                 values = i < words.size() ? 1 + words[i] : 1;
             else
                 values = 1;
-        } else if (id != 0 && id != 2 && id != 85 && id != 90 && id != 192 && id != 246 &&
-                   id != 247) {
+        } else if (id != board::ParamId::Filler && id != board::ParamId::KnobStep &&
+                   id != board::ParamId::Ignored85 && id != board::ParamId::Ignored90 &&
+                   id != board::ParamId::FieldSelect && id != board::ParamId::ShowFormWord &&
+                   id != board::ParamId::CloseFormWord) {
             return;
         }
         if (i + values > words.size())
@@ -183,7 +187,8 @@ std::vector<uint32_t> SimClient::lastValue(uint8_t item, uint16_t form) const {
     std::vector<uint32_t> found;
     for (const auto& block : blocks) {
         walkBlock(block.words, [&](uint32_t w, const uint32_t* values, size_t count) {
-            if ((w & 0xFF) == 245 && uint8_t(w >> 8) == item && (w >> 16 & 0xFF) == form)
+            if ((w & 0xFF) == uint32_t(board::ParamId::ValueWord) && uint8_t(w >> 8) == item &&
+                (w >> 16 & 0xFF) == form)
                 found.assign(values, values + count);
         });
     }

@@ -1,5 +1,7 @@
 #include "soak/support/BoardLog.h"
 
+#include "base/BoardWords.h"
+
 #include <cstdio>
 #include <ctime>
 #include <sstream>
@@ -7,8 +9,6 @@
 namespace talix::testing {
 
 namespace {
-
-constexpr uint8_t kGreetingByte = 0x12;
 
 bool parseHexBytes(const std::string& text, std::vector<uint8_t>& out) {
     std::istringstream in(text);
@@ -81,7 +81,8 @@ std::vector<BoardEvent> parseBoardLog(const std::string& text) {
 }
 
 bool isGreeting(const BoardEvent& e) {
-    return e.kind == BoardEvent::Kind::Record && e.bytes.size() == 1 && e.bytes[0] == kGreetingByte;
+    return e.kind == BoardEvent::Kind::Record && e.bytes.size() == 1 &&
+           e.bytes[0] == board::number(board::Record::Greeting);
 }
 
 } // namespace talix::testing

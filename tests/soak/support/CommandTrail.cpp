@@ -1,5 +1,6 @@
 #include "soak/support/CommandTrail.h"
 
+#include "base/BoardWords.h"
 #include "link/CommandRecords.h"
 
 #include <algorithm>
@@ -11,8 +12,7 @@ namespace talix::testing {
 
 namespace {
 
-constexpr int kHeadphoneVolumeItem = 20;
-constexpr uint8_t kSetValueKind = 245;
+constexpr int kHeadphoneVolumeItem = board::number(board::MainItem::HeadphoneVolume);
 
 std::string list(const std::vector<uint32_t>& numbers) {
     constexpr size_t kShown = 12;
@@ -27,12 +27,12 @@ std::string list(const std::vector<uint32_t>& numbers) {
 } // namespace
 
 link::Command numberedCommand(uint32_t number) {
-    return link::commands::setValue(kHeadphoneVolumeItem, link::commands::kMainWindow, number);
+    return link::commands::setValue(kHeadphoneVolumeItem, board::number(board::Form::Main), number);
 }
 
 std::optional<uint32_t> commandNumber(const std::vector<uint8_t>& record) {
-    if (record.size() != 7 || record[0] != kSetValueKind || record[1] != kHeadphoneVolumeItem ||
-        record[2] != link::commands::kMainWindow)
+    if (record.size() != 7 || record[0] != board::number(board::Record::SetValue) ||
+        record[1] != kHeadphoneVolumeItem || record[2] != board::number(board::Form::Main))
         return std::nullopt;
     const uint32_t value = uint32_t(record[3]) | uint32_t(record[4]) << 8 |
                            uint32_t(record[5]) << 16 | uint32_t(record[6]) << 24;

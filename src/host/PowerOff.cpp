@@ -1,8 +1,8 @@
-#include "app/PowerOff.h"
+#include "host/PowerOff.h"
 
 #include "base/MessageHook.h"
 
-namespace talix::app {
+namespace talix::host {
 
 void B_OffClick(HostServices& host, const std::function<void()>& endProgram) {
     const int choice = showMessage(kPowerOffQuestion, true);
@@ -16,4 +16,4 @@ void B_OffClick(HostServices& host, const std::function<void()>& endProgram) {
         endProgram();
 }
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,4 +1,4 @@
-#include "app/support/SysfsTree.h"
+#include "host/support/SysfsTree.h"
 
 #include <QDir>
 #include <QFile>

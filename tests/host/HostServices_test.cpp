@@ -1,10 +1,10 @@
 // Choosing the host services, and what the simulated ones record.
-#include "app/HostServices.h"
-#include "app/HostServicesSimulated.h"
+#include "host/HostServices.h"
+#include "host/HostServicesSimulated.h"
 
 #include <gtest/gtest.h>
 
-using namespace talix::app;
+using namespace talix::host;
 using Request = SimulatedHostServices::Request;
 
 namespace {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/HostServices.h"
+#include "host/HostServices.h"
 
 #include <QString>
 #include <cstdint>
 #include <optional>
 
-namespace talix::app {
+namespace talix::host {
 
 constexpr uint32_t kBatteryAbsentColour = 0xFF00FFFF;   // cyan
 constexpr uint32_t kBatteryChargingColour = 0xFF00FF00; // green
@@ -21,4 +21,4 @@ struct BatteryDisplay {
 
 BatteryDisplay batteryDisplay(const PowerStatus& status);
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/HostServices.h"
+#include "host/HostServices.h"
 
 #include <functional>
 
-namespace talix::app {
+namespace talix::host {
 
 // The question of the OFF button and the Tags of its answers.
 inline constexpr const char* kPowerOffQuestion = "Shut down Nimbrel?";
@@ -17,4 +17,4 @@ constexpr int kChoicePowerOff = 2;   // "Shut down!"
 // host grants the shutdown privilege.
 void B_OffClick(HostServices& host, const std::function<void()>& endProgram);
 
-} // namespace talix::app
+} // namespace talix::host

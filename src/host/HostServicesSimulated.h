@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/HostServices.h"
+#include "host/HostServices.h"
 
 #include <vector>
 
-namespace talix::app {
+namespace talix::host {
 
 // Host services that change nothing on the machine: every request is printed on stderr and
 // recorded. The power status is whatever `status` holds (no battery at first).
@@ -35,4 +35,4 @@ private:
     bool m_displayOpen = false;
 };
 
-} // namespace talix::app
+} // namespace talix::host

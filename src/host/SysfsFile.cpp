@@ -1,9 +1,9 @@
-#include "app/SysfsFile.h"
+#include "host/SysfsFile.h"
 
 #include <QDir>
 #include <QFile>
 
-namespace talix::app {
+namespace talix::host {
 
 namespace {
 // Attribute files hold a line or two; anything longer is not one.
@@ -39,4 +39,4 @@ QStringList deviceFolders(const QString& classFolder) {
     return folders;
 }
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,11 +1,11 @@
-#include "app/HostServicesSystem.h"
+#include "host/HostServicesSystem.h"
 
-#include "app/BatteryStatus.h"
+#include "host/BatteryStatus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-namespace talix::app {
+namespace talix::host {
 
 namespace {
 
@@ -73,4 +73,4 @@ void SystemHostServices::powerOff() {
         logindCall(kManagerPath, kManagerInterface, "PowerOff", {QVariant(true)}));
 }
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,10 +1,10 @@
-#include "app/BatteryStatus.h"
+#include "host/BatteryStatus.h"
 
-#include "app/SysfsFile.h"
+#include "host/SysfsFile.h"
 
 #include <cmath>
 
-namespace talix::app {
+namespace talix::host {
 
 namespace {
 
@@ -61,4 +61,4 @@ PowerStatus readPowerSupplies(const QString& folder) {
     return status;
 }
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,11 +1,11 @@
-#include "app/TouchLock.h"
+#include "host/TouchLock.h"
 
-#include "app/DirectControls.h"
 #include "base/Tags.h"
+#include "host/DirectControls.h"
 
 #include <QEvent>
 
-namespace talix::app {
+namespace talix::host {
 
 namespace {
 constexpr int kUnlocked = 0;
@@ -83,4 +83,4 @@ bool TouchLock::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,8 +1,8 @@
-#include "app/DirectControls.h"
+#include "host/DirectControls.h"
 
 #include <QWidget>
 
-namespace talix::app {
+namespace talix::host {
 
 void setDirectControlsEnabled(QWidget& window, bool enabled) {
     if (!enabled) {
@@ -17,4 +17,4 @@ void setDirectControlsEnabled(QWidget& window, bool enabled) {
     }
 }
 
-} // namespace talix::app
+} // namespace talix::host

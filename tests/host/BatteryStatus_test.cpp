@@ -1,13 +1,13 @@
 // The battery display from power-supply trees, read as the system host services read the host's.
-#include "app/BatteryDisplay.h"
-#include "app/BatteryStatus.h"
-#include "app/HostServicesSystem.h"
-#include "app/support/SysfsTree.h"
+#include "host/BatteryDisplay.h"
+#include "host/BatteryStatus.h"
+#include "host/HostServicesSystem.h"
+#include "host/support/SysfsTree.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
-using namespace talix::app;
+using namespace talix::host;
 using talix::testing::SysfsTree;
 
 namespace {

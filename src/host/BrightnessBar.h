@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HostServices.h"
+#include "host/HostServices.h"
 #include "link/CommandQueue.h"
 
 #include <QLabel>
@@ -9,10 +9,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace talix::app {
-
-// The main-window item of the board's brightness reports.
-constexpr int kBrightnessItem = 28;
+namespace talix::host {
 
 // TB_Bright and L_Bright. A move of the bar by the user goes to the board and changes nothing
 // here; the board's report sets the label, moves the bar without sending it back, and sets the
@@ -49,4 +46,4 @@ private:
     uint8_t m_level = 0; // the brightness the board reported last
 };
 
-} // namespace talix::app
+} // namespace talix::host

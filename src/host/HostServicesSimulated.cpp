@@ -1,9 +1,9 @@
-#include "app/HostServicesSimulated.h"
+#include "host/HostServicesSimulated.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace talix::app {
+namespace talix::host {
 
 namespace {
 void tell(const char* what) {
@@ -43,4 +43,4 @@ size_t SimulatedHostServices::count(Request::Kind kind) const {
                                 [kind](const Request& r) { return r.kind == kind; }));
 }
 
-} // namespace talix::app
+} // namespace talix::host

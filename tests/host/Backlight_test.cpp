@@ -1,12 +1,12 @@
 // Finding the display's backlight in a class tree and scaling levels to it. Nothing here writes to
 // a backlight: only fixture trees are read.
-#include "app/Backlight.h"
-#include "app/HostServicesSystem.h"
-#include "app/support/SysfsTree.h"
+#include "host/Backlight.h"
+#include "host/HostServicesSystem.h"
+#include "host/support/SysfsTree.h"
 
 #include <gtest/gtest.h>
 
-using namespace talix::app;
+using namespace talix::host;
 using talix::testing::SysfsTree;
 
 namespace {

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <functional>
 
-namespace talix::app {
+namespace talix::host {
 
 // The "Touch Lock" button: a double click locks the whole main window (the board's forms close,
 // the DAB list freezes, every control is disabled); 3 s later the button alone comes back, and a
@@ -43,4 +43,4 @@ private:
     Forms m_forms;
 };
 
-} // namespace talix::app
+} // namespace talix::host

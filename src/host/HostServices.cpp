@@ -1,12 +1,12 @@
-#include "app/HostServices.h"
+#include "host/HostServices.h"
 
-#include "app/HostServicesSimulated.h"
-#include "app/HostServicesSystem.h"
+#include "host/HostServicesSimulated.h"
+#include "host/HostServicesSystem.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace talix::app {
+namespace talix::host {
 
 std::unique_ptr<HostServices> makeHostServices(const QString& kind) {
     if (kind == "system") {
@@ -17,4 +17,4 @@ std::unique_ptr<HostServices> makeHostServices(const QString& kind) {
     return std::make_unique<SimulatedHostServices>();
 }
 
-} // namespace talix::app
+} // namespace talix::host

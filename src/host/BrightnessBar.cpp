@@ -1,11 +1,12 @@
-#include "app/BrightnessBar.h"
+#include "host/BrightnessBar.h"
 
+#include "base/BoardWords.h"
 #include "controls/ArmedBars.h"
 #include "link/CommandRecords.h"
 
 #include <QEvent>
 
-namespace talix::app {
+namespace talix::host {
 
 BrightnessBar::BrightnessBar(QSlider& TB_Bright, QLabel& L_Bright, QueueSource queue,
                              HostServices& host)
@@ -23,7 +24,8 @@ void BrightnessBar::TB_BrightChange() {
     if (!controls::takeUserChange(&m_bar))
         return;
     if (link::TCommandQueue* queue = m_queue ? m_queue() : nullptr)
-        queue->QueueCommand(link::commands::setValue(kBrightnessItem, link::commands::kMainWindow,
+        queue->QueueCommand(link::commands::setValue(board::number(board::MainItem::Brightness),
+                                                     board::number(board::Form::Main),
                                                      uint8_t(m_bar.value())),
                             link::LimitRule::Drop);
 }
@@ -45,4 +47,4 @@ bool BrightnessBar::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace talix::app
+} // namespace talix::host

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace talix::app {
+namespace talix::host {
 
 // Battery flags of the power status query; only these two are acted on.
 constexpr uint8_t kBatteryCharging = 8;
@@ -58,4 +58,4 @@ public:
 // display.
 std::unique_ptr<HostServices> makeHostServices(const QString& kind);
 
-} // namespace talix::app
+} // namespace talix::host

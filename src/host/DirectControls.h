@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace talix::app {
+namespace talix::host {
 
 // Enables or disables the window's own controls, its direct children; its secondary forms are
 // windows of their own and are left alone. Disabling never hands the input focus on: Qt would
@@ -10,4 +10,4 @@ namespace talix::app {
 // focus that way would select itself on the board as if it had been touched.
 void setDirectControlsEnabled(QWidget& window, bool enabled);
 
-} // namespace talix::app
+} // namespace talix::host

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-namespace talix::app {
+namespace talix::host {
 
 // The trimmed text of a small attribute file of a sysfs-like tree; nothing when it is missing or
 // unreadable.
@@ -16,4 +16,4 @@ std::optional<long long> readNumber(const QString& folder, const char* name);
 // The entries of a class folder (each a device folder or a link to one), by name.
 QStringList deviceFolders(const QString& classFolder);
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,8 +1,8 @@
-#include "app/BatteryDisplay.h"
+#include "host/BatteryDisplay.h"
 
 #include <algorithm>
 
-namespace talix::app {
+namespace talix::host {
 
 namespace {
 constexpr int kBarMaximum = 100;
@@ -21,4 +21,4 @@ BatteryDisplay batteryDisplay(const PowerStatus& status) {
     return d;
 }
 
-} // namespace talix::app
+} // namespace talix::host

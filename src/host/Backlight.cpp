@@ -1,6 +1,6 @@
-#include "app/Backlight.h"
+#include "host/Backlight.h"
 
-#include "app/SysfsFile.h"
+#include "host/SysfsFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include <array>
 #include <cmath>
 
-namespace talix::app {
+namespace talix::host {
 
 namespace {
 
@@ -57,4 +57,4 @@ bool writeBacklight(const BacklightDevice& device, long long value) {
     return file.write(text) == text.size() && file.flush();
 }
 
-} // namespace talix::app
+} // namespace talix::host

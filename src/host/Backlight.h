@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace talix::app {
+namespace talix::host {
 
 // A display backlight of a backlight class folder (/sys/class/backlight).
 struct BacklightDevice {
@@ -24,4 +24,4 @@ long long backlightValue(uint8_t percent, long long maximum);
 // Writes the device value; false when the attribute cannot be written (no permission).
 bool writeBacklight(const BacklightDevice& device, long long value);
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/HostServices.h"
+#include "host/HostServices.h"
 
 #include <QString>
 
-namespace talix::app {
+namespace talix::host {
 
 // The power status from a power-supply class folder (/sys/class/power_supply): the system
 // batteries there (type "Battery", present, not the battery of an attached device), charging when
@@ -12,4 +12,4 @@ namespace talix::app {
 // none tells its charge.
 PowerStatus readPowerSupplies(const QString& folder);
 
-} // namespace talix::app
+} // namespace talix::host

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/Backlight.h"
-#include "app/HostServices.h"
+#include "host/Backlight.h"
+#include "host/HostServices.h"
 
 #include <optional>
 
-namespace talix::app {
+namespace talix::host {
 
 // The Linux host: battery from the power-supply class, brightness through the backlight class (or,
 // where the program may not write it, through logind's SetBrightness for the session), switching
@@ -29,4 +29,4 @@ private:
     bool m_throughLogind = false;             // the attribute refused a write once
 };
 
-} // namespace talix::app
+} // namespace talix::host

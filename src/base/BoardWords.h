@@ -1,0 +1,314 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// The numbers the board and the program share: form indexes, the main window's field Tags, item
+// numbers, button codes, command record kinds and parameter ids. Both the program and the
+// simulated board take them from here, so that each number is written once.
+namespace talix::board {
+
+// ---- Forms
+
+// X(name, form index, the form's own name, show code): a form is shown by the button whose Tag
+// is show code << 8 | ButtonCode::Show (0: no such button).
+#define TALIX_BOARD_FORMS(X)                                                                       \
+    X(Main, 0, "FMain", 0)                                                                         \
+    X(Setup, 1, "F_Setup", 11)                                                                     \
+    X(System, 2, "F_System", 12)                                                                   \
+    X(Undo, 3, "F_Undo", 13)                                                                       \
+    X(Microphone, 4, "F_Mike", 14)                                                                 \
+    X(Memory, 5, "F_Memory", 18)                                                                   \
+    X(WiFi, 10, "F_WiFi", 17)                                                                      \
+    X(Recorder, 13, "F_Recorder", 19)                                                              \
+    X(DAB, 15, "F_DAB", 0)                                                                         \
+    X(Rotator, 16, "F_KAP", 0)
+
+enum class Form : uint8_t {
+#define TALIX_BOARD_ENTRY(name, index, text, show) name = index,
+    TALIX_BOARD_FORMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+// The program's form slots hold form indexes 0 to 15; the rotator's 16 addresses no slot.
+constexpr int kFormSlots = 16;
+
+constexpr int number(Form f) {
+    return int(f);
+}
+
+constexpr const char* formName(Form f) {
+    switch (f) {
+#define TALIX_BOARD_ENTRY(name, index, text, show)                                                 \
+    case Form::name:                                                                               \
+        return text;
+        TALIX_BOARD_FORMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+    }
+    return "";
+}
+
+// ---- Buttons
+
+// The low byte of a button's Tag; the high byte names the form it belongs to.
+enum class ButtonCode : uint8_t {
+    Close = 10, // "Close" and "OK"
+    Cancel = 11,
+    Show = 13, // the high byte is the shown form's show code
+};
+
+// The main window's own buttons (high byte 0), and the double click on the notch position.
+#define TALIX_BOARD_MAIN_BUTTONS(X)                                                                \
+    X(B_Zero, 0) X(B_Tune, 12) X(B_Filter, 21) X(B_Stereo, 23) X(B_Lock, 34) X(NotchPosition, 35)
+
+enum class MainButton : uint8_t {
+#define TALIX_BOARD_ENTRY(name, code) name = code,
+    TALIX_BOARD_MAIN_BUTTONS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+constexpr int number(ButtonCode c) {
+    return int(c);
+}
+constexpr int number(MainButton b) {
+    return int(b);
+}
+
+constexpr int buttonTag(int high, ButtonCode code) {
+    return high << 8 | number(code);
+}
+// A form's own Close, OK or Cancel button.
+constexpr int buttonTag(Form form, ButtonCode code) {
+    return buttonTag(number(form), code);
+}
+
+constexpr int showCode(Form f) {
+    switch (f) {
+#define TALIX_BOARD_ENTRY(name, index, text, show)                                                 \
+    case Form::name:                                                                               \
+        return show;
+        TALIX_BOARD_FORMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+    }
+    return 0;
+}
+// The Tag of the main-window button that shows the form.
+constexpr int showButtonTag(Form f) {
+    return buttonTag(showCode(f), ButtonCode::Show);
+}
+// The form a show button's high byte names.
+constexpr std::optional<Form> formShownBy(int high) {
+#define TALIX_BOARD_ENTRY(name, index, text, show)                                                 \
+    if (show != 0 && high == show)                                                                 \
+        return Form::name;
+    TALIX_BOARD_FORMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+    return std::nullopt;
+}
+
+// ---- Main-window fields
+
+// X(name, Tag): the readouts and controls of the main window that the board addresses by Tag.
+// FrequencyEntry names no control: selecting it switches tune mode on.
+#define TALIX_BOARD_FIELDS(X)                                                                      \
+    X(EFreq1, 0)                                                                                   \
+    X(EDemod, 1)                                                                                   \
+    X(EBW, 2)                                                                                      \
+    X(EShift, 3)                                                                                   \
+    X(ENotchW, 4)                                                                                  \
+    X(ENotchP, 5)                                                                                  \
+    X(EAGCL, 6)                                                                                    \
+    X(EThresh, 7)                                                                                  \
+    X(EDNR, 8)                                                                                     \
+    X(EReso, 9)                                                                                    \
+    X(ELTop, 10)                                                                                   \
+    X(ESpan, 11)                                                                                   \
+    X(ERefresh, 12)                                                                                \
+    X(ETime, 13)                                                                                   \
+    X(ESigB, 14)                                                                                   \
+    X(ESpecB, 15)                                                                                  \
+    X(EGridB, 16)                                                                                  \
+    X(ENBP, 17)                                                                                    \
+    X(ENBD, 18)                                                                                    \
+    X(FrequencyEntry, 19)                                                                          \
+    X(EHold, 22)                                                                                   \
+    X(EAttack, 23)                                                                                 \
+    X(EFreq2, 24)                                                                                  \
+    X(EResoD, 30)                                                                                  \
+    X(ELBot, 31)                                                                                   \
+    X(EStepsRX, 32)                                                                                \
+    X(Panel4, 33)                                                                                  \
+    X(Panel5, 34)                                                                                  \
+    X(Panel6, 35)                                                                                  \
+    X(Panel7, 36)                                                                                  \
+    X(S_Pitch, 37)                                                                                 \
+    X(E_File, 38)
+
+enum class Field : uint8_t {
+#define TALIX_BOARD_ENTRY(name, tag) name = tag,
+    TALIX_BOARD_FIELDS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+constexpr int number(Field f) {
+    return int(f);
+}
+
+constexpr const char* fieldName(Field f) {
+    switch (f) {
+#define TALIX_BOARD_ENTRY(name, tag)                                                               \
+    case Field::name:                                                                              \
+        return #name;
+        TALIX_BOARD_FIELDS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+    }
+    return "";
+}
+
+// ---- Items
+
+// X(name, item): the main window's items (form 0) of the parameter stream and of set-value
+// commands. 29-31, 37 and 38 are not used.
+#define TALIX_BOARD_MAIN_ITEMS(X)                                                                  \
+    X(TunedFreq, 0)                                                                                \
+    X(ModeIndex, 1)                                                                                \
+    X(Bandwidth, 2)                                                                                \
+    X(Shift, 3)                                                                                    \
+    X(NotchWidth, 4)                                                                               \
+    X(NotchPos, 5)                                                                                 \
+    X(AgcLimit, 6)                                                                                 \
+    X(Threshold, 7)                                                                                \
+    X(Dnr, 8)                                                                                      \
+    X(BinCode, 9)                                                                                  \
+    X(TopLevel, 10)                                                                                \
+    X(DbPerDiv, 11)                                                                                \
+    X(RefreshTime, 12)                                                                             \
+    X(WfTimeUnit, 13)                                                                              \
+    X(InsideBright, 14)                                                                            \
+    X(OutsideBright, 15)                                                                           \
+    X(GridBright, 16)                                                                              \
+    X(NbLevel, 17)                                                                                 \
+    X(NbDuration, 18)                                                                              \
+    X(ModLevel, 19)                                                                                \
+    X(HeadphoneVolume, 20)                                                                         \
+    X(SpeakerVolume, 21)                                                                           \
+    X(AgcHold, 22)                                                                                 \
+    X(AgcAttack, 23)                                                                               \
+    X(TxFreq, 24)                                                                                  \
+    X(GainCtrlIndex, 25)                                                                           \
+    X(Attenuation, 26)                                                                             \
+    X(TuneDigit, 27)                                                                               \
+    X(Brightness, 28)                                                                              \
+    X(TuneStep, 32)                                                                                \
+    X(Passband, 33)                                                                                \
+    X(LockWord, 34)                                                                                \
+    X(WaterfallHigh, 35)                                                                           \
+    X(WaterfallLow, 36)                                                                            \
+    X(BwListFlag, 39)                                                                              \
+    X(Levels, 40)                                                                                  \
+    X(LevelMarker, 41)                                                                             \
+    X(TxColour, 42)                                                                                \
+    X(ReceiverFlags, 43)                                                                           \
+    X(Arrow, 44)                                                                                   \
+    X(Overload, 45)                                                                                \
+    X(UndoCount, 46)                                                                               \
+    X(ProgrammeType, 47)                                                                           \
+    X(ProgrammeIdent, 48)                                                                          \
+    X(RadioText, 49)                                                                               \
+    X(ClockCalibration, 50)                                                                        \
+    X(GpsPosition, 51)                                                                             \
+    X(GpsAltitude, 52)                                                                             \
+    X(NoiseBlanker, 53)                                                                            \
+    X(OptionsMessage, 54)                                                                          \
+    X(RotatorPresent, 55)                                                                          \
+    X(RotatorVersion, 56)                                                                          \
+    X(RotatorNotFound, 57)                                                                         \
+    X(SlideHeader, 58)                                                                             \
+    X(SlideData, 59)
+
+enum class MainItem : uint8_t {
+#define TALIX_BOARD_ENTRY(name, item) name = item,
+    TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+// Items 0 to 59; a larger one names nothing.
+constexpr int kMainItems = 60;
+
+// X(name, item): the Setup form's items, one per row.
+#define TALIX_BOARD_SETUP_ITEMS(X)                                                                 \
+    X(ScrollwheelThreshold, 0)                                                                     \
+    X(LevelUnits, 1)                                                                               \
+    X(GainControl, 2)                                                                              \
+    X(Deemphasis, 3)                                                                               \
+    X(AudioLowpass, 4)                                                                             \
+    X(AudioHighpass, 5)                                                                            \
+    X(Impedance, 6)                                                                                \
+    X(AudioResolution, 7)                                                                          \
+    X(RfFilter, 8)                                                                                 \
+    X(Loudspeaker, 9)                                                                              \
+    X(FrequencyAutoActive, 10)                                                                     \
+    X(DisplayRate, 11)                                                                             \
+    X(SpectrumPriority, 12)                                                                        \
+    X(TouchAction, 13)
+
+enum class SetupItem : uint8_t {
+#define TALIX_BOARD_ENTRY(name, item) name = item,
+    TALIX_BOARD_SETUP_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+constexpr int kSetupItems = 14;
+
+constexpr int number(MainItem i) {
+    return int(i);
+}
+constexpr int number(SetupItem i) {
+    return int(i);
+}
+
+// ---- Command records (program to board): the kind byte, which sets the record's layout.
+
+enum class Record : uint8_t {
+    Button = 1,       // Tag low, Tag high
+    KnobStep = 2,     // signed step
+    WiFiSet = 8,      // the WiFi form's Set button
+    Acknowledge = 13, // 0, block sequence number (24 bits)
+    Greeting = 18,
+    Setting = 23,      // sub-code, value
+    FieldSelect = 192, // Tag, form, ...
+    SetValue = 245,    // item, form, value (32 bits)
+};
+
+// Sub-codes of a Setting record.
+enum class Setting : uint8_t {
+    ExternalAntenna = 178, // one byte
+    AccessorySerial = 179, // 16 bits
+};
+
+constexpr int number(Record r) {
+    return int(r);
+}
+constexpr int number(Setting s) {
+    return int(s);
+}
+
+// ---- Parameter words (board to program): the id in bits 0-7.
+
+enum class ParamId : uint8_t {
+    Filler = 0,
+    KnobStep = 2,
+    DeviceHello = 18,
+    Ignored85 = 85,
+    Ignored90 = 90,
+    FieldSelect = 192,
+    ValueWord = 245,
+    ShowFormWord = 246,
+    CloseFormWord = 247,
+};
+
+constexpr int number(ParamId id) {
+    return int(id);
+}
+
+} // namespace talix::board
