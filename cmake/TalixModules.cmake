@@ -1,25 +1,30 @@
 # One static library per source folder: every .cpp in the folder belongs to it, so adding a file
-# needs no CMake change. Dependencies are listed once here and point one way.
+# needs no CMake change. Dependencies are listed once, point one way, and are exactly what the
+# folder includes: a library sees only its own headers and those of the libraries it links, so an
+# include of anything else fails to compile.
+function(talix_include_root target folder)
+    get_filename_component(name ${folder} NAME)
+    set(root ${CMAKE_BINARY_DIR}/include/${name})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${folder} ${root}/${name} SYMBOLIC)
+    target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
 function(talix_module name)
     cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
     file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.h)
-    if(sources)
-        add_library(talix_${name} STATIC ${sources} ${headers})
-        target_include_directories(talix_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR})
-        target_link_libraries(talix_${name} PUBLIC ${ARG_DEPS} Threads::Threads)
-    else()
-        # A folder whose code is still to come: nothing to compile yet.
-        add_library(talix_${name} INTERFACE)
-        target_include_directories(talix_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR})
-        target_link_libraries(talix_${name} INTERFACE ${ARG_DEPS} Threads::Threads)
+    if(NOT sources)
+        message(FATAL_ERROR "src/${name} has no sources: no library for it")
     endif()
+    add_library(talix_${name} STATIC ${sources} ${headers})
+    talix_include_root(talix_${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name})
+    target_link_libraries(talix_${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
 # Every test, fuzz and benchmark program links this: it turns the loopback guard on before main,
 # whatever the environment it was started in.
 add_library(talix_loopback_guard OBJECT ${PROJECT_SOURCE_DIR}/tests/guard/LoopbackGuard.cpp)
-target_include_directories(talix_loopback_guard PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(talix_loopback_guard PUBLIC talix_base)
 
 # Tests of one folder: tests/<name>/*_test.cpp need no QApplication and link gtest_main;

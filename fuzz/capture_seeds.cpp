@@ -89,7 +89,7 @@ public:
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         if (::connect(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0)
             return false;
-        send({talix::link::kGreeting});
+        send({uint8_t(talix::board::Record::Greeting)});
         m_reader = std::thread([this] { readLoop(); });
         return true;
     }

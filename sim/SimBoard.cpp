@@ -1,7 +1,7 @@
 #include "sim/SimBoard.h"
 
-#include "base/ThreadPriority.h"
 #include "base/BoardWords.h"
+#include "base/ThreadPriority.h"
 #include "link/LinkFrame.h"
 #include "sim/CommandParser.h"
 #include "sim/FaultInjector.h"

@@ -4,6 +4,7 @@
 #include "app/MessageForm.h"
 #include "app/SettingsBridge.h"
 #include "app/SlotFormShell.h"
+#include "base/BoardWords.h"
 #include "base/MessageHook.h"
 #include "controls/BandwidthList.h"
 #include "controls/DemodList.h"
@@ -93,18 +94,17 @@ FormSet::FormSet(TFMain::Context context)
 // The forms that take values from the board, by their TFormSlots index: a form that is a
 // sync::TSlotForm itself, otherwise a shell that shows and closes it and passes its values by.
 void FormSet::fillFormSlots() {
-    using sync::TFormSlots;
-    const std::pair<int, QWidget*> slotForms[] = {
-        {TFormSlots::Setup, F_Setup},   {TFormSlots::System, F_System},
-        {TFormSlots::Undo, F_Undo},     {TFormSlots::Microphone, F_Mike},
-        {TFormSlots::Memory, F_Memory}, {TFormSlots::WiFi, F_WiFi},
-        {TFormSlots::Recorder, F_Recorder}, {TFormSlots::DAB, F_DAB}};
+    using board::Form;
+    const std::pair<Form, QWidget*> slotForms[] = {
+        {Form::Setup, F_Setup},       {Form::System, F_System}, {Form::Undo, F_Undo},
+        {Form::Microphone, F_Mike},   {Form::Memory, F_Memory}, {Form::WiFi, F_WiFi},
+        {Form::Recorder, F_Recorder}, {Form::DAB, F_DAB}};
     for (auto [index, form] : slotForms) {
         if (auto* own = dynamic_cast<sync::TSlotForm*>(form)) {
-            m_session->formSlots().set(index, own);
+            m_session->formSlots().set(board::number(index), own);
         } else {
             m_shells.push_back(std::make_unique<SlotFormShell>(*form));
-            m_session->formSlots().set(index, m_shells.back().get());
+            m_session->formSlots().set(board::number(index), m_shells.back().get());
         }
     }
 }

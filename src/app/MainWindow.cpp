@@ -5,6 +5,7 @@
 #include "app/ReceiverViews.h"
 #include "audio/OpenResultText.h"
 #include "audio/RecordingFiles.h"
+#include "base/BoardWords.h"
 #include "base/MessageHook.h"
 #include "base/Tags.h"
 #include "controls/MainControls.h"
@@ -12,8 +13,8 @@
 #include "display/MeterBox.h"
 #include "display/ReadoutPainter.h"
 #include "display/SpectrumScreen.h"
-#include "session/Session.h"
 #include "host/HostServices.h"
+#include "session/Session.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -74,13 +75,12 @@ void TFMain::FormCreate(const MainWindowForms& forms) {
 // Every touch on the main window becomes a command in the queue; the knob's mark is repainted
 // by the painter.
 void TFMain::createHandlers(const MainWindowForms& forms) {
-    constexpr int kKnobMarkTag = 37; // S_Pitch
     controls::MainWindowHandlers::Context c;
     c.mainWindow = this;
     c.queue = &m_session.commands();
     c.state = &m_session.state();
     c.knobMoved = [this] {
-        m_view->markField(kKnobMarkTag, 1);
+        m_view->markField(board::number(board::Field::S_Pitch), 1);
         m_session.requestPaint();
     };
     c.frequencySelected = [this] { return m_view->SelectedField() == m_controls->EFreq1; };
@@ -123,13 +123,13 @@ void TFMain::fillFieldTable() {
         edit->setCursor(Qt::ArrowCursor);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         const int tag = tagOf(edit);
-        if (tag >= 0 && tag < kFieldTableSize)
+        if (tag >= 0 && tag < display::kFieldTableSize)
             TFieldTable[tag] = edit;
     }
     for (const char* name : {"S_Pitch", "Panel4", "Panel5", "Panel6", "Panel7"}) {
         if (auto* w = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)) {
             const int tag = tagOf(w);
-            if (tag >= 0 && tag < kFieldTableSize)
+            if (tag >= 0 && tag < display::kFieldTableSize)
                 TFieldTable[tag] = w;
         }
     }

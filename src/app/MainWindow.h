@@ -2,6 +2,7 @@
 
 #include "app/StartOptions.h"
 #include "base/DriveMap.h"
+#include "display/ReadoutLayout.h"
 #include "link/ReceiveThread.h"
 
 #include <QDialog>
@@ -26,8 +27,6 @@ namespace talix::app {
 
 class HostControls;
 class MainWindowView;
-
-constexpr int kFieldTableSize = 38;
 
 // The forms the main window works with: it shows the pick-lists and the rotator form on touches,
 // the memory keypad takes the readout touches while it is shown, the touch lock freezes the DAB
@@ -66,7 +65,7 @@ public:
     controls::MainControls* controls() const { return m_controls.get(); }
     // The spectrum Panel2 and the waterfall Panel3 with their tick strip and side marks.
     display::SpectrumScreen* spectrum() const { return m_spectrum.get(); }
-    std::array<QWidget*, kFieldTableSize> TFieldTable{};
+    std::array<QWidget*, display::kFieldTableSize> TFieldTable{};
     session::Session& session() const { return m_session; }
 
     // OFF, touch lock, brightness and battery; present from FormCreate to FormDestroy.

@@ -1,15 +1,16 @@
 #include "app/MainWindowView.h"
 
 #include "app/ControlChanges.h"
-#include "host/DirectControls.h"
 #include "app/MainWindow.h"
 #include "app/ReceiverViews.h"
+#include "base/BoardWords.h"
 #include "base/MessageHook.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
 #include "display/SpectrumLine.h"
 #include "display/SpectrumScreen.h"
+#include "host/DirectControls.h"
 #include "session/Session.h"
 
 #include <QAbstractSlider>
@@ -23,13 +24,11 @@ namespace {
 
 using sync::MainControl;
 
-constexpr int kTouchLocked = 1;         // B_Touch's Tag while the screen is locked
-constexpr int kFrequencyEntryItem = 19; // the board's pseudo-field: tune mode on
-constexpr int kTxFrequencyItem = 24;
-constexpr int kFirstDabMainField = 13; // main-window fields that the DAB list shares its look with
-constexpr int kLastDabMainField = 16;
-constexpr int kPanel4Tag = 33;
-constexpr int kPanel6Tag = 35;
+constexpr int kTouchLocked = 1; // B_Touch's Tag while the screen is locked
+using board::Field;
+// The main-window fields that the DAB list's entry field shares its look with.
+constexpr int kFirstDabMainField = board::number(Field::ETime);
+constexpr int kLastDabMainField = board::number(Field::EGridB);
 
 } // namespace
 
@@ -72,8 +71,8 @@ void MainWindowView::statusWord(uint32_t) {}
 
 void MainWindowView::rebuildGrid() {
     m_main.spectrum()->RebuildGrid(spectrumSettings());
-    markField(kPanel4Tag, 2);
-    markField(kPanel6Tag, 2);
+    markField(board::number(Field::Panel4), 2);
+    markField(board::number(Field::Panel6), 2);
 }
 
 void MainWindowView::placeThresholdLine() {
@@ -106,7 +105,7 @@ void MainWindowView::setExternalAntenna(bool checked, uint32_t lwifiArgb) {
 // The walk.
 
 void MainWindowView::markField(int tag, int mark) {
-    if (tag >= 0 && tag < kFieldTableSize && m_main.TFieldTable[size_t(tag)])
+    if (tag >= 0 && tag < display::kFieldTableSize && m_main.TFieldTable[size_t(tag)])
         setTagFloat(m_main.TFieldTable[size_t(tag)], mark);
 }
 
@@ -131,7 +130,7 @@ sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
 }
 
 void MainWindowView::setDabEntryFieldSelected(bool selected) {
-    if (sync::TSlotForm* dab = m_session.formSlots().at(sync::TFormSlots::DAB))
+    if (sync::TSlotForm* dab = m_session.formSlots().at(board::number(board::Form::DAB)))
         dab->setEntryFieldSelected(selected);
 }
 
@@ -140,7 +139,7 @@ void MainWindowView::setDabEntryFieldSelected(bool selected) {
 bool MainWindowView::selectMainField(int item) {
     controls::MainControls& c = *m_main.controls();
     setDabEntryFieldSelected(item >= kFirstDabMainField && item <= kLastDabMainField);
-    if (item == kFrequencyEntryItem) {
+    if (item == board::number(Field::FrequencyEntry)) {
         setTagFloat(m_selectedField, 2);
         m_selectedField = c.EFreq1;
         c.B_Tune->setCheckable(true);
@@ -150,7 +149,7 @@ bool MainWindowView::selectMainField(int item) {
     }
     if (m_selectedField == nullptr)
         m_selectedField = c.EFreq1;
-    if (item != kTxFrequencyItem)
+    if (item != board::number(Field::EFreq2))
         c.B_Tune->setCheckable(false); // tune mode off
     QLineEdit* found = nullptr;
     for (QObject* o : m_main.children()) {

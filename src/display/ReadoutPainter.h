@@ -18,12 +18,13 @@ namespace talix::display {
 
 using FieldTable = std::array<QWidget*, kFieldTableSize>;
 
-// The readouts' paint pass and paint hook. The pass (run on the UI thread at the readout painter thread's request)
-// composes every field of TFieldTable whose repaint mark is set from the receiver's values, hands
-// the picture to the field's control and clears the mark; each control then draws its picture in
-// its own paint event, which this object handles for all of them. A paint event that the GUI
-// itself causes (start-up, a form closing over the main window) marks the field 2 and wakes the
-// painter; the repaint that a pass asks for does not, so passes never feed themselves.
+// The readouts' paint pass and paint hook. The pass (run on the UI thread at the readout painter
+// thread's request) composes every field of TFieldTable whose repaint mark is set from the
+// receiver's values, hands the picture to the field's control and clears the mark; each control
+// then draws its picture in its own paint event, which this object handles for all of them. A paint
+// event that the GUI itself causes (start-up, a form closing over the main window) marks the field
+// 2 and wakes the painter; the repaint that a pass asks for does not, so passes never feed
+// themselves.
 class ReadoutPainter : public QObject {
 public:
     struct Sources {

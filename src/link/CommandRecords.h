@@ -11,10 +11,6 @@ namespace talix::link {
 // them; each byte field takes the low 8 bits (a Tag of 300 is sent as 44).
 namespace commands {
 
-// Form indexes by their former names, for the code that does not take board::Form yet.
-constexpr int kMainWindow = board::number(board::Form::Main);
-constexpr int kRotator = board::number(board::Form::Rotator);
-
 inline uint8_t low(int v) {
     return uint8_t(v & 0xFF);
 }

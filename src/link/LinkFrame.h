@@ -15,7 +15,6 @@ constexpr uint32_t kPayloadLength = kFrameLength - kFrameHeaderLength; // 3700
 constexpr uint32_t kUpdateReplyLength = 8;
 constexpr uint8_t kUpdateReplyEnd = 15;
 // The greeting record, by its former name, for the code that does not take board::Record yet.
-constexpr uint8_t kGreeting = uint8_t(board::Record::Greeting);
 constexpr int kRingSlots = 32;
 
 // Window-message numbers kept for the frame hand-over: lParam = counter << 16 | payload length.

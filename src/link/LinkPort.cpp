@@ -1,5 +1,6 @@
 #include "link/LinkPort.h"
 
+#include "base/BoardWords.h"
 #include "link/LinkFrame.h"
 
 namespace talix::link {
@@ -24,7 +25,7 @@ void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) 
     m_client = std::move(client);
     m_queue.clear();
     if (greet) {
-        const uint8_t hello = kGreeting;
+        const uint8_t hello = uint8_t(board::Record::Greeting);
         m_client->write(&hello, 1);
     }
 }

@@ -4,26 +4,27 @@
 
 namespace talix::link {
 
-TWLAN::TWLAN(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
-             const std::atomic<bool>& closing, ReceiveTimings timings)
+ReceiveThread::ReceiveThread(LinkPort& port, FrameRing& ring, LinkSettings settings,
+                             ReceiveHost& host, const std::atomic<bool>& closing,
+                             ReceiveTimings timings)
     : m_port(port), m_settings(std::move(settings)), m_host(host), m_closing(closing),
       m_timings(timings), m_reader(ring), m_thread([this] { run(); }) {}
 
-TWLAN::~TWLAN() {
+ReceiveThread::~ReceiveThread() {
     requestStop();
     join();
 }
 
-void TWLAN::requestStop() {
+void ReceiveThread::requestStop() {
     m_stop = true;
 }
 
-void TWLAN::join() {
+void ReceiveThread::join() {
     if (m_thread.joinable())
         m_thread.join();
 }
 
-void TWLAN::run() {
+void ReceiveThread::run() {
     // Set, not raised: a new thread starts at its creator's level.
     setCurrentThreadPriority(ThreadPriority::Highest);
     m_tid = currentThreadId();
@@ -32,7 +33,7 @@ void TWLAN::run() {
     m_port.drop();
 }
 
-void TWLAN::pass() {
+void ReceiveThread::pass() {
     LinkClient* client = m_port.client();
     if (client == nullptr || !client->connected()) {
         connectPass();
@@ -61,7 +62,7 @@ void TWLAN::pass() {
         loseLink(); // the peer closed right after its last bytes
 }
 
-void TWLAN::connectPass() {
+void ReceiveThread::connectPass() {
     m_reader.reset();
     m_idleCount = 0;
     const auto started = std::chrono::steady_clock::now();
@@ -83,13 +84,13 @@ void TWLAN::connectPass() {
 
 // A refused connection fails at once; without this pause the thread would spin and flood the UI
 // with link-lost displays. Waiting one poll interval keeps the retry cadence of a silent link.
-void TWLAN::pauseAfterFailedAttempt(std::chrono::steady_clock::time_point started) {
+void ReceiveThread::pauseAfterFailedAttempt(std::chrono::steady_clock::time_point started) {
     const auto until = started + std::chrono::milliseconds(m_timings.pollMs);
     while (!m_stop && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
-void TWLAN::idleStep() {
+void ReceiveThread::idleStep() {
     ++m_idleCount;
     const bool lost = (m_reader.streaming() && m_idleCount > m_timings.streamingIdleLimit) ||
                       m_idleCount > m_timings.idleLimit || m_closing;
@@ -97,7 +98,7 @@ void TWLAN::idleStep() {
         loseLink();
 }
 
-void TWLAN::loseLink() {
+void ReceiveThread::loseLink() {
     m_input.clear();
     m_port.drop();
     m_host.linkLost();

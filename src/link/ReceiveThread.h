@@ -24,13 +24,14 @@ struct ReceiveTimings {
     int idleLimit = 80;         // lost when the idle count exceeds this in any case
 };
 
-// TWLAN: connects, greets with 0x12, cuts the stream into frames in `ring`, notices a silent or
-// broken link and reconnects. The ring belongs to the owner of the thread, which outlives it.
-class TWLAN {
+// ReceiveThread: connects, greets with 0x12, cuts the stream into frames in `ring`, notices a
+// silent or broken link and reconnects. The ring belongs to the owner of the thread, which outlives
+// it.
+class ReceiveThread { // TWLAN
 public:
-    TWLAN(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
-          const std::atomic<bool>& closing, ReceiveTimings timings = {});
-    ~TWLAN();
+    ReceiveThread(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
+                  const std::atomic<bool>& closing, ReceiveTimings timings = {});
+    ~ReceiveThread();
 
     void requestStop();
     void join();

@@ -4,26 +4,26 @@
 
 namespace talix::link {
 
-TSThread::TSThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
-                   std::chrono::milliseconds wait)
+SenderThread::SenderThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
+                           std::chrono::milliseconds wait)
     : m_queue(queue), m_port(port), m_closing(closing), m_wait(wait), m_thread([this] { run(); }) {}
 
-TSThread::~TSThread() {
+SenderThread::~SenderThread() {
     requestStop();
     join();
 }
 
-void TSThread::requestStop() {
+void SenderThread::requestStop() {
     m_stop = true;
     m_queue.CommandReady.set(); // wake it now rather than at the end of its wait
 }
 
-void TSThread::join() {
+void SenderThread::join() {
     if (m_thread.joinable())
         m_thread.join();
 }
 
-void TSThread::run() {
+void SenderThread::run() {
     // Set, not inherited: the thread that creates the sender may run raised.
     setCurrentThreadPriority(ThreadPriority::Normal);
     m_tid = currentThreadId();

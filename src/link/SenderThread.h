@@ -10,19 +10,19 @@
 
 namespace talix::link {
 
-// TSThread: writes queued acknowledgements and commands to the link, each once: acknowledgements
-// first, in their order, then commands, oldest first.
+// SenderThread: writes queued acknowledgements and commands to the link, each once:
+// acknowledgements first, in their order, then commands, oldest first.
 // - A pass waits for CommandReady (at most `wait`), then writes record after record, each under
 //   the port's write lock only; the queue stays open to the user interface meanwhile.
 // - Nothing waiting: CommandReady is reset and the thread waits again.
 // - Not connected: the records stay queued (the next connect discards them).
 // - A failed write ends the pass; that record stays first and is written again next pass.
 // - Stop: no new pass starts once stop is asked for or `closing` is set; a drain under way ends.
-class TSThread {
+class SenderThread { // TSThread
 public:
-    TSThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
-             std::chrono::milliseconds wait = std::chrono::milliseconds(666));
-    ~TSThread();
+    SenderThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
+                 std::chrono::milliseconds wait = std::chrono::milliseconds(666));
+    ~SenderThread();
 
     void requestStop();
     void join();

@@ -5,8 +5,10 @@
 
 namespace talix::session {
 
-ReadoutPainterThread::ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
-             const std::atomic<bool>& closing, std::chrono::milliseconds wait)
+ReadoutPainterThread::ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext,
+                                           std::function<void()> paintPass,
+                                           const std::atomic<bool>& closing,
+                                           std::chrono::milliseconds wait)
     : m_paintEvent(paintEvent), m_ui(uiContext), m_paintPass(std::move(paintPass)),
       m_closing(closing), m_wait(wait), m_thread([this] { run(); }) {}
 

@@ -10,14 +10,14 @@
 
 namespace talix::session {
 
-// The readout painter thread (TXLAN): waits on PaintEvent (at most `wait`), then runs one paint pass on
-// the UI thread and waits for it. The blocking call is abandoned once stop is asked for or the
-// program is closing, so a UI thread that waits for this thread to end never deadlocks.
+// The readout painter thread (TXLAN): waits on PaintEvent (at most `wait`), then runs one paint
+// pass on the UI thread and waits for it. The blocking call is abandoned once stop is asked for or
+// the program is closing, so a UI thread that waits for this thread to end never deadlocks.
 class ReadoutPainterThread { // TXLAN
 public:
-    ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext, std::function<void()> paintPass,
-          const std::atomic<bool>& closing,
-          std::chrono::milliseconds wait = std::chrono::milliseconds(700));
+    ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext,
+                         std::function<void()> paintPass, const std::atomic<bool>& closing,
+                         std::chrono::milliseconds wait = std::chrono::milliseconds(700));
     ~ReadoutPainterThread();
 
     void requestStop();

@@ -35,8 +35,7 @@ audio::OpenResult Session::start(SessionView& view) {
     Closing = false;
     raiseProcess();
     raiseCurrentThread(ThreadPriority::TimeCritical);
-    m_dispatcher =
-        std::make_unique<sync::FrameDispatcher>(view, *this, m_slots, m_state, m_locale);
+    m_dispatcher = std::make_unique<sync::FrameDispatcher>(view, *this, m_slots, m_state, m_locale);
 
     const audio::OpenResult opened = m_playbackRing.OpenPlayback(
         audio::createAudioDevice(m_settings.audio), m_devicePoster, kInitialSpeakerVolume);
@@ -45,11 +44,12 @@ audio::OpenResult Session::start(SessionView& view) {
 
     m_recording.scan(m_settings.drives.path('C', "WAV"));
 
-    m_sender = std::make_unique<link::TSThread>(m_queue, m_port, Closing, m_settings.senderWait);
+    m_sender =
+        std::make_unique<link::SenderThread>(m_queue, m_port, Closing, m_settings.senderWait);
     link::LinkSettings link;
     link.board = m_settings.board;
-    m_receiver = std::make_unique<link::TWLAN>(m_port, m_frameRing, link, m_linkWindow, Closing,
-                                               m_settings.receiveTimings);
+    m_receiver = std::make_unique<link::ReceiveThread>(m_port, m_frameRing, link, m_linkWindow,
+                                                       Closing, m_settings.receiveTimings);
     PaintEvent.reset();
     m_painter = std::make_unique<ReadoutPainterThread>(
         PaintEvent, &m_linkWindow, [this] { m_view->paintReadouts(); }, Closing,
@@ -120,11 +120,10 @@ void Session::deviceMessage(audio::DeviceEvent::Kind kind) {
 void Session::reportStatistics() const {
     const audio::PlaybackRing::Statistics& s = m_playbackRing.statistics();
     if (s.played != 0 || s.dropped != 0)
-        std::fprintf(stderr,
-                     "talix: audio: %llu blocks played, %llu underruns, %llu blocks dropped\n",
-                     static_cast<unsigned long long>(s.played),
-                     static_cast<unsigned long long>(s.underruns),
-                     static_cast<unsigned long long>(s.dropped));
+        std::fprintf(
+            stderr, "talix: audio: %llu blocks played, %llu underruns, %llu blocks dropped\n",
+            static_cast<unsigned long long>(s.played), static_cast<unsigned long long>(s.underruns),
+            static_cast<unsigned long long>(s.dropped));
     if (m_framesHandled != 0 || linkFramesDropped() != 0)
         std::fprintf(stderr, "talix: link: %llu frames handled, %llu dropped unread\n",
                      static_cast<unsigned long long>(m_framesHandled),

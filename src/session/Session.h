@@ -94,7 +94,6 @@ public:
     void deviceMessage(audio::DeviceEvent::Kind kind) override;
 
 private:
-
     void reportStatistics() const;
 
     const SessionSettings m_settings;
@@ -113,8 +112,8 @@ private:
     UpdateReplySink m_updateReplies;
     SessionView* m_view = nullptr;
     std::unique_ptr<sync::FrameDispatcher> m_dispatcher;
-    std::unique_ptr<link::TSThread> m_sender;
-    std::unique_ptr<link::TWLAN> m_receiver;
+    std::unique_ptr<link::SenderThread> m_sender;
+    std::unique_ptr<link::ReceiveThread> m_receiver;
     std::unique_ptr<ReadoutPainterThread> m_painter;
     uint64_t m_framesHandled = 0;
     bool m_started = false;

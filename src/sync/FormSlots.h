@@ -37,15 +37,6 @@ public:
 class TFormSlots {
 public:
     static constexpr int kSlots = board::kFormSlots;
-    // The slots by their former names, for the code that does not take board::Form yet.
-    static constexpr int Setup = board::number(board::Form::Setup);
-    static constexpr int System = board::number(board::Form::System);
-    static constexpr int Undo = board::number(board::Form::Undo);
-    static constexpr int Microphone = board::number(board::Form::Microphone);
-    static constexpr int Memory = board::number(board::Form::Memory);
-    static constexpr int WiFi = board::number(board::Form::WiFi);
-    static constexpr int Recorder = board::number(board::Form::Recorder);
-    static constexpr int DAB = board::number(board::Form::DAB);
 
     // Words of a ValueWord's value for the form at `index` (given the words that follow it): five
     // for the memory form, the count word and N words for the DAB list, otherwise one. This is the

@@ -1,5 +1,6 @@
 #include "sync/ParamWalk.h"
 
+#include "base/BoardWords.h"
 #include "sync/DeviceHello.h"
 #include "sync/MainItemTable.h"
 #include "sync/ParamWord.h"
@@ -12,8 +13,6 @@ namespace talix::sync {
 namespace {
 
 constexpr float kPi = 3.141592654f;
-constexpr int kKnobMarkTag = 37; // S_Pitch
-constexpr int kSetupLoudspeakerItem = 9;
 
 } // namespace
 
@@ -34,28 +33,28 @@ WalkResult ParamWalk::walk(const ParamBlock& block) {
             const std::span<const uint32_t> following = words.subspan(pos, inside);
             uint64_t consumed = 0;
             Step step = Step::Next;
-            switch (param::idOf(w)) {
-            case param::kFiller:
-            case param::kIgnored85:
-            case param::kIgnored90:
+            switch (board::ParamId(param::idOf(w))) {
+            case board::ParamId::Filler:
+            case board::ParamId::Ignored85:
+            case board::ParamId::Ignored90:
                 break;
-            case param::KnobStep:
+            case board::ParamId::KnobStep:
                 step = knobStep(w, r);
                 break;
-            case param::DeviceHello:
+            case board::ParamId::DeviceHello:
                 consumed = 1;
                 step = following.empty() ? Step::End : deviceHello(w, following[0]);
                 break;
-            case param::FieldSelect:
+            case board::ParamId::FieldSelect:
                 step = fieldSelect(w, r);
                 break;
-            case param::ValueWord:
+            case board::ParamId::ValueWord:
                 step = valueWord(w, following, consumed, r);
                 break;
-            case param::ShowFormWord:
+            case board::ParamId::ShowFormWord:
                 showForm(w);
                 break;
-            case param::CloseFormWord:
+            case board::ParamId::CloseFormWord:
                 closeForm(w);
                 break;
             default:
@@ -82,7 +81,7 @@ ParamWalk::Step ParamWalk::knobStep(uint32_t w, WalkResult& r) {
     const float delta = float(v) * kPi / 40;
     m_state.KnobAngle += delta;
     m_state.KnobRefAngle += delta;
-    m_view.markField(kKnobMarkTag, 1);
+    m_view.markField(board::number(board::Field::S_Pitch), 1);
     r.repaint = true;
     return Step::Next;
 }
@@ -106,19 +105,19 @@ ParamWalk::Step ParamWalk::deviceHello(uint32_t w, uint32_t x) {
 ParamWalk::Step ParamWalk::fieldSelect(uint32_t w, WalkResult& r) {
     const uint32_t f = param::upperHalfOf(w);
     const int item = param::itemOf(w);
-    if (f == uint32_t(kRotatorForm)) {
+    if (f == uint32_t(board::number(board::Form::Rotator))) {
         setRotatorSelected(item != 0);
         return Step::Next;
     }
     setRotatorSelected(false);
-    if (f == uint32_t(kMainForm)) {
+    if (f == uint32_t(board::number(board::Form::Main))) {
         r.repaint = m_view.selectMainField(item) || r.repaint;
         return Step::Next;
     }
     const int k = int(f & 15);
-    if (k == TFormSlots::DAB) {
+    if (k == board::number(board::Form::DAB)) {
         m_view.selectDabField();
-    } else if (k != TFormSlots::Memory) {
+    } else if (k != board::number(board::Form::Memory)) {
         if (TSlotForm* form = m_slots.at(k))
             form->selectField(item);
     }
@@ -128,13 +127,13 @@ ParamWalk::Step ParamWalk::fieldSelect(uint32_t w, WalkResult& r) {
 ParamWalk::Step ParamWalk::valueWord(uint32_t w, std::span<const uint32_t> following,
                                      uint64_t& consumed, WalkResult& r) {
     const int item = param::itemOf(w);
-    if (param::formOf(w) == kMainForm) {
+    if (param::formOf(w) == board::number(board::Form::Main)) {
         consumed = mainItemWords(item, following);
         if (consumed > following.size())
             return Step::End;
         return mainItem(w, following.first(size_t(consumed)), r);
     }
-    if (param::upperHalfOf(w) == uint32_t(kRotatorForm)) {
+    if (param::upperHalfOf(w) == uint32_t(board::number(board::Form::Rotator))) {
         consumed = 1;
         if (following.empty())
             return Step::End;
@@ -171,7 +170,8 @@ ParamWalk::Step ParamWalk::formValue(int index, int item, std::span<const uint32
         return Step::Next;
     if (form->ApplyItem(item, values) == ApplyResult::Failed)
         return Step::Failed;
-    if (index == TFormSlots::Setup && item == kSetupLoudspeakerItem)
+    if (index == board::number(board::Form::Setup) &&
+        item == board::number(board::SetupItem::Loudspeaker))
         m_view.setLinkBarShowsPlayback(m_sinks.playbackOpen() && (m_state.LoudspeakerMode & 2));
     return Step::Next;
 }
@@ -183,7 +183,7 @@ void ParamWalk::showForm(uint32_t w) {
     if (form == nullptr)
         return;
     form->showForm();
-    m_view.disableMainControls(k == TFormSlots::DAB);
+    m_view.disableMainControls(k == board::number(board::Form::DAB));
 }
 
 void ParamWalk::closeForm(uint32_t w) {

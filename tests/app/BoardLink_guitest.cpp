@@ -2,8 +2,8 @@
 // the reconnection after the board drops the connection, through the program's own threads.
 #include "app/Forms.h"
 #include "app/MainWindowView.h"
-#include "session/Session.h"
 #include "base/BoardWords.h"
+#include "session/Session.h"
 #include "sim/SimBoard.h"
 #include "support/PumpUntil.h"
 #include "support/SimulatedBoard.h"
@@ -76,7 +76,8 @@ TEST_F(BoardLink, AfterTheBoardDropsTheLinkTheProgramGreetsAgainAndStreams) {
     board->dropConnection();
     ASSERT_TRUE(pumpUntil([&] { return board->greetingsReceived() == 2; }));
     const uint64_t framesAfterGreeting = main.session().linkFramesHandled();
-    EXPECT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() > framesAfterGreeting + 10; }));
+    EXPECT_TRUE(
+        pumpUntil([&] { return main.session().linkFramesHandled() > framesAfterGreeting + 10; }));
     // The board reports its state afresh on the new connection, and the program takes it.
     EXPECT_TRUE(pumpUntil([&] { return board->blocksAcknowledged() > acknowledgedBefore + 5; }));
     EXPECT_EQ(board->connectionsAccepted(), 2u);

@@ -2,19 +2,19 @@
 // no test here reaches the machine's power-off or brightness.
 #include "app/Forms.h"
 #include "app/HostControls.h"
-#include "host/HostServicesSimulated.h"
 #include "app/MessageForm.h"
 #include "base/Tags.h"
 #include "controls/MainControls.h"
+#include "host/HostServicesSimulated.h"
 #include "link/CommandRecords.h"
 #include "support/LoopbackServer.h"
+#include "support/PumpUntil.h"
 
 #include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
-#include "support/PumpUntil.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -203,7 +203,8 @@ TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWai
     auto* list = new QListWidget(forms->F_DAB);
     list->setObjectName("LV_Prog");
     main().show();
-    for (QWidget* form : {forms->F_Setup, forms->F_WiFi, forms->F_Recorder, forms->F_DAB, forms->F_KAP})
+    for (QWidget* form :
+         {forms->F_Setup, forms->F_WiFi, forms->F_Recorder, forms->F_DAB, forms->F_KAP})
         form->show();
     ASSERT_GT(mainWindowControls(main()).size(), 8u);
 

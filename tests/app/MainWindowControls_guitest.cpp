@@ -2,11 +2,11 @@
 // handlers, the real queue and the link, and the board's answer changes what the window shows.
 #include "app/Forms.h"
 #include "app/MainWindowView.h"
-#include "session/Session.h"
 #include "base/BoardWords.h"
 #include "controls/DemodList.h"
 #include "controls/MainControls.h"
 #include "controls/support/Pointer.h"
+#include "session/Session.h"
 #include "sim/SimBoard.h"
 #include "support/ParamFrames.h"
 #include "support/PumpUntil.h"

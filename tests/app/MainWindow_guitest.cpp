@@ -1,28 +1,26 @@
 // The main window's lifecycle against a scripted board on loopback.
 #include "app/Forms.h"
 #include "app/MessageForm.h"
+#include "app/support/LoopbackContext.h"
 #include "controls/MainControls.h"
 #include "link/CommandRecords.h"
 #include "support/LoopbackServer.h"
+#include "support/PumpUntil.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include "support/PumpUntil.h"
-#include "app/support/LoopbackContext.h"
 #include <gtest/gtest.h>
 
 using namespace talix;
 using namespace talix::app;
 using talix::testing::boardFrame;
-using talix::testing::LoopbackServer;
 using talix::testing::loopbackContext;
+using talix::testing::LoopbackServer;
 using talix::testing::pumpUntil;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 TEST(MainWindow, StartsGreetsHandsFramesOverAndShowsTheLoss) {
     LoopbackServer board;
@@ -53,7 +51,7 @@ TEST(MainWindow, QueuedButtonReachesTheBoard) {
     FormSet forms(loopbackContext(board.port(), data.path()));
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
     forms.main().session().commands().QueueCommand(link::commands::button(0x0104),
-                                              link::LimitRule::Notify);
+                                                   link::LimitRule::Notify);
     EXPECT_TRUE(LoopbackServer::waitFor([&] {
         return board.received(0) == std::vector<uint8_t>{0x12, 1, 4, 1};
     }));

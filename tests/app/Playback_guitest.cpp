@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/MessageForm.h"
 #include "controls/MainControls.h"
+#include "support/PumpUntil.h"
 
 #include <QApplication>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
-#include "support/PumpUntil.h"
 #include <gtest/gtest.h>
 
 using namespace talix;

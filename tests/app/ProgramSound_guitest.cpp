@@ -1,17 +1,17 @@
 // The whole program against the simulated board in this process: what the board streams comes out
 // of the host's audio output, with the board's loudspeaker setting on.
 #include "app/Forms.h"
-#include <QApplication>
 #include "app/MainWindowView.h"
-#include "session/Session.h"
 #include "app/MessageForm.h"
 #include "app/support/SimulatedBoard.h"
 #include "audio/AudioFormat.h"
 #include "audio/support/PulseAudioServer.h"
 #include "audio/support/ToneAnalysis.h"
+#include "session/Session.h"
 #include "support/PumpUntil.h"
 #include "sync/ReceiverState.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -59,8 +59,8 @@ TFMain::Context programContext(uint16_t port, const QString& dataDir, const QStr
                 return main.session().linkFramesHandled() >= from + frames;
             },
             60s))
-        return ::testing::AssertionFailure()
-               << "only " << main.session().linkFramesHandled() - from << " of " << frames << " frames";
+        return ::testing::AssertionFailure() << "only " << main.session().linkFramesHandled() - from
+                                             << " of " << frames << " frames";
     return ::testing::AssertionSuccess();
 }
 

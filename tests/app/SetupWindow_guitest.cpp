@@ -3,7 +3,6 @@
 // against the simulated board.
 #include "app/Forms.h"
 #include "app/MainWindowView.h"
-#include "session/Session.h"
 #include "app/MessageForm.h"
 #include "app/support/LoopbackContext.h"
 #include "app/support/SimulatedBoard.h"
@@ -14,6 +13,7 @@
 #include "display/SpectrumDisplay.h"
 #include "display/SpectrumScreen.h"
 #include "link/CommandRecords.h"
+#include "session/Session.h"
 #include "settings/SetupForm.h"
 #include "support/LoopbackServer.h"
 #include "support/ParamFrames.h"

@@ -4,12 +4,12 @@
 #include "display/ReadoutControls.h"
 #include "display/ReadoutPainter.h"
 #include "session/ReadoutPainterThread.h"
+#include "support/PumpUntil.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
 #include <chrono>
-#include "support/PumpUntil.h"
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -54,8 +54,9 @@ struct Link {
     explicit Link(uint16_t port, ReceiveTimings timings = {20, 5, 80}) {
         settings.board = {"127.0.0.1", port};
         settings.connectTimeoutMs = 2000;
-        receiver = std::make_unique<TWLAN>(port_, ring, settings, host, closing, timings);
-        sender = std::make_unique<TSThread>(queue, port_, closing, std::chrono::milliseconds(666));
+        receiver = std::make_unique<ReceiveThread>(port_, ring, settings, host, closing, timings);
+        sender =
+            std::make_unique<SenderThread>(queue, port_, closing, std::chrono::milliseconds(666));
     }
     ~Link() {
         closing = true;
@@ -68,8 +69,8 @@ struct Link {
     LinkSettings settings;
     FrameRing ring;
     CountingHost host{ring};
-    std::unique_ptr<TWLAN> receiver;
-    std::unique_ptr<TSThread> sender;
+    std::unique_ptr<ReceiveThread> receiver;
+    std::unique_ptr<SenderThread> sender;
 };
 
 bool received(LoopbackServer& s, size_t conn, const std::vector<uint8_t>& bytes) {
@@ -149,8 +150,8 @@ TEST(LinkThreads, RecordsQueuedWhileTheLinkIsDownAreNeverSent) {
     CountingHost host(ring);
     LinkSettings settings;
     settings.board = {"127.0.0.1", board.port()};
-    TWLAN receiver(port, ring, settings, host, closing, timings);
-    TSThread sender(queue, port, closing, std::chrono::milliseconds(666));
+    ReceiveThread receiver(port, ring, settings, host, closing, timings);
+    SenderThread sender(queue, port, closing, std::chrono::milliseconds(666));
     ASSERT_TRUE(received(board, 0, {0x12}));
     queue.QueueCommand(commands::knobStep(2), LimitRule::Drop);
     EXPECT_TRUE(received(board, 0, {0x12, 2, 2}));
@@ -211,7 +212,7 @@ TEST(LinkThreads, SenderStopsPromptlyWhenIdle) {
     LinkPort port(queue);
     // A wait far longer than any test: only the stop request can end it.
     constexpr auto kIdleWait = std::chrono::minutes(10);
-    auto sender = std::make_unique<TSThread>(queue, port, closing, kIdleWait);
+    auto sender = std::make_unique<SenderThread>(queue, port, closing, kIdleWait);
     std::this_thread::yield();
     const auto from = std::chrono::steady_clock::now();
     closing = true;

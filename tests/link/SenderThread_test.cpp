@@ -49,7 +49,7 @@ TEST(SenderThread, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
     ASSERT_TRUE(client);
     ASSERT_TRUE(board.accept());
     port.installConnected(std::move(client), true);
-    TSThread sender(queue, port, closing, std::chrono::seconds(10));
+    SenderThread sender(queue, port, closing, std::chrono::seconds(10));
 
     // Far more than the socket buffers of both ends hold.
     queue.QueueCommand(Command(16 << 20, 0xA5), LimitRule::None);
@@ -105,7 +105,7 @@ TEST_P(SenderOrder, RecordsReachTheBoard) {
     ASSERT_TRUE(client);
     port.installConnected(std::move(client), true);
     c.afterConnect(queue);
-    TSThread sender(queue, port, closing, std::chrono::seconds(10));
+    SenderThread sender(queue, port, closing, std::chrono::seconds(10));
     const Command expected = cat({commands::greeting(), c.wire});
     EXPECT_TRUE(LoopbackServer::waitFor([&] { return board.received(0) == expected; }));
     EXPECT_TRUE(LoopbackServer::waitFor([&] { return queue.waiting() == 0; }));
@@ -159,7 +159,7 @@ TEST(SenderThread, ASignalLeftWithNothingQueuedIsResetNotSpunOn) {
     queue.clear(); // what installConnected does
     ASSERT_TRUE(queue.CommandReady.isSet());
     // A wait far longer than the test: any further pass means the sender is spinning.
-    TSThread sender(queue, port, closing, std::chrono::seconds(60));
+    SenderThread sender(queue, port, closing, std::chrono::seconds(60));
     EXPECT_TRUE(LoopbackServer::waitFor([&] { return !queue.CommandReady.isSet(); }));
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return sender.passes() >= 1; }));
     const uint64_t passes = sender.passes();
@@ -219,12 +219,12 @@ TEST(LinkThreads, SenderAndReceiveThreadSetTheirOwnPriority) {
             NoFrames host;
             LinkSettings settings;
             settings.board = {"127.0.0.1", board.port()};
-            std::unique_ptr<TSThread> sender;
-            std::unique_ptr<TWLAN> receiver;
+            std::unique_ptr<SenderThread> sender;
+            std::unique_ptr<ReceiveThread> receiver;
             if (c.sender)
-                sender = std::make_unique<TSThread>(queue, port, closing);
+                sender = std::make_unique<SenderThread>(queue, port, closing);
             else
-                receiver = std::make_unique<TWLAN>(port, ring, settings, host, closing);
+                receiver = std::make_unique<ReceiveThread>(port, ring, settings, host, closing);
             const auto tid = [&] { return c.sender ? sender->nativeTid() : receiver->nativeTid(); };
             if (LoopbackServer::waitFor([&] { return tid() != 0; }))
                 nice = niceOf(tid());

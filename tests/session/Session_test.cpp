@@ -48,7 +48,8 @@ TEST_F(SessionTest, GreetsHandsFramesToTheViewAndAcknowledgesBlocks) {
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
 
     const Words b = block({valueWord(46), 9});
-    ASSERT_TRUE(board.send(boardFrame(1, payload(streamHeader(uint32_t(b.size()), 0x0201, false), b))));
+    ASSERT_TRUE(
+        board.send(boardFrame(1, payload(streamHeader(uint32_t(b.size()), 0x0201, false), b))));
     ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() == 1; }));
     EXPECT_EQ(view.spectrumLines, 1);
     EXPECT_EQ(session.state().UndoCount, 9);
@@ -56,9 +57,8 @@ TEST_F(SessionTest, GreetsHandsFramesToTheViewAndAcknowledgesBlocks) {
         [&] { return board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 0}; }));
 
     session.commands().QueueCommand(link::commands::button(0x0104), link::LimitRule::Notify);
-    EXPECT_TRUE(LoopbackServer::waitFor([&] {
-        return board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 0, 1, 4, 1};
-    }));
+    EXPECT_TRUE(LoopbackServer::waitFor(
+        [&] { return board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 0, 1, 4, 1}; }));
     session.stop();
     EXPECT_FALSE(session.threadsRunning());
     EXPECT_TRUE(session.Closing);
@@ -72,8 +72,8 @@ TEST_F(SessionTest, TheLostLinkIsShownAndTheBoardGreetedAgain) {
     ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() == 1; }));
     board.closeConnection();
     EXPECT_TRUE(pumpUntil([&] { return view.linkLost > 0; }));
-    EXPECT_TRUE(LoopbackServer::waitFor(
-        [&] { return board.received(1) == std::vector<uint8_t>{0x12}; }));
+    EXPECT_TRUE(
+        LoopbackServer::waitFor([&] { return board.received(1) == std::vector<uint8_t>{0x12}; }));
 }
 
 TEST_F(SessionTest, WithoutAnAudioDeviceNothingElseStarts) {

@@ -78,7 +78,8 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     const uint32_t last = queued.back().number;
     const uint64_t framesBefore = main.session().linkFramesHandled();
     tickUntil(200ms, 20s, [&] {
-        return logged(board, last) && main.session().linkFramesHandled() >= framesBefore + kFreshFrames;
+        return logged(board, last) &&
+               main.session().linkFramesHandled() >= framesBefore + kFreshFrames;
     });
     EXPECT_GE(main.session().linkFramesHandled(), framesBefore + kFreshFrames)
         << "the program does not take the stream at the end";
@@ -103,6 +104,6 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
         static_cast<long long>(duration.count()), recoveries.size(),
         static_cast<long long>(figures.maxMs), figures.meanMs,
         static_cast<unsigned long long>(stats ? stats->frames : 0),
-        static_cast<unsigned long long>(main.session().linkFramesHandled()), report.describe().c_str(),
-        refused);
+        static_cast<unsigned long long>(main.session().linkFramesHandled()),
+        report.describe().c_str(), refused);
 }

@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%s: %dx%d, %llu frames shown\n", out.toLocal8Bit().constData(), image.width(),
-                image.height(), static_cast<unsigned long long>(main.session().linkFramesHandled()));
+                image.height(),
+                static_cast<unsigned long long>(main.session().linkFramesHandled()));
     return 0;
 }

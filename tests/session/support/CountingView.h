@@ -27,7 +27,8 @@ public:
     bool externalAntennaChecked() const override { return false; }
     void setExternalAntenna(bool, uint32_t) override {}
     void markField(int, int) override {}
-    sync::ApplyResult applyItemEffect(const sync::ItemEffect&, const sync::ReceiverState&) override {
+    sync::ApplyResult applyItemEffect(const sync::ItemEffect&,
+                                      const sync::ReceiverState&) override {
         return sync::ApplyResult::Applied;
     }
     bool selectMainField(int) override { return false; }
