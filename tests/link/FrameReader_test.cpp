@@ -1,5 +1,6 @@
 #include "base/LittleEndian.h"
 #include "link/FrameReader.h"
+#include "support/LoopbackServer.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -9,16 +10,9 @@
 
 using namespace talix;
 using namespace talix::link;
+using talix::testing::boardFrame;
 
 namespace {
-
-std::vector<uint8_t> frame(uint32_t counter, uint8_t fill) {
-    std::vector<uint8_t> f(kFrameLength, fill);
-    writeLe32(f.data(), kFrameLength);
-    writeLe32(f.data() + 4, kFrameCheckWord);
-    writeLe32(f.data() + 8, counter);
-    return f;
-}
 
 struct Delivered {
     std::vector<uint8_t> payload;
@@ -68,7 +62,7 @@ std::vector<uint8_t> cat(std::vector<uint8_t> a, const std::vector<uint8_t>& b) 
 
 TEST(FrameReader, DeliversAFrameArrivingInThreePieces) {
     Feed f;
-    const auto bytes = frame(0x12345, 7);
+    const auto bytes = boardFrame(0x12345, 7);
     f.bytes({bytes.begin(), bytes.begin() + 1460});
     f.bytes({bytes.begin() + 1460, bytes.begin() + 2920});
     EXPECT_TRUE(f.host.frames.empty());
@@ -86,7 +80,7 @@ std::vector<uint8_t> patternFrame(uint32_t counter) {
     std::vector<uint8_t> payload(kPayloadLength);
     for (size_t i = 0; i < payload.size(); ++i)
         payload[i] = uint8_t(i * 7 + i / 251 + counter);
-    std::vector<uint8_t> f = frame(counter, 0);
+    std::vector<uint8_t> f = boardFrame(counter, 0);
     std::copy(payload.begin(), payload.end(), f.begin() + kFrameHeaderLength);
     return f;
 }
@@ -109,7 +103,7 @@ class FrameSplits : public ::testing::TestWithParam<SplitCase> {};
 TEST_P(FrameSplits, DeliverTheFrameIntactOnce) {
     const SplitCase& c = GetParam();
     const auto whole = patternFrame(0x10203);
-    const auto stream = cat(std::vector<uint8_t>(c.garbage, 0xA5), cat(whole, frame(9, 9)));
+    const auto stream = cat(std::vector<uint8_t>(c.garbage, 0xA5), cat(whole, boardFrame(9, 9)));
     Feed f;
     size_t from = 0;
     for (const size_t cut : c.cuts) {
@@ -151,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Table, FrameSplits, ::testing::ValuesIn(splitCases()),
 
 TEST(FrameReader, KeepsAPartialWordForTheNextCall) {
     Feed f;
-    const auto bytes = frame(3, 3);
+    const auto bytes = boardFrame(3, 3);
     f.bytes({bytes.begin(), bytes.begin() + kFrameHeaderLength + 6});
     EXPECT_EQ(f.reader.remaining(), kPayloadLength - 4);
     EXPECT_EQ(f.in.size(), 2u);
@@ -159,7 +153,7 @@ TEST(FrameReader, KeepsAPartialWordForTheNextCall) {
 
 TEST(FrameReader, TwoFramesInOneReadGoToConsecutiveSlots) {
     Feed f;
-    f.bytes(cat(frame(1, 1), frame(2, 2)));
+    f.bytes(cat(boardFrame(1, 1), boardFrame(2, 2)));
     ASSERT_EQ(f.host.frames.size(), 2u);
     EXPECT_EQ(f.host.frames[0].lParam >> 16, 1u);
     EXPECT_EQ(f.host.frames[1].lParam >> 16, 2u);
@@ -180,7 +174,7 @@ TEST(FrameReader, FindsAFrameAfterGarbage) {
     cases.push_back({{0x80, 0x0E, 0x00, 0x00, 0x80, 0x0E, 0x00}, "repeatedLength"});
     for (const Case& c : cases) {
         Feed f;
-        f.bytes(cat(c.junk, frame(9, 3)));
+        f.bytes(cat(c.junk, boardFrame(9, 3)));
         ASSERT_EQ(f.host.frames.size(), 1u) << c.name << " " << c.junk.size();
         EXPECT_EQ(f.host.frames[0].lParam >> 16, 9u);
         EXPECT_EQ(f.host.frames[0].payload, std::vector<uint8_t>(kPayloadLength, 3));
@@ -192,7 +186,7 @@ TEST(FrameReader, GarbageWithoutAHeaderIsConsumedButForAPossibleStart) {
     f.bytes(std::vector<uint8_t>(1001, 0xA5));
     EXPECT_LE(f.in.size(), 7u);
     // The start of a header at the end of one piece is found with the rest of it.
-    const auto bytes = frame(4, 4);
+    const auto bytes = boardFrame(4, 4);
     f.bytes(cat(std::vector<uint8_t>(50, 0xA5), {bytes.begin(), bytes.begin() + 7}));
     f.bytes({bytes.begin() + 7, bytes.end()});
     ASSERT_EQ(f.host.frames.size(), 1u);
@@ -202,9 +196,9 @@ TEST(FrameReader, GarbageWithoutAHeaderIsConsumedButForAPossibleStart) {
 TEST(FrameReader, RingWrapsAfter32Frames) {
     Feed f;
     for (uint32_t i = 0; i < 32; ++i)
-        f.bytes(frame(i, uint8_t(i)));
+        f.bytes(boardFrame(i, uint8_t(i)));
     EXPECT_EQ(f.reader.ringIndex(), 0);
-    f.bytes(frame(32, 32));
+    f.bytes(boardFrame(32, 32));
     EXPECT_EQ(f.host.tickets[32].slot, f.host.tickets[0].slot);
 }
 
@@ -224,7 +218,7 @@ TEST(FrameReader, UpdateReplyWithTheFormVisible) {
         std::vector<uint8_t> reply(8);
         writeLe32(reply.data(), 8);
         writeLe32(reply.data() + 4, c.reply);
-        f.bytes(cat(reply, frame(1, 1)));
+        f.bytes(cat(reply, boardFrame(1, 1)));
         EXPECT_EQ(f.host.replies.size(), c.repliesSeen);
         EXPECT_EQ(f.host.frames.size(), c.framesAfter) << c.reply;
         EXPECT_EQ(f.reader.streaming(), c.streaming);
@@ -247,14 +241,14 @@ TEST(FrameReader, UpdateReplyIsResynchronisedAwayWhenTheFormIsHidden) {
     std::vector<uint8_t> reply(8);
     writeLe32(reply.data(), 8);
     writeLe32(reply.data() + 4, 15);
-    f.bytes(cat(reply, frame(1, 1)));
+    f.bytes(cat(reply, boardFrame(1, 1)));
     EXPECT_TRUE(f.host.replies.empty());
     ASSERT_EQ(f.host.frames.size(), 1u);
 }
 
 TEST(FrameReader, WaitsForAWholeHeader) {
     Feed f;
-    const auto bytes = frame(3, 3);
+    const auto bytes = boardFrame(3, 3);
     f.bytes({bytes.begin(), bytes.begin() + 8});
     EXPECT_EQ(f.in.size(), 8u); // nothing consumed yet
     f.bytes({bytes.begin() + 8, bytes.end()});

@@ -1,6 +1,7 @@
 #include "base/LittleEndian.h"
 #include "link/FrameReader.h"
 #include "link/FrameRing.h"
+#include "support/LoopbackServer.h"
 
 #include <array>
 #include <atomic>
@@ -13,16 +14,9 @@
 
 using namespace talix;
 using namespace talix::link;
+using talix::testing::boardFrame;
 
 namespace {
-
-std::vector<uint8_t> frame(uint32_t counter, uint8_t fill) {
-    std::vector<uint8_t> f(kFrameLength, fill);
-    writeLe32(f.data(), kFrameLength);
-    writeLe32(f.data() + 4, kFrameCheckWord);
-    writeLe32(f.data() + 8, counter);
-    return f;
-}
 
 // Keeps the tickets as a user interface that has fallen behind does, taking none of them.
 class LateHost : public FrameReaderHost {
@@ -44,7 +38,7 @@ struct LateFeed {
     }
     void frames(uint32_t count) {
         for (uint32_t i = 0; i < count; ++i)
-            bytes(frame(i, uint8_t(i)));
+            bytes(boardFrame(i, uint8_t(i)));
     }
 };
 
@@ -79,7 +73,7 @@ TEST(FrameRing, FramesWhoseSlotWasReusedAreRefusedAndTheRestReadIntact) {
 TEST(FrameRing, AFrameWhoseSlotIsBeingRewrittenIsRefused) {
     LateFeed f;
     f.frames(32);
-    const auto next = frame(32, 0xEE);
+    const auto next = boardFrame(32, 0xEE);
     f.bytes({next.begin(), next.begin() + kFrameHeaderLength + 100});
     Payload out{};
     EXPECT_FALSE(f.ring.take(f.host.tickets[0], out));
