@@ -60,7 +60,7 @@ void TFMain::FormCreate(const MainWindowForms& forms) {
             [this] { return readoutStateOf(m_session.state(), m_spectrum->gridOffset()); },
             [this] { return static_cast<QWidget*>(m_view->SelectedField()); }});
 
-    const audio::OpenResult opened = m_session.start(*m_view);
+    const audio::OpenResult opened = m_session.open(*m_view);
     if (opened != audio::OpenResult::Ok) {
         showMessage(audio::openResultText(opened));
         return;
@@ -69,6 +69,7 @@ void TFMain::FormCreate(const MainWindowForms& forms) {
     m_host->services().openDisplay();
     m_host->brightness().request.policy = host::kPolicyBoth;
     m_controls->E_File->setText(audio::nextFileText(m_session.recordingSink().NextFileNumber));
+    m_session.startThreads();
     createHandlers(forms);
 }
 
@@ -102,6 +103,7 @@ void TFMain::FormDestroy() {
     if (m_destroyed || !m_created)
         return;
     m_destroyed = true;
+    m_session.Closing = true;
     m_handlers.reset();
     m_session.stop();
     m_readouts.reset();

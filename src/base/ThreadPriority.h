@@ -13,7 +13,9 @@ void raiseCurrentThread(ThreadPriority priority);
 // first. With TALIX_NORMAL_PRIORITY every level is Normal, still set. A level the process may not
 // take is left as it was.
 void setCurrentThreadPriority(ThreadPriority priority);
-// Raises the whole process (the high priority class); failure is ignored.
+// The high priority class of the process. On Linux nice values belong to threads, so this
+// raises the calling thread, and only threads created after it inherit the level; failure is
+// ignored.
 void raiseProcess();
 
 // The calling thread's kernel id, as setpriority and /proc know it.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "base/BoardWords.h"
-
 #include <cstdint>
 
 namespace talix::link {
@@ -14,13 +12,10 @@ constexpr uint32_t kPayloadLength = kFrameLength - kFrameHeaderLength; // 3700
 // While the update form is shown the board answers with 8-byte replies: 8, reply word.
 constexpr uint32_t kUpdateReplyLength = 8;
 constexpr uint8_t kUpdateReplyEnd = 15;
-// The greeting record, by its former name, for the code that does not take board::Record yet.
 constexpr int kRingSlots = 32;
 
-// Window-message numbers kept for the frame hand-over: lParam = counter << 16 | payload length.
-constexpr uint32_t WM_LINKFRAME = 32868;
-constexpr uint32_t WM_UPDATEREPLY = 32869;
-
+// The frame hand-over's lParam, as the window message of the frame carried it: counter << 16 |
+// payload length.
 constexpr uint32_t frameLParam(uint32_t frameCounter, uint32_t payloadLength) {
     return (frameCounter & 0xFFFF) << 16 | (payloadLength & 0xFFFF);
 }

@@ -1,6 +1,6 @@
 #include "link/LinkPort.h"
 
-#include "base/BoardWords.h"
+#include "link/CommandRecords.h"
 #include "link/LinkFrame.h"
 
 namespace talix::link {
@@ -25,8 +25,8 @@ void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) 
     m_client = std::move(client);
     m_queue.clear();
     if (greet) {
-        const uint8_t hello = uint8_t(board::Record::Greeting);
-        m_client->write(&hello, 1);
+        const Command hello = commands::greeting();
+        m_client->write(hello.data(), hello.size());
     }
 }
 

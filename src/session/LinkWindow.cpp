@@ -30,7 +30,14 @@ void LinkWindow::frameReady(link::FrameTicket ticket) {
 }
 
 bool LinkWindow::runOnUi(std::function<void()> fn) {
-    return runOnObjectAndWait(this, std::move(fn), [this] { return m_closing.load(); });
+    // A call left queued when the program closes finds the view gone: it does nothing then.
+    return runOnObjectAndWait(
+        this,
+        [this, fn = std::move(fn)] {
+            if (!m_closing.load())
+                fn();
+        },
+        [this] { return m_closing.load(); });
 }
 
 void LinkWindow::updateReply(uint32_t replyWord) {
@@ -46,8 +53,10 @@ bool LinkWindow::event(QEvent* event) {
         // Frames still queued when the program ends refer to a ring that is going away.
         if (!m_closing.load()) {
             const auto& ticket = static_cast<FrameEvent*>(event)->ticket;
-            if (m_ring.take(ticket, m_frame))
-                m_handler.linkFrame(m_frame.data(), ticket.lParam);
+            // On the stack: a modal message inside the walk handles further frames meanwhile.
+            std::array<uint8_t, link::kPayloadLength> frame;
+            if (m_ring.take(ticket, frame))
+                m_handler.linkFrame(frame.data(), ticket.lParam);
             else
                 ++m_framesDropped;
         }

@@ -57,7 +57,6 @@ private:
     LinkMessageHandler& m_handler;
     const link::FrameRing& m_ring;
     const std::atomic<bool>& m_closing;
-    std::array<uint8_t, link::kPayloadLength> m_frame{}; // UI thread
     uint64_t m_framesDropped = 0;
     std::atomic<bool> m_updateFormVisible{false};
 };

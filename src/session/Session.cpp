@@ -28,22 +28,32 @@ Session::~Session() {
 }
 
 audio::OpenResult Session::start(SessionView& view) {
-    if (m_started)
-        return audio::OpenResult::Ok;
-    m_started = true;
+    const audio::OpenResult opened = open(view);
+    if (opened == audio::OpenResult::Ok)
+        startThreads();
+    return opened;
+}
+
+audio::OpenResult Session::open(SessionView& view) {
+    if (m_opened)
+        return *m_opened;
     m_view = &view;
     Closing = false;
+    m_dispatcher = std::make_unique<sync::FrameDispatcher>(view, *this, m_slots, m_state, m_locale);
+    m_opened = m_playbackRing.OpenPlayback(audio::createAudioDevice(m_settings.audio),
+                                           m_devicePoster, kInitialSpeakerVolume);
+    if (*m_opened == audio::OpenResult::Ok)
+        m_recording.scan(m_settings.drives.path('C', "WAV"));
+    return *m_opened;
+}
+
+void Session::startThreads() {
+    if (m_opened != audio::OpenResult::Ok || m_receiver || m_stopped)
+        return;
+    // Raised only now: the audio device's own threads, made while it opened, keep their level,
+    // and the threads started here set theirs.
     raiseProcess();
     raiseCurrentThread(ThreadPriority::TimeCritical);
-    m_dispatcher = std::make_unique<sync::FrameDispatcher>(view, *this, m_slots, m_state, m_locale);
-
-    const audio::OpenResult opened = m_playbackRing.OpenPlayback(
-        audio::createAudioDevice(m_settings.audio), m_devicePoster, kInitialSpeakerVolume);
-    if (opened != audio::OpenResult::Ok)
-        return opened;
-
-    m_recording.scan(m_settings.drives.path('C', "WAV"));
-
     m_sender =
         std::make_unique<link::SenderThread>(m_queue, m_port, Closing, m_settings.senderWait);
     link::LinkSettings link;
@@ -52,13 +62,16 @@ audio::OpenResult Session::start(SessionView& view) {
                                                        Closing, m_settings.receiveTimings);
     PaintEvent.reset();
     m_painter = std::make_unique<ReadoutPainterThread>(
-        PaintEvent, &m_linkWindow, [this] { m_view->paintReadouts(); }, Closing,
-        m_settings.painterWait);
-    return opened;
+        PaintEvent, &m_linkWindow,
+        [this] {
+            if (m_view)
+                m_view->paintReadouts();
+        },
+        Closing, m_settings.painterWait);
 }
 
 void Session::stop() {
-    if (!m_started || m_stopped)
+    if (!m_opened || m_stopped)
         return;
     m_stopped = true;
     Closing = true;
@@ -80,8 +93,10 @@ void Session::stop() {
         m_painter->join();
         m_painter.reset();
     }
-    reportStatistics();
+    std::fputs(statistics().toLocal8Bit().constData(), stderr);
     m_playbackRing.ClosePlayback();
+    // The view may go before the session; what the closed threads left queued finds none.
+    m_view = nullptr;
 }
 
 void Session::queuePlayback(const uint8_t* audio) {
@@ -115,19 +130,21 @@ void Session::deviceMessage(audio::DeviceEvent::Kind kind) {
         m_view->setLinkBarValue(*level);
 }
 
-// Lines on stderr at the end: gaps a user heard can then be told apart from gaps in what the board
-// sent, and frames the UI thread fell too far behind for are counted.
-void Session::reportStatistics() const {
+// Gaps a user heard can then be told apart from gaps in what the board sent, and frames the UI
+// thread fell too far behind for are counted.
+QString Session::statistics() const {
+    QString text;
     const audio::PlaybackRing::Statistics& s = m_playbackRing.statistics();
     if (s.played != 0 || s.dropped != 0)
-        std::fprintf(
-            stderr, "talix: audio: %llu blocks played, %llu underruns, %llu blocks dropped\n",
-            static_cast<unsigned long long>(s.played), static_cast<unsigned long long>(s.underruns),
-            static_cast<unsigned long long>(s.dropped));
+        text += QString("talix: audio: %1 blocks played, %2 underruns, %3 blocks dropped\n")
+                    .arg(s.played)
+                    .arg(s.underruns)
+                    .arg(s.dropped);
     if (m_framesHandled != 0 || linkFramesDropped() != 0)
-        std::fprintf(stderr, "talix: link: %llu frames handled, %llu dropped unread\n",
-                     static_cast<unsigned long long>(m_framesHandled),
-                     static_cast<unsigned long long>(linkFramesDropped()));
+        text += QString("talix: link: %1 frames handled, %2 dropped unread\n")
+                    .arg(m_framesHandled)
+                    .arg(linkFramesDropped());
+    return text;
 }
 
 } // namespace talix::session

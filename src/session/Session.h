@@ -25,6 +25,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace talix::session {
 
@@ -40,10 +41,12 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // The start-up order: the audio device (without it nothing more starts and the program runs
-    // without a link), the next recording number, then the sender, receive and painter threads.
-    // `view` must outlive stop().
+    // The start-up order: open() the audio device (without it nothing more starts and the program
+    // runs without a link) and find the next recording number; then startThreads(): the sender,
+    // the receive thread and the painter. start() does both. `view` must outlive stop().
     audio::OpenResult start(SessionView& view);
+    audio::OpenResult open(SessionView& view);
+    void startThreads();
     // The shutdown order: Closing set, a running recording completed, then the sender, the receive
     // thread and the painter stopped, each waited for, and the audio device closed. The end-of-
     // session statistics go to stderr. Safe to call more than once.
@@ -58,14 +61,11 @@ public:
     sync::TFormSlots& formSlots() { return m_slots; }
     // Present from start() on.
     sync::FrameDispatcher* dispatcher() { return m_dispatcher.get(); }
-    link::LinkPort& linkPort() { return m_port; }
     audio::PlaybackRing& playbackRing() { return m_playbackRing; }
     RecordingSink& recordingSink() { return m_recording; }
     RotatorLink& rotator() { return m_rotator; }
     // The receive thread's view of the update form (it takes update replies while it is shown).
     void setUpdateFormVisible(bool visible) { m_linkWindow.setUpdateFormVisible(visible); }
-    // The UI thread's receiver of the threads' frames, requests and device notifications.
-    LinkWindow& linkWindow() { return m_linkWindow; }
 
     bool threadsRunning() const { return m_receiver != nullptr; }
     uint64_t linkFramesHandled() const { return m_framesHandled; }
@@ -87,6 +87,10 @@ public:
     void requestPaint() override { PaintEvent.set(); }
     std::optional<QString> startScriptFirstLine() override;
 
+    // What the session reports on stderr when it stops: the playback's blocks and underruns (after
+    // a session with host playback) and the frames handled and dropped unread.
+    QString statistics() const;
+
     // LinkMessageHandler: the message procedure, which LinkWindow runs for the threads' events.
     void linkFrame(const uint8_t* payload, uint32_t lParam) override;
     void linkLostDisplay() override;
@@ -94,8 +98,6 @@ public:
     void deviceMessage(audio::DeviceEvent::Kind kind) override;
 
 private:
-    void reportStatistics() const;
-
     const SessionSettings m_settings;
     const QLocale m_locale;
     sync::ReceiverState m_state;
@@ -116,7 +118,7 @@ private:
     std::unique_ptr<link::ReceiveThread> m_receiver;
     std::unique_ptr<ReadoutPainterThread> m_painter;
     uint64_t m_framesHandled = 0;
-    bool m_started = false;
+    std::optional<audio::OpenResult> m_opened;
     bool m_stopped = false;
 };
 

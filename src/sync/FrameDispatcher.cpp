@@ -5,10 +5,6 @@
 
 namespace talix::sync {
 
-namespace {
-constexpr uint8_t kPlaysOnHost = 0x02; // LoudspeakerMode bit 1
-} // namespace
-
 FrameDispatcher::FrameDispatcher(MainView& view, FrameSinks& sinks, TFormSlots& formSlots,
                                  ReceiverState& state, const QLocale& locale)
     : m_view(view), m_sinks(sinks), m_state(state), m_items(locale),
@@ -31,7 +27,7 @@ void FrameDispatcher::handleFrame(const uint8_t* payload, uint32_t lParam) {
         const uint8_t* audio = payload + kAudioOffset;
         if (m_sinks.recording())
             m_sinks.appendRecording(audio);
-        if (m_sinks.playbackOpen() && (m_state.LoudspeakerMode & kPlaysOnHost))
+        if (m_sinks.playbackOpen() && m_state.playsOnHost())
             m_sinks.queuePlayback(audio);
         else if (measured)
             m_view.setLinkBarValue(int(measured->percent));

@@ -21,11 +21,13 @@ public:
     virtual void statusWord(uint32_t status) = 0;       // after AgcLevelRow is stored
 
     // Link quality and the antenna.
-    virtual void showLinkQuality(const LinkQualityReport& report) = 0; // LWiFi, C_WLAN, L_WLAN
-    virtual void setLinkBarValue(int percent) = 0;                     // PBWiFi
+    // LWiFi; the update form's WiFi indicator (C_WLAN, L_WLAN) shows the same report.
+    virtual void showLinkQuality(const LinkQualityReport& report) = 0;
+    virtual void setLinkBarValue(int percent) = 0; // PBWiFi
     // PBWiFi's style: the playback buffer level (red style) or the link quality.
     virtual void setLinkBarShowsPlayback(bool playback) = 0;
-    virtual bool externalAntennaChecked() const = 0; // RBAnt of the WiFi form
+    // The external antenna as RBAnt of the WiFi form shows it, and LWiFi's colour with it.
+    virtual bool externalAntennaChecked() const = 0;
     virtual void setExternalAntenna(bool checked, uint32_t lwifiArgb) = 0;
 
     // The walk of a parameter block.

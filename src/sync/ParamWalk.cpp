@@ -172,7 +172,7 @@ ParamWalk::Step ParamWalk::formValue(int index, int item, std::span<const uint32
         return Step::Failed;
     if (index == board::number(board::Form::Setup) &&
         item == board::number(board::SetupItem::Loudspeaker))
-        m_view.setLinkBarShowsPlayback(m_sinks.playbackOpen() && (m_state.LoudspeakerMode & 2));
+        m_view.setLinkBarShowsPlayback(m_sinks.playbackOpen() && m_state.playsOnHost());
     return Step::Next;
 }
 

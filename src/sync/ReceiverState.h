@@ -86,6 +86,7 @@ struct ReceiverState {
     float KnobRefAngle = 0;
 
     bool levelsInDbuV() const { return (ReceiverFlags & 0x10) != 0; }
+    bool playsOnHost() const { return (LoudspeakerMode & 0x02) != 0; }
     uint32_t slidePictureSize() const { return SlideHeader[0] & 0x0FFFFFFF; }
 };
 

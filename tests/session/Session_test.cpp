@@ -62,6 +62,7 @@ TEST_F(SessionTest, GreetsHandsFramesToTheViewAndAcknowledgesBlocks) {
     session.stop();
     EXPECT_FALSE(session.threadsRunning());
     EXPECT_TRUE(session.Closing);
+    EXPECT_TRUE(session.statistics().contains("talix: link: 1 frames handled, 0 dropped unread"));
 }
 
 TEST_F(SessionTest, TheLostLinkIsShownAndTheBoardGreetedAgain) {
