@@ -1,5 +1,5 @@
-// The session without widgets: start-up and shutdown in order, frames from a board on loopback to
-// the view, acknowledgements and commands on the wire, and the sinks still to be built.
+// The session without widgets: start-up and shutdown, frames from a board on loopback to the view,
+// acknowledgements and commands on the wire, and the sinks still to be built.
 #include "link/CommandRecords.h"
 #include "session/Session.h"
 #include "session/support/CoreApplication.h"
