@@ -10,6 +10,7 @@
 //   OUT_DIR/frame_dispatcher/NNNN  runs of consecutive payloads in the dispatcher program's layout
 // Each set is meant to be minimised with the fuzz program's -merge=1 (scripts/fuzz-seeds.sh).
 #include "base/Endpoint.h"
+#include "link/CommandRecords.h"
 #include "link/LinkFrame.h"
 #include "sim/SimBoard.h"
 
@@ -89,7 +90,7 @@ public:
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         if (::connect(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0)
             return false;
-        send({uint8_t(talix::board::Record::Greeting)});
+        send(talix::link::commands::greeting());
         m_reader = std::thread([this] { readLoop(); });
         return true;
     }
