@@ -1,7 +1,7 @@
 #pragma once
 
+#include "audio/AudioDevice.h"
 #include "audio/DeviceEvent.h"
-#include "audio/OpenResultText.h"
 #include "audio/PlaybackRing.h"
 #include "base/ManualResetEvent.h"
 #include "link/CommandQueue.h"
