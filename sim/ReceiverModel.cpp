@@ -4,6 +4,7 @@
 #include "sim/ParamWords.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace talix::sim {
 
@@ -211,6 +212,12 @@ void ReceiverModel::knob(int step) {
         s.rotatorOn = true;
         m_reports.words({rotatorRelayWord(), s.rotatorPosition});
         m_reports.item(MainItem::RotatorPresent);
+        return;
+    }
+    if (s.shownForm == number(Form::Recorder)) {
+        // The recorder's list scrolls a line a step: anticlockwise up (not 0), clockwise down (0).
+        for (int i = 0; i < std::abs(units); ++i)
+            m_reports.words({valueWord(0, number(Form::Recorder)), units < 0 ? 1u : 0u});
         return;
     }
     if (s.shownForm == number(Form::Setup)) {

@@ -6,11 +6,15 @@
 #include "app/SlotFormShell.h"
 #include "base/BoardWords.h"
 #include "base/MessageHook.h"
+#include "audio/AudioDeviceFactory.h"
 #include "controls/BandwidthList.h"
+#include "controls/MainControls.h"
 #include "controls/DemodList.h"
 #include "controls/MainWindowHandlers.h"
 #include "controls/StepList.h"
 #include "controls/UndoBox.h"
+#include "recorder/RecordButton.h"
+#include "recorder/RecorderForm.h"
 #include "session/Session.h"
 #include "settings/SetupForm.h"
 
@@ -23,7 +27,6 @@ const TFormShell::Design kSystem{"F_System", {1233, 867}, QColor(0x9400D3), "Sys
 const TFormShell::Design kMike{"F_Mike", {1690, 520}, QColor(0x3CB371), "Microphone", true};
 const TFormShell::Design kWiFi{"F_WiFi", {455, 736}, QColor(0xB22222), "WiFi Configuration", true};
 const TFormShell::Design kMemory{"F_Memory", {1440, 829}, QColor(0x008080), "Memory", true};
-const TFormShell::Design kRecorder{"F_Recorder", {552, 736}, QColor(0x87CEFA), "Recorder", true};
 const TFormShell::Design kDAB{"F_DAB", {1282, 703}, QColor(0x8B0000), "DAB", true};
 const TFormShell::Design kUpdate{
     "F_Update", {776, 756}, QColor(0xC71585), "Software Update", false};
@@ -72,7 +75,18 @@ FormSet::FormSet(TFMain::Context context)
             main->handlers()->S_GeberMouseWheel(delta);
     });
     F_Undo = undo;
-    F_Recorder = shell(kRecorder, FMain);
+    recorder::TF_Recorder::Context recording;
+    recording.queue = queue;
+    recording.session = &s;
+    recording.drives = context.drives;
+    recording.playerDevice = [name = audio::recorderDeviceName(context.options.audio)] {
+        return audio::createAudioDevice(name);
+    };
+    recording.wheel = [main = FMain](int delta) {
+        if (main->handlers())
+            main->handlers()->S_GeberMouseWheel(delta);
+    };
+    F_Recorder = new recorder::TF_Recorder(std::move(recording), FMain);
     F_DAB = shell(kDAB, FMain);
     F_Demods = new controls::TF_Demods(queue, FMain);
     F_BWs = new controls::TF_BWs(queue, state, FMain);
@@ -88,6 +102,10 @@ FormSet::FormSet(TFMain::Context context)
     forms.demods = qobject_cast<QDialog*>(F_Demods);
     forms.bandwidths = qobject_cast<QDialog*>(F_BWs);
     forms.steps = qobject_cast<QDialog*>(F_Steps);
+    controls::MainControls& c = *FMain->controls();
+    m_recordButton = std::make_unique<recorder::RecordButton>(
+        recorder::RecordButton::Controls{c.B_Rec, c.E_File, c.B_Recorder, F_DAB},
+        s.recordingSink());
     FMain->FormCreate(forms);
 }
 
@@ -111,6 +129,7 @@ void FormSet::fillFormSlots() {
 
 FormSet::~FormSet() {
     FMain->FormDestroy();
+    m_recordButton.reset();
     for (int k = 0; k < sync::TFormSlots::kSlots; ++k)
         m_session->formSlots().clear(k);
     delete FMain; // its child forms go with it

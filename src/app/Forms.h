@@ -11,6 +11,10 @@ namespace talix::sync {
 class TSlotForm;
 }
 
+namespace talix::recorder {
+class RecordButton;
+}
+
 namespace talix::app {
 
 class TF_Message;
@@ -56,6 +60,8 @@ private:
     std::unique_ptr<SettingsBridge> m_settingsHost;
     // Stand-ins in TFormSlots for the forms whose own apply step is still to come.
     std::vector<std::unique_ptr<sync::TSlotForm>> m_shells;
+    // B_Rec and E_File as the recording shows them.
+    std::unique_ptr<recorder::RecordButton> m_recordButton;
 };
 
 } // namespace talix::app

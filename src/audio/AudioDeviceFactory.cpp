@@ -17,4 +17,18 @@ std::unique_ptr<AudioDevice> createAudioDevice(const QString& name) {
     return nullptr;
 }
 
+QString recorderDeviceName(const QString& name) {
+    static const QString kWavPrefix = QStringLiteral("wav:");
+    if (!name.startsWith(kWavPrefix))
+        return name;
+    QString path = name.mid(kWavPrefix.size());
+    const int dot = path.lastIndexOf('.');
+    const int slash = path.lastIndexOf('/');
+    if (dot > slash + 1)
+        path.insert(dot, "-recorder");
+    else
+        path += "-recorder.wav";
+    return kWavPrefix + path;
+}
+
 } // namespace talix::audio

@@ -11,4 +11,8 @@ namespace talix::audio {
 // (paced, silent) or "wav:PATH" (paced, written to a WAV file). Empty for any other name.
 std::unique_ptr<AudioDevice> createAudioDevice(const QString& name);
 
+// The device of the recorder's player: the same kind as the live audio's, but for "wav:PATH" a
+// file of its own beside PATH ("x.wav" -> "x-recorder.wav"), so that neither overwrites the other.
+QString recorderDeviceName(const QString& name);
+
 } // namespace talix::audio

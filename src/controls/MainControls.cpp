@@ -32,7 +32,11 @@ QLineEdit* MainControls::readout(QWidget* parent, Field field, QRect box) {
 
 MainControls::MainControls(QWidget* w) {
     EFreq1 = readout(w, Field::EFreq1, {40, 856, 468, 100});
-    E_File = readout(w, Field::E_File, {1536, 1140, 360, 44});
+    // B_Rec and E_File in the free corner between the WF speed readout and the knob.
+    E_File = readout(w, Field::E_File, {1380, 906, 176, 46});
+    QFont fileFont = E_File->font();
+    fileFont.setPixelSize(14);
+    E_File->setFont(fileFont);
 
     LWiFi = new QLabel("0%", w);
     LWiFi->setObjectName("LWiFi");
@@ -51,7 +55,9 @@ MainControls::MainControls(QWidget* w) {
     B_Rec->setObjectName("B_Rec");
     B_Rec->setCheckable(true);
     setTag(B_Rec, 0);
-    B_Rec->setGeometry(1536, 1080, 160, 56);
+    B_Rec->setGeometry(1380, 834, 176, 66);
+    B_Rec->setFocusPolicy(Qt::NoFocus);
+    B_Rec->setStyleSheet("font-size: 32px;");
 
     createHostControls(w);
     RPegel = display::createReadoutDisplay(w);

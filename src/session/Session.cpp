@@ -99,6 +99,18 @@ void Session::stop() {
     m_view = nullptr;
 }
 
+void Session::setRecorderPlaying(bool playing) {
+    if (playing == m_recorderPlaying)
+        return;
+    m_recorderPlaying = playing;
+    if (!m_playbackRing.hasDevice())
+        return;
+    if (playing)
+        m_playbackRing.PausePlayback();
+    else
+        m_playbackRing.RestartPlayback();
+}
+
 void Session::queuePlayback(const uint8_t* audio) {
     m_playbackRing.QueueBlock(
         std::span<const uint8_t, audio::kBlockBytes>(audio, audio::kBlockBytes));

@@ -63,6 +63,11 @@ public:
     sync::FrameDispatcher* dispatcher() { return m_dispatcher.get(); }
     audio::PlaybackRing& playbackRing() { return m_playbackRing; }
     RecordingSink& recordingSink() { return m_recording; }
+    // The recorder form plays a recording: the live output is held where it is, and the live audio
+    // is neither played nor recorded until it stops.
+    void setRecorderPlaying(bool playing);
+    // The audio device named on the command line (qt, null, wav:PATH).
+    const QString& audioDeviceName() const { return m_settings.audio; }
     RotatorLink& rotator() { return m_rotator; }
     // The receive thread's view of the update form (it takes update replies while it is shown).
     void setUpdateFormVisible(bool visible) { m_linkWindow.setUpdateFormVisible(visible); }
@@ -74,7 +79,7 @@ public:
     uint64_t linkFramesDropped() const { return m_linkWindow.framesDropped(); }
 
     // sync::FrameSinks
-    bool recorderPlaying() const override { return false; }
+    bool recorderPlaying() const override { return m_recorderPlaying; }
     bool recording() const override { return m_recording.running(); }
     void appendRecording(const uint8_t* audio) override { m_recording.append(audio); }
     bool playbackOpen() const override { return m_playbackRing.PlaybackOpen(); }
@@ -109,7 +114,7 @@ private:
     // Outlives the ring, whose device reports through it.
     audio::DeviceEventPoster m_devicePoster{&m_linkWindow};
     audio::PlaybackRing m_playbackRing;
-    RecordingSink m_recording;
+    RecordingSink m_recording{m_locale};
     RotatorLink m_rotator;
     UpdateReplySink m_updateReplies;
     SessionView* m_view = nullptr;
@@ -120,6 +125,7 @@ private:
     uint64_t m_framesHandled = 0;
     std::optional<audio::OpenResult> m_opened;
     bool m_stopped = false;
+    bool m_recorderPlaying = false;
 };
 
 } // namespace talix::session

@@ -1,5 +1,6 @@
 // The session without widgets: start-up and shutdown, frames from a board on loopback to the view,
 // acknowledgements and commands on the wire, and the sinks still to be built.
+#include "base/LittleEndian.h"
 #include "link/CommandRecords.h"
 #include "session/Session.h"
 #include "session/support/CoreApplication.h"
@@ -128,4 +129,47 @@ TEST_F(SessionTest, StopsPromptlyWhileTheBoardIsUnreachable) {
     ASSERT_TRUE(pumpUntil([&] { return view.linkLost > 0; }));
     session.stop();
     EXPECT_FALSE(session.threadsRunning());
+}
+
+namespace {
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+// Frames handed to the message procedure: while the recorder plays a file, the live audio is
+// neither recorded nor played; a recording still running at shutdown is completed.
+TEST_F(SessionTest, TheRecorderPausesTheLiveAudioAndShutdownCompletesTheRecording) {
+    Session session(loopbackSettings(board.port(), data.path()), QLocale::c());
+    ASSERT_EQ(session.open(view), audio::OpenResult::Ok);
+    session.state().LoudspeakerMode = 0x02; // the host plays the board's audio
+    RecordingSink& rec = session.recordingSink();
+    rec.setFreeSpaceProbe([](const QString&) { return uint64_t(50'000'000'000ULL); });
+    rec.click();
+    ASSERT_TRUE(session.recording());
+    uint16_t counter = 1;
+    const auto frames = [&](int n, uint8_t audioByte) {
+        for (int k = 0; k < n; ++k) {
+            const Payload p = payload(streamHeader(0, 0, false), {}, 0, audioByte);
+            session.linkFrame(p.data(), lParamOf(counter++));
+        }
+    };
+    frames(10, 0x11);
+    const int filled = session.playbackRing().FillIndex();
+    session.setRecorderPlaying(true);
+    EXPECT_TRUE(session.recorderPlaying());
+    frames(10, 0x22);
+    EXPECT_EQ(session.playbackRing().FillIndex(), filled);
+    session.setRecorderPlaying(false);
+    frames(10, 0x33);
+    EXPECT_EQ(session.playbackRing().FillIndex(), (filled + 10) % audio::PlaybackRing::kSlots);
+    session.stop();
+    EXPECT_FALSE(session.recording());
+
+    const QByteArray b = fileBytes(data.filePath("WAV/File0.WAV"));
+    ASSERT_EQ(b.size(), 44 + 20 * 2048);
+    EXPECT_EQ(readLe32(reinterpret_cast<const uint8_t*>(b.constData()) + 40), 20u * 2048);
+    EXPECT_EQ(b.mid(44, 10 * 2048), QByteArray(10 * 2048, char(0x11)));
+    EXPECT_EQ(b.mid(44 + 10 * 2048), QByteArray(10 * 2048, char(0x33)));
 }

@@ -1,0 +1,97 @@
+#include "audio/WavRecordingFile.h"
+
+#include "audio/WavFileHeader.h"
+#include "base/LittleEndian.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace talix::audio {
+
+namespace {
+
+bool writeAll(int fd, const std::uint8_t* p, std::size_t n) {
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        p += w;
+        n -= std::size_t(w);
+    }
+    return true;
+}
+
+bool writeAt(int fd, const std::uint8_t* p, std::size_t n, off_t offset) {
+    while (n > 0) {
+        const ssize_t w = ::pwrite(fd, p, n, offset);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        p += w;
+        n -= std::size_t(w);
+        offset += w;
+    }
+    return true;
+}
+
+} // namespace
+
+WavRecordingFile::~WavRecordingFile() {
+    close();
+}
+
+bool WavRecordingFile::create(const QString& path) {
+    close();
+    const QByteArray name = QFile::encodeName(path);
+    m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (m_fd < 0)
+        return false;
+    const auto header = wavFileHeader(0);
+    if (!writeAll(m_fd, header.data(), header.size())) {
+        ::close(m_fd);
+        m_fd = -1;
+        return false;
+    }
+    m_dataBytes = 0;
+    return true;
+}
+
+void WavRecordingFile::append(std::span<const std::uint8_t> bytes) {
+    if (m_fd < 0 || bytes.empty())
+        return;
+    writeAll(m_fd, bytes.data(), bytes.size());
+}
+
+void WavRecordingFile::updateSizes() {
+    if (m_fd < 0)
+        return;
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return;
+    const std::uint64_t size = std::uint64_t(std::max<off_t>(st.st_size, 0));
+    m_dataBytes = size > kWavHeaderBytes ? size - kWavHeaderBytes : 0;
+    // A file past what 32 bits describe says the most they can.
+    const std::uint32_t data = std::uint32_t(std::min<std::uint64_t>(m_dataBytes, kWavMaxDataBytes));
+    std::uint8_t field[4];
+    writeLe32(field, data + std::uint32_t(kWavHeaderBytes - 8));
+    writeAt(m_fd, field, 4, 4);
+    writeLe32(field, data);
+    writeAt(m_fd, field, 4, 40);
+}
+
+void WavRecordingFile::close() {
+    if (m_fd < 0)
+        return;
+    updateSizes();
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+} // namespace talix::audio

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "audio/WavPlayer.h"
+#include "base/DriveMap.h"
+#include "link/CommandQueue.h"
+#include "recorder/FileExport.h"
+#include "recorder/RecordingList.h"
+#include "sync/FormSlots.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <functional>
+
+namespace talix::session {
+class Session;
+}
+
+namespace talix::recorder {
+
+// F_Recorder: lists the recordings of C:\WAV, plays one with the live audio paused, deletes one
+// (on a double click) and exports one to F:\WAV. The board shows and closes it (slot 13 of
+// TFormSlots) and scrolls its list; "Close" asks the board to close it.
+class TF_Recorder : public QDialog, public sync::TSlotForm {
+    Q_OBJECT
+public:
+    struct Context {
+        std::function<link::TCommandQueue*()> queue; // nullptr: no link, nothing is sent
+        session::Session* session = nullptr;         // the recording and the live audio
+        DriveMap drives;
+        audio::WavPlayer::DeviceFactory playerDevice;
+        std::function<void(int wheelDelta)> wheel; // the tuning knob's wheel handler
+        QLocale locale = QLocale::system();
+        int progressMs = 100; // Timer1, and how often a copy's progress is shown
+    };
+
+    explicit TF_Recorder(Context context, QWidget* parent = nullptr);
+    ~TF_Recorder() override;
+
+    // sync::TSlotForm
+    sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
+    void selectField(int) override {}
+    void showForm() override { show(); }
+    void closeForm() override { close(); }
+
+    void B_PlayClick();
+    void B_StopClick();
+    void B_DeleteDblClick();
+    void B_ExportClick();
+    void B_ExitClick();
+
+    const RecordingList& list() const { return m_list; }
+    audio::WavPlayer& player() { return m_player; }
+    FileExport& fileExport() { return m_export; }
+    bool copying() const { return m_copying; }
+
+    QLabel* Label1;
+    QListWidget* LV_Files;
+    QPushButton* B_Play;
+    QPushButton* B_Stop;
+    QPushButton* B_Delete;
+    QPushButton* B_Export;
+    QPushButton* B_Exit;
+    QSlider* TB_Play;
+    QLabel* L_Bytes;
+    QLabel* L_Progress;
+    QTimer* Timer1;
+
+protected:
+    void showEvent(QShowEvent* event) override; // FormShow
+    void hideEvent(QHideEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Timer1Timer();
+    void TB_PlayMouseMove(int value);
+    void showList();
+    void scrollToTopLine();
+    void setIdleControls();
+    void setBusyControls();
+    void showCopyProgress();
+    void copyEnded();
+    QString wavFolder() const;
+    QString fileName(int n) const;
+
+    Context m_context;
+    RecordingList m_list;
+    audio::WavPlayer m_player;
+    FileExport m_export;
+    QTimer m_copyTimer;
+    bool m_copying = false;
+};
+
+} // namespace talix::recorder
