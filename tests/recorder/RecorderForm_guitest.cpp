@@ -92,6 +92,13 @@ struct Recorder : ::testing::Test {
         return l;
     }
     static void tap(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    // A touch on a line of the list selects it.
+    void touchLine(int line) {
+        QListWidget* list = form->LV_Files;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(line)).center());
+        ASSERT_EQ(form->list().selected(), line);
+    }
     bool idle() const {
         return form->B_Play->isEnabled() && !form->B_Play->isChecked() &&
                form->B_Delete->isEnabled() && form->B_Export->isEnabled() &&
@@ -165,6 +172,7 @@ TEST_F(Recorder, NothingToPlayDeleteOrExportWithoutFiles) {
 TEST_F(Recorder, PlayingPausesTheLiveAudioUntilTheEnd) {
     ASSERT_EQ(session.open(view), audio::OpenResult::Ok);
     open({0}, 24); // 0,3 s
+    touchLine(0); // the only line: selected by a touch
     tap(form->B_Play);
     EXPECT_TRUE(session.recorderPlaying());
     EXPECT_TRUE(form->B_Play->isChecked());
@@ -197,6 +205,7 @@ TEST_F(Recorder, StopEndsPlayingAndAClosedFormLetsTheLiveAudioGoOn) {
 
 TEST_F(Recorder, DraggingTheBarSeeks) {
     open({0}, 800);
+    touchLine(0);
     tap(form->B_Play);
     ASSERT_TRUE(form->player().playing());
     QSlider* bar = form->TB_Play;
@@ -277,6 +286,7 @@ TEST_F(Recorder, TheOverwriteQuestionIsAnsweredBothWays) {
 
 TEST_F(Recorder, AbortLeavesNoPartialFileOnTheStick) {
     open({0}, 400);
+    touchLine(0);
     std::atomic<bool> aborted{false};
     form->fileExport().setChunkHook([&](uint64_t) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -293,7 +303,7 @@ TEST_F(Recorder, AbortLeavesNoPartialFileOnTheStick) {
 }
 
 TEST_F(Recorder, AMissingStickIsTold) {
-    open({0});
+    open({0, 1});
     QDir(data.filePath("F")).removeRecursively();
     QFile blocker(data.filePath("F"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // the stick's folder cannot be made
@@ -304,7 +314,7 @@ TEST_F(Recorder, AMissingStickIsTold) {
     drives.set('F', QString()); // no stick at all
     form.reset();
     open({});
-    record(0, 1);
+    record(1, 1);
     form->hide();
     form->showForm();
     tap(form->B_Export);
@@ -319,7 +329,7 @@ TEST_F(Recorder, CloseAsksTheBoardAndRefreshesTheNextFileNumber) {
     EXPECT_EQ(session.recordingSink().fileText(), "Next File: File2");
     QFile::remove(file(0));
     tap(form->B_Exit);
-    EXPECT_EQ(queued(), std::vector<link::Command>{link::Command{1, 10, 0}});
+    EXPECT_EQ(queued(), (std::vector<link::Command>{link::Command{1, 10, 0}}));
     EXPECT_EQ(session.recordingSink().fileText(), "Next File: File0");
     EXPECT_TRUE(form->isVisible()); // the board closes it
 }

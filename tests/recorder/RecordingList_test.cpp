@@ -32,8 +32,9 @@ TEST(RecordingList, IsBuiltFromTheFilesPresent) {
     };
     for (const Case& c : cases) {
         const RecordingList l = listOf(c.files);
-        if (!c.lines.isEmpty())
+        if (!c.lines.isEmpty()) {
             EXPECT_EQ(lines(l), c.lines);
+        }
         EXPECT_EQ(l.selected(), c.selected);
         EXPECT_EQ(l.topLine(), int(l.lines().size()) - 10);
         EXPECT_EQ(l.lastTopLine(), l.topLine());

@@ -175,8 +175,9 @@ TEST_F(RecordingSinkTest, NoSpaceIsToldAndNothingIsRecorded) {
         EXPECT_FALSE(sink.running());
         EXPECT_EQ(display.states.back(), false);
         EXPECT_EQ(messages, std::vector<QString>{"No Space for new File!"});
-        if (!c.allNamesTaken)
+        if (!c.allNamesTaken) {
             EXPECT_FALSE(QFile::exists(dir.filePath("WAV/File0.WAV")));
+        }
     }
     freeSpace = 1'200'000'001ULL;
     messages.clear();

@@ -144,6 +144,7 @@ TEST_F(SessionTest, TheRecorderPausesTheLiveAudioAndShutdownCompletesTheRecordin
     Session session(loopbackSettings(board.port(), data.path()), QLocale::c());
     ASSERT_EQ(session.open(view), audio::OpenResult::Ok);
     session.state().LoudspeakerMode = 0x02; // the host plays the board's audio
+    ASSERT_TRUE(pumpUntil([&] { return session.playbackOpen(); }));
     RecordingSink& rec = session.recordingSink();
     rec.setFreeSpaceProbe([](const QString&) { return uint64_t(50'000'000'000ULL); });
     rec.click();
