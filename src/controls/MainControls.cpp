@@ -55,8 +55,7 @@ MainControls::MainControls(QWidget* w) {
     B_Rec->setObjectName("B_Rec");
     B_Rec->setCheckable(true);
     setTag(B_Rec, 0);
-    B_Rec->setGeometry(1380, 834, 176, 66);
-    B_Rec->setFocusPolicy(Qt::NoFocus);
+    B_Rec->setGeometry(1380, 840, 176, 62);
     B_Rec->setStyleSheet("font-size: 32px;");
 
     createHostControls(w);

@@ -56,10 +56,11 @@ TEST_F(Recording, RecAndTheFileTextAreInPlainSight) {
         EXPECT_TRUE(window.contains(w->geometry()));
         for (QObject* o : main().children()) {
             auto* other = qobject_cast<QWidget*>(o);
-            if (other && other != w && other->isVisible() && !other->isWindow())
+            if (other && other != w && other->isVisible() && !other->isWindow()) {
                 EXPECT_FALSE(other->geometry().intersects(w->geometry()))
                     << w->objectName().toStdString() << " under "
                     << other->objectName().toStdString();
+            }
         }
     }
     EXPECT_GE(c().B_Rec->height(), 60);
