@@ -101,8 +101,10 @@ TEST(StartOptions, HelpAndManualPageDescribeEveryOptionAlike) {
         EXPECT_TRUE(page.contains(QString(start).replace("-", "\\-"))) << row.name;
     }
     // No line of the page may start as a request by accident.
-    for (const QString& line : page.split('\n'))
-        if (line.startsWith('.'))
+    for (const QString& line : page.split('\n')) {
+        if (line.startsWith('.')) {
             EXPECT_TRUE(QRegularExpression("^\\.(TH|SH|TP|B|PP|I|BR)( |$)").match(line).hasMatch())
                 << line.toStdString();
+        }
+    }
 }
