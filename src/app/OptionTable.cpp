@@ -23,11 +23,11 @@ constexpr OptionRow kOptions[] = {
      "they would do.",
      "system, simulated with --demo"},
     {"windowed", nullptr,
-     "A window on the desktop instead of full screen; the 1920 x 1200 layout is scaled as a "
-     "whole to fit the screen.",
+     "A window on the desktop instead of full screen; on a screen larger than the 1920 x 1200 "
+     "layout, the layout is scaled up as a whole to fill it.",
      nullptr},
     {"scale", "FACTOR",
-     "Scale the 1920 x 1200 layout by FACTOR (0.25 to 4) instead of fitting it to the screen.",
+     "Scale the 1920 x 1200 layout by FACTOR (1 to 4) instead of fitting it to the screen.",
      nullptr},
     {"version", nullptr, "Print the program's version and exit.", nullptr},
     {"help", nullptr, "Print the options and exit.", nullptr},

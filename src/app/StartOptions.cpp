@@ -2,15 +2,11 @@
 
 #include "app/CommandLineHelp.h"
 #include "app/OptionTable.h"
+#include "app/ScreenFit.h"
 
 #include <QCommandLineParser>
 
 namespace talix::app {
-
-namespace {
-constexpr double kSmallestScale = 0.25;
-constexpr double kLargestScale = 4.0;
-} // namespace
 
 ParsedOptions parseStartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -78,8 +74,8 @@ ParsedOptions parseStartOptions(const QStringList& arguments) {
     if (parser.isSet("scale")) {
         bool ok = false;
         const double scale = parser.value("scale").toDouble(&ok);
-        if (!ok || scale < kSmallestScale || scale > kLargestScale)
-            return fail("Invalid --scale: " + parser.value("scale") + " (0.25 to 4)");
+        if (!ok || scale < kSmallestUsableScale || scale > kLargestUsableScale)
+            return fail("Invalid --scale: " + parser.value("scale") + " (1 to 4)");
         o.scale = scale;
     }
     result.options = o;

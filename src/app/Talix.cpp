@@ -65,8 +65,15 @@ void fitToScreen(bool windowed, const std::vector<char*>& originalArguments) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const double scale =
-        fittedScale(windowed ? screen->availableGeometry().size() : screen->size(), windowed);
+    const QSize size = windowed ? screen->availableGeometry().size() : screen->size();
+    const double scale = fittedScale(size, windowed);
+    if (scale < kSmallestUsableScale) {
+        std::fprintf(stderr,
+                     "talix: the screen (%d x %d) is smaller than the 1920 x 1200 layout, which "
+                     "cannot be drawn smaller\n",
+                     size.width(), size.height());
+        return;
+    }
     if (scale == 1.0)
         return;
     setScaleFactor(scale);

@@ -63,7 +63,7 @@ TEST(StartOptions, ScaleIsAFactorInItsRange) {
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->scale, 1.5);
     EXPECT_FALSE(parseStartOptions({"talix"}).options->scale);
-    for (const char* bad : {"0.2", "4.5", "x", "", "-1", "1,5"})
+    for (const char* bad : {"0.5", "0.99", "4.5", "x", "", "-1", "1,5"})
         EXPECT_EQ(parseStartOptions({"talix", "--scale", bad}).exitCode, 2) << bad;
 }
 
