@@ -17,7 +17,7 @@ std::span<const OptionRow> optionTable();
 
 constexpr const char* kProgramSummary = "the operating program of the portable receiver";
 
-// The usage line, the summary and one aligned line per option, as `--help` prints them.
+// The synopsis: the program's name and what follows it.
 const char* usageLine();
 
 } // namespace talix::app

@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <unistd.h>
@@ -69,7 +68,7 @@ void fitToScreen(bool windowed, const std::vector<char*>& originalArguments) {
     const double scale = fittedScale(size, windowed);
     if (scale < kSmallestUsableScale) {
         std::fprintf(stderr,
-                     "talix: the screen (%d x %d) is smaller than the 1920 x 1200 layout, which "
+                     "talix: the 1920 x 1200 layout does not fit in the screen's %d x %d and "
                      "cannot be drawn smaller\n",
                      size.width(), size.height());
         return;

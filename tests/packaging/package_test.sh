@@ -26,7 +26,7 @@ if grep -E '\.(a|h|cpp)$|/test_|/bench|talix-screenshot|talix-manpage' "$scratch
     fail "the package holds build or test files"
 fi
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6multimedia6 libqt6network6 libc6; do
+for library in libqt6widgets6 libqt6multimedia6 libqt6network6 libc6 fonts-liberation2; do
     echo "$depends" | grep -q "$library" || fail "Depends lacks $library: $depends"
 done
 
@@ -49,6 +49,10 @@ out=$("$root/usr/bin/talix-kiosk" --drive "C=$drive" --version 2>&1)
 rm "$drive/TALIX/Start.bat"
 out=$("$root/usr/bin/talix-kiosk" --drive "C=$drive" --version 2>&1)
 echo "$out" | grep -q "^talix [0-9]" || fail "kiosk without a start script: $out"
+printf '#!/nonexistent/interpreter\n' >"$drive/TALIX/TALIX7.EXE"
+printf 'start C:\\TALIX\\TALIX7.EXE\r\n' >"$drive/TALIX/Start.bat"
+out=$("$root/usr/bin/talix-kiosk" --drive "C=$drive" --version 2>&1)
+echo "$out" | grep -q "^talix [0-9]" || fail "kiosk with an update that cannot run: $out"
 printf 'start C:\\TALIX\\MISSING.EXE\r\n' >"$drive/TALIX/Start.bat"
 out=$("$root/usr/bin/talix-kiosk" --drive "C=$drive" --version 2>&1)
 echo "$out" | grep -q "^talix [0-9]" || fail "kiosk with a missing program: $out"
