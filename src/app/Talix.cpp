@@ -25,23 +25,28 @@ void showEscapedError(const QString& what) {
 }
 
 // The program's own arguments: the options that QApplication takes for itself ("-platform xcb",
-// "-reverse", ...) are left to it.
+// "--style=fusion", "-reverse", ...) are left to it.
 QStringList programArguments(int argc, char** argv) {
-    static const QStringList qtWithValue{"-platform",        "-platformpluginpath",
-                                         "-platformtheme",   "-plugin",
-                                         "-qwindowgeometry", "-qwindowtitle",
-                                         "-qwindowicon",     "-style",
-                                         "-stylesheet",      "-session",
-                                         "-display",         "-geometry"};
-    static const QStringList qtSwitches{"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+    static const QStringList qtWithValue{
+        "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+        "qwindowtitle", "qwindowicon",        "style",         "stylesheet", "session",
+        "display",      "geometry",           "qmljsdebugger"};
+    static const QStringList qtSwitches{"reverse", "widgetcount", "nograb", "dograb", "sync"};
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (i > 0 && qtWithValue.contains(argument)) {
-            ++i;
+        QString name = argument;
+        while (name.startsWith('-'))
+            name.remove(0, 1);
+        const bool joinedValue = name.contains('=');
+        name = name.section('=', 0, 0);
+        const bool option = i > 0 && argument.startsWith('-');
+        if (option && qtWithValue.contains(name)) {
+            if (!joinedValue)
+                ++i;
             continue;
         }
-        if (i > 0 && qtSwitches.contains(argument))
+        if (option && qtSwitches.contains(name))
             continue;
         arguments << argument;
     }
