@@ -27,5 +27,10 @@ for program in talix talix-sim; do
         grep -q "^$program: " /tmp/cl-err.$$ || fail "$program $bad: $(cat /tmp/cl-err.$$)"
     done
 done
+# Qt's own options are Qt's, in any spelling.
+for qt in "-platform offscreen" "--platform offscreen" "-style=fusion" "-reverse"; do
+    # shellcheck disable=SC2086
+    "$bin/talix" $qt --version >/dev/null 2>&1 || fail "talix $qt --version"
+done
 rm -f /tmp/cl-out.$$ /tmp/cl-err.$$
 [ $failures -eq 0 ] && echo "PASSED: command line" || exit 1
