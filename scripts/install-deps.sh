@@ -9,6 +9,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     clang-14 libclang-rt-14-dev
     xvfb xauth
+    dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

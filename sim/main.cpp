@@ -24,7 +24,12 @@ constexpr const char* kUsage =
     "  --drop AFTER_MS        close every connection AFTER_MS after its greeting\n"
     "  --control HOST:PORT    line-command port for tests (loopback only)\n"
     "  --script FILE          run these line commands once the program has greeted\n"
+    "  --version              the version\n"
     "  --help                 this text\n";
+
+constexpr const char* kValueOptions[] = {"--listen",  "--log",       "--seed",  "--faults",
+                                         "--rotator", "--resend-ms", "--pause", "--drop",
+                                         "--control", "--script"};
 
 bool parseMs(const std::string& text, long& out) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
@@ -35,8 +40,15 @@ bool parseMs(const std::string& text, long& out) {
 }
 
 int fail(const std::string& message) {
-    std::fprintf(stderr, "talix-sim: %s\n%s", message.c_str(), kUsage);
+    std::fprintf(stderr, "talix-sim: %s (talix-sim --help lists the options)\n", message.c_str());
     return 2;
+}
+
+bool takesValue(const std::string& arg) {
+    for (const char* option : kValueOptions)
+        if (arg == option)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -51,6 +63,12 @@ int main(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             return 0;
         }
+        if (arg == "--version") {
+            std::puts("talix-sim " TALIX_VERSION);
+            return 0;
+        }
+        if (!takesValue(arg))
+            return fail("unknown option " + arg);
         if (i + 1 >= argc)
             return fail("missing value after " + arg);
         const std::string value = argv[++i];
@@ -96,8 +114,6 @@ int main(int argc, char** argv) {
                 return fail("bad address " + value);
         } else if (arg == "--script") {
             script = value;
-        } else {
-            return fail("unknown option " + arg);
         }
     }
 

@@ -21,14 +21,17 @@ struct StartOptions {
     std::map<QChar, QString> drives; // from --drive LETTER=DIR
     QString hostServices = "system"; // system | simulated
     bool windowed = false;
+    std::optional<double> scale; // --scale; otherwise the layout is fitted to the screen
 };
 
 struct ParsedOptions {
-    std::optional<StartOptions> options; // empty: exit with `exitCode` after printing `text`
+    // Empty: print `text` (on stdout for exit code 0, else on stderr) and exit with `exitCode`.
+    std::optional<StartOptions> options;
     QString text;
     int exitCode = 0;
 };
 
+// Needs no QCoreApplication, so that `--help` works without a display.
 ParsedOptions parseStartOptions(const QStringList& arguments);
 
 } // namespace talix::app

@@ -2,15 +2,19 @@
 
 #include "app/DemoBoard.h"
 #include "app/Forms.h"
+#include "app/ScreenFit.h"
 #include "app/StartOptions.h"
 #include "app/TermSignals.h"
 #include "sim/SimBoard.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <unistd.h>
+#include <vector>
 
 namespace talix::app {
 
@@ -19,16 +23,85 @@ void showEscapedError(const QString& what) {
     std::fprintf(stderr, "talix: %s\n", what.toLocal8Bit().constData());
     QMessageBox::critical(nullptr, "Talix", what);
 }
+
+// The program's own arguments: the options that QApplication takes for itself ("-platform xcb",
+// "--style=fusion", "-reverse", ...) are left to it.
+QStringList programArguments(int argc, char** argv) {
+    static const QStringList qtWithValue{
+        "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+        "qwindowtitle", "qwindowicon",        "style",         "stylesheet", "session",
+        "display",      "geometry",           "qmljsdebugger"};
+    static const QStringList qtSwitches{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        QString name = argument;
+        while (name.startsWith('-'))
+            name.remove(0, 1);
+        const bool joinedValue = name.contains('=');
+        name = name.section('=', 0, 0);
+        const bool option = i > 0 && argument.startsWith('-');
+        if (option && qtWithValue.contains(name)) {
+            if (!joinedValue)
+                ++i;
+            continue;
+        }
+        if (option && qtSwitches.contains(name))
+            continue;
+        arguments << argument;
+    }
+    return arguments;
+}
+
+// Qt scales every widget, font, event position and the backing store by QT_SCALE_FACTOR, which
+// it reads only when the application starts.
+void setScaleFactor(double scale) {
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 4));
+}
+
+// Fits the layout to the screen the window opens on. The factor is known only once the
+// application has a screen, so a program that needs one starts itself again with it.
+void fitToScreen(bool windowed, const std::vector<char*>& originalArguments) {
+    const QString platform = QGuiApplication::platformName();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || platform == "offscreen" ||
+        platform == "minimal")
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize size = windowed ? screen->availableGeometry().size() : screen->size();
+    const double scale = fittedScale(size, windowed);
+    if (scale < kSmallestUsableScale) {
+        std::fprintf(stderr,
+                     "talix: the 1920 x 1200 layout does not fit in the screen's %d x %d and "
+                     "cannot be drawn smaller\n",
+                     size.width(), size.height());
+        return;
+    }
+    if (scale == 1.0)
+        return;
+    setScaleFactor(scale);
+    execv("/proc/self/exe", originalArguments.data());
+    std::fprintf(stderr, "talix: cannot restart scaled to the screen; the layout is not scaled\n");
+}
 } // namespace
 
 int runTalix(int argc, char** argv) {
-    QApplication application(argc, argv);
-    application.setApplicationName("talix");
-    const ParsedOptions parsed = parseStartOptions(application.arguments());
+    // The command line is read before the application starts, so that --help, --version and a
+    // mistyped option need no display.
+    const ParsedOptions parsed = parseStartOptions(programArguments(argc, argv));
     if (!parsed.options) {
         std::fputs(parsed.text.toLocal8Bit().constData(), parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
+    if (parsed.options->scale)
+        setScaleFactor(*parsed.options->scale);
+    // QApplication takes its own options out of argv; a restart passes them on again.
+    const std::vector<char*> originalArguments(argv, argv + argc + 1);
+    QApplication application(argc, argv);
+    if (!parsed.options->scale)
+        fitToScreen(parsed.options->windowed, originalArguments);
+    application.setApplicationName("talix");
     FormSet* running = nullptr;
     TermSignals termSignals([&running] {
         if (running)

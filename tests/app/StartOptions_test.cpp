@@ -1,5 +1,9 @@
 #include "app/StartOptions.h"
 
+#include "app/CommandLineHelp.h"
+#include "app/OptionTable.h"
+
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace talix::app;
@@ -48,15 +52,59 @@ TEST(StartOptions, RejectsBadValues) {
         const auto parsed = parseStartOptions(args);
         EXPECT_FALSE(parsed.options) << args.join(' ').toStdString();
         EXPECT_EQ(parsed.exitCode, 2);
-        EXPECT_FALSE(parsed.text.isEmpty());
+        // One line, naming the program, as a Unix program says it.
+        EXPECT_TRUE(parsed.text.startsWith("talix: ")) << parsed.text.toStdString();
+        EXPECT_EQ(parsed.text.count('\n'), 1) << parsed.text.toStdString();
     }
+}
+
+TEST(StartOptions, ScaleIsAFactorInItsRange) {
+    const auto parsed = parseStartOptions({"talix", "--scale", "1.5"});
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->scale, 1.5);
+    EXPECT_FALSE(parseStartOptions({"talix"}).options->scale);
+    for (const char* bad : {"0.5", "0.99", "4.5", "x", "", "-1", "1,5"})
+        EXPECT_EQ(parseStartOptions({"talix", "--scale", bad}).exitCode, 2) << bad;
+}
+
+TEST(StartOptions, VersionNamesTheProgram) {
+    const auto parsed = parseStartOptions({"talix", "--version"});
+    EXPECT_FALSE(parsed.options);
+    EXPECT_EQ(parsed.exitCode, 0);
+    EXPECT_TRUE(parsed.text.startsWith("talix ")) << parsed.text.toStdString();
+}
+
+TEST(StartOptions, ArgumentsThatAreNoOptionsAreRefused) {
+    EXPECT_EQ(parseStartOptions({"talix", "demo"}).exitCode, 2);
 }
 
 TEST(StartOptions, HelpListsTheOptions) {
     const auto parsed = parseStartOptions({"talix", "--help"});
     EXPECT_FALSE(parsed.options);
     EXPECT_EQ(parsed.exitCode, 0);
-    for (const char* option :
-         {"--board", "--rotator", "--demo", "--audio", "--drive", "--host-services", "--windowed"})
+    for (const char* option : {"--board", "--rotator", "--demo", "--audio", "--drive",
+                               "--host-services", "--windowed", "--scale", "--version"})
         EXPECT_TRUE(parsed.text.contains(option)) << option;
+}
+
+TEST(StartOptions, HelpAndManualPageDescribeEveryOptionAlike) {
+    const QString help = helpText();
+    const QString page = manPage();
+    EXPECT_TRUE(page.startsWith(".TH TALIX 1 "));
+    for (const OptionRow& row : optionTable()) {
+        EXPECT_TRUE(help.contains(QString("--") + row.name)) << row.name;
+        EXPECT_TRUE(page.contains(QString(".B \\-\\-") + QString(row.name).replace("-", "\\-")))
+            << row.name;
+        // The first words of the description, as roff escapes them.
+        const QString start = QString(row.description).section(' ', 0, 2);
+        EXPECT_TRUE(help.contains(start)) << row.name;
+        EXPECT_TRUE(page.contains(QString(start).replace("-", "\\-"))) << row.name;
+    }
+    // No line of the page may start as a request by accident.
+    for (const QString& line : page.split('\n')) {
+        if (line.startsWith('.')) {
+            EXPECT_TRUE(QRegularExpression("^\\.(TH|SH|TP|B|PP|I|BR)( |$)").match(line).hasMatch())
+                << line.toStdString();
+        }
+    }
 }

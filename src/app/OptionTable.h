@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+
+namespace talix::app {
+
+// One option of the program's command line. The parser, `--help` and the manual page are all
+// made from this table, so they cannot disagree.
+struct OptionRow {
+    const char* name;        // without the leading "--"
+    const char* valueName;   // nullptr for a switch
+    const char* description; // one sentence
+    const char* defaultText; // nullptr when there is nothing to say
+};
+
+std::span<const OptionRow> optionTable();
+
+constexpr const char* kProgramSummary = "the operating program of the portable receiver";
+
+// The synopsis: the program's name and what follows it.
+const char* usageLine();
+
+} // namespace talix::app
