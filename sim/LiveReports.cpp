@@ -179,6 +179,7 @@ void ReceiverModel::tick() {
     }
     reportClock();
     reportRds();
+    turnRotator();
 }
 
 void ReceiverModel::renderFrame(FrameContent& content) {

@@ -207,11 +207,12 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
     }
     case MainItem::NoiseBlanker:
         return {w, s.nbLevel > 0 ? 1u : 0u};
-    case MainItem::RotatorPresent:
+    case MainItem::RotatorPresent: {
         if (!m_rotatorFound)
             return {};
-        return {w, 35u | uint32_t(s.rotatorOn ? s.rotatorPosition : 0) << 8,
-                addressWord(m_rotator.host)};
+        const uint32_t position = s.rotatorOn ? s.rotatorPosition : 0;
+        return {w, m_rotatorMotor.currentMa() | position << 8, addressWord(m_rotator.host)};
+    }
     case MainItem::RotatorVersion:
         if (!m_rotatorFound)
             return {};

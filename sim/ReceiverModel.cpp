@@ -203,14 +203,14 @@ void ReceiverModel::knob(int step) {
     if (units == 0)
         return;
     if (s.rotatorSelected && m_rotatorFound) {
-        int p = s.rotatorPosition + units;
+        int p = m_rotatorMotor.target() + units;
         while (p < 1)
             p += 232;
         while (p > 232)
             p -= 232;
-        s.rotatorPosition = uint8_t(p);
+        m_rotatorMotor.command(uint8_t(p));
         s.rotatorOn = true;
-        m_reports.words({rotatorRelayWord(), s.rotatorPosition});
+        m_reports.words({rotatorRelayWord(), uint32_t(p)});
         m_reports.item(MainItem::RotatorPresent);
         return;
     }
@@ -433,9 +433,16 @@ void ReceiverModel::undoTuning() {
 }
 
 void ReceiverModel::setRotatorPosition(uint8_t position, bool on) {
-    m_state.rotatorOn = on;
-    if (position != 0)
-        m_state.rotatorPosition = std::min<uint8_t>(position, 232);
+    m_rotatorMotor.command(on ? position : 0);
+    m_state.rotatorOn = m_rotatorMotor.on();
+    m_reports.item(MainItem::RotatorPresent);
+}
+
+// The antenna turns in view: every step it takes is reported.
+void ReceiverModel::turnRotator() {
+    if (!m_rotatorMotor.step())
+        return;
+    m_state.rotatorPosition = uint8_t(m_rotatorMotor.position());
     m_reports.item(MainItem::RotatorPresent);
 }
 

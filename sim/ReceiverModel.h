@@ -7,6 +7,7 @@
 #include "sim/ParamSender.h"
 #include "sim/ReceiverState.h"
 #include "sim/ReportQueue.h"
+#include "sim/RotatorMotor.h"
 #include "sim/SpectrumSynth.h"
 
 #include <cstdint>
@@ -72,6 +73,7 @@ private:
     void measureLevels();
     void reportClock();
     void reportRds();
+    void turnRotator();
 
     std::vector<uint32_t> mainItem(int item) const;
     std::vector<uint32_t> setupItem(int item) const;
@@ -88,6 +90,7 @@ private:
     uint64_t m_sampleClock = 0;
     uint64_t m_frame = 0;
     int m_knobRemainder = 0;
+    RotatorMotor m_rotatorMotor{m_state.rotatorPosition};
     std::string m_entry; // digits typed on the memory keypad
 
     // Readings reported periodically.

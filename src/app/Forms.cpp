@@ -10,11 +10,13 @@
 #include "controls/BandwidthList.h"
 #include "controls/MainControls.h"
 #include "controls/DemodList.h"
+#include "controls/MainControls.h"
 #include "controls/MainWindowHandlers.h"
 #include "controls/StepList.h"
 #include "controls/UndoBox.h"
 #include "recorder/RecordButton.h"
 #include "recorder/RecorderForm.h"
+#include "rotator/RotatorForm.h"
 #include "session/Session.h"
 #include "settings/SetupForm.h"
 
@@ -30,7 +32,6 @@ const TFormShell::Design kMemory{"F_Memory", {1440, 829}, QColor(0x008080), "Mem
 const TFormShell::Design kDAB{"F_DAB", {1282, 703}, QColor(0x8B0000), "DAB", true};
 const TFormShell::Design kUpdate{
     "F_Update", {776, 756}, QColor(0xC71585), "Software Update", false};
-const TFormShell::Design kKAP{"F_KAP", {477, 535}, QColor(0x4682B4), "KAP Control", true};
 
 QWidget* shell(const TFormShell::Design& design, QWidget* parent) {
     return new TFormShell(design, parent);
@@ -91,7 +92,13 @@ FormSet::FormSet(TFMain::Context context)
     F_Demods = new controls::TF_Demods(queue, FMain);
     F_BWs = new controls::TF_BWs(queue, state, FMain);
     F_Steps = new controls::TF_Steps(queue, FMain);
-    F_KAP = shell(kKAP, FMain);
+    F_KAP = new rotator::TF_KAP(
+        s.rotator(), s.commands(),
+        [main = FMain] {
+            if (main->controls())
+                main->controls()->B_KAP->setFocus();
+        },
+        FMain);
     fillFormSlots();
 
     MainWindowForms forms;

@@ -175,9 +175,10 @@ void MainWindowView::selectDabField() {
     setDabEntryFieldSelected(false);
 }
 
-// The rotator form is still a plain form without its dial's circles; the dispatcher keeps
-// RotatorSelected for it.
-void MainWindowView::paintRotatorCircles(bool) {}
+// The rotator form shows them; it takes the rotator's words through the session's rotator link.
+void MainWindowView::paintRotatorCircles(bool selected) {
+    m_session.rotator().paintCircles(selected);
+}
 
 // While the touch lock is on, the lock alone decides which controls take touches: a form the board
 // shows or closes must not open the locked screen.

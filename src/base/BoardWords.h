@@ -311,4 +311,19 @@ constexpr int number(ParamId id) {
     return int(id);
 }
 
+// ---- Rotator datagrams (program to rotator, UDP): 13, code, value.
+
+enum class RotatorCode : uint8_t {
+    Greeting = 18,  // value 0
+    Position = 178, // value: the position 1 to 232, or 0 for off
+};
+
+constexpr uint8_t kRotatorDatagramKind = 13;
+// Positions 1 to 232 make half a turn; opposite directions are the same position.
+constexpr int kRotatorPositions = 232;
+
+constexpr int number(RotatorCode c) {
+    return int(c);
+}
+
 } // namespace talix::board

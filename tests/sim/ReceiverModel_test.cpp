@@ -343,6 +343,9 @@ TEST(ReceiverModel, RotatorDialSelectedTurnsTheRotatorAndRelaysThePosition) {
     EXPECT_TRUE(hasWord(r, fieldSelectWord(1, 16)));
     r = b.send({2, 2});
     ASSERT_TRUE(hasWord(r, rotatorRelayWord()));
+    // The antenna turns there a step a frame: one frame on, it stands at 117.
+    b.model.tick();
+    r = drainReports(b.model);
     EXPECT_EQ(b.value(r, 55) >> 8 & 0xFF, 117u);
     b.send({192, 0, 16});
     EXPECT_FALSE(b.model.state().rotatorSelected);
