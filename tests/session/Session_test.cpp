@@ -100,7 +100,7 @@ TEST_F(SessionTest, TheNextRecordingNumberIsTheFirstFreeFile) {
 
 // Recording, the rotator's datagrams and the update replies come with their forms; until then
 // their sinks take what the board sends and do nothing with it.
-TEST_F(SessionTest, SinksStillToBeBuiltTakeTheirWordsAndDoNothing) {
+TEST_F(SessionTest, ARotatorReportMovesTheRotatorAndAnUnaskedUpdateReplyIsDropped) {
     Session session(loopbackSettings(board.port(), data.path()), QLocale::c());
     ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
     EXPECT_FALSE(session.recording());
