@@ -23,6 +23,7 @@ OpenResult PlaybackRing::OpenPlayback(std::unique_ptr<AudioDevice> device,
 }
 
 void PlaybackRing::SetPlaybackVolume(std::uint8_t speakerVolume) {
+    m_speakerVolume = speakerVolume;
     if (m_device)
         m_device->setVolume(playbackVolumeLevel(speakerVolume));
 }

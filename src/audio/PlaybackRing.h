@@ -37,6 +37,8 @@ public:
     OpenResult OpenPlayback(std::unique_ptr<AudioDevice> device, AudioDeviceListener& listener,
                             std::uint8_t speakerVolume);
     void SetPlaybackVolume(std::uint8_t speakerVolume);
+    // The loudspeaker volume last set; the recorder's player plays at the same level.
+    std::uint8_t speakerVolume() const { return m_speakerVolume; }
     // Hold and resume the device's output; the ring keeps its state meanwhile.
     void PausePlayback();
     void RestartPlayback();
@@ -84,6 +86,7 @@ private:
     // Declared before the device so that the device, which may hold headers, goes first.
     std::unique_ptr<Slots> m_slots;
     std::unique_ptr<AudioDevice> m_device;
+    std::uint8_t m_speakerVolume = 0;
     std::uint8_t m_fillIndex = 0;
     std::uint8_t m_playIndex = 0;
     std::int32_t m_queuedBlocks = 0;

@@ -79,6 +79,14 @@ bool WavPlayer::open(const QString& path) {
     return true;
 }
 
+void WavPlayer::setVolume(std::uint16_t level) {
+    if (level == m_volume)
+        return;
+    m_volume = level;
+    if (m_device)
+        m_device->setVolume(level);
+}
+
 bool WavPlayer::play() {
     if (!hasMedia())
         return false;
@@ -89,7 +97,7 @@ bool WavPlayer::play() {
         m_device.reset();
         return false;
     }
-    m_device->setVolume(0xFFFF);
+    m_device->setVolume(m_volume);
     m_ended = m_playedPos >= m_dataBytes;
     m_readPos = m_playedPos;
     fill();

@@ -41,6 +41,8 @@ public:
     void release();
 
     bool hasMedia() const { return m_file.isOpen(); }
+    // The device level (a fraction of 65535), now and for every later play().
+    void setVolume(std::uint16_t level);
     // Between play() and stop(), until the last block has been played.
     bool playing() const { return m_device != nullptr && !m_ended; }
     std::int64_t currentTime() const;
@@ -71,6 +73,7 @@ private:
     std::int64_t m_playedPos = 0; // media bytes played
     std::array<Slot, kSlots> m_slots;
     std::deque<int> m_queued; // slots on the device, oldest first
+    std::uint16_t m_volume = 0;
     std::unique_ptr<AudioDevice> m_device;
     bool m_ended = false;
     bool m_dropping = false; // blocks the device returns are not refilled

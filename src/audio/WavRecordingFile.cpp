@@ -60,6 +60,7 @@ bool WavRecordingFile::create(const QString& path) {
         return false;
     }
     m_dataBytes = 0;
+    m_syncer.start(m_fd);
     return true;
 }
 
@@ -78,18 +79,21 @@ void WavRecordingFile::updateSizes() {
     const std::uint64_t size = std::uint64_t(std::max<off_t>(st.st_size, 0));
     m_dataBytes = size > kWavHeaderBytes ? size - kWavHeaderBytes : 0;
     // A file past what 32 bits describe says the most they can.
-    const std::uint32_t data = std::uint32_t(std::min<std::uint64_t>(m_dataBytes, kWavMaxDataBytes));
+    const std::uint32_t data =
+        std::uint32_t(std::min<std::uint64_t>(m_dataBytes, kWavMaxDataBytes));
     std::uint8_t field[4];
     writeLe32(field, data + std::uint32_t(kWavHeaderBytes - 8));
     writeAt(m_fd, field, 4, 4);
     writeLe32(field, data);
     writeAt(m_fd, field, 4, 40);
+    m_syncer.request();
 }
 
 void WavRecordingFile::close() {
     if (m_fd < 0)
         return;
     updateSizes();
+    m_syncer.stop();
     ::close(m_fd);
     m_fd = -1;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/DiskSyncer.h"
+
 #include <QString>
 #include <cstdint>
 #include <span>
@@ -10,7 +12,8 @@ namespace talix::audio {
 // straight to the kernel (no user-space buffer), so whatever append() returned from survives the
 // program being killed; updateSizes() writes both size fields in place from the bytes actually on
 // file, without moving the append position, so a file cut off at any moment is playable up to
-// the last update.
+// the last update. Each update is also pushed to the medium on a thread of its own, so that the
+// file survives the host losing power as well.
 class WavRecordingFile {
 public:
     WavRecordingFile() = default;
@@ -26,14 +29,16 @@ public:
     void append(std::span<const std::uint8_t> bytes);
     // Data size = file size - 44 at offset 40, data size + 36 at offset 4.
     void updateSizes();
-    // updateSizes(), then closes the file.
+    // updateSizes(), waits for the data to reach the medium, then closes the file.
     void close();
     // Audio bytes on file (file size - 44).
     std::uint64_t dataBytes() const { return m_dataBytes; }
+    const DiskSyncer& syncer() const { return m_syncer; }
 
 private:
     int m_fd = -1;
     std::uint64_t m_dataBytes = 0;
+    DiskSyncer m_syncer;
 };
 
 } // namespace talix::audio

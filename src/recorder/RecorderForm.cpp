@@ -1,5 +1,6 @@
 #include "recorder/RecorderForm.h"
 
+#include "audio/PlaybackVolume.h"
 #include "audio/RecordingFiles.h"
 #include "base/BoardWords.h"
 #include "base/MessageHook.h"
@@ -73,9 +74,8 @@ TF_Recorder::TF_Recorder(Context context, QWidget* parent)
     LV_Files->setFocusPolicy(Qt::NoFocus);
     LV_Files->viewport()->installEventFilter(this); // its wheel tunes, as over the form
     LV_Files->setStyleSheet(QString("QListWidget::item { height: %1px; }").arg(kLineHeight));
-    connect(LV_Files, &QListWidget::currentRowChanged, this, [this](int row) {
-        m_list.select(row);
-    });
+    connect(LV_Files, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_list.select(row); });
 
     B_Play = button(this, "B_Play", "Play", {340, 62, 192, 80});
     B_Play->setCheckable(true);
@@ -172,6 +172,7 @@ void TF_Recorder::B_PlayClick() {
         return;
     if (!m_player.open(fileName(n)))
         return;
+    followLiveVolume();
     if (m_context.session)
         m_context.session->setRecorderPlaying(true);
     if (!m_player.play()) {
@@ -186,7 +187,16 @@ void TF_Recorder::B_PlayClick() {
     Timer1->start();
 }
 
+// A recording plays as loud as the live audio would, and follows the loudspeaker bar, which stays
+// usable while the recorder is shown.
+void TF_Recorder::followLiveVolume() {
+    if (m_context.session)
+        m_player.setVolume(
+            audio::playbackVolumeLevel(m_context.session->playbackRing().speakerVolume()));
+}
+
 void TF_Recorder::Timer1Timer() {
+    followLiveVolume();
     const std::int64_t duration = m_player.duration();
     const std::int64_t time = m_player.currentTime();
     if (duration > 0 && !TB_Play->isSliderDown())

@@ -78,6 +78,7 @@ protected:
 
 private:
     void Timer1Timer();
+    void followLiveVolume();
     void TB_PlayMouseMove(int value);
     void showList();
     void scrollToTopLine();

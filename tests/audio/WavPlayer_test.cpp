@@ -93,3 +93,14 @@ TEST(RecorderDevice, TheWavDeviceOfThePlayerWritesAFileOfItsOwn) {
 }
 
 } // namespace
+
+TEST_F(PlayerTest, PlaysAtTheLevelItWasGivenAndFollowsIt) {
+    ASSERT_TRUE(player.open(writeRecording(dir, 4 * 2048, 4 * 2048)));
+    player.setVolume(2500); // the loudspeaker's level, not full scale
+    ASSERT_TRUE(player.play());
+    ASSERT_FALSE(log.volumes.empty());
+    EXPECT_EQ(log.volumes.back(), 2500);
+    player.setVolume(250);
+    EXPECT_EQ(log.volumes.back(), 250);
+    player.stop();
+}
