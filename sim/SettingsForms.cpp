@@ -1,5 +1,6 @@
 #include "sim/SettingsForms.h"
 
+#include "sim/Modes.h"
 #include "sim/ParamWords.h"
 
 #include <algorithm>
@@ -19,8 +20,6 @@ constexpr int kMike = number(Form::Microphone);
 constexpr int kWiFi = number(Form::WiFi);
 constexpr int kFirstBar = number(MikeItem::Equaliser1);
 constexpr uint32_t kForced = 1u << 15; // moves an equaliser bar whatever the user does with it
-constexpr uint8_t kFmNarrow = 7;
-constexpr uint8_t kCw = 6;
 
 // A bit field of a word: `width` bits from `shift`, read as signed when `isSigned`.
 struct Bits {
@@ -183,7 +182,7 @@ void SettingsForms::editSystem(int item, int units) {
         v = stepBits(v, {0, 8}, units, 1, 0, 100);
         break;
     case SystemItem::FmDeviation:
-        v = m_state.mode == kFmNarrow ? stepBits(v, {0, 8}, units, 1, 0, 50)
+        v = m_state.mode == kFmN ? stepBits(v, {0, 8}, units, 1, 0, 50)
                                       : stepBits(v, {8, 8}, units, 1, 0, 150);
         break;
     case SystemItem::FrequencyLeft: // -1: "Noise"
