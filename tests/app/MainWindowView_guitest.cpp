@@ -5,6 +5,7 @@
 #include "app/HostControls.h"
 #include "app/MainWindowView.h"
 #include "app/support/LoopbackContext.h"
+#include "app/support/ScreenPixels.h"
 #include "base/Tags.h"
 #include "controls/ArrowIndicator.h"
 #include "controls/FieldHighlight.h"
@@ -319,12 +320,15 @@ TEST(MainWindowView, LinkQualityAndAntennaShowInTheStatusBlock) {
     }
     EXPECT_EQ(w.c.LWiFi->text(), "100%");
     EXPECT_EQ(w.c.PBWiFi->value(), 100);
-    EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFFFF69B4u);
+    // The colour as it reaches the screen: hot pink with the external antenna, green without.
+    EXPECT_GT(pixelsOf(onScreen(w.c.LWiFi), 0xFFFF69B4), 10);
+    EXPECT_EQ(pixelsOf(onScreen(w.c.LWiFi), 0xFF00FF00), 0);
     ASSERT_TRUE(w.view().linkReport());
     EXPECT_EQ(w.view().linkReport()->stateText, "WiFi not stable!");
     const Payload p = payload(0, {}, 0);
     w.main.session().linkFrame(p.data(), lParamOf(w.counter++));
-    EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFF00FF00u);
+    EXPECT_GT(pixelsOf(onScreen(w.c.LWiFi), 0xFF00FF00), 10);
+    EXPECT_EQ(pixelsOf(onScreen(w.c.LWiFi), 0xFFFF69B4), 0);
 }
 
 TEST(MainWindowView, CompletedBlockIsAcknowledgedOnTheLink) {
