@@ -55,26 +55,26 @@ constexpr Bits kVoxLevelBits{8, 4};
 SettingsForms::SettingsForms(ReceiverState& state, ReportQueue& reports)
     : m_state(state), m_reports(reports) {
     // Plausible settings of a receiver with its transmitter interface.
-    m_system[number(SystemItem::OscillatorCalibration)] = 2037;                  // +37 Hz
-    m_system[number(SystemItem::CalibrationLevel)] = 15;                         // +1.5 dB
-    m_system[number(SystemItem::AfLevel)] = 80;                                  // %
-    m_system[number(SystemItem::FmDeviation)] = 75u << 8 | 25;                   // 75 / 2.5 kHz
-    m_system[number(SystemItem::FrequencyLeft)] = 30;                            // 300 Hz
-    m_system[number(SystemItem::FrequencyRight)] = 300u << 16;                   // 3000 Hz
-    m_system[number(SystemItem::RxDelay)] = 5;                                   // 50 ms
-    m_system[number(SystemItem::Pep)] = 500;                                     // 50.0 dBm raw
-    m_system[number(SystemItem::DelayRfOutput)] = 10;                            // ms
-    m_system[number(SystemItem::RisetimeRfOutput)] = 5;                          // 0.5 ms
-    m_system[number(SystemItem::SsbShift)] = 15;                                 // 150 Hz
-    m_system[number(SystemItem::Gps)] = 0;                                       // enabled
-    m_mike[number(MikeItem::MikeBias)] = 2;                                      // 5 V
-    m_mike[number(MikeItem::MikeVolume)] = 80;                                   // %
-    m_mike[number(MikeItem::AlcEffect)] = 60;                                    // %
-    m_mike[number(MikeItem::Monitoring)] = 10u << 16;                            // +10
-    m_mike[number(MikeItem::Squelch)] = uint8_t(-60);                            // -60 dB
-    m_mike[number(MikeItem::VoxHold)] = 3u << 3;                                 // 250 ms
-    m_mike[number(MikeItem::Bandwidth)] = 1u << 24 | 2u << 26 | 3u << 29;        // 3.8/2.7/2.9
-    m_mike[number(MikeItem::Highpass)] = 2u << 6;                                // 260 Hz
+    m_system[number(SystemItem::OscillatorCalibration)] = 2037;           // +37 Hz
+    m_system[number(SystemItem::CalibrationLevel)] = 15;                  // +1.5 dB
+    m_system[number(SystemItem::AfLevel)] = 80;                           // %
+    m_system[number(SystemItem::FmDeviation)] = 75u << 8 | 25;            // 75 / 2.5 kHz
+    m_system[number(SystemItem::FrequencyLeft)] = 30;                     // 300 Hz
+    m_system[number(SystemItem::FrequencyRight)] = 300u << 16;            // 3000 Hz
+    m_system[number(SystemItem::RxDelay)] = 5;                            // 50 ms
+    m_system[number(SystemItem::Pep)] = 500;                              // 50.0 dBm raw
+    m_system[number(SystemItem::DelayRfOutput)] = 10;                     // ms
+    m_system[number(SystemItem::RisetimeRfOutput)] = 5;                   // 0.5 ms
+    m_system[number(SystemItem::SsbShift)] = 15;                          // 150 Hz
+    m_system[number(SystemItem::Gps)] = 0;                                // enabled
+    m_mike[number(MikeItem::MikeBias)] = 2;                               // 5 V
+    m_mike[number(MikeItem::MikeVolume)] = 80;                            // %
+    m_mike[number(MikeItem::AlcEffect)] = 60;                             // %
+    m_mike[number(MikeItem::Monitoring)] = 10u << 16;                     // +10
+    m_mike[number(MikeItem::Squelch)] = uint8_t(-60);                     // -60 dB
+    m_mike[number(MikeItem::VoxHold)] = 3u << 3;                          // 250 ms
+    m_mike[number(MikeItem::Bandwidth)] = 1u << 24 | 2u << 26 | 3u << 29; // 3.8/2.7/2.9
+    m_mike[number(MikeItem::Highpass)] = 2u << 6;                         // 260 Hz
     constexpr std::array<uint32_t, board::kEqualiserBars> kCurve{36, 33, 31, 30, 28, 26};
     for (size_t i = 0; i < kCurve.size(); ++i)
         m_mike[kFirstBar + i] = kCurve[i];
@@ -126,7 +126,8 @@ void SettingsForms::shown(int form) {
             report(form, item);
         // The bars take the board's positions whatever the user left them at.
         for (int item = kFirstBar; item < board::kMikeItems; ++item)
-            m_reports.words({valueWord(uint32_t(item), uint32_t(form)), m_mike[size_t(item)] | kForced});
+            m_reports.words(
+                {valueWord(uint32_t(item), uint32_t(form)), m_mike[size_t(item)] | kForced});
         m_reports.words({fieldSelectWord(m_mikeSelected, uint32_t(form))});
     } else if (form == kWiFi) {
         // The channel is selected by the user in each showing before the knob changes it.
@@ -183,7 +184,7 @@ void SettingsForms::editSystem(int item, int units) {
         break;
     case SystemItem::FmDeviation:
         v = m_state.mode == kFmN ? stepBits(v, {0, 8}, units, 1, 0, 50)
-                                      : stepBits(v, {8, 8}, units, 1, 0, 150);
+                                 : stepBits(v, {8, 8}, units, 1, 0, 150);
         break;
     case SystemItem::FrequencyLeft: // -1: "Noise"
         v = stepBits(v, {0, 16, true}, units, 1, -1, 600);

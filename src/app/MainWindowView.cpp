@@ -100,8 +100,8 @@ void MainWindowView::setLinkBarShowsPlayback(bool playback) {
 
 // RBAnt of the WiFi form holds the state, as the form shows it; without the form the view keeps it.
 QAbstractButton* MainWindowView::antennaButton() const {
-    auto* wifi =
-        dynamic_cast<settings::TF_WiFi*>(m_session.formSlots().at(board::number(board::Form::WiFi)));
+    auto* wifi = dynamic_cast<settings::TF_WiFi*>(
+        m_session.formSlots().at(board::number(board::Form::WiFi)));
     return wifi ? wifi->RBAnt : nullptr;
 }
 

@@ -26,10 +26,10 @@ struct ReadoutMark {
 
 // What one value reported for a settings form changes on screen, decided without widgets: the
 // texts of the item's own edit and caption, texts of main-window controls the item drives,
-// readouts to be repainted by the painter's next pass, and spectrum work. Shared settings words have already
-// been stored when the effect is returned.
+// readouts to be repainted by the painter's next pass, and spectrum work. Shared settings words
+// have already been stored when the effect is returned.
 struct FormItemEffect {
-    std::optional<QString> editText; // nothing: the edit keeps its text
+    std::optional<QString> editText;    // nothing: the edit keeps its text
     std::optional<QString> captionText; // nothing: the caption label keeps its text
     std::vector<MainText> mainTexts;
     std::vector<ReadoutMark> marks;

@@ -28,25 +28,26 @@ constexpr QColor kYellow(0xFF, 0xFF, 0x00);
 constexpr QColor kLine(0x00, 0x00, 0x00);
 constexpr int kRowHeight = 44;
 
+// Items 1 to 9: four rows in two columns, then the highpass above the equaliser.
+enum class Place { Left, Right, Equaliser };
+
 struct MikeRow {
     const char* labelName;
     const char* caption;
-    QRect label;
-    QRect edit;
+    Place place;
+    int row;
 };
 
-// Items 1 to 9: four rows in two columns, then the highpass above the equaliser.
-constexpr std::array<int, 4> kRowY{80, 152, 224, 296};
-const std::array<MikeRow, 9> kRows{{
-    {"Label2", "Mike Bias (V):", {32, kRowY[0], 297, kRowHeight}, {336, kRowY[0], 113, kRowHeight}},
-    {"Label4", "Mike Volume (%):", {32, kRowY[1], 297, kRowHeight}, {336, kRowY[1], 113, kRowHeight}},
-    {"Label3", "ALC Effect (%):", {32, kRowY[2], 297, kRowHeight}, {336, kRowY[2], 113, kRowHeight}},
-    {"Label5", "Monitoring (%):", {32, kRowY[3], 297, kRowHeight}, {336, kRowY[3], 113, kRowHeight}},
-    {"Label6", "Squelch (dB):", {520, kRowY[0], 249, kRowHeight}, {776, kRowY[0], 113, kRowHeight}},
-    {"Label7", "VOX Hold (ms):", {520, kRowY[1], 249, kRowHeight}, {776, kRowY[1], 113, kRowHeight}},
-    {"Label8", "VOX Level (%):", {520, kRowY[2], 249, kRowHeight}, {776, kRowY[2], 113, kRowHeight}},
-    {"Label9", "Bandwidth (Hz):", {520, kRowY[3], 249, kRowHeight}, {776, kRowY[3], 113, kRowHeight}},
-    {"Label10", "Highpass (Hz):", {1016, 38, 336, kRowHeight}, {1360, 40, 121, kRowHeight}},
+constexpr std::array<MikeRow, 9> kRows{{
+    {"Label2", "Mike Bias (V):", Place::Left, 0},
+    {"Label4", "Mike Volume (%):", Place::Left, 1},
+    {"Label3", "ALC Effect (%):", Place::Left, 2},
+    {"Label5", "Monitoring (%):", Place::Left, 3},
+    {"Label6", "Squelch (dB):", Place::Right, 0},
+    {"Label7", "VOX Hold (ms):", Place::Right, 1},
+    {"Label8", "VOX Level (%):", Place::Right, 2},
+    {"Label9", "Bandwidth (Hz):", Place::Right, 3},
+    {"Label10", "Highpass (Hz):", Place::Equaliser, 0},
 }};
 
 constexpr std::array<const char*, 9> kEditNames{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5",
@@ -71,6 +72,27 @@ constexpr std::array<int, 3> kTickY{120, 272, 416};
 constexpr int kTickLeft = 1000;
 constexpr int kTickLength = 30;
 
+FieldRow rowOf(int item) {
+    constexpr std::array<int, 4> kRowY{80, 152, 224, 296};
+    const MikeRow& r = kRows[size_t(item - 1)];
+    QRect label, edit;
+    switch (r.place) {
+    case Place::Left:
+        label = {32, kRowY[size_t(r.row)], 297, kRowHeight};
+        edit = {336, label.y(), 113, kRowHeight};
+        break;
+    case Place::Right:
+        label = {520, kRowY[size_t(r.row)], 249, kRowHeight};
+        edit = {776, label.y(), 113, kRowHeight};
+        break;
+    case Place::Equaliser:
+        label = {1016, 38, 336, kRowHeight};
+        edit = {1360, 40, 121, kRowHeight};
+        break;
+    }
+    return {item, r.labelName, r.caption, label, kEditNames[size_t(item - 1)], edit, "80"};
+}
+
 void setTextColour(QLabel* l, QColor colour) {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colour);
@@ -86,12 +108,8 @@ TF_Mike::TF_Mike(SettingsHost& host, QWidget* mainWindow, const QLocale& locale)
     addRectangle("Line1", {488, 72, 1, 280}, kLine);
     addRectangle("Line2", {944, 88, 608, 1}, kLine);
     Label1 = addTitle("Label1", "Microphone", {16, 2, 400, 50}, kYellow, kTitlePixels);
-    for (int item = 1; item <= 9; ++item) {
-        const MikeRow& r = kRows[size_t(item - 1)];
-        Edits[size_t(item - 1)] = addRow(
-            {item, r.labelName, r.caption, r.label, kEditNames[size_t(item - 1)], r.edit, "80"},
-            kFontPixels);
-    }
+    for (int item = 1; item <= 9; ++item)
+        Edits[size_t(item - 1)] = addRow(rowOf(item), kFontPixels);
     Edits[0]->setText(QStringLiteral("0"));
     addEqualiser();
     B_Exit = addCloseButton("B_Exit", "Close", kExitTag, {368, 410, 209, 65}, kFontPixels);

@@ -25,7 +25,7 @@ public:
     QLabel* Label1;
     QWidget* Rectangle1;
     QWidget* Rectangle2;
-    std::array<QLineEdit*, 9> Edits; // Edit1 .. Edit9: Edits[item - 1]
+    std::array<QLineEdit*, 9> Edits;                // Edit1 .. Edit9: Edits[item - 1]
     std::array<QSlider*, board::kEqualiserBars> TB; // TB1 .. TB6, items 10 to 15
     QPushButton* B_Exit;
 

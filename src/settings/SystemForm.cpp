@@ -65,8 +65,8 @@ constexpr std::array<SystemRow, board::kSystemItems> kRows{{
 }};
 
 constexpr std::array<const char*, board::kSystemItems> kEditNames{
-    "Edit0",  "Edit1",  "Edit2",  "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",  "Edit8",
-    "Edit9",  "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit17"};
+    "Edit0", "Edit1",  "Edit2",  "Edit3",  "Edit4",  "Edit5",  "Edit6",  "Edit7",  "Edit8",
+    "Edit9", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit17"};
 
 FieldRow fieldRowOf(const SystemRow& r) {
     const Column& c = r.right ? kRight : kLeft;

@@ -23,8 +23,8 @@ constexpr int kRowHeight = 44;
 
 FieldRow rowOf(int item, const char* labelName, const char* caption, const char* editName, int y,
                bool selectable) {
-    return {item,      labelName, caption, {40, y, 150, kRowHeight}, editName, {192, y, 225, kRowHeight},
-            "0",       selectable};
+    return {item, labelName, caption, {40, y, 150, kRowHeight}, editName, {192, y, 225, kRowHeight},
+            "0",  selectable};
 }
 
 } // namespace
@@ -41,17 +41,19 @@ TF_WiFi::TF_WiFi(SettingsHost& host, QWidget* mainWindow)
     RBAnt->setFont(display::pinnedFont(display::FontFace::UiRegular, kAntennaPixels));
     RBAnt->setFocusPolicy(Qt::NoFocus);
     RBAnt->setAutoExclusive(false);
+    // The mark in proportion to the large caption, so that it reads at arm's length.
+    RBAnt->setStyleSheet("QRadioButton::indicator { width: 30px; height: 30px; }");
     connect(RBAnt, &QAbstractButton::clicked, this, &TF_WiFi::RBAntClick);
 
     using board::WiFiItem;
-    Edits[0] = addRow(rowOf(board::number(WiFiItem::Channel), "Label5", "Channel:", "Edit1", 208,
-                            true),
-                      kFontPixels);
+    Edits[0] =
+        addRow(rowOf(board::number(WiFiItem::Channel), "Label5", "Channel:", "Edit1", 208, true),
+               kFontPixels);
     Edits[1] = addRow(rowOf(board::number(WiFiItem::Ssid), "Label3", "SSID:", "Edit2", 296, false),
                       kFontPixels);
-    Edits[2] = addRow(
-        rowOf(board::number(WiFiItem::Passkey), "Label4", "Passkey:", "Edit3", 384, false),
-        kFontPixels);
+    Edits[2] =
+        addRow(rowOf(board::number(WiFiItem::Passkey), "Label4", "Passkey:", "Edit3", 384, false),
+               kFontPixels);
 
     B_Set = addButton("B_Set", "Set + Close", {120, 479, 217, 65}, kFontPixels);
     B_Set->setEnabled(false);

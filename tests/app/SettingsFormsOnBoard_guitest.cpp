@@ -100,8 +100,7 @@ TEST(SettingsFormsOnBoard, MicrophoneBarsTakeTheBoardsCurveAndSendTheUsersDrag) 
 
     // A drag of TB2 to its bottom sends 63 and the board keeps it.
     QSlider* bar = form.TB[1];
-    const QPoint handle(bar->width() / 2,
-                        10 + (bar->height() - 20) * (63 - bar->value()) / 63);
+    const QPoint handle(bar->width() / 2, 10 + (bar->height() - 20) * (63 - bar->value()) / 63);
     QWindow* window = form.windowHandle();
     QTest::mousePress(window, Qt::LeftButton, {}, bar->mapTo(&form, handle));
     QTest::mouseMove(window, bar->mapTo(&form, handle + QPoint(0, 4)));

@@ -40,7 +40,9 @@ struct MikeFixture : ::testing::Test {
         moveTo(b, QPointF(from.x(), up ? -40 : b->height() + 40));
         release(b, QPointF(from.x(), up ? -40 : b->height() + 40));
     }
-    static Command setValue(int item, uint32_t n) { return {245, uint8_t(item), 4, uint8_t(n), 0, 0, 0}; }
+    static Command setValue(int item, uint32_t n) {
+        return {245, uint8_t(item), 4, uint8_t(n), 0, 0, 0};
+    }
 
     SettingsProbe probe;
     TF_Mike form;
@@ -56,9 +58,9 @@ TEST_F(MikeFixture, LaysOutTheFormAsDesigned) {
     EXPECT_EQ(form.Rectangle2->geometry(), QRect(928, 16, 640, 489));
     EXPECT_EQ(form.B_Exit->geometry(), QRect(368, 410, 209, 65));
     EXPECT_EQ(tagOf(form.B_Exit), 1034);
-    const char* captions[] = {"Mike Bias (V):",  "Mike Volume (%):", "ALC Effect (%):",
-                              "Monitoring (%):", "Squelch (dB):",    "VOX Hold (ms):",
-                              "VOX Level (%):",  "Bandwidth (Hz):",  "Highpass (Hz):"};
+    const char* captions[] = {
+        "Mike Bias (V):", "Mike Volume (%):", "ALC Effect (%):", "Monitoring (%):", "Squelch (dB):",
+        "VOX Hold (ms):", "VOX Level (%):",   "Bandwidth (Hz):", "Highpass (Hz):"};
     for (int item = 1; item <= 9; ++item) {
         QLineEdit* e = form.Edits[size_t(item - 1)];
         EXPECT_EQ(e->objectName(), QStringLiteral("Edit%1").arg(item));
