@@ -15,6 +15,7 @@ namespace talix::settings {
 class TF_System : public TSettingsForm {
     Q_OBJECT
 public:
+    // B_OK ("Close") carries code 11 where the other forms' Close buttons carry 10.
     static constexpr int kOkTag = board::buttonTag(board::Form::System, board::ButtonCode::Cancel);
 
     TF_System(SettingsHost& host, QWidget* mainWindow, const QLocale& locale = QLocale::system());
