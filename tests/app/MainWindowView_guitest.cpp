@@ -250,11 +250,10 @@ TEST(MainWindowView, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
 
 TEST(MainWindowView, FieldSelectionOnAFormSwapsItsLooks) {
     Window w;
-    auto* edit0 = new QLineEdit(w.forms.F_System);
-    setTag(edit0, 0);
-    auto* edit5 = new QLineEdit(w.forms.F_System);
-    setTag(edit5, 5);
-    controls::setCurrentField(w.forms.F_System, edit0);
+    // The System form's own fields: Edit0 starts as the current one.
+    QLineEdit* edit0 = controls::editWithTag(w.forms.F_System, 0);
+    QLineEdit* edit5 = controls::editWithTag(w.forms.F_System, 5);
+    ASSERT_EQ(controls::currentField(w.forms.F_System), edit0);
     w.send({fieldSelect(5, 2)});
     EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style3");
     EXPECT_EQ(controls::editStyleOf(edit5), "Edit1Style4");
