@@ -36,6 +36,8 @@ std::vector<uint32_t> ReceiverModel::encode(int form, int item) const {
         return setupItem(item);
     if (form == number(Form::Undo))
         return {valueWord(0, number(Form::Undo)), undoValue()};
+    if (SettingsForms::owns(form))
+        return m_forms.encode(form, item);
     return {};
 }
 

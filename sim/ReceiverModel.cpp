@@ -224,6 +224,10 @@ void ReceiverModel::knob(int step) {
         editSetupItem(s.setupSelected, units);
         return;
     }
+    if (SettingsForms::owns(s.shownForm)) {
+        m_forms.edit(s.shownForm, units);
+        return;
+    }
     if (s.shownForm != 0 && s.shownForm != number(Form::Undo) &&
         s.shownForm != number(Form::Memory))
         return; // forms whose settings this board does not keep
@@ -261,12 +265,19 @@ void ReceiverModel::selectField(uint8_t item, uint8_t form) {
         m_reports.words({fieldSelectWord(item, number(Form::Setup))});
         return;
     }
-    if (form == number(Form::System) || form == number(Form::Microphone) ||
-        form == number(Form::WiFi) || form == number(Form::DAB))
+    if (SettingsForms::owns(form)) {
+        m_forms.select(form, item);
+        return;
+    }
+    if (form == number(Form::DAB))
         m_reports.words({fieldSelectWord(item, form)});
 }
 
 void ReceiverModel::setValue(uint8_t item, uint8_t form, uint32_t v) {
+    if (SettingsForms::owns(form)) {
+        m_forms.setValue(form, item, v);
+        return;
+    }
     if (form != number(Form::Main))
         return;
     ReceiverState& s = m_state;
@@ -412,6 +423,8 @@ void ReceiverModel::showForm(int form) {
         m_reports.item(number(Form::Undo), 0);
     } else if (form == number(Form::Memory)) {
         m_entry.clear();
+    } else if (SettingsForms::owns(form)) {
+        m_forms.shown(form);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "sim/ReceiverState.h"
 #include "sim/ReportQueue.h"
 #include "sim/RotatorMotor.h"
+#include "sim/SettingsForms.h"
 #include "sim/SpectrumSynth.h"
 
 #include <cstdint>
@@ -85,6 +86,7 @@ private:
     BandPlan m_plan;
     ReceiverState m_state;
     ReportQueue m_reports;
+    SettingsForms m_forms{m_state, m_reports}; // System, Microphone and WiFi
     AudioSynth m_audio;
     SpectrumSynth m_spectrum;
     uint64_t m_sampleClock = 0;

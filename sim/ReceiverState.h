@@ -62,7 +62,7 @@ struct ReceiverState {
 
     // Other boards' parts the main window shows.
     bool externalAntenna = false;
-    uint16_t accessorySerial = 0;
+    uint16_t accessorySerial = 1234; // the ZUM8's
     uint8_t rotatorPosition = 116;
     bool rotatorOn = false;
     bool rotatorSelected = false;

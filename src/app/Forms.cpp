@@ -18,16 +18,16 @@
 #include "recorder/RecorderForm.h"
 #include "rotator/RotatorForm.h"
 #include "session/Session.h"
+#include "settings/MikeForm.h"
 #include "settings/SetupForm.h"
+#include "settings/SystemForm.h"
+#include "settings/WiFiForm.h"
 
 namespace talix::app {
 
 namespace {
 
 // Designed size, fill and heading of the forms whose contents are built elsewhere or still to come.
-const TFormShell::Design kSystem{"F_System", {1233, 867}, QColor(0x9400D3), "System", true};
-const TFormShell::Design kMike{"F_Mike", {1690, 520}, QColor(0x3CB371), "Microphone", true};
-const TFormShell::Design kWiFi{"F_WiFi", {455, 736}, QColor(0xB22222), "WiFi Configuration", true};
 const TFormShell::Design kMemory{"F_Memory", {1440, 829}, QColor(0x008080), "Memory", true};
 const TFormShell::Design kDAB{"F_DAB", {1282, 703}, QColor(0x8B0000), "DAB", true};
 const TFormShell::Design kUpdate{
@@ -66,9 +66,9 @@ FormSet::FormSet(TFMain::Context context)
     const auto state = [&s] { return &s.state(); };
     m_settingsHost = std::make_unique<SettingsBridge>(*FMain, F_Update);
     F_Setup = new settings::TF_Setup(*m_settingsHost, FMain);
-    F_System = shell(kSystem, FMain);
-    F_Mike = shell(kMike, FMain);
-    F_WiFi = shell(kWiFi, FMain);
+    F_System = new settings::TF_System(*m_settingsHost, FMain);
+    F_Mike = new settings::TF_Mike(*m_settingsHost, FMain);
+    F_WiFi = new settings::TF_WiFi(*m_settingsHost, FMain);
     F_Memory = shell(kMemory, FMain);
     auto* undo = new controls::TF_Undo(queue, state, FMain);
     undo->setWheelHandler([main = FMain](int delta) {

@@ -8,14 +8,15 @@
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
+#include "display/MeterBars.h"
 #include "display/SpectrumLine.h"
 #include "display/SpectrumScreen.h"
 #include "host/DirectControls.h"
 #include "session/Session.h"
+#include "settings/WiFiForm.h"
 
 #include <QAbstractSlider>
 #include <QProgressBar>
-#include <QStyle>
 #include <span>
 
 namespace talix::app {
@@ -90,15 +91,29 @@ void MainWindowView::setLinkBarValue(int percent) {
     m_main.controls()->PBWiFi->setValue(percent);
 }
 
+// "ProgressBar1Style1" (red) while the bar shows the playback queue, "progressbarstyle" (blue)
+// while it shows the link quality.
 void MainWindowView::setLinkBarShowsPlayback(bool playback) {
-    QProgressBar* bar = m_main.controls()->PBWiFi;
-    bar->setProperty("StyleLookup", playback ? "ProgressBar1Style1" : "progressbarstyle");
-    bar->style()->unpolish(bar);
-    bar->style()->polish(bar);
+    display::setBarStyle(m_main.controls()->PBWiFi,
+                         playback ? display::BarStyle::Red : display::BarStyle::Blue);
+}
+
+// RBAnt of the WiFi form holds the state, as the form shows it; without the form the view keeps it.
+QAbstractButton* MainWindowView::antennaButton() const {
+    auto* wifi = dynamic_cast<settings::TF_WiFi*>(
+        m_session.formSlots().at(board::number(board::Form::WiFi)));
+    return wifi ? wifi->RBAnt : nullptr;
+}
+
+bool MainWindowView::externalAntennaChecked() const {
+    const QAbstractButton* button = antennaButton();
+    return button ? button->isChecked() : m_externalAntenna;
 }
 
 void MainWindowView::setExternalAntenna(bool checked, uint32_t lwifiArgb) {
     m_externalAntenna = checked;
+    if (QAbstractButton* button = antennaButton())
+        button->setChecked(checked);
     setFontColour(m_main.controls()->LWiFi, lwifiArgb);
 }
 

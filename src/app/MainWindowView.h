@@ -5,6 +5,7 @@
 #include "sync/LinkQuality.h"
 #include "sync/MainControl.h"
 
+#include <QAbstractButton>
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
@@ -45,7 +46,7 @@ public:
     void showLinkQuality(const sync::LinkQualityReport& report) override;
     void setLinkBarValue(int percent) override;
     void setLinkBarShowsPlayback(bool playback) override;
-    bool externalAntennaChecked() const override { return m_externalAntenna; }
+    bool externalAntennaChecked() const override;
     void setExternalAntenna(bool checked, uint32_t lwifiArgb) override;
     void markField(int tag, int mark) override;
     sync::ApplyResult applyItemEffect(const sync::ItemEffect& effect,
@@ -68,6 +69,7 @@ private:
     sync::ApplyResult showSlide(const sync::ReceiverState& state);
     void setDabEntryFieldSelected(bool selected);
     bool touchLocked() const;
+    QAbstractButton* antennaButton() const;
 
     TFMain& m_main;
     session::Session& m_session;

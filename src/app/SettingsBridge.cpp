@@ -63,4 +63,9 @@ void SettingsBridge::showUpdateForm() {
     m_updateForm->show();
 }
 
+void SettingsBridge::restartLinkDisplay() {
+    if (MainWindowView* view = m_main.view())
+        view->linkLostDisplay();
+}
+
 } // namespace talix::app

@@ -23,6 +23,7 @@ public:
     void rebuildGrid() override;
     void mouseWheel(int wheelDelta) override;
     void showUpdateForm() override;
+    void restartLinkDisplay() override;
 
 private:
     TFMain& m_main;

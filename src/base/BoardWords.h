@@ -267,6 +267,80 @@ constexpr int number(SetupItem i) {
     return int(i);
 }
 
+// X(name, item): the System form's items; the Tag of its edit and caption. Items 13 and 14 read
+// the same bits of the settings word.
+#define TALIX_BOARD_SYSTEM_ITEMS(X)                                                                \
+    X(OscillatorCalibration, 0)                                                                    \
+    X(CalibrationLevel, 1)                                                                         \
+    X(AfLevel, 2)                                                                                  \
+    X(FmDeviation, 3)                                                                              \
+    X(FrequencyLeft, 4)                                                                            \
+    X(FrequencyRight, 5)                                                                           \
+    X(RxDelay, 6)                                                                                  \
+    X(Pep, 7)                                                                                      \
+    X(DelayRfOutput, 8)                                                                            \
+    X(RisetimeRfOutput, 9)                                                                         \
+    X(SsbShift, 10)                                                                                \
+    X(MikeRing, 11)                                                                                \
+    X(KeyTip, 12)                                                                                  \
+    X(KeyRing, 13)                                                                                 \
+    X(Baudrate, 14)                                                                                \
+    X(Limiter, 15)                                                                                 \
+    X(Gps, 16)                                                                                     \
+    X(AccessorySerial, 17)
+
+enum class SystemItem : uint8_t {
+#define TALIX_BOARD_ENTRY(name, item) name = item,
+    TALIX_BOARD_SYSTEM_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+constexpr int kSystemItems = 18;
+
+// X(name, item): the Microphone form's items; 10 to 15 are the equaliser's bars TB1 to TB6.
+#define TALIX_BOARD_MIKE_ITEMS(X)                                                                  \
+    X(MikeBias, 1)                                                                                 \
+    X(MikeVolume, 2)                                                                               \
+    X(AlcEffect, 3)                                                                                \
+    X(Monitoring, 4)                                                                               \
+    X(Squelch, 5)                                                                                  \
+    X(VoxHold, 6)                                                                                  \
+    X(VoxLevel, 7)                                                                                 \
+    X(Bandwidth, 8)                                                                                \
+    X(Highpass, 9)                                                                                 \
+    X(Equaliser1, 10)                                                                              \
+    X(Equaliser6, 15)
+
+enum class MikeItem : uint8_t {
+#define TALIX_BOARD_ENTRY(name, item) name = item,
+    TALIX_BOARD_MIKE_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+constexpr int kMikeItems = 16;
+constexpr int kEqualiserBars = 6;
+
+// X(name, item): the WiFi form's items; only the channel can be selected.
+#define TALIX_BOARD_WIFI_ITEMS(X) X(Channel, 1) X(Ssid, 2) X(Passkey, 3)
+
+enum class WiFiItem : uint8_t {
+#define TALIX_BOARD_ENTRY(name, item) name = item,
+    TALIX_BOARD_WIFI_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+constexpr int kWiFiItems = 4;
+
+constexpr int number(SystemItem i) {
+    return int(i);
+}
+constexpr int number(MikeItem i) {
+    return int(i);
+}
+constexpr int number(WiFiItem i) {
+    return int(i);
+}
+
 // ---- Command records (program to board): the kind byte, which sets the record's layout.
 
 enum class Record : uint8_t {

@@ -40,8 +40,7 @@ MainControls::MainControls(QWidget* w) {
 
     LWiFi = new QLabel("0%", w);
     LWiFi->setObjectName("LWiFi");
-    LWiFi->setGeometry(1456, 116, 60, 30);
-    LWiFi->setStyleSheet("color: #00FF7F; font-size: 22px;");
+    LWiFi->setGeometry(1456, 116, 60, 30); // its font and colour are the status block's
 
     PBWiFi = new QProgressBar(w);
     PBWiFi->setObjectName("PBWiFi");
@@ -166,6 +165,7 @@ void MainControls::createOperatingControls(QWidget* w) {
     B_Recorder =
         button(w, "B_Recorder", "Recorder", {1715, 576, 204, 80}, showButtonTag(Form::Recorder));
     B_Lock = button(w, "B_Lock", "TX Lock", {536, 864, 97, 88}, number(MainButton::B_Lock));
+    B_Lock->setStyleSheet("font-size: 22px;"); // the whole text within the narrow button
     EUndo = button(w, "EUndo", "0", {1548, 120, 93, 81}, showButtonTag(Form::Undo));
     EUndo->setCheckable(true); // stays pressed
     EUndo->setStyleSheet("font-size: 48px; color: #C71585;");
@@ -198,6 +198,9 @@ void MainControls::createOperatingControls(QWidget* w) {
     LSYNCSB = label(w, "LSYNCSB", "Sync SB", {16, 958, 137, 32}, QColor(0xFF, 0xB6, 0xC1), 22);
     LSYNCSB->hide(); // shown while the modulation is the selected field
     LWLANDevice = label(w, "LWLANDevice", "", {420, 1174, 430, 26}, Qt::white, 18);
+    // The scroll wheel's automatic threshold (Setup item 0), beside the knob it drives.
+    L_Auto = label(w, "L_Auto", "Auto 10", {1380, 900, 170, 30}, Qt::white, 22);
+    L_Auto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     CB_Arrow = new ArrowIndicator(w);
     CB_Arrow->setObjectName("CB_Arrow");

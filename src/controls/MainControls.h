@@ -71,6 +71,7 @@ public:
     QLabel* Llow;
     QLabel* LSYNCSB;
     QLabel* LWLANDevice;
+    QLabel* L_Auto;
     ArrowIndicator* CB_Arrow;
     QWidget* RNB;
 

@@ -58,6 +58,7 @@ constexpr int kGpsCaptionX = 1568;
 constexpr int kGpsValueX = 1622;
 constexpr int kGpsValueWidth = 118; // up to the attenuator's track bar
 constexpr int kGpsSize = 18;
+constexpr int kLevelTextRight = 1840;
 
 // clang-format off
 constexpr std::array<LabelPlace, 26> kStatusLabels{{
@@ -66,10 +67,11 @@ constexpr std::array<LabelPlace, 26> kStatusLabels{{
     {"LM80dBm", 1444, 77, kDbmLabelWidth, 26, kScaleTextSize, kWhite, kCentre, "-80"},
     {"LM40dBm", 1524, 77, kDbmLabelWidth, 26, kScaleTextSize, kWhite, kCentre, "-40"},
     {"L0dBm", 1604, 77, kDbmLabelWidth, 26, kScaleTextSize, kWhite, kCentre, "0"},
-    // Level texts right of the meter.
-    {"LSMeter", 1689, 8, 212, 32, 24, kWhite, kLeft, "-120 dBm"},
-    {"LPegel", 1688, 40, 213, 32, 24, kYellow, kLeft, "-120 dBm"},
-    {"LALC", 1688, 72, 213, 32, 24, kHotPink, kLeft, "-120 dBm"},
+    // Level texts right of the meter, clear of the brightness bar TB_Bright (x = 1844) beside
+    // them, which must take its touches up to its top.
+    {"LSMeter", 1689, 8, kLevelTextRight - 1689, 32, 24, kWhite, kLeft, "-120 dBm"},
+    {"LPegel", 1688, 40, kLevelTextRight - 1688, 32, 24, kYellow, kLeft, "-120 dBm"},
+    {"LALC", 1688, 72, kLevelTextRight - 1688, 32, 24, kHotPink, kLeft, "-120 dBm"},
     // Bar values above and captions under the bars.
     {"LMod", 1336, 116, 68, 32, 22, kYellow, kCentre, "0%"},
     {"LBatt", 1398, 116, 58, 32, 22, kYellow, kCentre, "n/a"},

@@ -25,11 +25,12 @@ struct ReadoutMark {
 };
 
 // What one value reported for a settings form changes on screen, decided without widgets: the
-// text of the item's own edit, texts of main-window controls the item drives, readouts to be
-// repainted by the painter's next pass, and spectrum work. Shared settings words have already
-// been stored when the effect is returned.
+// texts of the item's own edit and caption, texts of main-window controls the item drives,
+// readouts to be repainted by the painter's next pass, and spectrum work. Shared settings words
+// have already been stored when the effect is returned.
 struct FormItemEffect {
-    std::optional<QString> editText; // nothing: the edit keeps its text
+    std::optional<QString> editText;    // nothing: the edit keeps its text
+    std::optional<QString> captionText; // nothing: the caption label keeps its text
     std::vector<MainText> mainTexts;
     std::vector<ReadoutMark> marks;
     bool placeThresholdLine = false;

@@ -74,10 +74,20 @@ QLineEdit* TSettingsForm::currentField() const {
     return controls::currentField(this);
 }
 
+QLabel* TSettingsForm::captionWithTag(int tag) const {
+    for (QLabel* l : m_captions)
+        if (tagOf(l) == tag)
+            return l;
+    return nullptr;
+}
+
 void TSettingsForm::applyEffect(int item, const FormItemEffect& effect) {
     if (effect.editText)
         if (QLineEdit* edit = editWithTag(item))
             edit->setText(*effect.editText);
+    if (effect.captionText)
+        if (QLabel* caption = captionWithTag(item))
+            caption->setText(*effect.captionText);
     for (const MainText& t : effect.mainTexts)
         m_host.setMainText(t.control, t.text);
     for (const ReadoutMark& m : effect.marks)
@@ -114,6 +124,7 @@ QLineEdit* TSettingsForm::addRow(const FieldRow& row, int fontPixels) {
     label->setFont(formFont(fontPixels));
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     setTextColour(label, Qt::black);
+    m_captions.push_back(label);
 
     auto* edit = new QLineEdit(QString::fromUtf8(row.initialText), this);
     edit->setObjectName(QString::fromLatin1(row.editName));
@@ -173,9 +184,21 @@ link::Command TSettingsForm::fieldSelectRecord(int tag) const {
 }
 
 bool TSettingsForm::queueNotify(link::Command record) {
+    return queue(std::move(record), link::LimitRule::Notify);
+}
+
+bool TSettingsForm::queueDrop(link::Command record) {
+    return queue(std::move(record), link::LimitRule::Drop);
+}
+
+bool TSettingsForm::queueAlways(link::Command record) {
+    return queue(std::move(record), link::LimitRule::None);
+}
+
+bool TSettingsForm::queue(link::Command record, link::LimitRule rule) {
     link::TCommandQueue* queue = m_host.commandQueue();
-    return queue != nullptr && queue->QueueCommand(std::move(record), link::LimitRule::Notify) ==
-                                   link::QueueResult::Queued;
+    return queue != nullptr &&
+           queue->QueueCommand(std::move(record), rule) == link::QueueResult::Queued;
 }
 
 void TSettingsForm::B_ExitClick(QObject* sender) {

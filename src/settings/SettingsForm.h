@@ -71,6 +71,8 @@ public:
     // The edit holding the input focus of the form (the last tapped edit), or nullptr.
     QLineEdit* focusedEdit() const { return m_focused; }
     const std::vector<QLineEdit*>& edits() const { return m_edits; }
+    // The caption label of the row with this item number, or nullptr.
+    QLabel* captionWithTag(int tag) const;
 
 protected:
     // One value word for the item, as the board reported it.
@@ -102,6 +104,9 @@ protected:
     virtual link::Command fieldSelectRecord(int tag) const;
     // Queues with the notify rule: a full queue shows "No WiFi Connection!" and queues nothing.
     bool queueNotify(link::Command record);
+    // Queues with the drop rule (a full queue drops the record silently) or with none.
+    bool queueDrop(link::Command record);
+    bool queueAlways(link::Command record);
 
     void wheelEvent(QWheelEvent* event) override; // FormMouseWheel
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,7 +119,10 @@ private:
 
     SettingsFormDesign m_design;
     QPointer<QWidget> m_mainWindow;
+    bool queue(link::Command record, link::LimitRule rule);
+
     std::vector<QLineEdit*> m_edits;
+    std::vector<QLabel*> m_captions;
     std::vector<QObject*> m_selectors; // selectable edits and their caption labels
     QPointer<QLineEdit> m_focused;
     QPointer<QObject> m_pressedLabel;

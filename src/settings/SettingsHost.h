@@ -32,6 +32,9 @@ public:
     virtual void mouseWheel(int wheelDelta) = 0;
     // Shows the software update form modally.
     virtual void showUpdateForm() = 0;
+    // The link is about to be interrupted on purpose: LWiFi shows "0%" and PBWiFi 0 until the
+    // next measurement.
+    virtual void restartLinkDisplay() = 0;
 };
 
 } // namespace talix::settings

@@ -5,6 +5,7 @@
 #include "app/HostControls.h"
 #include "app/MainWindowView.h"
 #include "app/support/LoopbackContext.h"
+#include "app/support/ScreenPixels.h"
 #include "base/Tags.h"
 #include "controls/ArrowIndicator.h"
 #include "controls/FieldHighlight.h"
@@ -249,11 +250,10 @@ TEST(MainWindowView, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
 
 TEST(MainWindowView, FieldSelectionOnAFormSwapsItsLooks) {
     Window w;
-    auto* edit0 = new QLineEdit(w.forms.F_System);
-    setTag(edit0, 0);
-    auto* edit5 = new QLineEdit(w.forms.F_System);
-    setTag(edit5, 5);
-    controls::setCurrentField(w.forms.F_System, edit0);
+    // The System form's own fields: Edit0 starts as the current one.
+    QLineEdit* edit0 = controls::editWithTag(w.forms.F_System, 0);
+    QLineEdit* edit5 = controls::editWithTag(w.forms.F_System, 5);
+    ASSERT_EQ(controls::currentField(w.forms.F_System), edit0);
     w.send({fieldSelect(5, 2)});
     EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style3");
     EXPECT_EQ(controls::editStyleOf(edit5), "Edit1Style4");
@@ -319,12 +319,15 @@ TEST(MainWindowView, LinkQualityAndAntennaShowInTheStatusBlock) {
     }
     EXPECT_EQ(w.c.LWiFi->text(), "100%");
     EXPECT_EQ(w.c.PBWiFi->value(), 100);
-    EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFFFF69B4u);
+    // The colour as it reaches the screen: hot pink with the external antenna, green without.
+    EXPECT_GT(pixelsOf(onScreen(w.c.LWiFi), 0xFFFF69B4), 10);
+    EXPECT_EQ(pixelsOf(onScreen(w.c.LWiFi), 0xFF00FF00), 0);
     ASSERT_TRUE(w.view().linkReport());
     EXPECT_EQ(w.view().linkReport()->stateText, "WiFi not stable!");
     const Payload p = payload(0, {}, 0);
     w.main.session().linkFrame(p.data(), lParamOf(w.counter++));
-    EXPECT_EQ(w.c.LWiFi->palette().color(QPalette::WindowText).rgba(), 0xFF00FF00u);
+    EXPECT_GT(pixelsOf(onScreen(w.c.LWiFi), 0xFF00FF00), 10);
+    EXPECT_EQ(pixelsOf(onScreen(w.c.LWiFi), 0xFFFF69B4), 0);
 }
 
 TEST(MainWindowView, CompletedBlockIsAcknowledgedOnTheLink) {

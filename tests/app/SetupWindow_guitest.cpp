@@ -5,6 +5,7 @@
 #include "app/MainWindowView.h"
 #include "app/MessageForm.h"
 #include "app/support/LoopbackContext.h"
+#include "app/support/ScreenPixels.h"
 #include "app/support/SimulatedBoard.h"
 #include "base/BoardWords.h"
 #include "base/Tags.h"
@@ -76,6 +77,19 @@ struct SetupWindow {
 void tap(QWidget* w) {
     QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {},
                       w->mapTo(w->window(), w->rect().center()));
+}
+
+// The bar's style as it reaches the screen, full: the blue bar style's fill runs from #7BB6ED to
+// #0571A2, the red one's from #ED7B97 to #A20536.
+bool showsBlue(QProgressBar* bar) {
+    bar->setValue(100);
+    const QColor c = centreOf(onScreen(bar));
+    return c.blue() > c.red() + 60;
+}
+bool showsRed(QProgressBar* bar) {
+    bar->setValue(100);
+    const QColor c = centreOf(onScreen(bar));
+    return c.red() > c.blue() + 60;
 }
 
 // The bytes the board received after the greeting: the acknowledgement of the block that showed
@@ -231,16 +245,20 @@ TEST(SetupOnMainWindow, LoudspeakerTurnsHostPlaybackOnAndRestylesTheBar) {
     ASSERT_TRUE(pumpUntil([&] { return w.main.session().playbackRing().PlaybackOpen(); }));
     QProgressBar* bar = w.main.controls()->PBWiFi;
     w.item(9, 1); // internal only: the board's audio is not played here
-    EXPECT_EQ(bar->property("StyleLookup").toString(), "progressbarstyle");
+    EXPECT_TRUE(showsBlue(bar));
     const int idle = w.main.session().playbackRing().FillIndex();
     w.send({});
     EXPECT_EQ(w.main.session().playbackRing().FillIndex(), idle);
     w.item(9, 3);
-    EXPECT_EQ(bar->property("StyleLookup").toString(), "ProgressBar1Style1");
+    EXPECT_TRUE(showsRed(bar));
     EXPECT_EQ(w.setup.Edits[9]->text(), "Internal + External");
     const int before = w.main.session().playbackRing().FillIndex();
     w.send({});
     EXPECT_NE(w.main.session().playbackRing().FillIndex(), before);
+    w.item(9, 2);
+    EXPECT_TRUE(showsRed(bar));
+    w.item(9, 0);
+    EXPECT_TRUE(showsBlue(bar));
 }
 
 TEST(SetupOnMainWindow, DisplayRateRepaintsTimeReadoutAndScale) {

@@ -42,6 +42,20 @@ void click(QWidget* w, QPointF pos) {
                       w->mapTo(w->window(), pos.toPoint()));
 }
 
+void press(QWidget* w, QPointF pos) {
+    QTest::mousePress(w->window()->windowHandle(), Qt::LeftButton, {},
+                      w->mapTo(w->window(), pos.toPoint()));
+}
+
+void moveTo(QWidget* w, QPointF pos) {
+    QTest::mouseMove(w->window()->windowHandle(), w->mapTo(w->window(), pos.toPoint()));
+}
+
+void release(QWidget* w, QPointF pos) {
+    QTest::mouseRelease(w->window()->windowHandle(), Qt::LeftButton, {},
+                        w->mapTo(w->window(), pos.toPoint()));
+}
+
 void tap(QWidget* w) {
     click(w, QPointF(w->rect().center()));
 }

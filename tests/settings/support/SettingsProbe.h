@@ -15,7 +15,7 @@ namespace talix::settings::testing {
 
 // The main window as the settings forms see it, recording what they ask of it: the commands they
 // queue, every "No WiFi Connection!" the notify rule raised, main-window texts, repaint marks,
-// spectrum work, wheel turns and update-form requests.
+// spectrum work, wheel turns, update-form requests and restarts of the link display.
 class SettingsProbe : public SettingsHost {
 public:
     SettingsProbe();
@@ -28,6 +28,7 @@ public:
     void rebuildGrid() override { ++grids; }
     void mouseWheel(int wheelDelta) override { wheel.push_back(wheelDelta); }
     void showUpdateForm() override { ++updateForms; }
+    void restartLinkDisplay() override { ++linkRestarts; }
 
     // Takes every queued record out, oldest first.
     std::vector<link::Command> drain();
@@ -46,11 +47,16 @@ public:
     int grids = 0;
     std::vector<int> wheel;
     int updateForms = 0;
+    int linkRestarts = 0;
 };
 
 // Input as the window system delivers it, in the coordinates of widget w.
 void showAndExpose(QWidget* window);
 void click(QWidget* w, QPointF pos);
+// A drag: press, moves that carry the held button, release.
+void press(QWidget* w, QPointF pos);
+void moveTo(QWidget* w, QPointF pos);
+void release(QWidget* w, QPointF pos);
 void tap(QWidget* w); // a click at the widget's centre
 void wheelOver(QWidget* w, int deltaY);
 
