@@ -199,7 +199,7 @@ void MainControls::createOperatingControls(QWidget* w) {
     LSYNCSB->hide(); // shown while the modulation is the selected field
     LWLANDevice = label(w, "LWLANDevice", "", {420, 1174, 430, 26}, Qt::white, 18);
     // The scroll wheel's automatic threshold (Setup item 0), beside the knob it drives.
-    L_Auto = label(w, "L_Auto", "Auto 10", {1380, 900, 170, 30}, Qt::white, 22);
+    L_Auto = label(w, "L_Auto", "Auto 10", {1600, 772, 120, 30}, Qt::white, 22);
     L_Auto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     CB_Arrow = new ArrowIndicator(w);

@@ -121,6 +121,13 @@ TEST(MainWindowMarks, LAutoShowsTheScrollwheelThreshold) {
     EXPECT_TRUE(autoLabel->isVisible());
     EXPECT_TRUE(QRect(0, 0, 1920, 1200).contains(autoLabel->geometry()));
     EXPECT_EQ(w.main.childAt(autoLabel->geometry().center()), autoLabel);
+    // Clear of every other control of the window.
+    for (const QWidget* other : w.main.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != autoLabel && other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(autoLabel->geometry()))
+                << other->objectName().toStdString();
+        }
+    }
     EXPECT_LE(QFontMetrics(autoLabel->font()).horizontalAdvance("Speed 14"), autoLabel->width());
     // White text on the window's black where it stands.
     EXPECT_GT(pixelsOf(onScreen(autoLabel), 0xFFFFFFFF), 10);
