@@ -179,6 +179,7 @@ void ReceiverModel::tick() {
     }
     reportClock();
     reportRds();
+    m_dab.tick(now(), m_reports);
 }
 
 void ReceiverModel::renderFrame(FrameContent& content) {

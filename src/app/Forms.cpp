@@ -11,6 +11,8 @@
 #include "controls/MainWindowHandlers.h"
 #include "controls/StepList.h"
 #include "controls/UndoBox.h"
+#include "dab/DabForm.h"
+#include "memory/MemoryForm.h"
 #include "session/Session.h"
 #include "settings/SetupForm.h"
 
@@ -22,9 +24,7 @@ namespace {
 const TFormShell::Design kSystem{"F_System", {1233, 867}, QColor(0x9400D3), "System", true};
 const TFormShell::Design kMike{"F_Mike", {1690, 520}, QColor(0x3CB371), "Microphone", true};
 const TFormShell::Design kWiFi{"F_WiFi", {455, 736}, QColor(0xB22222), "WiFi Configuration", true};
-const TFormShell::Design kMemory{"F_Memory", {1440, 829}, QColor(0x008080), "Memory", true};
 const TFormShell::Design kRecorder{"F_Recorder", {552, 736}, QColor(0x87CEFA), "Recorder", true};
-const TFormShell::Design kDAB{"F_DAB", {1282, 703}, QColor(0x8B0000), "DAB", true};
 const TFormShell::Design kUpdate{
     "F_Update", {776, 756}, QColor(0xC71585), "Software Update", false};
 const TFormShell::Design kKAP{"F_KAP", {477, 535}, QColor(0x4682B4), "KAP Control", true};
@@ -65,7 +65,19 @@ FormSet::FormSet(TFMain::Context context)
     F_System = shell(kSystem, FMain);
     F_Mike = shell(kMike, FMain);
     F_WiFi = shell(kWiFi, FMain);
-    F_Memory = shell(kMemory, FMain);
+    const auto wheel = [main = FMain](int delta) {
+        if (main->handlers())
+            main->handlers()->S_GeberMouseWheel(delta);
+    };
+    auto* memory = new memory::TF_Memory(
+        queue,
+        [&s] {
+            if (sync::TSlotForm* dab = s.formSlots().at(board::number(board::Form::DAB)))
+                dab->closeForm();
+        },
+        FMain);
+    memory->setWheelHandler(wheel);
+    F_Memory = memory;
     auto* undo = new controls::TF_Undo(queue, state, FMain);
     undo->setWheelHandler([main = FMain](int delta) {
         if (main->handlers())
@@ -73,7 +85,9 @@ FormSet::FormSet(TFMain::Context context)
     });
     F_Undo = undo;
     F_Recorder = shell(kRecorder, FMain);
-    F_DAB = shell(kDAB, FMain);
+    auto* dab = new dab::TF_DAB(queue, FMain);
+    dab->setWheelHandler(wheel);
+    F_DAB = dab;
     F_Demods = new controls::TF_Demods(queue, FMain);
     F_BWs = new controls::TF_BWs(queue, state, FMain);
     F_Steps = new controls::TF_Steps(queue, FMain);

@@ -12,7 +12,6 @@ class SlotFormShell : public sync::TSlotForm {
 public:
     explicit SlotFormShell(QWidget& form) : m_form(form) {}
 
-    bool hasApplyStep() const override { return false; }
     sync::ApplyResult ApplyItem(int, std::span<const uint32_t>) override {
         return sync::ApplyResult::Applied;
     }
