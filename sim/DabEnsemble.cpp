@@ -73,7 +73,7 @@ uint32_t dabWord(DabItem item) {
 
 // A "P" status: the programme number from the eleventh character on.
 std::string statusOf(int service) {
-    char status[16];
+    char status[24];
     std::snprintf(status, sizeof status, "%-10s%d", "Prog 11D", service + 1);
     return status;
 }

@@ -41,12 +41,13 @@ void MemoryLine::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// The line never selects or drags its text.
+// The line never selects or drags its text. The second press of a double tap came as a press
+// already.
 void MemoryLine::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 void MemoryLine::mouseDoubleClickEvent(QMouseEvent* event) {
-    mousePressEvent(event);
+    event->accept();
 }
 void MemoryLine::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
