@@ -42,7 +42,7 @@ struct DabRig {
         EXPECT_THAT(probe.drain(), ElementsAre(Command{192, 0, 16}));
     }
     void status(const std::string& text) { form.ApplyItem(1, textValue(text)); }
-    void scroll(bool down) { form.ApplyItem(0, {1, down ? 0u : 1u}); }
+    void scroll(bool down) { form.ApplyItem(0, std::vector<uint32_t>{1, down ? 0u : 1u}); }
     int firstRowShown() const { return form.LV_Prog->indexAt(QPoint(10, 10)).row(); }
 
     QueueProbe probe;
@@ -150,8 +150,8 @@ TEST(DabForm, RatesDataServicesSignalAndLabel) {
     DabRig rig;
     rig.form.ApplyItem(3, textValue("48"));
     rig.form.ApplyItem(4, textValue("128"));
-    rig.form.ApplyItem(7, {1, 0x4A00});
-    rig.form.ApplyItem(5, {1, 64});
+    rig.form.ApplyItem(7, std::vector<uint32_t>{1, 0x4A00});
+    rig.form.ApplyItem(5, std::vector<uint32_t>{1, 64});
     rig.form.ApplyItem(6, textValue("Now: the morning show"));
     EXPECT_EQ(rig.form.Edit1->text(), "48kSpls");
     EXPECT_EQ(rig.form.Edit2->text(), "128kBit");

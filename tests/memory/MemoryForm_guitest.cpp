@@ -101,7 +101,7 @@ TEST(MemoryForm, LineZonesOnTheWireAndTheTouchedLineTurnsPink) {
     EXPECT_EQ(pixelsOf(rig.form.line(2), kPink), 0);
 
     // 3 pixels above the line still touch it.
-    press(&rig.form, QPointF(1000, line->y() - 3));
+    click(&rig.form, QPointF(1200, line->y() - 3));
     EXPECT_THAT(rig.probe.drain(), ElementsAre(Command{192, 3, 5, 0, 1, 10, 0}));
 }
 
@@ -110,7 +110,7 @@ TEST(MemoryForm, BoardUpdatesKeepOrRemoveTheHighlight) {
     for (int tag = 0; tag < 10; ++tag)
         rig.write(tag, "\x01" "FM-NStation");
     MemoryLine* two = rig.form.line(2);
-    press(two, QPointF(400, 30));
+    click(two, QPointF(400, 30));
     rig.probe.drain();
     EXPECT_GT(pixelsOf(two, kPink), 50);
     rig.write(2, "\x02" "USB Changed");
@@ -119,7 +119,7 @@ TEST(MemoryForm, BoardUpdatesKeepOrRemoveTheHighlight) {
     EXPECT_EQ(pixelsOf(two, kPink), 0);
     EXPECT_GT(pixelsOf(two, kWhite), 50);
     // Lines beyond the ten change nothing.
-    press(two, QPointF(400, 30));
+    click(two, QPointF(400, 30));
     rig.write(12, "\x0C" "XXXX");
     EXPECT_GT(pixelsOf(two, kPink), 50);
     // Showing it again opens it without a highlight, TagObject kept.
@@ -141,7 +141,7 @@ TEST(MemoryForm, RightButtonAndFullQueueChangeNothing) {
     EXPECT_EQ(pixelsOf(four, kPink), 0);
 
     rig.probe.fill();
-    press(four, QPointF(50, 30));
+    click(four, QPointF(50, 30));
     click(rig.form.button("Button7"), rig.form.button("Button7")->rect().center());
     EXPECT_EQ(rig.probe.notices, 2); // "No WiFi Connection!" for each
     EXPECT_EQ(pixelsOf(four, kPink), 0);
