@@ -38,32 +38,68 @@ struct Service {
 
 // Slide Show is code 0 of MOT 1: those services send pictures.
 const Service kServices[] = {
-    {"Alpha Radio", "48", "128", 0x4A00, {"Alpha Radio - the morning show", "Traffic: A9 clear",
-                                           "Call us: 0800 555 0101"}},
-    {"Beta Klassik", "48", "144", 0x0500, {"Now: Sonata in A minor", "Next: Evening concert",
-                                            "Beta Klassik - music all day"}},
-    {"Gamma Pop", "48", "96", 0x0100, {"Gamma Pop Top 40", "Now: Summer Hits", "gamma-pop.example"}},
-    {"Delta News", "32", "64", 0x0905, {"Headlines every 15 minutes", "Weather: sunny, 24 C",
-                                         "Delta News at the hour"}},
-    {"Epsilon Jazz", "48", "128", 0x4A00, {"Late night jazz", "Now: Blue Train",
-                                            "Epsilon Jazz - smooth"}},
+    {"Alpha Radio",
+     "48",
+     "128",
+     0x4A00,
+     {"Alpha Radio - the morning show", "Traffic: A9 clear", "Call us: 0800 555 0101"}},
+    {"Beta Klassik",
+     "48",
+     "144",
+     0x0500,
+     {"Now: Sonata in A minor", "Next: Evening concert", "Beta Klassik - music all day"}},
+    {"Gamma Pop",
+     "48",
+     "96",
+     0x0100,
+     {"Gamma Pop Top 40", "Now: Summer Hits", "gamma-pop.example"}},
+    {"Delta News",
+     "32",
+     "64",
+     0x0905,
+     {"Headlines every 15 minutes", "Weather: sunny, 24 C", "Delta News at the hour"}},
+    {"Epsilon Jazz",
+     "48",
+     "128",
+     0x4A00,
+     {"Late night jazz", "Now: Blue Train", "Epsilon Jazz - smooth"}},
     {"Zeta Rock", "48", "112", 0x0002, {"Zeta Rock block", "Now: Live session", "Rock on!"}},
-    {"Eta Country", "48", "96", 0x0500, {"Country roads", "Now: Nashville special",
-                                          "Eta Country 24/7"}},
-    {"Theta Talk", "32", "72", 0x0004, {"Phone-in: your questions", "Theta Talk",
-                                         "Studio line 0800 555 0108"}},
-    {"Iota Kids", "48", "80", 0x0100, {"Story time", "Iota Kids - songs and stories",
-                                        "Next: Quiz"}},
-    {"Kappa Sport", "48", "96", 0x4A00, {"Live: Football, 2nd half", "Score 2:1",
-                                          "Kappa Sport results"}},
-    {"Lambda Dance", "48", "128", 0x0000, {"Lambda Dance non-stop", "Now: Club mix",
-                                            "Weekend party"}},
-    {"My Oldies", "48", "96", 0x0907, {"Oldies but goldies", "Now: The Sixties",
-                                        "My Oldies - memories"}},
-    {"Nu Chillout", "48", "96", 0x0500, {"Chill and relax", "Now: Ambient hour",
-                                          "Nu Chillout"}},
-    {"Xi Folk", "48", "80", 0x0808, {"Folk from everywhere", "Now: Irish session",
-                                      "Xi Folk - roots"}},
+    {"Eta Country",
+     "48",
+     "96",
+     0x0500,
+     {"Country roads", "Now: Nashville special", "Eta Country 24/7"}},
+    {"Theta Talk",
+     "32",
+     "72",
+     0x0004,
+     {"Phone-in: your questions", "Theta Talk", "Studio line 0800 555 0108"}},
+    {"Iota Kids",
+     "48",
+     "80",
+     0x0100,
+     {"Story time", "Iota Kids - songs and stories", "Next: Quiz"}},
+    {"Kappa Sport",
+     "48",
+     "96",
+     0x4A00,
+     {"Live: Football, 2nd half", "Score 2:1", "Kappa Sport results"}},
+    {"Lambda Dance",
+     "48",
+     "128",
+     0x0000,
+     {"Lambda Dance non-stop", "Now: Club mix", "Weekend party"}},
+    {"My Oldies",
+     "48",
+     "96",
+     0x0907,
+     {"Oldies but goldies", "Now: The Sixties", "My Oldies - memories"}},
+    {"Nu Chillout", "48", "96", 0x0500, {"Chill and relax", "Now: Ambient hour", "Nu Chillout"}},
+    {"Xi Folk",
+     "48",
+     "80",
+     0x0808,
+     {"Folk from everywhere", "Now: Irish session", "Xi Folk - roots"}},
 };
 constexpr size_t kServiceCount = sizeof kServices / sizeof kServices[0];
 
@@ -159,8 +195,8 @@ void DabEnsemble::tick(double now, ReportQueue& out) {
     if (now >= m_nextLabel) {
         m_nextLabel = now + kLabelPeriod;
         m_label = (m_label + 1) % 3;
-        out.words(text(board::number(DabItem::DynamicLabel), kServices[m_service].labels[m_label],
-                       128));
+        out.words(
+            text(board::number(DabItem::DynamicLabel), kServices[m_service].labels[m_label], 128));
     }
     if (hasSlides(m_service) && m_slide.empty() && now >= m_nextSlide)
         startSlide(out);
@@ -192,8 +228,8 @@ void DabEnsemble::startSlide(ReportQueue& out) {
 
 void DabEnsemble::sendSlideChunk(ReportQueue& out) {
     const size_t n = std::min(kSlideChunk, m_slide.size() - m_slideSent);
-    std::vector<uint32_t> words{
-        valueWord(uint32_t(board::number(board::MainItem::SlideData)), 0), uint32_t(n)};
+    std::vector<uint32_t> words{valueWord(uint32_t(board::number(board::MainItem::SlideData)), 0),
+                                uint32_t(n)};
     const std::string bytes(m_slide.begin() + long(m_slideSent),
                             m_slide.begin() + long(m_slideSent + n));
     const std::vector<uint32_t> data = textWords(bytes, (n + 3) / 4);

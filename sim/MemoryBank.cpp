@@ -39,7 +39,9 @@ MemoryBank::MemoryBank() {
     m_channels[1] = {60'700'000, kAmE, "Shortwave 49m"};
     m_channels[2] = {99'960'000, kAmE, "Time signal"};
     m_channels[3] = {142'000'000, kUsb, "20m SSB"};
-    m_channels[4] = {70'740'000, kLsb, "40m \xC3\x9C" "bung"}; // UTF-8 "Übung"
+    m_channels[4] = {70'740'000, kLsb,
+                     "40m \xC3\x9C"
+                     "bung"}; // UTF-8 "Übung"
     m_channels[5] = {1'450'000'000, kFmN, "2m Calling"};
     m_channels[6] = {9'990'000, kAmE, "Longwave"};
     m_channels[7] = {70'300'000, kCw, "40m CW"};

@@ -273,7 +273,13 @@ constexpr int number(SetupItem i) {
 enum class MemoryKey : uint8_t { Backspace = 12, Comma = 13 };
 // The high bytes of the memory form's function buttons; their low byte is ButtonCode::Close,
 // Escape's ButtonCode::Cancel.
-enum class MemoryFunction : uint8_t { OK = 5, Escape = 21, KHzOK = 37, MHzOK = 53, DiscoverDab = 69 };
+enum class MemoryFunction : uint8_t {
+    OK = 5,
+    Escape = 21,
+    KHzOK = 37,
+    MHzOK = 53,
+    DiscoverDab = 69,
+};
 // Where a memory line was touched: the number and "C", the "S", the four-byte field, the
 // thirteen-byte field.
 enum class MemoryZone : uint8_t { Number = 24, Channel = 25, ShortField = 138, LongField = 10 };

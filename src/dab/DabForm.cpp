@@ -125,7 +125,8 @@ TF_DAB::TF_DAB(controls::QueueSource queue, QWidget* mainWindow)
     LV_Prog->setUniformItemSizes(true);
     LV_Prog->setWordWrap(true);
     LV_Prog->setFont(display::pinnedFont(display::FontFace::MonoBold, 28));
-    LV_Prog->setStyleSheet(QStringLiteral("QListWidget { background: transparent; border: none; }"));
+    LV_Prog->setStyleSheet(
+        QStringLiteral("QListWidget { background: transparent; border: none; }"));
     LV_Prog->viewport()->setAutoFillBackground(false);
     LV_Prog->viewport()->installEventFilter(this);
     connect(LV_Prog, &QListWidget::itemClicked, this, &TF_DAB::LV_ProgItemClick);
@@ -226,9 +227,9 @@ void TF_DAB::FormActivate() {
 
 void TF_DAB::Edit0Enter() {
     if (link::TCommandQueue* q = queue())
-        q->QueueCommand(link::commands::fieldSelect(0, board::number(board::Form::DAB),
-                                                    kStatusMaxLength),
-                        link::LimitRule::Notify);
+        q->QueueCommand(
+            link::commands::fieldSelect(0, board::number(board::Form::DAB), kStatusMaxLength),
+            link::LimitRule::Notify);
 }
 
 // RSelect frames the selected service while it is on screen.

@@ -12,12 +12,12 @@ namespace talix::dab {
 
 // What one of the board's DAB items changes on the form; the list state is already updated.
 struct DabUpdate {
-    std::optional<QString> status;       // Edit0
-    std::optional<QString> sampleRate;   // Edit1
-    std::optional<QString> bitRate;      // Edit2
-    std::optional<QString> mot1, mot2;   // Edit3, Edit4
-    std::optional<int> signal;           // PBRSSI, 0..100
-    std::optional<QString> dynamicLabel; // LText
+    std::optional<QString> status;                      // Edit0
+    std::optional<QString> sampleRate;                  // Edit1
+    std::optional<QString> bitRate;                     // Edit2
+    std::optional<QString> mot1, mot2;                  // Edit3, Edit4
+    std::optional<int> signal;                          // PBRSSI, 0..100
+    std::optional<QString> dynamicLabel;                // LText
     std::optional<std::pair<int, QString>> serviceName; // list index, text
     bool listMoved = false; // scroll the list to the top index and place the selection frame
     bool failed = false;    // a "P" status without a programme number: the walk fails

@@ -69,7 +69,8 @@ TF_Memory::TF_Memory(controls::QueueSource queue, std::function<void()> closeDab
 
     for (int tag = 0; tag < kMemoryLines; ++tag) {
         auto* line = new MemoryLine(this, tag);
-        connect(line, &MemoryLine::pressed, this, [this, tag](double x) { Edit0MouseDown(tag, x); });
+        connect(line, &MemoryLine::pressed, this,
+                [this, tag](double x) { Edit0MouseDown(tag, x); });
         m_lines[size_t(tag)] = line;
     }
     addZoneLine(this, "Line1", kChannelZoneLeft, QColor(0xFF, 0x00, 0x00));
@@ -138,9 +139,8 @@ void TF_Memory::mousePressEvent(QMouseEvent* event) {
 void TF_Memory::Edit0MouseDown(int tag, double x) {
     link::TCommandQueue* q = queue();
     const LineZone z = lineZone(x, tag);
-    if (q == nullptr ||
-        q->QueueCommand(link::commands::memoryFieldSelect(tag, z.zone, z.lineByte),
-                        link::LimitRule::Notify) != link::QueueResult::Queued)
+    if (q == nullptr || q->QueueCommand(link::commands::memoryFieldSelect(tag, z.zone, z.lineByte),
+                                        link::LimitRule::Notify) != link::QueueResult::Queued)
         return;
     m_highlight.linePressed(tag);
     paintHighlight();

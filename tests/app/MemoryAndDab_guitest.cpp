@@ -108,7 +108,8 @@ TEST(DabListInTheProgram, SlideFromItem59FragmentsAppearsWithItsProgress) {
     EXPECT_EQ(shown.pixel(100, 101) & 0xFFFFFF, 0x2060C0u);
     EXPECT_TRUE(p.main.session().state().SlideStream.isEmpty());
 
-    // Left through the keypad the board shows: "Discover DAB" closes the list, the board the keypad.
+    // Left through the keypad the board shows: "Discover DAB" closes the list, the board the
+    // keypad.
     p.send({showForm(kMemory)});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.memoryForm, 10000));
     tap(p.memoryForm.button("Button14"));
@@ -149,8 +150,8 @@ TEST(MemoryAndDabInTheProgram, TheSimulatedBoardPlaysMemoriesAndAnEnsemble) {
     tap(keypad.button("Button14"));
     ASSERT_TRUE(pumpUntil([&] { return !keypad.isVisible() && dab.isVisible(); }));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dab, 10000));
-    ASSERT_TRUE(pumpUntil([&] { return dab.Edit0->text().startsWith("Prog"); },
-                          std::chrono::seconds(20)));
+    ASSERT_TRUE(
+        pumpUntil([&] { return dab.Edit0->text().startsWith("Prog"); }, std::chrono::seconds(20)));
     EXPECT_EQ(dab.LV_Prog->item(0)->text(), "Alpha Radio");
     EXPECT_EQ(dab.Edit1->text(), "48kSpls");
     EXPECT_FALSE(dab.LText->text().isEmpty());
@@ -167,8 +168,7 @@ TEST(MemoryAndDabInTheProgram, TheSimulatedBoardPlaysMemoriesAndAnEnsemble) {
                           std::chrono::seconds(20)));
     const QImage slide = dab.RMOT->picture();
     EXPECT_EQ(slide.size(), QSize(320, 240));
-    EXPECT_EQ(dab.RMOT->grab().toImage().pixel(11, 11) & 0xFFFFFF,
-              slide.pixel(10, 10) & 0xFFFFFF);
+    EXPECT_EQ(dab.RMOT->grab().toImage().pixel(11, 11) & 0xFFFFFF, slide.pixel(10, 10) & 0xFFFFFF);
 
     // The wheel over the list turns the knob, and the board scrolls the list.
     for (int i = 0; i < 12 && dab.list().topIndex() == 0; ++i) {

@@ -59,13 +59,13 @@ TEST(DabItems, StatusNamingAProgrammeSelectsItAndTheTopFollows) {
         int topAfter;
         bool failed;
     } cases[] = {
-        {"Prog 11D  12", 0, 11, 3, false},  // programme 12 is index 11; top 0 becomes 3
-        {"Prog 11D  6", 0, 5, 0, false},    // on screen: the top stays
-        {"Prog 11D  2", 5, 1, 1, false},    // above the screen: the top follows up
+        {"Prog 11D  12", 0, 11, 3, false}, // programme 12 is index 11; top 0 becomes 3
+        {"Prog 11D  6", 0, 5, 0, false},   // on screen: the top stays
+        {"Prog 11D  2", 5, 1, 1, false},   // above the screen: the top follows up
         {"Prog 11D  256", 0, 255, 247, false},
-        {"Prog 11D  300", 0, 0, 0, false},  // outside the list: nothing selected
-        {"Search 5A", 0, 0, 0, false},      // not a programme: only the text
-        {"Play 11D  x7", 0, 0, 0, true},    // "P" without a number: the walk fails
+        {"Prog 11D  300", 0, 0, 0, false}, // outside the list: nothing selected
+        {"Search 5A", 0, 0, 0, false},     // not a programme: only the text
+        {"Play 11D  x7", 0, 0, 0, true},   // "P" without a number: the walk fails
         {"P", 0, 0, 0, true},
     };
     for (const auto& c : cases) {

@@ -23,7 +23,9 @@ using ::testing::IsEmpty;
 namespace {
 
 struct MemoryRig {
-    MemoryRig() : form(probe.source(), [this] { ++dabClosed; }, nullptr) {
+    MemoryRig()
+        : form(
+              probe.source(), [this] { ++dabClosed; }, nullptr) {
         form.setWheelHandler([this](int delta) { wheel.push_back(delta); });
         form.showForm();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form, 10000));
@@ -62,8 +64,8 @@ constexpr QRgb kWhite = 0xFFFFFF;
 
 TEST(MemoryForm, KeysSendTheirRecordsAndLeaveTheFormOpen) {
     MemoryRig rig;
-    for (const char* name : {"Button5", "Button10", "Button11", "Button13", "Button12", "B_Esc",
-                             "B_OK"})
+    for (const char* name :
+         {"Button5", "Button10", "Button11", "Button13", "Button12", "B_Esc", "B_OK"})
         click(rig.form.button(name), rig.form.button(name)->rect().center());
     EXPECT_THAT(rig.probe.drain(),
                 ElementsAre(Command{1, 5, 0}, Command{1, 12, 0}, Command{1, 13, 0},
@@ -80,7 +82,8 @@ TEST(MemoryForm, KeysSendTheirRecordsAndLeaveTheFormOpen) {
 
 TEST(MemoryForm, LineZonesOnTheWireAndTheTouchedLineTurnsPink) {
     MemoryRig rig;
-    rig.write(3, "\x03" "ABCDabcdefghijklm");
+    rig.write(3, "\x03"
+                 "ABCDabcdefghijklm");
     MemoryLine* line = rig.form.line(3);
     EXPECT_EQ(line->text(), "  3 C  S  ABCD abcdefghijklm");
     const struct {
@@ -108,19 +111,23 @@ TEST(MemoryForm, LineZonesOnTheWireAndTheTouchedLineTurnsPink) {
 TEST(MemoryForm, BoardUpdatesKeepOrRemoveTheHighlight) {
     MemoryRig rig;
     for (int tag = 0; tag < 10; ++tag)
-        rig.write(tag, "\x01" "FM-NStation");
+        rig.write(tag, "\x01"
+                       "FM-NStation");
     MemoryLine* two = rig.form.line(2);
     click(two, QPointF(400, 30));
     rig.probe.drain();
     EXPECT_GT(pixelsOf(two, kPink), 50);
-    rig.write(2, "\x02" "USB Changed");
+    rig.write(2, "\x02"
+                 "USB Changed");
     EXPECT_GT(pixelsOf(two, kPink), 50); // the highlighted line itself
-    rig.write(6, "\x06" "USB Other");
+    rig.write(6, "\x06"
+                 "USB Other");
     EXPECT_EQ(pixelsOf(two, kPink), 0);
     EXPECT_GT(pixelsOf(two, kWhite), 50);
     // Lines beyond the ten change nothing.
     click(two, QPointF(400, 30));
-    rig.write(12, "\x0C" "XXXX");
+    rig.write(12, "\x0C"
+                  "XXXX");
     EXPECT_GT(pixelsOf(two, kPink), 50);
     // Showing it again opens it without a highlight, TagObject kept.
     rig.form.closeForm();
@@ -131,7 +138,8 @@ TEST(MemoryForm, BoardUpdatesKeepOrRemoveTheHighlight) {
 
 TEST(MemoryForm, RightButtonAndFullQueueChangeNothing) {
     MemoryRig rig;
-    rig.write(4, "\x04" "AM-EStation");
+    rig.write(4, "\x04"
+                 "AM-EStation");
     MemoryLine* four = rig.form.line(4);
     QTest::mousePress(rig.form.windowHandle(), Qt::RightButton, {},
                       four->mapTo(&rig.form, QPoint(50, 30)));

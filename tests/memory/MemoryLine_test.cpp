@@ -31,7 +31,10 @@ TEST(MemoryLineText, FollowsTheTwentyEightCharacterLayout) {
         {std::string("\x07") + "ABCD" + "abcdefghijklm" + "xy", "  7 C  S  ABCD abcdefghijklm"},
         {std::string("\xFF") + "AB" + std::string(1, '\0') + "Dabc", "255 C  S  AB"},
         {std::string("\x0C") + std::string(4, '\0'), " 12 C  S  "},
-        {std::string("\x01") + "FM-N" + "\xC3\x9C" "bung", "  1 C  S  FM-N \u00DCbung"},
+        {std::string("\x01") + "FM-N" +
+             "\xC3\x9C"
+             "bung",
+         "  1 C  S  FM-N \u00DCbung"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(memoryLineText(block(c.bytes)), c.text) << c.text.toStdString();
@@ -46,7 +49,7 @@ TEST(MemoryLineZone, ZonesOfTheLineAtTheirBoundaries) {
         double x;
         LineZone zone;
     } cases[] = {
-        {0, {24, 3}},     {129.9, {24, 3}},  {130, {25, 3}},   {200, {25, 3}},
+        {0, {24, 3}},      {129.9, {24, 3}},  {130, {25, 3}}, {200, {25, 3}},
         {200.5, {138, 0}}, {319.9, {138, 0}}, {320, {10, 0}}, {616, {10, 0}},
     };
     for (const auto& c : cases)
@@ -78,9 +81,9 @@ TEST(MemoryKeypad, EveryButtonSendsItsRecord) {
         const char* name;
         talix::link::Command record;
     } cases[] = {
-        {"Button0", {1, 0, 0}},      {"Button5", {1, 5, 0}},       {"Button9", {1, 9, 0}},
-        {"Button10", {1, 12, 0}},    {"Button11", {1, 13, 0}},     {"Button14", {1, 10, 69}},
-        {"B_Esc", {1, 11, 21}},      {"Button13", {1, 10, 53}},    {"Button12", {1, 10, 37}},
+        {"Button0", {1, 0, 0}},   {"Button5", {1, 5, 0}},    {"Button9", {1, 9, 0}},
+        {"Button10", {1, 12, 0}}, {"Button11", {1, 13, 0}},  {"Button14", {1, 10, 69}},
+        {"B_Esc", {1, 11, 21}},   {"Button13", {1, 10, 53}}, {"Button12", {1, 10, 37}},
         {"B_OK", {1, 10, 5}},
     };
     for (const auto& c : cases) {
