@@ -5,7 +5,8 @@
 // Starts the simulated board in-process on a free loopback port with malformed and split parameter
 // blocks, connects to it as the program does (greeting, acknowledgements), and operates it for a
 // few seconds: the Setup form shown, its fields selected and edited with the knob, tuning with the
-// knob, mode and frequency changes, the System and memory forms, tune mode. Writes:
+// knob, mode and frequency changes, the System and memory forms, the DAB list
+// and its slides, tune mode. Writes:
 //   OUT_DIR/frame_reader/NNNN      raw stream slices with the reader program's 5-byte prefix
 //   OUT_DIR/frame_dispatcher/NNNN  runs of consecutive payloads in the dispatcher program's layout
 // Each set is meant to be minimised with the fuzz program's -merge=1 (scripts/fuzz-seeds.sh).
@@ -199,6 +200,14 @@ void operate(Client& c, talix::sim::SimBoard& board, double seconds) {
         c.send({1, k, 0});
     c.send({1, 10, 53});
     pause();
+    c.send({1, 13, 18}); // memory keypad: a line stored, then "Discover DAB"
+    c.send({192, 3, 5, 0, 1, 25, 3});
+    c.send({1, 10, 69});
+    for (int i = 0; i < 8; ++i) // the search fills the list
+        pause();
+    c.send({245, 2, 15}); // a service with a slide show
+    for (int i = 0; i < 3; ++i, pause())
+        c.send({2, 4}); // the knob scrolls the list
     c.send({1, 21, 0}); // spectrum averaging
     c.send({1, 23, 0});
     // Words for the DAB list and the rotator, which this board does not send by itself.

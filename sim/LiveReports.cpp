@@ -180,6 +180,7 @@ void ReceiverModel::tick() {
     reportClock();
     reportRds();
     turnRotator();
+    m_dab.tick(now(), m_reports);
 }
 
 void ReceiverModel::renderFrame(FrameContent& content) {

@@ -40,7 +40,7 @@ bool inCoverage(int64_t f) {
 
 ReceiverModel::ReceiverModel(uint32_t seed, Endpoint rotator, bool rotatorFound)
     : m_seed(seed), m_rotator(std::move(rotator)), m_rotatorFound(rotatorFound), m_plan(seed),
-      m_audio(seed), m_spectrum(seed) {
+      m_audio(seed), m_spectrum(seed), m_dab(seed) {
     reportClock();
 }
 
@@ -50,6 +50,7 @@ void ReceiverModel::greeted() {
     m_state.shownForm = 0;
     m_state.rotatorSelected = false;
     m_knobRemainder = 0;
+    m_dab.reset();
     // DeviceHello: LAN version, serial number, board type and firmware version.
     const uint32_t serial = 100 + m_seed % 900;
     m_reports.words(
@@ -93,11 +94,15 @@ void ReceiverModel::handleCommand(const std::vector<uint8_t>& r) {
             m_state.accessorySerial = uint16_t(r[2] | r[3] << 8);
         return;
     case number(Record::FieldSelect):
-        if (r.size() == 4 || r.size() == 3)
+        if (r.size() == 7 && r[2] == number(Form::Memory))
+            memoryLine(r[1], r[5]);
+        else if (r.size() == 4 || r.size() == 3)
             selectField(r[1], r[2]);
         return;
     case number(Record::SetValue):
-        if (r.size() == 7)
+        if (r.size() == 3 && r[2] == number(Form::DAB))
+            m_dab.choose(r[1], m_reports);
+        else if (r.size() == 7)
             setValue(r[1], r[2],
                      uint32_t(r[3]) | uint32_t(r[4]) << 8 | uint32_t(r[5]) << 16 |
                          uint32_t(r[6]) << 24);
@@ -161,37 +166,63 @@ void ReceiverModel::button(uint8_t code, uint8_t high) {
     }
 }
 
-// The memory keypad: digits build a direct entry, "MHz OK" and "kHz OK" tune to it.
+// The memory keypad: digits build a direct entry (line 0), "MHz OK" and "kHz OK" tune to it, "OK"
+// tunes to the memory line touched last, "Discover DAB" starts the DAB receiver.
 void ReceiverModel::memoryKey(uint8_t code, uint8_t high) {
-    if (high == 0 && code <= 9) {
-        if (m_entry.size() < 12)
-            m_entry += char('0' + code);
+    using board::MemoryFunction;
+    if (high == 0) {
+        if (m_memory.key(code))
+            m_reports.words(m_memory.lineWords(0));
         return;
     }
-    if (high == 0 && code == 12) {
-        if (!m_entry.empty())
-            m_entry.pop_back();
-        return;
-    }
-    if (high == 0 && code == 13) {
-        if (m_entry.find('.') == std::string::npos)
-            m_entry += '.';
-        return;
-    }
-    if (code == number(ButtonCode::Close) && (high == 53 || high == 37)) {
-        const double value = m_entry.empty() || m_entry == "." ? 0 : std::stod(m_entry);
-        const auto freq = int64_t(value * (high == 53 ? 10'000'000 : 10'000));
-        m_entry.clear();
+    if (code == number(ButtonCode::Close) &&
+        (high == number(MemoryFunction::MHzOK) || high == number(MemoryFunction::KHzOK))) {
+        const int64_t freq = m_memory.takeEntry(high == number(MemoryFunction::MHzOK));
+        closeForm(number(Form::Memory));
         if (inCoverage(freq))
             tuneTo(freq, true);
-        closeForm(number(Form::Memory));
         return;
     }
-    if ((code == number(ButtonCode::Close) && (high == 5 || high == 69)) ||
-        (code == number(ButtonCode::Cancel) && high == 21)) {
-        m_entry.clear();
+    if (code == number(ButtonCode::Close) && high == number(MemoryFunction::OK)) {
+        closeForm(number(Form::Memory));
+        recallMemory(m_memorySelected);
+        return;
+    }
+    if (code == number(ButtonCode::Close) && high == number(MemoryFunction::DiscoverDab)) {
+        m_memory.clearEntry();
+        closeForm(number(Form::Memory));
+        m_dab.start(m_reports);
+        return;
+    }
+    if (code == number(ButtonCode::Cancel) && high == number(MemoryFunction::Escape)) {
+        m_memory.clearEntry();
         closeForm(number(Form::Memory));
     }
+}
+
+// A touched memory line: the number selects it, "S" stores the tuned frequency there, the text
+// fields tune to it.
+void ReceiverModel::memoryLine(uint8_t tag, uint8_t zone) {
+    using board::MemoryZone;
+    if (m_state.shownForm != number(Form::Memory) || tag > 9)
+        return;
+    m_memorySelected = tag;
+    if (zone == number(MemoryZone::Channel) && tag > 0) {
+        m_memory.store(tag, m_state.tunedFreq, m_state.mode);
+        m_reports.words(m_memory.lineWords(tag));
+    } else if (zone == number(MemoryZone::ShortField) || zone == number(MemoryZone::LongField)) {
+        closeForm(number(Form::Memory));
+        recallMemory(tag);
+    }
+}
+
+void ReceiverModel::recallMemory(int tag) {
+    const MemoryBank::Channel* c = m_memory.channel(tag);
+    if (c == nullptr || c->freq == 0)
+        return;
+    if (c->mode != m_state.mode)
+        setMode(c->mode);
+    tuneTo(c->freq, true);
 }
 
 void ReceiverModel::knob(int step) {
@@ -222,6 +253,10 @@ void ReceiverModel::knob(int step) {
     }
     if (s.shownForm == number(Form::Setup)) {
         editSetupItem(s.setupSelected, units);
+        return;
+    }
+    if (s.shownForm == 0 && m_dab.active()) {
+        m_dab.scroll(units, m_reports);
         return;
     }
     if (SettingsForms::owns(s.shownForm)) {
@@ -333,6 +368,7 @@ void ReceiverModel::setValue(uint8_t item, uint8_t form, uint32_t v) {
 void ReceiverModel::tuneTo(int64_t freq, bool remember) {
     ReceiverState& s = m_state;
     freq = std::clamp<int64_t>(freq, 100, 1'560'000'000);
+    m_dab.stop(m_reports); // a frequency of its own leaves DAB
     if (freq == s.tunedFreq)
         return;
     if (remember) {
@@ -422,7 +458,9 @@ void ReceiverModel::showForm(int form) {
     } else if (form == number(Form::Undo)) {
         m_reports.item(number(Form::Undo), 0);
     } else if (form == number(Form::Memory)) {
-        m_entry.clear();
+        m_memory.clearEntry();
+        for (int tag = 0; tag < 10; ++tag)
+            m_reports.words(m_memory.lineWords(tag));
     } else if (SettingsForms::owns(form)) {
         m_forms.shown(form);
     }

@@ -3,7 +3,9 @@
 #include "base/Endpoint.h"
 #include "sim/AudioSynth.h"
 #include "sim/BandPlan.h"
+#include "sim/DabEnsemble.h"
 #include "sim/FrameWriter.h"
+#include "sim/MemoryBank.h"
 #include "sim/ParamSender.h"
 #include "sim/ReceiverState.h"
 #include "sim/ReportQueue.h"
@@ -51,6 +53,8 @@ private:
     // Commands.
     void button(uint8_t code, uint8_t high);
     void memoryKey(uint8_t code, uint8_t high);
+    void memoryLine(uint8_t tag, uint8_t zone);
+    void recallMemory(int tag);
     void knob(int step);
     void selectField(uint8_t item, uint8_t form);
     void setValue(uint8_t item, uint8_t form, uint32_t value);
@@ -93,7 +97,9 @@ private:
     uint64_t m_frame = 0;
     int m_knobRemainder = 0;
     RotatorMotor m_rotatorMotor{m_state.rotatorPosition};
-    std::string m_entry; // digits typed on the memory keypad
+    MemoryBank m_memory;
+    int m_memorySelected = 0; // the memory line touched last
+    DabEnsemble m_dab;
 
     // Readings reported periodically.
     int32_t m_levelTenths = -1200, m_smeterTenths = -1200, m_noiseTenths = -1200;

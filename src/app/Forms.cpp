@@ -3,17 +3,17 @@
 #include "app/FormShell.h"
 #include "app/MessageForm.h"
 #include "app/SettingsBridge.h"
-#include "app/SlotFormShell.h"
+#include "audio/AudioDeviceFactory.h"
 #include "base/BoardWords.h"
 #include "base/MessageHook.h"
-#include "audio/AudioDeviceFactory.h"
 #include "controls/BandwidthList.h"
-#include "controls/MainControls.h"
 #include "controls/DemodList.h"
 #include "controls/MainControls.h"
 #include "controls/MainWindowHandlers.h"
 #include "controls/StepList.h"
 #include "controls/UndoBox.h"
+#include "dab/DabForm.h"
+#include "memory/MemoryForm.h"
 #include "recorder/RecordButton.h"
 #include "recorder/RecorderForm.h"
 #include "rotator/RotatorForm.h"
@@ -28,8 +28,6 @@ namespace talix::app {
 namespace {
 
 // Designed size, fill and heading of the forms whose contents are built elsewhere or still to come.
-const TFormShell::Design kMemory{"F_Memory", {1440, 829}, QColor(0x008080), "Memory", true};
-const TFormShell::Design kDAB{"F_DAB", {1282, 703}, QColor(0x8B0000), "DAB", true};
 const TFormShell::Design kUpdate{
     "F_Update", {776, 756}, QColor(0xC71585), "Software Update", false};
 
@@ -69,12 +67,21 @@ FormSet::FormSet(TFMain::Context context)
     F_System = new settings::TF_System(*m_settingsHost, FMain);
     F_Mike = new settings::TF_Mike(*m_settingsHost, FMain);
     F_WiFi = new settings::TF_WiFi(*m_settingsHost, FMain);
-    F_Memory = shell(kMemory, FMain);
-    auto* undo = new controls::TF_Undo(queue, state, FMain);
-    undo->setWheelHandler([main = FMain](int delta) {
+    const auto wheel = [main = FMain](int delta) {
         if (main->handlers())
             main->handlers()->S_GeberMouseWheel(delta);
-    });
+    };
+    auto* memory = new memory::TF_Memory(
+        queue,
+        [&s] {
+            if (sync::TSlotForm* dab = s.formSlots().at(board::number(board::Form::DAB)))
+                dab->closeForm();
+        },
+        FMain);
+    memory->setWheelHandler(wheel);
+    F_Memory = memory;
+    auto* undo = new controls::TF_Undo(queue, state, FMain);
+    undo->setWheelHandler(wheel);
     F_Undo = undo;
     recorder::TF_Recorder::Context recording;
     recording.queue = queue;
@@ -83,12 +90,11 @@ FormSet::FormSet(TFMain::Context context)
     recording.playerDevice = [name = audio::recorderDeviceName(context.options.audio)] {
         return audio::createAudioDevice(name);
     };
-    recording.wheel = [main = FMain](int delta) {
-        if (main->handlers())
-            main->handlers()->S_GeberMouseWheel(delta);
-    };
+    recording.wheel = wheel;
     F_Recorder = new recorder::TF_Recorder(std::move(recording), FMain);
-    F_DAB = shell(kDAB, FMain);
+    auto* dab = new dab::TF_DAB(queue, FMain);
+    dab->setWheelHandler(wheel);
+    F_DAB = dab;
     F_Demods = new controls::TF_Demods(queue, FMain);
     F_BWs = new controls::TF_BWs(queue, state, FMain);
     F_Steps = new controls::TF_Steps(queue, FMain);
@@ -116,22 +122,20 @@ FormSet::FormSet(TFMain::Context context)
     FMain->FormCreate(forms);
 }
 
-// The forms that take values from the board, by their TFormSlots index: a form that is a
-// sync::TSlotForm itself, otherwise a shell that shows and closes it and passes its values by.
+// The forms that take values from the board, by their TFormSlots index.
 void FormSet::fillFormSlots() {
     using board::Form;
-    const std::pair<Form, QWidget*> slotForms[] = {
-        {Form::Setup, F_Setup},       {Form::System, F_System}, {Form::Undo, F_Undo},
-        {Form::Microphone, F_Mike},   {Form::Memory, F_Memory}, {Form::WiFi, F_WiFi},
-        {Form::Recorder, F_Recorder}, {Form::DAB, F_DAB}};
-    for (auto [index, form] : slotForms) {
-        if (auto* own = dynamic_cast<sync::TSlotForm*>(form)) {
-            m_session->formSlots().set(board::number(index), own);
-        } else {
-            m_shells.push_back(std::make_unique<SlotFormShell>(*form));
-            m_session->formSlots().set(board::number(index), m_shells.back().get());
-        }
-    }
+    const std::pair<Form, sync::TSlotForm*> slotForms[] = {
+        {Form::Setup, dynamic_cast<sync::TSlotForm*>(F_Setup)},
+        {Form::System, dynamic_cast<sync::TSlotForm*>(F_System)},
+        {Form::Undo, dynamic_cast<sync::TSlotForm*>(F_Undo)},
+        {Form::Microphone, dynamic_cast<sync::TSlotForm*>(F_Mike)},
+        {Form::Memory, dynamic_cast<sync::TSlotForm*>(F_Memory)},
+        {Form::WiFi, dynamic_cast<sync::TSlotForm*>(F_WiFi)},
+        {Form::Recorder, dynamic_cast<sync::TSlotForm*>(F_Recorder)},
+        {Form::DAB, dynamic_cast<sync::TSlotForm*>(F_DAB)}};
+    for (auto [index, form] : slotForms)
+        m_session->formSlots().set(board::number(index), form);
 }
 
 FormSet::~FormSet() {

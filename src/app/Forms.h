@@ -59,7 +59,6 @@ private:
     // What the settings forms reach of the main window; outlives the forms.
     std::unique_ptr<SettingsBridge> m_settingsHost;
     // Stand-ins in TFormSlots for the forms whose own apply step is still to come.
-    std::vector<std::unique_ptr<sync::TSlotForm>> m_shells;
     // B_Rec and E_File as the recording shows them.
     std::unique_ptr<recorder::RecordButton> m_recordButton;
 };

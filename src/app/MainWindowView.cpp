@@ -125,7 +125,7 @@ void MainWindowView::markField(int tag, int mark) {
 }
 
 sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
-                                                  const sync::ReceiverState& state) {
+                                                  const sync::ReceiverState&) {
     for (const sync::ControlChange& change : e.changes)
         applyControlChange(control(change.control), change);
     if (e.rebuildGrid)
@@ -136,8 +136,6 @@ sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
         m_main.spectrum()->RebuildMarkerPath(spectrumSettings());
     if (e.brightnessReport)
         m_main.applyBrightnessReport(*e.brightnessReport);
-    if (e.slideComplete && showSlide(state) == sync::ApplyResult::Failed)
-        return sync::ApplyResult::Failed;
     // Last: the message is modal, and frames handled meanwhile see everything above applied.
     if (e.modalMessage)
         showMessage(*e.modalMessage);
@@ -251,16 +249,6 @@ int MainWindowView::sliderPosition(MainControl slider) const {
 
 float MainWindowView::gridOffset() const {
     return m_main.spectrum()->gridOffset();
-}
-
-// A complete slide: a picture file (JPEG, PNG) for RMOT. One that does not decode is a failure
-// of the walk, and the stream stays as it is until the next announcement.
-sync::ApplyResult MainWindowView::showSlide(const sync::ReceiverState& state) {
-    QImage picture;
-    if (!picture.loadFromData(state.SlideStream))
-        return sync::ApplyResult::Failed;
-    m_slide = picture;
-    return sync::ApplyResult::Applied;
 }
 
 } // namespace talix::app

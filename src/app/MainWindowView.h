@@ -6,7 +6,6 @@
 #include "sync/MainControl.h"
 
 #include <QAbstractButton>
-#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <map>
@@ -32,8 +31,6 @@ public:
     QLineEdit* SelectedField() const { return m_selectedField; }
     // The last link measurement, for the update form's WiFi indicator.
     const std::optional<sync::LinkQualityReport>& linkReport() const { return m_linkReport; }
-    // The last slide-show picture that decoded.
-    const QImage& slide() const { return m_slide; }
     // The spectrum's frequency grid anew: the scales follow its new offset.
     void rebuildGrid();
     void placeThresholdLine();
@@ -66,7 +63,6 @@ public:
 private:
     display::SpectrumSettings spectrumSettings() const;
     QWidget* control(sync::MainControl c) const;
-    sync::ApplyResult showSlide(const sync::ReceiverState& state);
     void setDabEntryFieldSelected(bool selected);
     bool touchLocked() const;
     QAbstractButton* antennaButton() const;
@@ -79,7 +75,6 @@ private:
     std::optional<sync::LinkQualityReport> m_linkReport;
     // Follows the status word's external-antenna bit; RBAnt of the WiFi form shows it.
     bool m_externalAntenna = false;
-    QImage m_slide;
 };
 
 } // namespace talix::app

@@ -341,6 +341,55 @@ constexpr int number(WiFiItem i) {
     return int(i);
 }
 
+// ---- The memory keypad and the DAB list
+
+// The memory keypad's own keys (high byte 0): "0" to "9" send their digit, these two the code.
+enum class MemoryKey : uint8_t { Backspace = 12, Comma = 13 };
+// The high bytes of the memory form's function buttons; their low byte is ButtonCode::Close,
+// Escape's ButtonCode::Cancel.
+enum class MemoryFunction : uint8_t {
+    OK = 5,
+    Escape = 21,
+    KHzOK = 37,
+    MHzOK = 53,
+    DiscoverDab = 69,
+};
+// Where a memory line was touched: the number and "C", the "S", the four-byte field, the
+// thirteen-byte field.
+enum class MemoryZone : uint8_t { Number = 24, Channel = 25, ShortField = 138, LongField = 10 };
+// The memory and DAB forms name this form index when they become the active form.
+constexpr int kActivatedForm = 16;
+
+// X(name, item): the DAB list's items (form 15); each value is a count word and its words.
+#define TALIX_BOARD_DAB_ITEMS(X)                                                                   \
+    X(ScrollRow, 0)                                                                                \
+    X(Status, 1)                                                                                   \
+    X(ServiceName, 2)                                                                              \
+    X(SampleRate, 3)                                                                               \
+    X(BitRate, 4)                                                                                  \
+    X(Signal, 5)                                                                                   \
+    X(DynamicLabel, 6)                                                                             \
+    X(DataServices, 7)
+
+enum class DabItem : uint8_t {
+#define TALIX_BOARD_ENTRY(name, item) name = item,
+    TALIX_BOARD_DAB_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+};
+
+constexpr int number(MemoryKey k) {
+    return int(k);
+}
+constexpr int number(MemoryFunction f) {
+    return int(f);
+}
+constexpr int number(MemoryZone z) {
+    return int(z);
+}
+constexpr int number(DabItem i) {
+    return int(i);
+}
+
 // ---- Command records (program to board): the kind byte, which sets the record's layout.
 
 enum class Record : uint8_t {

@@ -55,6 +55,10 @@ inline Command rotatorSelect(bool dial) {
     return {kind(board::Record::FieldSelect), uint8_t(dial ? 1 : 0),
             low(board::number(board::Form::Rotator))};
 }
+// 192, 0, 16: the memory or DAB form became the active form.
+inline Command formActivated() {
+    return {kind(board::Record::FieldSelect), 0, low(board::kActivatedForm)};
+}
 // 192, Tag, 5, 0, 1, zone, Tag or 0: a memory entry field.
 inline Command memoryFieldSelect(int tag, int zone, int tagOrZero) {
     return {kind(board::Record::FieldSelect),

@@ -2,6 +2,7 @@
 
 #include "base/BoardWords.h"
 
+#include <QByteArray>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -16,8 +17,6 @@ class TSlotForm {
 public:
     virtual ~TSlotForm() = default;
 
-    // A form still without its own apply step takes its value words and does nothing with them.
-    virtual bool hasApplyStep() const { return true; }
     // One value for item `item`. `words` holds exactly what the value layout gives the form: one
     // value word; for the memory form the five words; for the DAB list the count word N and its
     // N words. Failed ends the walk of the block, which then goes unacknowledged.
@@ -30,6 +29,14 @@ public:
     // The DAB list's entry field shares its look with some main-window fields: the selected look
     // (Edit1Style1) or the normal one (Edit1Style2). Other forms have no such field.
     virtual void setEntryFieldSelected(bool selected) { (void)selected; }
+    // The DAB list's slide show, fed by main-window items 58 and 59: the progress of a transfer
+    // (PB_SL, 0-100) and a complete picture file for RMOT, Failed when it does not decode. Other
+    // forms show no slides.
+    virtual void setSlideProgress(int percent) { (void)percent; }
+    virtual ApplyResult showSlide(const QByteArray& picture) {
+        (void)picture;
+        return ApplyResult::Applied;
+    }
 };
 
 // TFormSlots: the forms that take values from the board, by form index. Each form enters itself

@@ -159,14 +159,28 @@ ParamWalk::Step ParamWalk::mainItem(uint32_t w, std::span<const uint32_t> values
         m_sinks.rotatorReport(*effect.rotator);
     if (m_view.applyItemEffect(effect, m_state) == ApplyResult::Failed)
         return Step::Failed;
-    if (effect.slideComplete)
-        MainItems::finishSlide(m_state);
+    return slide(effect);
+}
+
+// The slide show belongs to the DAB list: its progress bar follows the transfer, and a complete
+// picture that does not decode fails the walk and stays in the stream until the next announcement.
+ParamWalk::Step ParamWalk::slide(const ItemEffect& effect) {
+    TSlotForm* dab = m_slots.at(board::number(board::Form::DAB));
+    if (dab && effect.slideProgress)
+        dab->setSlideProgress(*effect.slideProgress);
+    if (!effect.slideComplete)
+        return Step::Next;
+    if (dab && dab->showSlide(m_state.SlideStream) == ApplyResult::Failed)
+        return Step::Failed;
+    MainItems::finishSlide(m_state);
+    if (dab)
+        dab->setSlideProgress(0);
     return Step::Next;
 }
 
 ParamWalk::Step ParamWalk::formValue(int index, int item, std::span<const uint32_t> values) {
     TSlotForm* form = m_slots.at(index);
-    if (form == nullptr || !form->hasApplyStep())
+    if (form == nullptr)
         return Step::Next;
     if (form->ApplyItem(item, values) == ApplyResult::Failed)
         return Step::Failed;

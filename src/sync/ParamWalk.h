@@ -43,6 +43,7 @@ private:
     Step valueWord(uint32_t w, std::span<const uint32_t> following, uint64_t& consumed,
                    WalkResult& r);
     Step mainItem(uint32_t w, std::span<const uint32_t> values, WalkResult& r);
+    Step slide(const ItemEffect& effect);
     Step formValue(int index, int item, std::span<const uint32_t> values);
     void showForm(uint32_t w);
     void closeForm(uint32_t w);

@@ -200,8 +200,8 @@ bool allEnabled(QWidget& main, bool enabled, QWidget* except = nullptr) {
 
 TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWait) {
     QPushButton* touch = controls().B_Touch;
-    auto* list = new QListWidget(forms->F_DAB);
-    list->setObjectName("LV_Prog");
+    auto* list = forms->F_DAB->findChild<QListWidget*>("LV_Prog");
+    ASSERT_NE(list, nullptr);
     main().show();
     for (QWidget* form :
          {forms->F_Setup, forms->F_WiFi, forms->F_Recorder, forms->F_DAB, forms->F_KAP})

@@ -262,8 +262,8 @@ TEST(MainWindowView, FieldSelectionOnAFormSwapsItsLooks) {
 
 TEST(MainWindowView, DabFieldSelectionStylesTheDabEditAndTheSelectedField) {
     Window w;
-    auto* edit0 = new QLineEdit(w.forms.F_DAB);
-    edit0->setObjectName("Edit0");
+    auto* edit0 = w.forms.F_DAB->findChild<QLineEdit*>("Edit0");
+    ASSERT_NE(edit0, nullptr);
     w.send({fieldSelect(0, 15)});
     EXPECT_EQ(controls::editStyleOf(edit0), "Edit1Style2");
     EXPECT_EQ(controls::editStyleOf(w.c.EFreq1), "Edit1Style1");

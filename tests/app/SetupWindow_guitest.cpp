@@ -103,7 +103,6 @@ TEST(SetupOnMainWindow, IsTheFormInSlotOne) {
     LoopbackServer board;
     SetupWindow w(board.port());
     EXPECT_EQ(w.main.session().formSlots().at(1), &w.setup);
-    EXPECT_TRUE(w.setup.hasApplyStep());
 }
 
 TEST(SetupOnMainWindow, TheBoardShowsFillsSelectsAndClosesIt) {

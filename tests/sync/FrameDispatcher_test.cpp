@@ -31,8 +31,8 @@ struct Rig {
         for (const Payload& p : fragments(b, seq, firstWords))
             send(p);
     }
-    RecordingForm& addForm(int index, bool applies = true) {
-        forms.push_back(std::make_unique<RecordingForm>(host, index, applies));
+    RecordingForm& addForm(int index) {
+        forms.push_back(std::make_unique<RecordingForm>(host, index));
         formSlots.set(index, forms.back().get());
         return *forms.back();
     }
@@ -128,12 +128,43 @@ TEST(FrameDispatcher, EmptyMemoryAndDabSlotsStillConsumeTheirLayout) {
     EXPECT_EQ(rig.dispatcher.state().Dnr, 9);
 }
 
-TEST(FrameDispatcher, FormWithoutApplyStepTakesItsOneWord) {
+TEST(FrameDispatcher, EveryFormInASlotTakesItsValuesAndTheWalkGoesOn) {
     Rig rig;
-    rig.addForm(2, false);
-    rig.sendBlock(block({valueWord(4, 2), 35, valueWord(8), 9}), 2);
-    EXPECT_THAT(rig.host.lines("form"), IsEmpty());
+    rig.addForm(2);
+    rig.addForm(5);
+    rig.addForm(15);
+    rig.sendBlock(block({valueWord(4, 2), 35, valueWord(7, 5), 1, 2, 3, 4, 5, valueWord(1, 15), 0,
+                         valueWord(8), 9}),
+                  2);
+    EXPECT_THAT(rig.host.lines("form"),
+                ElementsAre("form 2 apply 4 35", "form 5 apply 7 1 2 3 4 5", "form 15 apply 1 0"));
     EXPECT_EQ(rig.dispatcher.state().Dnr, 9);
+}
+
+TEST(FrameDispatcher, SlideGoesToTheDabListWithItsProgress) {
+    Rig rig;
+    rig.addForm(15);
+    rig.sendBlock(block({valueWord(58), 8, 0, valueWord(59), 4, chars("abcd")}), 3);
+    rig.sendBlock(block({valueWord(59), 4, chars("efgh")}), 4);
+    EXPECT_THAT(rig.host.lines("form"),
+                ElementsAre("form 15 slide progress 0", "form 15 slide progress 50",
+                            "form 15 slide progress 100", "form 15 slide abcdefgh",
+                            "form 15 slide progress 0"));
+    EXPECT_TRUE(rig.dispatcher.state().SlideStream.isEmpty());
+    EXPECT_EQ(rig.dispatcher.state().slidePictureSize(), 0u);
+    EXPECT_THAT(rig.host.lines("ack"), ElementsAre("ack 13 0 3 0 0", "ack 13 0 4 0 0"));
+}
+
+TEST(FrameDispatcher, SlideTheDabListCannotDecodeIsNotAcknowledgedAndKeepsTheStream) {
+    Rig rig;
+    RecordingForm& dab = rig.addForm(15);
+    dab.slideDecodes = false;
+    rig.sendBlock(block({valueWord(58), 4, 0, valueWord(59), 4, chars("abcd"), valueWord(8), 9}),
+                  3);
+    EXPECT_THAT(rig.host.lines("ack"), IsEmpty());
+    EXPECT_EQ(rig.dispatcher.state().Dnr, 0); // the walk ended at the picture
+    EXPECT_EQ(rig.dispatcher.state().SlideStream, QByteArray("abcd"));
+    EXPECT_EQ(rig.dispatcher.state().slidePictureSize(), 4u);
 }
 
 TEST(FrameDispatcher, FailedApplyStepEndsTheWalkWithoutAcknowledgement) {

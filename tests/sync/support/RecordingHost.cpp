@@ -118,6 +118,13 @@ ApplyResult RecordingForm::ApplyItem(int item, std::span<const uint32_t> words) 
     }
     return ApplyResult::Applied;
 }
+void RecordingForm::setSlideProgress(int percent) {
+    m_host.log(prefix() + "slide progress " + std::to_string(percent));
+}
+ApplyResult RecordingForm::showSlide(const QByteArray& picture) {
+    m_host.log(prefix() + "slide " + picture.toStdString());
+    return slideDecodes ? ApplyResult::Applied : ApplyResult::Failed;
+}
 void RecordingForm::selectField(int tag) {
     m_host.log(prefix() + "select " + std::to_string(tag));
 }

@@ -83,13 +83,14 @@ private:
 // A form in a slot that records its calls as "form <index> ...".
 class RecordingForm : public TSlotForm {
 public:
-    RecordingForm(RecordingHost& host, int index, bool applies = true)
-        : m_host(host), m_index(index), m_applies(applies) {}
+    RecordingForm(RecordingHost& host, int index) : m_host(host), m_index(index) {}
 
     bool failNextApply = false;
+    bool slideDecodes = true;
 
-    bool hasApplyStep() const override { return m_applies; }
     ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
+    void setSlideProgress(int percent) override;
+    ApplyResult showSlide(const QByteArray& picture) override;
     void selectField(int tag) override;
     void showForm() override;
     void closeForm() override;
@@ -99,7 +100,6 @@ private:
 
     RecordingHost& m_host;
     int m_index;
-    bool m_applies;
 };
 
 } // namespace talix::sync::testing

@@ -1,0 +1,168 @@
+#include "memory/MemoryForm.h"
+
+#include "base/BoardWords.h"
+#include "base/Tags.h"
+#include "display/Fonts.h"
+#include "link/CommandRecords.h"
+#include "memory/MemoryLayout.h"
+#include "memory/MemoryLine.h"
+#include "memory/MemoryLineText.h"
+#include "memory/MemoryLineZone.h"
+
+#include <QMouseEvent>
+
+namespace talix::memory {
+
+namespace {
+
+// Fixed above the main window without a title bar, as the settings forms: the client area is the
+// whole window.
+constexpr Qt::WindowFlags kFormFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+constexpr QSize kClient{1440, 829};
+constexpr QColor kTeal{0x00, 0x80, 0x80};
+
+// Line1 and Line2 red, Line3 yellow: the zone boundaries over all lines.
+void addZoneLine(QWidget* form, const char* name, double offset, QColor colour) {
+    auto* line = new QWidget(form);
+    line->setObjectName(name);
+    line->setGeometry(memoryLineBox(0).x() + int(offset), 24, 2, 779);
+    line->setAutoFillBackground(true);
+    QPalette p = line->palette();
+    p.setColor(QPalette::Window, colour);
+    line->setPalette(p);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+} // namespace
+
+TF_Memory::TF_Memory(controls::QueueSource queue, std::function<void()> closeDab,
+                     QWidget* mainWindow)
+    : QWidget(mainWindow, kFormFlags), m_queue(std::move(queue)), m_closeDab(std::move(closeDab)),
+      m_mainWindow(mainWindow) {
+    setObjectName(board::formName(board::Form::Memory));
+    setFixedSize(kClient);
+    setAutoFillBackground(true);
+    QPalette teal = palette();
+    teal.setColor(QPalette::Window, kTeal);
+    setPalette(teal);
+
+    LMemory = new QLabel("Memory / Direct Input", this);
+    LMemory->setObjectName("LMemory");
+    LMemory->setGeometry(16, 2, 401, 47);
+    QFont heading = display::pinnedFont(display::FontFace::UiRegular, 38);
+    heading.setWeight(QFont::DemiBold);
+    LMemory->setFont(heading);
+    QPalette yellow = LMemory->palette();
+    yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    LMemory->setPalette(yellow);
+
+    for (const MemoryButton& b : memoryButtons()) {
+        auto* button = new QPushButton(QString::fromUtf8(b.text), this);
+        button->setObjectName(b.name);
+        setTag(button, b.tag);
+        button->setGeometry(b.box);
+        button->setFont(display::pinnedFont(display::FontFace::UiRegular, b.fontPixels));
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, button] { B_OKClick(button); });
+    }
+
+    for (int tag = 0; tag < kMemoryLines; ++tag) {
+        auto* line = new MemoryLine(this, tag);
+        connect(line, &MemoryLine::pressed, this,
+                [this, tag](double x) { Edit0MouseDown(tag, x); });
+        m_lines[size_t(tag)] = line;
+    }
+    addZoneLine(this, "Line1", kChannelZoneLeft, QColor(0xFF, 0x00, 0x00));
+    addZoneLine(this, "Line2", kShortFieldLeft, QColor(0xFF, 0x00, 0x00));
+    addZoneLine(this, "Line3", kLongFieldLeft, QColor(0xFF, 0xFF, 0x00));
+}
+
+MemoryLine* TF_Memory::line(int tag) const {
+    return tag >= 0 && tag < kMemoryLines ? m_lines[size_t(tag)] : nullptr;
+}
+
+QPushButton* TF_Memory::button(const char* name) const {
+    return findChild<QPushButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+}
+
+link::TCommandQueue* TF_Memory::queue() const {
+    return m_queue ? m_queue() : nullptr;
+}
+
+// A memory line from the board: its text, and the highlight goes unless it is that line.
+sync::ApplyResult TF_Memory::ApplyItem(int item, std::span<const uint32_t> words) {
+    MemoryLine* edit = line(item);
+    if (edit == nullptr)
+        return sync::ApplyResult::Applied;
+    edit->setText(memoryLineText(words));
+    m_highlight.lineWritten(item);
+    paintHighlight();
+    return sync::ApplyResult::Applied;
+}
+
+// Shown by the board at the centre of the main window, without a highlighted line, and active so
+// that the board hears of it.
+void TF_Memory::showForm() {
+    if (!isVisible()) {
+        m_highlight.formShown();
+        paintHighlight();
+        if (m_mainWindow) {
+            const QSize spare = m_mainWindow->size() - size();
+            move(m_mainWindow->mapToGlobal(QPoint(spare.width() / 2, spare.height() / 2)));
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TF_Memory::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    QWidget::changeEvent(event);
+}
+
+void TF_Memory::FormActivate() {
+    if (link::TCommandQueue* q = queue())
+        q->QueueCommand(link::commands::formActivated(), link::LimitRule::None);
+}
+
+// A press just above or below a line counts for the line.
+void TF_Memory::mousePressEvent(QMouseEvent* event) {
+    const int tag = memoryLineAt(event->position());
+    if (tag >= 0 && event->button() == Qt::LeftButton)
+        Edit0MouseDown(tag, event->position().x() - memoryLineBox(tag).x());
+    event->accept();
+}
+
+void TF_Memory::Edit0MouseDown(int tag, double x) {
+    link::TCommandQueue* q = queue();
+    const LineZone z = lineZone(x, tag);
+    if (q == nullptr || q->QueueCommand(link::commands::memoryFieldSelect(tag, z.zone, z.lineByte),
+                                        link::LimitRule::Notify) != link::QueueResult::Queued)
+        return;
+    m_highlight.linePressed(tag);
+    paintHighlight();
+}
+
+void TF_Memory::B_OKClick(QObject* sender) {
+    link::TCommandQueue* q = queue();
+    const int tag = tagOf(sender);
+    if (q == nullptr || q->QueueCommand(link::commands::button(tag), link::LimitRule::Notify) !=
+                            link::QueueResult::Queued)
+        return;
+    if ((tag >> 8 & 0xFF) == board::number(board::MemoryFunction::DiscoverDab) && m_closeDab)
+        m_closeDab();
+}
+
+void TF_Memory::paintHighlight() {
+    for (int tag = 0; tag < kMemoryLines; ++tag)
+        m_lines[size_t(tag)]->setFontColour(m_highlight.colourOf(tag));
+}
+
+void TF_Memory::wheelEvent(QWheelEvent* event) {
+    controls::forwardWheel(event, m_wheel);
+}
+
+} // namespace talix::memory
