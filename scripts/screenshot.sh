@@ -1,17 +1,33 @@
 #!/usr/bin/env bash
-# Renders the main window running against the built-in simulated board on Qt's offscreen platform
-# and saves it as docs/main-window.png (or the file given as the first argument). Extra arguments
-# go to the program.
+# Renders the program running against the built-in simulated board on Qt's offscreen platform.
+# Without arguments it renders the main window and every form the board shows, touched open as a
+# user would, into docs/ (the README's pictures). With arguments, one picture: the file, then
+# options for talix-screenshot (--press TEXT, --frames N) and the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out="${1:-docs/main-window.png}"
-shift || true
 scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)" --target talix-screenshot
-mkdir -p "$(dirname "$out")"
 export QT_QPA_PLATFORM=offscreen
 export TALIX_LOOPBACK_ONLY=1
-# Pin the number format so that the picture does not depend on the machine's locale.
+# Pin the number format so that the pictures do not depend on the machine's locale.
 export LC_ALL=C.UTF-8
-exec build/release/bin/talix-screenshot --out "$out" --demo --audio null "$@"
+shot() {
+    local out="$1"
+    shift
+    mkdir -p "$(dirname "$out")"
+    build/release/bin/talix-screenshot --out "$out" --demo --audio null "$@"
+}
+if [ $# -gt 0 ]; then
+    shot "$@"
+    exit
+fi
+shot docs/main-window.png
+shot docs/setup-form.png --press Setup
+shot docs/system-form.png --press System
+shot docs/microphone-form.png --press Microphone
+shot docs/wifi-form.png --press WiFi
+shot docs/memory-form.png --press Mem/Direct
+shot docs/dab-list.png --frames 1200 --press Mem/Direct --press "Discover DAB"
+shot docs/recorder-form.png --press Recorder
+shot docs/rotator-form.png --press KAP

@@ -38,9 +38,9 @@ MainControls::MainControls(QWidget* w) {
     fileFont.setPixelSize(14);
     E_File->setFont(fileFont);
 
+    // LWiFi's place, font and colour are the status block's.
     LWiFi = new QLabel("0%", w);
     LWiFi->setObjectName("LWiFi");
-    LWiFi->setGeometry(1456, 116, 60, 30); // its font and colour are the status block's
 
     PBWiFi = new QProgressBar(w);
     PBWiFi->setObjectName("PBWiFi");

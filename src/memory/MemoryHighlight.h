@@ -14,7 +14,6 @@ constexpr int kMemoryLines = 10;
 class MemoryHighlight {
 public:
     int TagObject() const { return m_tagObject; }
-    bool lit() const { return m_lit; }
     // The font colour of line `tag`.
     uint32_t colourOf(int tag) const {
         return m_lit && tag == m_tagObject ? kHighlightArgb : kLineArgb;

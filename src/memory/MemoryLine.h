@@ -13,7 +13,6 @@ public:
     MemoryLine(QWidget* form, int tag);
 
     void setFontColour(uint32_t argb);
-    uint32_t fontColour() const { return m_argb; }
 
 signals:
     // A press at X in the line's own coordinates; only the left button (a touch arrives as one).

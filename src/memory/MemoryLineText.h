@@ -6,9 +6,6 @@
 
 namespace talix::memory {
 
-// Bytes of a memory line's value block: five value words, first byte in the lowest byte.
-constexpr size_t kLineBlockBytes = 20;
-
 // The 28 characters of a memory line: byte 0 as "%3u", " C  S  ", bytes 1-4, a blank, bytes
 // 5-17 (18 and 19 are not shown), read as UTF-8 up to the first zero byte. Missing words count as
 // zero bytes.

@@ -125,9 +125,9 @@ void TF_Mike::addEqualiser() {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setTextColour(l, Qt::black);
     }
-    for (int x = kTickLeft; x < kBarLeft + kBarPitch * board::kEqualiserBars; x += kBarPitch)
+    for (int bar = 0; bar < board::kEqualiserBars; ++bar)
         for (int y : kTickY)
-            addRectangle("Tick", {x, y, kTickLength, 1}, kLine);
+            addRectangle("Tick", {kTickLeft + kBarPitch * bar, y, kTickLength, 1}, kLine);
     for (size_t i = 0; i < TB.size(); ++i) {
         auto* bar = new QSlider(Qt::Vertical, this);
         bar->setObjectName(QString::fromLatin1(kBarNames[i]));

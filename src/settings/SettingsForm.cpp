@@ -58,6 +58,8 @@ void TSettingsForm::selectField(int tag) {
 }
 
 void TSettingsForm::showForm() {
+    // Each showing starts with no edit holding the focus, so the first tap on any edit selects it.
+    m_focused = nullptr;
     place();
     show();
 }

@@ -27,7 +27,6 @@ public:
     std::array<QLineEdit*, board::kSystemItems> Edits; // Edit0 .. Edit17, by item
     QPushButton* B_OK;
 
-    const AccessorySerial& serial() const { return m_serial; }
 
 protected:
     void applyValue(int item, uint32_t v) override;

@@ -1,5 +1,7 @@
 #include "settings/WiFiForm.h"
 
+#include <QWheelEvent>
+
 #include "display/Fonts.h"
 #include "link/CommandRecords.h"
 #include "settings/WiFiItems.h"
@@ -60,6 +62,10 @@ TF_WiFi::TF_WiFi(SettingsHost& host, QWidget* mainWindow)
     connect(B_Set, &QPushButton::clicked, this, &TF_WiFi::B_SetClick);
     B_Close = addCloseButton("B_Close", "Close", kCloseTag, {95, 623, 265, 65}, kFontPixels);
     FormCreate(Edits[0], false);
+}
+
+void TF_WiFi::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 void TF_WiFi::showForm() {

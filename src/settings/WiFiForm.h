@@ -33,6 +33,8 @@ public:
     bool editing() const { return m_editing; }
 
 protected:
+    // The WiFi form has no wheel of its own: the channel turns with the knob.
+    void wheelEvent(QWheelEvent* event) override;
     void applyValue(int item, uint32_t v) override;
     bool Edit0Enter(QObject* sender) override; // Edit1Enter
 

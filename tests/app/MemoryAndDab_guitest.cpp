@@ -171,11 +171,9 @@ TEST(MemoryAndDabInTheProgram, TheSimulatedBoardPlaysMemoriesAndAnEnsemble) {
     EXPECT_EQ(dab.RMOT->grab().toImage().pixel(11, 11) & 0xFFFFFF, slide.pixel(10, 10) & 0xFFFFFF);
 
     // The wheel over the list turns the knob, and the board scrolls the list.
-    for (int i = 0; i < 12 && dab.list().topIndex() == 0; ++i) {
-        wheel(list->viewport(), QPointF(100, 100), i < 6 ? -120 : 120);
-        pumpUntil([&] { return dab.list().topIndex() > 0; }, std::chrono::milliseconds(500));
-    }
-    EXPECT_GT(dab.list().topIndex(), 0);
+    for (int i = 0; i < 4; ++i)
+        wheel(list->viewport(), QPointF(100, 100), 120);
+    ASSERT_TRUE(pumpUntil([&] { return dab.list().topIndex() > 0; }));
     EXPECT_EQ(list->verticalScrollBar()->value(), dab.list().topIndex());
 
     // Leaving DAB: a frequency typed on the keypad.

@@ -123,6 +123,23 @@ TEST_F(WiFiFixture, AFullQueueKeepsSetUsable) {
     EXPECT_TRUE(form.B_Set->isEnabled());
 }
 
+TEST_F(WiFiFixture, TheChannelsEditSelectsItInEveryShowing) {
+    for (int showing = 0; showing < 2; ++showing) {
+        showForm();
+        tap(form.Edits[0]);
+        EXPECT_EQ(probe.drain(), (std::vector<Command>{{192, 1, 10, 0}})) << showing;
+        EXPECT_TRUE(form.editing());
+        form.closeForm();
+    }
+}
+
+TEST_F(WiFiFixture, TheWheelOverTheFormDoesNothing) {
+    showForm();
+    wheelOver(&form, 120);
+    EXPECT_TRUE(probe.wheel.empty());
+    EXPECT_TRUE(probe.drain().empty());
+}
+
 TEST_F(WiFiFixture, EachShowingStartsWithoutTheSelection) {
     showForm();
     tap(form.captionWithTag(1));

@@ -18,6 +18,10 @@ DatagramReceiver::DatagramReceiver(const std::string& host, uint16_t port) {
     m_fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (m_fd < 0)
         return;
+    // A drag sends a datagram per step and the tests read them afterwards: room for thousands,
+    // whatever the machine's default buffer.
+    const int buffer = 4 << 20;
+    ::setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &buffer, sizeof buffer);
     socklen_t len = sizeof addr;
     if (::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
         ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {

@@ -1,15 +1,19 @@
 // talix-screenshot: runs the program's main window with the given program options (normally
 // --demo, the built-in simulated board), lets it show the board's reports for a while and saves
-// the window as a PNG.
+// the window as a PNG, with the forms the board shows on it. Each --press clicks the shown button
+// with that text (a main-window button, then one on the form it opened, ...) and lets the board
+// answer before the next.
 //
-//   talix-screenshot --out FILE [--frames N] [program options]
+//   talix-screenshot --out FILE [--frames N] [--press TEXT]... [program options]
 #include "app/DemoBoard.h"
 #include "app/Forms.h"
 #include "app/StartOptions.h"
 #include "sim/SimBoard.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <chrono>
@@ -46,6 +50,27 @@ QString takeOption(QStringList& arguments, const QString& name) {
     return value;
 }
 
+QAbstractButton* shownButton(const QString& text) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible())
+            continue;
+        for (QAbstractButton* b : top->findChildren<QAbstractButton*>())
+            if (b->isVisible() && b->isEnabled() && b->text() == text)
+                return b;
+    }
+    return nullptr;
+}
+
+// The main window with every other shown window of the program painted where it stands on it.
+QImage composed(TFMain& main) {
+    QImage image = main.grab().toImage();
+    QPainter painter(&image);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != &main && top->isVisible())
+            painter.drawPixmap(top->geometry().topLeft() - main.geometry().topLeft(), top->grab());
+    return image;
+}
+
 bool readoutsSettled(const TFMain& main) {
     if (main.session().PaintEvent.isSet())
         return false;
@@ -64,6 +89,10 @@ int main(int argc, char** argv) {
     QStringList arguments = application.arguments();
     const QString out = takeOption(arguments, "--out");
     const QString frames = takeOption(arguments, "--frames");
+    QStringList presses;
+    for (QString press = takeOption(arguments, "--press"); !press.isEmpty();
+         press = takeOption(arguments, "--press"))
+        presses << press;
     if (out.isEmpty()) {
         std::fputs("usage: talix-screenshot --out FILE [--frames N] [program options]\n", stderr);
         return 2;
@@ -101,8 +130,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "talix-screenshot: only %llu frames arrived; shooting anyway\n",
                      static_cast<unsigned long long>(main.session().linkFramesHandled()));
     pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
+    for (const QString& press : presses) {
+        QAbstractButton* button = shownButton(press);
+        if (!button) {
+            std::fprintf(stderr, "talix-screenshot: no shown button \"%s\"\n",
+                         press.toLocal8Bit().constData());
+            return 1;
+        }
+        button->click();
+        const uint64_t after = main.session().linkFramesHandled() + wanted;
+        pumpUntil([&] { return main.session().linkFramesHandled() >= after; }, kStreamTimeout);
+        pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
+    }
 
-    const QImage image = main.grab().toImage();
+    const QImage image = composed(main);
     if (!image.save(out, "PNG")) {
         std::fprintf(stderr, "talix-screenshot: cannot write %s\n", out.toLocal8Bit().constData());
         return 1;
