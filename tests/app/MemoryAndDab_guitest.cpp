@@ -100,8 +100,9 @@ TEST(DabListInTheProgram, SlideFromItem59FragmentsAppearsWithItsProgress) {
             words.push_back(w);
         }
         p.send(words);
-        if (at + n < file.size())
+        if (at + n < file.size()) {
             EXPECT_EQ(p.dabForm.PB_SL->value(), (at + n) * 100 / int(file.size()));
+        }
     }
     EXPECT_EQ(p.dabForm.PB_SL->value(), 0);
     const QImage shown = p.dabForm.RMOT->grab().toImage();
