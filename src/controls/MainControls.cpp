@@ -198,8 +198,9 @@ void MainControls::createOperatingControls(QWidget* w) {
     LSYNCSB = label(w, "LSYNCSB", "Sync SB", {16, 958, 137, 32}, QColor(0xFF, 0xB6, 0xC1), 22);
     LSYNCSB->hide(); // shown while the modulation is the selected field
     LWLANDevice = label(w, "LWLANDevice", "", {420, 1174, 430, 26}, Qt::white, 18);
-    // The scroll wheel's automatic threshold (Setup item 0), beside the knob it drives.
-    L_Auto = label(w, "L_Auto", "Auto 10", {1600, 772, 120, 30}, Qt::white, 22);
+    // The scroll wheel's automatic threshold (Setup item 0), between the TX frequency and the
+    // waterfall speed.
+    L_Auto = label(w, "L_Auto", "Auto 10", {1138, 860, 110, 30}, Qt::white, 22);
     L_Auto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     CB_Arrow = new ArrowIndicator(w);
