@@ -59,7 +59,7 @@ void setScaleFactor(double scale) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 4));
 }
 
-// Fits the layout to the screen the window opens on. The factor is known only once the
+// Fits the layout to the primary screen, where the window opens. The factor is known only once the
 // application has a screen, so a program that needs one starts itself again with it.
 void fitToScreen(bool windowed, const std::vector<char*>& originalArguments) {
     const QString platform = QGuiApplication::platformName();
