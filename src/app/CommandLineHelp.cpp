@@ -17,8 +17,8 @@ QString optionSynopsis(const OptionRow& row) {
 
 QString describe(const OptionRow& row) {
     QString text = row.description;
-    if (row.defaultText)
-        text += QStringLiteral(" Default: %1.").arg(row.defaultText);
+    if (!row.defaultText.empty())
+        text += QStringLiteral(" Default: %1.").arg(QString::fromStdString(row.defaultText));
     return text;
 }
 

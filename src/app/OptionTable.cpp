@@ -1,36 +1,45 @@
 #include "app/OptionTable.h"
 
+#include "app/StartOptions.h"
+
 namespace talix::app {
 
 namespace {
-constexpr OptionRow kOptions[] = {
-    {"board", "HOST[:PORT]", "The receiver board.", "192.168.4.1:55555"},
-    {"rotator", "HOST[:PORT]", "The rotator's first datagram target.", "192.168.4.2:55556"},
-    {"demo", nullptr,
+// The defaults are the program's own, so the texts cannot name others.
+const StartOptions kDefaults;
+const OptionRow kOptions[] = {
+    {"board", "HOST[:PORT]", "The receiver board.", kDefaults.board.toString()},
+    {"rotator", "HOST[:PORT]", "The rotator's first datagram target.",
+     kDefaults.rotator.toString()},
+    {"demo",
+     nullptr,
      "Run the simulated board inside the program on a free loopback port, use it as board and "
      "rotator, and use simulated host services.",
-     nullptr},
+     {}},
     {"audio", "qt|null|wav:PATH",
      "The audio device: the desktop's mixer, a silent device paced like a sound card, or one "
      "that writes what it plays to a WAV file.",
      "qt"},
-    {"drive", "LETTER=DIR",
+    {"drive",
+     "LETTER=DIR",
      "Where drive C, D, E or F lives; may be given once per drive. C holds the recordings and "
      "the program's own files, D and E are the update sticks, F the export stick.",
-     nullptr},
+     {}},
     {"host-services", "system|simulated",
      "Brightness, battery and power-off on this machine, or simulated ones that only print what "
      "they would do.",
      "system, simulated with --demo"},
-    {"windowed", nullptr,
+    {"windowed",
+     nullptr,
      "A window on the desktop instead of full screen; on a screen larger than the 1920 x 1200 "
      "layout, the layout is scaled up as a whole to fill it.",
-     nullptr},
-    {"scale", "FACTOR",
+     {}},
+    {"scale",
+     "FACTOR",
      "Scale the 1920 x 1200 layout by FACTOR (1 to 4) instead of fitting it to the screen.",
-     nullptr},
-    {"version", nullptr, "Print the program's version and exit.", nullptr},
-    {"help", nullptr, "Print the options and exit.", nullptr},
+     {}},
+    {"version", nullptr, "Print the program's version and exit.", {}},
+    {"help", nullptr, "Print the options and exit.", {}},
 };
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace talix::app {
 
@@ -10,7 +11,7 @@ struct OptionRow {
     const char* name;        // without the leading "--"
     const char* valueName;   // nullptr for a switch
     const char* description; // one sentence
-    const char* defaultText; // nullptr when there is nothing to say
+    std::string defaultText; // empty when there is nothing to say
 };
 
 std::span<const OptionRow> optionTable();

@@ -1,6 +1,7 @@
 #include "audio/WavRecordingFile.h"
 
 #include "audio/WavFileHeader.h"
+#include "base/FileWrite.h"
 #include "base/LittleEndian.h"
 
 #include <QFile>
@@ -13,19 +14,6 @@
 namespace talix::audio {
 
 namespace {
-
-bool writeAll(int fd, const std::uint8_t* p, std::size_t n) {
-    while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        p += w;
-        n -= std::size_t(w);
-    }
-    return true;
-}
 
 bool writeAt(int fd, const std::uint8_t* p, std::size_t n, off_t offset) {
     while (n > 0) {

@@ -1,5 +1,7 @@
 #include "link/DatagramClient.h"
 
+#include "link/HostLookup.h"
+
 #include <arpa/inet.h>
 #include <cstring>
 #include <netdb.h>
@@ -10,19 +12,6 @@
 namespace talix::link {
 
 namespace {
-
-std::optional<uint32_t> systemResolve(const std::string& host) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_DGRAM;
-    addrinfo* result = nullptr;
-    if (getaddrinfo(host.c_str(), nullptr, &hints, &result) != 0 || result == nullptr)
-        return std::nullopt;
-    const uint32_t address =
-        ntohl(reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr.s_addr);
-    freeaddrinfo(result);
-    return address;
-}
 
 std::string dotted(uint32_t address) {
     in_addr a{};
@@ -63,7 +52,7 @@ void DatagramClient::resolveTarget() {
     if (inet_pton(AF_INET, m_target.host.c_str(), &numeric) == 1)
         address = ntohl(numeric.s_addr);
     else
-        address = m_resolver ? m_resolver(m_target.host) : systemResolve(m_target.host);
+        address = m_resolver ? m_resolver(m_target.host) : lookUpHost(m_target.host);
     if (address && destinationAllowed(dotted(*address)))
         m_address = address;
 }

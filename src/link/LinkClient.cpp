@@ -1,5 +1,7 @@
 #include "link/LinkClient.h"
 
+#include "link/HostLookup.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -21,19 +23,6 @@ namespace talix::link {
 
 namespace {
 
-std::optional<uint32_t> systemResolve(const std::string& host) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* result = nullptr;
-    if (getaddrinfo(host.c_str(), nullptr, &hints, &result) != 0 || result == nullptr)
-        return std::nullopt;
-    const uint32_t address =
-        ntohl(reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr.s_addr);
-    freeaddrinfo(result);
-    return address;
-}
-
 // A resolution the caller may stop waiting for: a stop cannot interrupt getaddrinfo, so it runs
 // on a helper thread of its own, which finishes on its own and then releases this state.
 struct Resolution {
@@ -48,7 +37,7 @@ std::optional<uint32_t> resolveUnlessAborted(const std::string& host, HostResolv
     auto state = std::make_shared<Resolution>();
     try {
         std::thread([state, host, resolver = std::move(resolver)] {
-            auto address = resolver ? resolver(host) : systemResolve(host);
+            auto address = resolver ? resolver(host) : lookUpHost(host);
             {
                 std::lock_guard lock(state->mutex);
                 state->address = address;

@@ -1,5 +1,7 @@
 #include "recorder/FileExport.h"
 
+#include "base/FileWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,19 +34,6 @@ public:
 private:
     int m_fd;
 };
-
-bool writeAll(int fd, const char* p, std::size_t n) {
-    while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        p += w;
-        n -= std::size_t(w);
-    }
-    return true;
-}
 
 QString temporaryName(const QString& destination) {
     const QFileInfo info(destination);
