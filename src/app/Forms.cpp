@@ -1,6 +1,5 @@
 #include "app/Forms.h"
 
-#include "app/FormShell.h"
 #include "app/MessageForm.h"
 #include "app/SettingsBridge.h"
 #include "audio/AudioDeviceFactory.h"
@@ -22,17 +21,27 @@
 #include "settings/SetupForm.h"
 #include "settings/SystemForm.h"
 #include "settings/WiFiForm.h"
+#include "update/UpdateForm.h"
+
+#include <QPointer>
 
 namespace talix::app {
 
 namespace {
 
-// Designed size, fill and heading of the forms whose contents are built elsewhere or still to come.
-const TFormShell::Design kUpdate{
-    "F_Update", {776, 756}, QColor(0xC71585), "Software Update", false};
-
-QWidget* shell(const TFormShell::Design& design, QWidget* parent) {
-    return new TFormShell(design, parent);
+// Its records go straight to the link and the board's replies straight back to it.
+QWidget* updateForm(const TFMain::Context& c, session::Session& s, QWidget* parent) {
+    update::TF_Update::Context context;
+    context.drives = c.drives;
+    context.linkConnected = [&s] { return s.linkConnected(); };
+    context.send = [&s](std::span<const uint8_t> record) { return s.writeUpdateRecord(record); };
+    auto* form = new update::TF_Update(std::move(context), parent);
+    s.updateReplies().setReceiver(
+        [form = QPointer<update::TF_Update>(form)](uint32_t reply) {
+            if (form)
+                form->updateReply(reply);
+        });
+    return form;
 }
 
 session::SessionSettings sessionSettingsOf(const TFMain::Context& c) {
@@ -58,7 +67,7 @@ FormSet::FormSet(TFMain::Context context)
         return form->ask(text, offerShutdown);
     });
     FMain = new TFMain(context, s);
-    F_Update = shell(kUpdate, FMain);
+    F_Update = updateForm(context, s, FMain);
 
     const auto queue = [&s] { return &s.commands(); };
     const auto state = [&s] { return &s.state(); };

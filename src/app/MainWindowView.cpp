@@ -14,6 +14,7 @@
 #include "host/DirectControls.h"
 #include "session/Session.h"
 #include "settings/WiFiForm.h"
+#include "update/UpdateForm.h"
 
 #include <QAbstractSlider>
 #include <QProgressBar>
@@ -85,6 +86,8 @@ void MainWindowView::placeThresholdLine() {
 void MainWindowView::showLinkQuality(const sync::LinkQualityReport& report) {
     m_linkReport = report;
     m_main.controls()->LWiFi->setText(report.text);
+    if (auto* form = qobject_cast<update::TF_Update*>(m_updateForm.data()))
+        form->showLinkQuality(report);
 }
 
 void MainWindowView::setLinkBarValue(int percent) {

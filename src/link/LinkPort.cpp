@@ -20,6 +20,21 @@ LinkPort::WriteResult LinkPort::writeNext() {
     return WriteResult::Written;
 }
 
+LinkPort::WriteResult LinkPort::writeNow(const uint8_t* data, size_t size) {
+    std::lock_guard write(m_writeLock);
+    if (!m_client || !m_client->connected())
+        return WriteResult::NotConnected;
+    m_writing = true;
+    const bool written = m_client->write(data, size);
+    m_writing = false;
+    return written ? WriteResult::Written : WriteResult::Failed;
+}
+
+bool LinkPort::connected() {
+    std::lock_guard write(m_writeLock);
+    return m_client && m_client->connected();
+}
+
 void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) {
     std::lock_guard write(m_writeLock);
     m_client = std::move(client);

@@ -12,7 +12,7 @@ namespace talix::link {
 // The one LinkClient of the program, written by the sender thread and replaced by the receive
 // thread after errors. Whole writes and the replacement are serialised by the port's write lock,
 // so no writer ever sees a client being swapped and no two records interleave on the wire. The
-// user interface never takes that lock: it queues, and the sender writes.
+// user interface queues its commands; only a software update writes its records itself.
 // Lock order: the write lock before the queue's CommandLock.
 class LinkPort {
 public:
@@ -24,6 +24,10 @@ public:
     // Sender thread: writes the next waiting record (acknowledgements first) in one write and
     // removes it from the queue once it is on the wire. Not connected or failed: it stays first.
     WriteResult writeNext();
+    // User interface thread, during a software update: writes one record now, beside the
+    // sender's records.
+    WriteResult writeNow(const uint8_t* data, size_t size);
+    bool connected();
     // A write is under way.
     bool writing() const { return m_writing.load(); }
 

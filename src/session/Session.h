@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 
 namespace talix::session {
 
@@ -71,6 +72,13 @@ public:
     RotatorLink& rotator() { return m_rotator; }
     // The receive thread's view of the update form (it takes update replies while it is shown).
     void setUpdateFormVisible(bool visible) { m_linkWindow.setUpdateFormVisible(visible); }
+    UpdateReplySink& updateReplies() { return m_updateReplies; }
+    // The update's own records, written at once rather than queued; false when the link is down
+    // or the write failed.
+    bool writeUpdateRecord(std::span<const uint8_t> record) {
+        return m_port.writeNow(record.data(), record.size()) == link::LinkPort::WriteResult::Written;
+    }
+    bool linkConnected() { return m_port.connected(); }
 
     bool threadsRunning() const { return m_receiver != nullptr; }
     uint64_t linkFramesHandled() const { return m_framesHandled; }
