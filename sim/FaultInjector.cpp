@@ -70,6 +70,10 @@ std::optional<FaultPlan> parseFaults(const std::string& text, std::string& error
             plan.splitAnywhere = extra == "any";
         } else if (name == "badblock") {
             ok = extra.empty() && parseFraction(value, plan.badBlockFraction);
+        } else if (name == "update") {
+            ok = extra.empty() && (value == "silent" || value == "refuse");
+            plan.update = value == "silent" ? FirmwareReceiver::Fault::Silent
+                                            : FirmwareReceiver::Fault::Refuse;
         } else if (name == "blocksplit") {
             ok = extra.empty() && parseFraction(value, plan.blockSplitFraction);
         } else {

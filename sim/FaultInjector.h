@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/FirmwareReceiver.h"
 #include "sim/FrameWriter.h"
 #include "sim/Random.h"
 
@@ -24,6 +25,8 @@ struct FaultPlan {
     bool splitAnywhere = false; // false: pieces of whole 32-bit words
     double badBlockFraction = 0;
     double blockSplitFraction = 0;
+    // How the board answers a software update (not a per-frame fault).
+    FirmwareReceiver::Fault update = FirmwareReceiver::Fault::None;
 
     bool any() const {
         return pausesPerMinute > 0 || dropsPerMinute > 0 || garbageFraction > 0 ||

@@ -58,6 +58,7 @@ struct SimBoard::Impl {
     void endConnection(const char* why);
     void readCommands();
     void readRotator();
+    void takeCommands(const uint8_t* data, size_t size);
     void handleRecord(std::vector<uint8_t> record);
     void applyControls(Clock::time_point now);
     void sendDueFrames(Clock::time_point now);
@@ -92,6 +93,8 @@ struct SimBoard::Impl {
     std::atomic<uint64_t> resent{0};
     mutable std::mutex recordsMutex;
     std::deque<std::vector<uint8_t>> records; // the newest kMaxRecords
+    std::vector<uint8_t> lastImage;            // of the last software update, under recordsMutex
+    size_t imagesReceived = 0;                 // under recordsMutex
 
     // Board thread only.
     int clientFd = -1;
@@ -99,6 +102,8 @@ struct SimBoard::Impl {
     Clock::time_point streamStart{};
     bool scheduledPauseDone = false;
     CommandParser parser;
+    FirmwareReceiver updates;
+    bool resumeAfterUpdate = false;
     OutputQueue output;
     ParamSender params;
     FaultInjector faults;
@@ -134,6 +139,7 @@ bool SimBoard::start() {
     if (!plan)
         return false;
     m->faults = FaultInjector(*plan, m->options.seed);
+    m->updates = FirmwareReceiver(plan->update);
     if (plan->blockSplitFraction > 0)
         m->params.setSplitter([this](uint32_t total) { return m->faults.blockSplit(total); });
     if (!(m->options.toneHz >= 0 && m->options.toneHz < kSampleRate / 2)) {
@@ -257,6 +263,11 @@ uint64_t SimBoard::blocksResent() const {
     return m->resent.load();
 }
 
+std::pair<size_t, std::vector<uint8_t>> SimBoard::updateImages() const {
+    std::lock_guard lock(m->recordsMutex);
+    return {m->imagesReceived, m->lastImage};
+}
+
 std::vector<std::vector<uint8_t>> SimBoard::receivedRecords() const {
     std::lock_guard lock(m->recordsMutex);
     return {m->records.begin(), m->records.end()};
@@ -313,6 +324,8 @@ void SimBoard::Impl::acceptConnection() {
     clientFd = fd;
     streaming = false;
     parser.reset();
+    updates.reset();
+    resumeAfterUpdate = false;
     output.clear();
     params.reset();
     ++connections;
@@ -335,9 +348,7 @@ void SimBoard::Impl::readCommands() {
     while (clientFd >= 0) {
         const ssize_t n = ::recv(clientFd, buffer, sizeof buffer, 0);
         if (n > 0) {
-            parser.feed(buffer, size_t(n));
-            while (auto record = parser.next())
-                handleRecord(std::move(*record));
+            takeCommands(buffer, size_t(n));
             continue;
         }
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
@@ -346,6 +357,45 @@ void SimBoard::Impl::readCommands() {
             continue;
         endConnection(n == 0 ? "closed by the program" : "read failed");
     }
+}
+
+// A software update takes the bytes from its first record to its end; the frames pause meanwhile
+// and go on once the board has answered the last packet.
+void SimBoard::Impl::takeCommands(const uint8_t* data, size_t size) {
+    std::vector<uint8_t> rest;
+    if (updates.active() || (parser.pendingBytes() == 0 && updates.begins(data[0]))) {
+        const size_t before = updates.imagesReceived();
+        std::vector<FirmwareReceiver::Reply> replies;
+        rest = updates.feed(data, size, replies);
+        if (updates.active() && streaming) {
+            streaming = false;
+            resumeAfterUpdate = true;
+            log.note("software update begins");
+        }
+        auto at = Clock::now();
+        for (const FirmwareReceiver::Reply& reply : replies) {
+            at += reply.after;
+            const uint8_t bytes[8] = {8, 0, 0, 0, uint8_t(reply.word), uint8_t(reply.word >> 8),
+                                      uint8_t(reply.word >> 16), uint8_t(reply.word >> 24)};
+            output.push(bytes, sizeof bytes, at);
+        }
+        if (updates.imagesReceived() != before) {
+            log.note("software update received whole");
+            std::lock_guard lock(recordsMutex);
+            lastImage = updates.image();
+            ++imagesReceived;
+        }
+        if (!updates.active() && resumeAfterUpdate) {
+            resumeAfterUpdate = false;
+            streaming = true;
+            pacer.restart(at);
+        }
+        data = rest.data();
+        size = rest.size();
+    }
+    parser.feed(data, size);
+    while (auto record = parser.next())
+        handleRecord(std::move(*record));
 }
 
 // The board plays the rotator: it takes the program's datagrams and reports the result.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace talix::sim {
@@ -59,6 +60,8 @@ public:
     uint64_t framesSent() const;
     // Commands in arrival order (greetings excluded; the newest 200,000).
     std::vector<std::vector<uint8_t>> receivedRecords() const;
+    // Software updates received whole, and the image of the last.
+    std::pair<size_t, std::vector<uint8_t>> updateImages() const;
     uint64_t blocksAcknowledged() const;
     uint64_t blocksResent() const;
 

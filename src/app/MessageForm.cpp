@@ -2,6 +2,7 @@
 
 #include "base/Tags.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -43,6 +44,7 @@ TF_Message::TF_Message(QWidget* parent)
     Message->setAlignment(Qt::AlignCenter);
     Message->setGeometry(40, 200, 815, 110);
     Message->setStyleSheet("font-size: 36px;");
+    Message->setFocusPolicy(Qt::NoFocus); // read only: no caret, no selection
 
     B_OK = makeButton(this, "B_OK", "OK", 1, {60, 480, 360, 120});
     B_Cancel = makeButton(this, "B_Cancel", "Cancel", 0, {475, 480, 360, 120});
@@ -76,6 +78,7 @@ int TF_Message::ask(const QString& text, bool offerShutdown) {
     }
     m_open = true;
     Message->setText(text);
+    fitMessage();
     B_Shutdown->setVisible(offerShutdown);
     exec();
     B_Shutdown->hide();
@@ -85,6 +88,23 @@ int TF_Message::ask(const QString& text, bool offerShutdown) {
     if (!m_waiting.isEmpty())
         QTimer::singleShot(0, this, &TF_Message::showNextWaiting);
     return choice;
+}
+
+// A long message (two lines, for the single-line edit) shrinks until the whole of it shows.
+void TF_Message::fitMessage() {
+    constexpr int kLargest = 36;
+    constexpr int kSmallest = 18;
+    const int room = Message->width() - 24;
+    QString shown = Message->text();
+    shown.replace('\n', ' ').replace('\r', ' ');
+    int pixels = kLargest;
+    for (; pixels > kSmallest; --pixels) {
+        QFont f = Message->font();
+        f.setPixelSize(pixels);
+        if (QFontMetrics(f).horizontalAdvance(shown) <= room)
+            break;
+    }
+    Message->setStyleSheet(QString("font-size: %1px;").arg(pixels));
 }
 
 void TF_Message::showNextWaiting() {

@@ -34,6 +34,7 @@ protected:
 
 private:
     void B_OKClick(QPushButton* button);
+    void fitMessage();
     void showNextWaiting();
 
     QStringList m_waiting;
