@@ -6,7 +6,6 @@
 #include "session/Session.h"
 
 #include <QAbstractButton>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -52,15 +51,15 @@ void SettingsBridge::mouseWheel(int wheelDelta) {
         handlers->S_GeberMouseWheel(wheelDelta);
 }
 
+// Modal without a nested event loop: the Setup form's click returns at once, and the update
+// form's transfer runs on the program's own loop.
 void SettingsBridge::showUpdateForm() {
     if (m_updateForm == nullptr)
         return;
-    if (auto* dialog = qobject_cast<QDialog*>(m_updateForm.data())) {
-        dialog->exec();
-        return;
-    }
     m_updateForm->setWindowModality(Qt::ApplicationModal);
     m_updateForm->show();
+    m_updateForm->raise();
+    m_updateForm->activateWindow();
 }
 
 void SettingsBridge::restartLinkDisplay() {

@@ -175,13 +175,19 @@ TEST(SetupOnMainWindow, TheWheelOverTheFormTurnsTheKnob) {
         [&] { return commandsOf(board) == std::vector<uint8_t>{13, 0, 1, 0, 0, 2, 2}; }));
 }
 
-TEST(SetupOnMainWindow, SoftwareUpdateOpensTheUpdateForm) {
+TEST(SetupOnMainWindow, SoftwareUpdateOpensTheUpdateFormAboveAndItsCloseLeavesIt) {
     LoopbackServer board;
     SetupWindow w(board.port());
     w.show();
     tap(w.setup.B_Update);
-    EXPECT_TRUE(pumpUntil([&] { return w.forms.F_Update->isVisible(); }));
-    w.forms.F_Update->close();
+    ASSERT_TRUE(pumpUntil([&] { return w.forms.F_Update->isVisible(); }));
+    EXPECT_EQ(w.forms.F_Update->pos(), QPoint(4, 4));
+    EXPECT_TRUE(w.forms.F_Update->isModal());
+    // Shown after the Setup form, which stays on top itself.
+    EXPECT_TRUE(w.forms.F_Update->windowFlags() & Qt::WindowStaysOnTopHint);
+    tap(w.forms.F_Update->findChild<QWidget*>("B_Close"));
+    EXPECT_TRUE(pumpUntil([&] { return !w.forms.F_Update->isVisible(); }));
+    EXPECT_TRUE(w.setup.isVisible());
 }
 
 TEST(SetupOnMainWindow, LevelUnitsChangeUnitsScaleAndThresholdLine) {
