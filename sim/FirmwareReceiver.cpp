@@ -8,6 +8,8 @@ namespace {
 
 constexpr uint8_t kEnter = 10;
 constexpr uint8_t kSelectCpu = 13;
+constexpr uint8_t kAcknowledge = 13; // 13, 0, then a 24-bit block number
+constexpr size_t kAckLength = 5;
 constexpr uint8_t kCpuArgument = 3;
 constexpr uint8_t kFirmwareStart = 12;
 constexpr uint8_t kWiFiStart = 9;
@@ -38,13 +40,28 @@ void FirmwareReceiver::reset() {
 std::vector<uint8_t> FirmwareReceiver::feed(const uint8_t* data, size_t size,
                                             std::vector<Reply>& replies) {
     m_pending.insert(m_pending.end(), data, data + size);
-    while (!m_pending.empty() && step(replies)) {
+    std::vector<uint8_t> commands;
+    while (!m_pending.empty()) {
+        // The program acknowledges the parameter blocks that were on their way when the update
+        // began; those records stay ordinary commands.
+        if (m_stage != Stage::Idle && m_pending.front() == kAcknowledge) {
+            if (m_pending.size() < 2 || (m_pending[1] == 0 && m_pending.size() < kAckLength))
+                break;
+            if (m_pending[1] == 0) {
+                commands.insert(commands.end(), m_pending.begin(),
+                                m_pending.begin() + std::ptrdiff_t(kAckLength));
+                m_pending.erase(m_pending.begin(), m_pending.begin() + std::ptrdiff_t(kAckLength));
+                continue;
+            }
+        }
+        if (!step(replies))
+            break;
     }
-    if (m_stage != Stage::Idle)
-        return {};
-    std::vector<uint8_t> rest;
-    rest.swap(m_pending);
-    return rest;
+    if (m_stage == Stage::Idle) {
+        commands.insert(commands.end(), m_pending.begin(), m_pending.end());
+        m_pending.clear();
+    }
+    return commands;
 }
 
 // Handles the record at the front of the pending bytes.

@@ -29,8 +29,8 @@ public:
     // A record starting with this byte, while no update runs, begins one.
     bool begins(uint8_t firstByte) const;
     bool active() const { return m_stage != Stage::Idle; }
-    // Takes the bytes of an update; returns those that follow its end (the program's greeting and
-    // whatever comes after), which are ordinary commands again.
+    // Takes the bytes of an update; returns the ordinary commands among them: acknowledgements
+    // that come meanwhile, and what follows the update's end (the program's greeting and on).
     std::vector<uint8_t> feed(const uint8_t* data, size_t size, std::vector<Reply>& replies);
     void reset();
 
