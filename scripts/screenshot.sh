@@ -31,3 +31,8 @@ shot docs/memory-form.png --press Mem/Direct
 shot docs/dab-list.png --frames 1200 --press Mem/Direct --press "Discover DAB"
 shot docs/recorder-form.png --press Recorder
 shot docs/rotator-form.png --press KAP
+stick=$(mktemp -d)
+trap 'rm -rf "$stick"' EXIT
+head -c 20000 /dev/zero >"$stick/TALIX5.QFM"
+shot docs/update-form.png --drive "D=$stick" --press Setup --press "Software Update" \
+    --press "Nimbrel Firmware"

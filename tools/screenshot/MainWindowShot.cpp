@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -61,13 +62,18 @@ QAbstractButton* shownButton(const QString& text) {
     return nullptr;
 }
 
-// The main window with every other shown window of the program painted where it stands on it.
+// The main window with every other shown window of the program painted where it stands on it,
+// a modal one (opened from another form) last, as it is on top.
 QImage composed(TFMain& main) {
     QImage image = main.grab().toImage();
     QPainter painter(&image);
+    QWidgetList shown;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != &main && top->isVisible())
-            painter.drawPixmap(top->geometry().topLeft() - main.geometry().topLeft(), top->grab());
+            shown << top;
+    std::stable_partition(shown.begin(), shown.end(), [](QWidget* w) { return !w->isModal(); });
+    for (QWidget* top : shown)
+        painter.drawPixmap(top->geometry().topLeft() - main.geometry().topLeft(), top->grab());
     return image;
 }
 
