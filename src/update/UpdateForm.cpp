@@ -155,8 +155,10 @@ void TF_Update::showLinkQuality(const sync::LinkQualityReport& report) {
     L_WLAN->setText(report.stateText);
 }
 
+// At (4, 4) of the main window, wherever a desktop has put it.
 void TF_Update::showEvent(QShowEvent* event) {
-    move(kPlace);
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    move(main ? main->mapToGlobal(kPlace) : kPlace);
     for (QLineEdit* e : {E_User, E_Nimbrel, E_WiFi})
         e->setText(kNoFile);
     clearRadios(nullptr);

@@ -181,7 +181,7 @@ TEST(SetupOnMainWindow, SoftwareUpdateOpensTheUpdateFormAboveAndItsCloseLeavesIt
     w.show();
     tap(w.setup.B_Update);
     ASSERT_TRUE(pumpUntil([&] { return w.forms.F_Update->isVisible(); }));
-    EXPECT_EQ(w.forms.F_Update->pos(), QPoint(4, 4));
+    EXPECT_EQ(w.forms.F_Update->pos(), w.main.mapToGlobal(QPoint(4, 4)));
     EXPECT_TRUE(w.forms.F_Update->isModal());
     // Shown after the Setup form, which stays on top itself.
     EXPECT_TRUE(w.forms.F_Update->windowFlags() & Qt::WindowStaysOnTopHint);
