@@ -9,6 +9,12 @@
 //   board_cpu_share:   the same share for talix-sim, for comparison
 //   frames_per_s, blocks_acknowledged: the board's own counts over the window (its control port)
 // TALIX_LOAD_SECONDS sets the window (default 20).
+//
+// BM_ProgramOnX runs the program as on a desktop or the handheld: on the xcb platform of a private
+// Xvfb (1920 x 1200 x 24) with a waterfall row on every frame, and adds the X server's processor
+// time, which the program's repaints cost it:
+//   program_ms_per_line, x_ms_per_line, total_ms_per_line: processor milliseconds per displayed
+//                      line (one spectrum line and one waterfall row per frame the board sent)
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -167,6 +173,102 @@ std::optional<BoardStats> boardStats(int controlPort) {
         return std::nullopt;
     return BoardStats{*frames, *acknowledged};
 }
+
+// A display number no X server uses.
+int freeDisplay() {
+    for (int n = 90; n < 200; ++n)
+        if (!fs::exists("/tmp/.X11-unix/X" + std::to_string(n)) &&
+            !fs::exists("/tmp/.X" + std::to_string(n) + "-lock"))
+            return n;
+    return -1;
+}
+
+bool sendControl(int controlPort, const std::string& line) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(uint16_t(controlPort));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+              ::write(fd, line.data(), line.size()) == ssize_t(line.size());
+    char reply[128];
+    ok = ok && ::read(fd, reply, sizeof reply) > 0 && std::string(reply, 2) == "ok";
+    ::close(fd);
+    return ok;
+}
+
+void programOnX(benchmark::State& state, const std::vector<std::string>& controls) {
+    const char* s = std::getenv("TALIX_LOAD_SECONDS");
+    const double window = s ? std::atof(s) : 20.0;
+    const int display = freeDisplay();
+    if (display < 0) {
+        state.SkipWithError("no free X display number");
+        return;
+    }
+    const std::string name = ":" + std::to_string(display);
+    const fs::path data = fs::temp_directory_path() / ("talix-load-" + std::to_string(getpid()));
+    fs::create_directories(data);
+    for (auto _ : state) {
+        Child x({"/usr/bin/Xvfb", name, "-screen", "0", "1920x1200x24", "-nolisten", "tcp"}, {},
+                false);
+        std::this_thread::sleep_for(1s);
+        const std::vector<std::string> env = {"TALIX_LOOPBACK_ONLY=1", "QT_QPA_PLATFORM=xcb",
+                                              "DISPLAY=" + name};
+        Child sim({(binDir() / "talix-sim").string(), "--listen", "127.0.0.1:0", "--control",
+                   "127.0.0.1:" + std::to_string(freeLoopbackPort())},
+                  env, true);
+        const std::optional<int> port = reportedPort(sim, "listening on 127.0.0.1:");
+        const std::optional<int> control = reportedPort(sim, "control on 127.0.0.1:");
+        if (!x.running() || !port || !control) {
+            state.SkipWithError("Xvfb or talix-sim did not start");
+            break;
+        }
+        Child program({(binDir() / "talix").string(), "--board",
+                       "127.0.0.1:" + std::to_string(*port), "--rotator", "127.0.0.1:9", "--audio",
+                       "null", "--host-services", "simulated", "--windowed", "--drive",
+                       "C=" + data.string()},
+                      env, false);
+        std::this_thread::sleep_for(kWarmUp);
+        bool controlled = true;
+        for (const std::string& line : controls)
+            controlled = controlled && sendControl(*control, line + "\n");
+        std::this_thread::sleep_for(1s);
+        if (!program.running() || !controlled) {
+            state.SkipWithError("talix did not keep running or the board took no control");
+            break;
+        }
+        const auto t0 = std::chrono::steady_clock::now();
+        const double p0 = cpuSeconds(program.pid()), x0 = cpuSeconds(x.pid());
+        const std::optional<BoardStats> s0 = boardStats(*control);
+        std::this_thread::sleep_for(std::chrono::duration<double>(window));
+        const double wall =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const double programCpu = cpuSeconds(program.pid()) - p0;
+        const double xCpu = cpuSeconds(x.pid()) - x0;
+        const std::optional<BoardStats> s1 = boardStats(*control);
+        if (!s0 || !s1 || s1->frames <= s0->frames) {
+            state.SkipWithError("the board's control port did not answer");
+            break;
+        }
+        const double lines = s1->frames - s0->frames;
+        state.SetIterationTime(wall);
+        state.counters["program_cpu_share"] = programCpu / wall;
+        state.counters["x_cpu_share"] = xCpu / wall;
+        state.counters["program_ms_per_line"] = 1e3 * programCpu / lines;
+        state.counters["x_ms_per_line"] = 1e3 * xCpu / lines;
+        state.counters["total_ms_per_line"] = 1e3 * (programCpu + xCpu) / lines;
+        state.counters["frames_per_s"] = lines / wall;
+    }
+    fs::remove_all(data);
+}
+
+// Item 13 of the main window (WfTimeUnit): drawn lines per waterfall row.
+const std::string kWaterfallEveryLine = "words 0xDF5 1";
+
+void BM_ProgramOnX(benchmark::State& state) {
+    programOnX(state, {kWaterfallEveryLine});
+}
+BENCHMARK(BM_ProgramOnX)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 void BM_ProgramStreaming(benchmark::State& state) {
     const char* s = std::getenv("TALIX_LOAD_SECONDS");
