@@ -1,5 +1,8 @@
 #include "display/SpectrumPicture.h"
 
+#include "display/RasterBands.h"
+#include "display/VisibleCover.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
@@ -42,31 +45,40 @@ double markShiftOf(const SpectrumDisplay& d) {
     return 0.5 + traceShift(d.settings(), d.gridOffset());
 }
 
+void fillRects(QPainter& p, const std::vector<QRect>& rects, std::vector<QRect>& banded) {
+    banded.clear();
+    appendInBands(rects, banded);
+    p.drawRects(banded.data(), int(banded.size()));
+}
+
 // A part of the trace: its area at the brightness's opacity (none at 0), its outline opaque.
-void paintPart(QPainter& p, const TracePart& part, QRgb colour, int brightness) {
+void paintPart(QPainter& p, const TracePart& part, QRgb colour, int brightness,
+               std::vector<QRect>& banded) {
     p.setPen(Qt::NoPen);
     if (brightness != 0 && !part.fill.empty()) {
         p.setOpacity(opacityOf(brightness));
         p.setBrush(QColor::fromRgba(colour));
-        p.drawRects(part.fill.data(), int(part.fill.size()));
+        fillRects(p, part.fill, banded);
         p.setOpacity(1);
     }
     p.setBrush(QColor::fromRgba(colour));
-    p.drawRects(part.outline.data(), int(part.outline.size()));
+    fillRects(p, part.outline, banded);
 }
 
 } // namespace
 
-SpectrumPicture::SpectrumPicture()
-    : m_background(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied),
-      m_overlay(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied) {
-    QPainter p(&m_background);
+// The background is opaque: kept in the screen's own format, drawing it is a plain copy.
+SpectrumPicture::SpectrumPicture() : m_overlay(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied) {
+    QImage background(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&background);
     QLinearGradient fill(0, 0, 0, kHeight);
     fill.setColorAt(0, QColor::fromRgba(kGradientTop));
     fill.setColorAt(1, Qt::black);
-    p.fillRect(m_background.rect(), fill);
+    p.fillRect(background.rect(), fill);
     p.setPen(pixelPen(kYellow));
     p.drawRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1));
+    p.end();
+    m_background = background.convertToFormat(QImage::Format_RGB32);
 }
 
 SpectrumPicture::OverlayKey SpectrumPicture::keyOf(const SpectrumDisplay& d) {
@@ -113,6 +125,9 @@ void SpectrumPicture::drawOverlay(const SpectrumDisplay& d) {
         p.setPen(pixelPen(kBlue));
         strokeRow(p, k.thresholdRow);
     }
+    p.end();
+    m_overlayCover.clear();
+    appendInBands(visibleCover(m_overlay), m_overlayCover);
 }
 
 void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d) {
@@ -122,12 +137,15 @@ void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d) {
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawImage(0, 0, m_background);
+    for (const QRect& band : inBands(m_background.rect()))
+        p.drawImage(band.topLeft(), m_background, band);
 
-    paintPart(p, t.outside, kPink, s.outsideBright);
-    paintPart(p, t.inside, kYellow, s.insideBright);
+    paintPart(p, t.outside, kPink, s.outsideBright, m_banded);
+    paintPart(p, t.inside, kYellow, s.insideBright, m_banded);
 
-    p.drawImage(0, 0, m_overlay);
+    // Blending the mostly transparent overlay costs per pixel: only its visible parts are drawn.
+    for (const QRect& r : m_overlayCover)
+        p.drawImage(r.topLeft(), m_overlay, r);
 
     if (s.agcLimit != 0 && s.agcLevelRow < kDisplayRows) {
         p.setPen(pixelPen(kMagenta));

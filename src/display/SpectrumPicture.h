@@ -3,6 +3,8 @@
 #include "display/SpectrumDisplay.h"
 
 #include <QImage>
+#include <QRect>
+#include <vector>
 
 class QPainter;
 
@@ -42,6 +44,8 @@ private:
 
     QImage m_background;
     QImage m_overlay;
+    std::vector<QRect> m_overlayCover; // its visible pixels
+    std::vector<QRect> m_banded;       // the trace's rectangles as drawn; keeps its capacity
     OverlayKey m_overlayKey;
     bool m_overlayValid = false;
 };

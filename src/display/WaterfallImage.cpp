@@ -1,5 +1,7 @@
 #include "display/WaterfallImage.h"
 
+#include "display/RasterBands.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -33,9 +35,13 @@ void WaterfallImage::advance(const SpectrumBins& values, int binCount, double sh
 
 void WaterfallImage::paint(QPainter& painter, QPoint at) const {
     const int older = kHeight - m_top; // rows from the newest down to the end of the ring
-    painter.drawImage(at, m_image, QRect(0, m_top, kWidth, older));
+    const auto copy = [&](QPoint to, QRect from) {
+        for (const QRect& band : inBands(from))
+            painter.drawImage(to + QPoint(0, band.top() - from.top()), m_image, band);
+    };
+    copy(at, QRect(0, m_top, kWidth, older));
     if (m_top > 0)
-        painter.drawImage(at + QPoint(0, older), m_image, QRect(0, 0, kWidth, m_top));
+        copy(at + QPoint(0, older), QRect(0, 0, kWidth, m_top));
 }
 
 QRgb WaterfallImage::pixel(int x, int row) const {
