@@ -30,6 +30,8 @@ void setFill(QWidget* control, QRgb argb) {
         meter->setFill(argb);
         return;
     }
+    if (control->property("Fill") == QVariant(uint(argb)))
+        return;
     control->setProperty("Fill", uint(argb));
     control->update();
 }

@@ -20,6 +20,8 @@ void MeterBox::setLevelSource(std::function<int32_t()> source) {
 }
 
 void MeterBox::setFill(QRgb argb) {
+    if (argb == m_fill)
+        return;
     m_fill = argb;
     repaint();
 }

@@ -58,9 +58,12 @@ void ReadoutPainter::paintPass() {
             ReadoutPicture picture = composeReadout(request, *state, m_locale);
             if (picture.newControlColour)
                 setFontColour(control, *picture.newControlColour);
-            m_pictures[slot] = std::move(picture);
-            handed[slot] = true;
-            control->update();
+            // A value reported again as it stands costs the screen nothing.
+            if (!m_pictures[slot] || !(*m_pictures[slot] == picture)) {
+                m_pictures[slot] = std::move(picture);
+                handed[slot] = true;
+                control->update();
+            }
         }
         setTagFloat(control, 0);
     }

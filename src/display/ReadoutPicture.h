@@ -19,12 +19,14 @@ struct PictureText {
     QString text;
     bool centred = false;
     bool wrap = false;
+    bool operator==(const PictureText&) const = default;
 };
 
 // The knob face and the position mark, as ellipses (black outline): the face grey, the mark white.
 struct KnobPicture {
     QRectF face;
     QRectF mark;
+    bool operator==(const KnobPicture&) const = default;
 };
 
 // Everything one paint pass draws for one field, in the coordinates of the field's control.
@@ -38,6 +40,7 @@ struct ReadoutPicture {
     std::vector<PictureText> texts;
     std::optional<QRgb> newControlColour; // EDemod's font colour follows the mode
     std::optional<KnobPicture> knob;
+    bool operator==(const ReadoutPicture&) const = default;
 };
 
 // What the pass knows of the field's control.
