@@ -58,7 +58,6 @@ private:
     std::unique_ptr<session::Session> m_session;
     // What the settings forms reach of the main window; outlives the forms.
     std::unique_ptr<SettingsBridge> m_settingsHost;
-    // Stand-ins in TFormSlots for the forms whose own apply step is still to come.
     // B_Rec and E_File as the recording shows them.
     std::unique_ptr<recorder::RecordButton> m_recordButton;
 };
