@@ -67,6 +67,7 @@ FormSet::FormSet(TFMain::Context context)
         return form->ask(text, offerShutdown);
     });
     FMain = new TFMain(context, s);
+    F_Message->setParent(FMain, F_Message->windowFlags());
     F_Update = updateForm(context, s, FMain);
 
     const auto queue = [&s] { return &s.commands(); };
@@ -152,9 +153,9 @@ FormSet::~FormSet() {
     m_recordButton.reset();
     for (int k = 0; k < sync::TFormSlots::kSlots; ++k)
         m_session->formSlots().clear(k);
-    delete FMain; // its child forms go with it
     setMessageHandler(nullptr);
     delete F_Message;
+    delete FMain; // its child forms go with it
 }
 
 } // namespace talix::app

@@ -58,7 +58,11 @@ TF_Message::TF_Message(QWidget* parent)
 
 void TF_Message::showEvent(QShowEvent* event) {
     Choice = 0;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    // Over the main window once there is one (a scaled window draws it scaled too), before that
+    // in the middle of the screen.
+    if (QWidget* over = parentWidget())
+        move(over->mapToGlobal(over->rect().center() - rect().center()));
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     QDialog::showEvent(event);
 }

@@ -31,12 +31,12 @@ const OptionRow kOptions[] = {
      "system, simulated with --demo"},
     {"windowed",
      nullptr,
-     "A window on the desktop instead of full screen; on a screen larger than the 1920 x 1200 "
-     "layout, the layout is scaled up as a whole to fill it.",
+     "A window on the desktop instead of full screen; the 1920 x 1200 layout is scaled as a whole "
+     "to fit the desktop.",
      {}},
     {"scale",
      "FACTOR",
-     "Scale the 1920 x 1200 layout by FACTOR (1 to 4) instead of fitting it to the screen.",
+     "Scale the 1920 x 1200 layout by FACTOR (0.25 to 4) instead of fitting it to the screen.",
      {}},
     {"version", nullptr, "Print the program's version and exit.", {}},
     {"help", nullptr, "Print the options and exit.", {}},

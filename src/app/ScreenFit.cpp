@@ -8,7 +8,6 @@ namespace talix::app {
 namespace {
 constexpr int kFrameWidth = 16;  // left and right border together
 constexpr int kFrameHeight = 48; // title bar and bottom border
-constexpr double kSmallest = 0.25;
 } // namespace
 
 double fittedScale(QSize screen, bool windowed) {
@@ -20,7 +19,7 @@ double fittedScale(QSize screen, bool windowed) {
         std::min(double(width) / kLayoutSize.width(), double(height) / kLayoutSize.height());
     if (windowed)
         scale = std::floor(scale * 20 + 1e-9) / 20;
-    scale = std::clamp(scale, kSmallest, kLargestUsableScale);
+    scale = std::clamp(scale, kSmallestUsableScale, kLargestUsableScale);
     return std::abs(scale - 1.0) < 0.01 ? 1.0 : scale;
 }
 

@@ -13,9 +13,7 @@ constexpr QSize kLayoutSize{1920, 1200};
 // rounded down to a twentieth so that text is drawn at a tidy size; 1 within a hundredth.
 double fittedScale(QSize screen, bool windowed);
 
-// Qt 6.4 draws child widgets unscaled and clipped when the scale factor is below 1, so the
-// layout is only ever scaled up.
-constexpr double kSmallestUsableScale = 1.0;
+constexpr double kSmallestUsableScale = 0.25;
 constexpr double kLargestUsableScale = 4.0;
 
 } // namespace talix::app

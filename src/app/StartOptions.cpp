@@ -75,7 +75,7 @@ ParsedOptions parseStartOptions(const QStringList& arguments) {
         bool ok = false;
         const double scale = parser.value("scale").toDouble(&ok);
         if (!ok || scale < kSmallestUsableScale || scale > kLargestUsableScale)
-            return fail("Invalid --scale: " + parser.value("scale") + " (1 to 4)");
+            return fail("Invalid --scale: " + parser.value("scale") + " (0.25 to 4)");
         o.scale = scale;
     }
     result.options = o;

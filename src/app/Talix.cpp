@@ -5,6 +5,7 @@
 #include "app/ScreenFit.h"
 #include "app/StartOptions.h"
 #include "app/TermSignals.h"
+#include "display/ScaledScreen.h"
 #include "sim/SimBoard.h"
 
 #include <QApplication>
@@ -59,30 +60,25 @@ void setScaleFactor(double scale) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 4));
 }
 
-// Fits the layout to the primary screen, where the window opens. The factor is known only once the
-// application has a screen, so a program that needs one starts itself again with it.
-void fitToScreen(bool windowed, const std::vector<char*>& originalArguments) {
+// The factor that fits the layout to the primary screen, where the window opens. Qt scales up
+// itself, but only from the start: a program that needs a factor above 1 starts itself again with
+// it. A factor below 1 is returned for the program to draw the window scaled.
+double fitToScreen(bool windowed, const std::vector<char*>& originalArguments) {
     const QString platform = QGuiApplication::platformName();
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || platform == "offscreen" ||
         platform == "minimal")
-        return;
+        return 1.0;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return;
+        return 1.0;
     const QSize size = windowed ? screen->availableGeometry().size() : screen->size();
     const double scale = fittedScale(size, windowed);
-    if (scale < kSmallestUsableScale) {
-        std::fprintf(stderr,
-                     "talix: the 1920 x 1200 layout does not fit in the screen's %d x %d and "
-                     "cannot be drawn smaller\n",
-                     size.width(), size.height());
-        return;
-    }
-    if (scale == 1.0)
-        return;
+    if (scale <= 1.0)
+        return scale;
     setScaleFactor(scale);
     execv("/proc/self/exe", originalArguments.data());
     std::fprintf(stderr, "talix: cannot restart scaled to the screen; the layout is not scaled\n");
+    return 1.0;
 }
 } // namespace
 
@@ -94,13 +90,17 @@ int runTalix(int argc, char** argv) {
         std::fputs(parsed.text.toLocal8Bit().constData(), parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
-    if (parsed.options->scale)
+    // Below 1 the program draws the window scaled itself; Qt scales everything above.
+    double drawnScale = 1.0;
+    if (parsed.options->scale && *parsed.options->scale >= 1.0)
         setScaleFactor(*parsed.options->scale);
+    else if (parsed.options->scale)
+        drawnScale = *parsed.options->scale;
     // QApplication takes its own options out of argv; a restart passes them on again.
     const std::vector<char*> originalArguments(argv, argv + argc + 1);
     QApplication application(argc, argv);
     if (!parsed.options->scale)
-        fitToScreen(parsed.options->windowed, originalArguments);
+        drawnScale = fitToScreen(parsed.options->windowed, originalArguments);
     application.setApplicationName("talix");
     FormSet* running = nullptr;
     TermSignals termSignals([&running] {
@@ -125,16 +125,24 @@ int runTalix(int argc, char** argv) {
         }
     }
 
+    // Goes after the forms it shows.
+    std::unique_ptr<display::ScaledScreen> scaledScreen;
     try {
         FormSet forms(context);
         running = &forms;
-        TFMain& main = forms.main();
+        QWidget* window = &forms.main();
+        if (drawnScale < 1.0) {
+            scaledScreen = std::make_unique<display::ScaledScreen>(window, drawnScale);
+            window = scaledScreen.get();
+            if (!context.options.windowed)
+                window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        }
         if (context.options.windowed) {
-            main.show();
+            window->show();
         } else {
             // A kiosk session has no window manager: place the frameless window ourselves.
-            main.move(0, 0);
-            main.showFullScreen();
+            window->move(0, 0);
+            window->showFullScreen();
         }
         application.exec();
         running = nullptr;

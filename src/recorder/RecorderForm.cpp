@@ -126,7 +126,7 @@ QString TF_Recorder::fileName(int n) const {
 // FormShow: the list, centred on the main window.
 void TF_Recorder::showEvent(QShowEvent* event) {
     if (QWidget* main = parentWidget())
-        move(main->mapToGlobal(main->rect().center()) - rect().center());
+        move(main->mapToGlobal(main->rect().center() - rect().center()));
     if (!m_copying) {
         m_list = RecordingList::build([this](int n) { return QFileInfo::exists(fileName(n)); });
         showList();

@@ -255,9 +255,9 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
 void TSettingsForm::place() {
     if (!m_mainWindow)
         return;
-    const QPoint origin = m_mainWindow->mapToGlobal(QPoint(0, 0));
     const QSize spare = m_mainWindow->size() - size();
-    move(origin + m_design.position.value_or(QPoint(spare.width() / 2, spare.height() / 2)));
+    move(m_mainWindow->mapToGlobal(
+        m_design.position.value_or(QPoint(spare.width() / 2, spare.height() / 2))));
 }
 
 } // namespace talix::settings

@@ -59,11 +59,14 @@ TEST(StartOptions, RejectsBadValues) {
 }
 
 TEST(StartOptions, ScaleIsAFactorInItsRange) {
-    const auto parsed = parseStartOptions({"talix", "--scale", "1.5"});
-    ASSERT_TRUE(parsed.options);
-    EXPECT_EQ(parsed.options->scale, 1.5);
+    for (double good : {0.25, 0.5, 1.5, 4.0}) {
+        const auto parsed =
+            parseStartOptions({"talix", "--scale", QString::number(good)});
+        ASSERT_TRUE(parsed.options) << good;
+        EXPECT_EQ(parsed.options->scale, good);
+    }
     EXPECT_FALSE(parseStartOptions({"talix"}).options->scale);
-    for (const char* bad : {"0.5", "0.99", "4.5", "x", "", "-1", "1,5"})
+    for (const char* bad : {"0.2", "0", "4.5", "x", "", "-1", "1,5"})
         EXPECT_EQ(parseStartOptions({"talix", "--scale", bad}).exitCode, 2) << bad;
 }
 

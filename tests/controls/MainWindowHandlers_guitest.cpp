@@ -240,7 +240,7 @@ TEST_P(KnobDrag, AStepPerTwelveDegrees) {
     EXPECT_EQ(f.probe.drain(), GetParam().sent);
     EXPECT_EQ(f.knobMarks, int(GetParam().sent.size()));
     if (!GetParam().sent.empty()) {
-        const QPoint at = onKnob(GetParam().toDeg).toPoint(); // the pointer moves in pixels
+        const QPointF at = landing(knob, onKnob(GetParam().toDeg));
         EXPECT_NEAR(f.state.KnobAngle, knobPointAngle(at.x(), at.y(), 348, 348), 1e-5);
     }
 }

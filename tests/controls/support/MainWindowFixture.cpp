@@ -113,7 +113,13 @@ MainWindowFixture::MainWindowFixture() : window(std::make_unique<QWidget>()) {
     // As the program's main window does: it takes the focus itself when it appears, so the first
     // touch on a readout enters that readout.
     window->setFocusPolicy(Qt::StrongFocus);
-    showAndExpose(window.get());
+    const double scale = qEnvironmentVariable("TALIX_TEST_SCALE", "1").toDouble();
+    if (scale > 0 && scale < 1) {
+        screen = std::make_unique<display::ScaledScreen>(window.get(), scale);
+        showAndExpose(screen.get());
+    } else {
+        showAndExpose(window.get());
+    }
     window->activateWindow();
     window->setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -5,6 +5,7 @@
 #include "controls/DemodList.h"
 #include "controls/MainWindowHandlers.h"
 #include "controls/StepList.h"
+#include "display/ScaledScreen.h"
 #include "sync/ReceiverState.h"
 
 #include <QAbstractButton>
@@ -17,7 +18,8 @@
 namespace talix::controls::testing {
 
 // A main window with its controls, the receiver state and a probed command queue, and the
-// handlers on top, shown on the offscreen screen.
+// handlers on top, shown on the offscreen screen: drawn scaled down through the program's view
+// when TALIX_TEST_SCALE gives a factor below 1.
 struct MainWindowFixture {
     MainWindowFixture();
     ~MainWindowFixture();
@@ -40,6 +42,7 @@ struct MainWindowFixture {
     TF_BWs* bandwidths = nullptr;
     TF_Steps* steps = nullptr;
     std::unique_ptr<MainWindowHandlers> handlers;
+    std::unique_ptr<display::ScaledScreen> screen;
 };
 
 } // namespace talix::controls::testing

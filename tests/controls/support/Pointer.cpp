@@ -1,6 +1,9 @@
 #include "Pointer.h"
 
 #include <QApplication>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>
@@ -8,13 +11,38 @@
 namespace talix::controls::testing {
 
 namespace {
+// The view that draws the widget's window scaled, if one does.
+QGraphicsView* viewOf(const QWidget* w) {
+    const QGraphicsProxyWidget* proxy = w->window()->graphicsProxyWidget();
+    if (!proxy || !proxy->scene() || proxy->scene()->views().isEmpty())
+        return nullptr;
+    return proxy->scene()->views().first();
+}
 QWindow* windowOf(QWidget* w) {
+    if (QGraphicsView* view = viewOf(w))
+        return view->window()->windowHandle();
     return w->window()->windowHandle();
 }
+// The pixel of the top-level window that shows the point; the pointer moves in whole pixels.
 QPoint inWindow(QWidget* w, QPointF pos) {
-    return w->mapTo(w->window(), pos.toPoint());
+    QWidget* window = w->window();
+    if (QGraphicsView* view = viewOf(w)) {
+        const QPointF scenePoint = window->graphicsProxyWidget()->mapToScene(w->mapTo(window, pos));
+        return view->viewport()->mapTo(view->window(), view->mapFromScene(scenePoint));
+    }
+    return w->mapTo(window, pos.toPoint());
 }
 } // namespace
+
+QPointF landing(QWidget* w, QPointF pos) {
+    QWidget* window = w->window();
+    if (QGraphicsView* view = viewOf(w)) {
+        const QPoint inView = view->viewport()->mapFrom(view->window(), inWindow(w, pos));
+        const QPointF scenePoint = view->mapToScene(inView);
+        return w->mapFrom(window, window->graphicsProxyWidget()->mapFromScene(scenePoint));
+    }
+    return QPointF(pos.toPoint());
+}
 
 void showAndExpose(QWidget* window) {
     window->show();

@@ -29,6 +29,10 @@ void touchPress(QWidget* w, QPointF pos);
 void touchMove(QWidget* w, QPointF pos);
 void touchRelease(QWidget* w, QPointF pos);
 
+// Where a pointer aimed at `pos` of the widget lands: on a whole pixel of the screen, which is more
+// than one layout pixel when the layout is drawn scaled down.
+QPointF landing(QWidget* w, QPointF pos);
+
 // The centre of a child in the coordinates of widget w.
 QPointF centreIn(const QWidget* child, const QWidget* w);
 

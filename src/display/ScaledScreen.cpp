@@ -1,0 +1,99 @@
+#include "display/ScaledScreen.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+
+namespace talix::display {
+
+namespace {
+// On the screen a press that no widget takes still sends the moves and the release to the widget
+// it began on; in a scene only a proxy that takes the press gets them. So every press reaches its
+// proxy as usual and is then taken.
+class PressKeeper : public QGraphicsItem {
+public:
+    QRectF boundingRect() const override { return {}; }
+    void paint(QPainter*, const QStyleOptionGraphicsItem*, QWidget*) override {}
+
+protected:
+    bool sceneEventFilter(QGraphicsItem* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (m_delivering ||
+            (type != QEvent::GraphicsSceneMousePress && type != QEvent::GraphicsSceneMouseDoubleClick))
+            return false;
+        m_delivering = true;
+        scene()->sendEvent(watched, event);
+        m_delivering = false;
+        event->accept();
+        return true;
+    }
+
+private:
+    bool m_delivering = false;
+};
+} // namespace
+
+ScaledScreen::ScaledScreen(QWidget* window, double scale)
+    : m_scene(new QGraphicsScene(this)), m_pressKeeper(new PressKeeper), m_scale(scale) {
+    setObjectName("ScaledScreen");
+    setWindowTitle(window->windowTitle());
+    setWindowIcon(window->windowIcon());
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setBackgroundBrush(Qt::black);
+    setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing |
+                   QPainter::TextAntialiasing);
+    // Readouts and panels repaint small parts many times a second: only those parts are redrawn.
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    setAlignment(Qt::AlignCenter);
+
+    m_scene->addItem(m_pressKeeper);
+    m_window = m_scene->addWidget(window, window->windowFlags());
+    watch(m_window);
+    m_scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(window->size())));
+    setScene(m_scene);
+    QGraphicsView::scale(m_scale, m_scale);
+    const QSize shown = (QSizeF(window->size()) * m_scale).toSize();
+    resize(shown);
+    setMinimumSize(shown);
+    qApp->installEventFilter(this);
+}
+
+ScaledScreen::~ScaledScreen() {
+    qApp->removeEventFilter(this);
+    // The scene would delete the window with its proxy.
+    if (m_window)
+        m_window->setWidget(nullptr);
+}
+
+QPoint ScaledScreen::viewportPointOf(QPointF layoutPoint) const {
+    return mapFromScene(layoutPoint);
+}
+
+void ScaledScreen::watch(QGraphicsProxyWidget* proxy) {
+    proxy->removeSceneEventFilter(m_pressKeeper);
+    proxy->installSceneEventFilter(m_pressKeeper);
+}
+
+// A form's proxy exists once Qt shows the form in the scene. A form shown or raised goes above the
+// others, as a window would; a modal one blocks the others while it is shown.
+bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::Show || type == QEvent::ZOrderChange) && watched->isWidgetType()) {
+        auto* form = static_cast<QWidget*>(watched);
+        QGraphicsProxyWidget* proxy = form->graphicsProxyWidget();
+        if (proxy && proxy != m_window && proxy->scene() == m_scene && form->isWindow()) {
+            proxy->setZValue(++m_topZ);
+            if (type == QEvent::Show) {
+                watch(proxy);
+                if (form->isModal())
+                    proxy->setPanelModality(QGraphicsItem::SceneModal);
+            }
+        }
+    }
+    return QGraphicsView::eventFilter(watched, event);
+}
+
+} // namespace talix::display
