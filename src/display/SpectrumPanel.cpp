@@ -1,5 +1,6 @@
 #include "display/SpectrumPanel.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace talix::display {
@@ -10,9 +11,16 @@ SpectrumPanel::SpectrumPanel(const SpectrumDisplay& display, QWidget* parent)
     setFixedSize(SpectrumPicture::kWidth, SpectrumPicture::kHeight);
 }
 
-void SpectrumPanel::paintEvent(QPaintEvent*) {
+QRegion SpectrumPanel::showChanges() {
+    const QRegion area = m_picture.changedArea(m_display);
+    if (!area.isEmpty())
+        update(area);
+    return area;
+}
+
+void SpectrumPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    m_picture.paint(painter, m_display);
+    m_picture.paint(painter, m_display, event->region());
 }
 
 } // namespace talix::display

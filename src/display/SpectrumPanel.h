@@ -11,6 +11,10 @@ class SpectrumPanel : public SpectrumTouchPanel {
 public:
     SpectrumPanel(const SpectrumDisplay& display, QWidget* parent);
 
+    // Asks for a repaint of the part of the panel that the display's state changed, and returns
+    // that part.
+    QRegion showChanges();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

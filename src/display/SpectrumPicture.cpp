@@ -1,5 +1,6 @@
 #include "display/SpectrumPicture.h"
 
+#include "display/AreaClip.h"
 #include "display/RasterBands.h"
 #include "display/VisibleCover.h"
 
@@ -45,24 +46,36 @@ double markShiftOf(const SpectrumDisplay& d) {
     return 0.5 + traceShift(d.settings(), d.gridOffset());
 }
 
-void fillRects(QPainter& p, const std::vector<QRect>& rects, std::vector<QRect>& banded) {
-    banded.clear();
-    appendInBands(rects, banded);
-    p.drawRects(banded.data(), int(banded.size()));
+// Columns per strip of a changed area: narrow enough that a carrier's peak raises only its own
+// strip, wide enough that the X server gets few rectangles.
+constexpr int kStripColumns = 64;
+
+// Rectangles of the buffers that are reused from line to line.
+struct Scratch {
+    std::vector<QRect>& clipped;
+    std::vector<QRect>& banded;
+};
+
+void fillRects(QPainter& p, const std::vector<QRect>& rects, const AreaClip& clip, Scratch s) {
+    s.clipped.clear();
+    clip.append(rects, s.clipped);
+    s.banded.clear();
+    appendInBands(s.clipped, s.banded);
+    p.drawRects(s.banded.data(), int(s.banded.size()));
 }
 
 // A part of the trace: its area at the brightness's opacity (none at 0), its outline opaque.
 void paintPart(QPainter& p, const TracePart& part, QRgb colour, int brightness,
-               std::vector<QRect>& banded) {
+               const AreaClip& clip, Scratch s) {
     p.setPen(Qt::NoPen);
     if (brightness != 0 && !part.fill.empty()) {
         p.setOpacity(opacityOf(brightness));
         p.setBrush(QColor::fromRgba(colour));
-        fillRects(p, part.fill, banded);
+        fillRects(p, part.fill, clip, s);
         p.setOpacity(1);
     }
     p.setBrush(QColor::fromRgba(colour));
-    fillRects(p, part.outline, banded);
+    fillRects(p, part.outline, clip, s);
 }
 
 } // namespace
@@ -130,24 +143,62 @@ void SpectrumPicture::drawOverlay(const SpectrumDisplay& d) {
     appendInBands(visibleCover(m_overlay), m_overlayCover);
 }
 
+SpectrumPicture::PaintKey SpectrumPicture::paintKeyOf(const SpectrumDisplay& d) {
+    const SpectrumSettings& s = d.settings();
+    const bool agcShown = s.agcLimit != 0 && s.agcLevelRow < kDisplayRows;
+    return {.overlay = keyOf(d), .agcShown = agcShown, .agcRow = agcShown ? s.agcLevelRow : 0};
+}
+
+QRegion SpectrumPicture::changedArea(const SpectrumDisplay& d) {
+    const PaintKey key = paintKeyOf(d);
+    TraceExtent extent(d.trace());
+    QRegion area;
+    if (m_shownValid && key == m_shownKey) {
+        const std::vector<QRect> strips =
+            TraceExtent::changedStrips(m_shownExtent, extent, kStripColumns);
+        // QRegion::setRects() would take the strips for its own sorted bands; they are not.
+        for (const QRect& strip : strips)
+            area += strip;
+    } else {
+        area = QRect(0, 0, kWidth, kHeight);
+    }
+    m_shownKey = key;
+    m_shownExtent = extent;
+    m_shownValid = true;
+    return area;
+}
+
 void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d) {
+    paint(p, d, QRegion(0, 0, kWidth, kHeight));
+}
+
+void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d, const QRegion& area) {
     const SpectrumSettings& s = d.settings();
     const SpectrumTrace& t = d.trace();
     drawOverlay(d);
+    const AreaClip clip(area, m_background.rect());
+    if (clip.rects().empty())
+        return;
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (const QRect& band : inBands(m_background.rect()))
-        p.drawImage(band.topLeft(), m_background, band);
+    for (const QRect& r : clip.rects())
+        for (const QRect& band : inBands(r))
+            p.drawImage(band.topLeft(), m_background, band);
 
-    paintPart(p, t.outside, kPink, s.outsideBright, m_banded);
-    paintPart(p, t.inside, kYellow, s.insideBright, m_banded);
+    const Scratch scratch{m_clipped, m_banded};
+    paintPart(p, t.outside, kPink, s.outsideBright, clip, scratch);
+    paintPart(p, t.inside, kYellow, s.insideBright, clip, scratch);
 
     // Blending the mostly transparent overlay costs per pixel: only its visible parts are drawn.
-    for (const QRect& r : m_overlayCover)
+    m_clipped.clear();
+    clip.append(m_overlayCover, m_clipped);
+    for (const QRect& r : m_clipped)
         p.drawImage(r.topLeft(), m_overlay, r);
 
     if (s.agcLimit != 0 && s.agcLevelRow < kDisplayRows) {
+        if (!clip.whole())
+            p.setClipRegion(area, Qt::IntersectClip);
         p.setPen(pixelPen(kMagenta));
         strokeRow(p, s.agcLevelRow);
     }

@@ -60,7 +60,7 @@ void SpectrumScreen::PlaceThresholdLine(const SpectrumSettings& s) {
 
 void SpectrumScreen::repaint(SpectrumRepaint r) {
     if (r.spectrum && m_spectrum)
-        m_spectrum->update();
+        m_spectrum->showChanges();
     if (r.waterfall && m_waterfall)
         m_waterfall->update();
     if (r.ticks && m_ticks)

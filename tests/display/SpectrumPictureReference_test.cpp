@@ -172,6 +172,64 @@ TEST_P(SameAsPlainDrawing, PixelForPixel) {
     }
 }
 
+// A panel repainted line after line only where changedArea() says shows, after every line, what a
+// whole repaint shows: lines of noise and carriers, silence, a line over the top, and changes of
+// the AGC line, a brightness and the passband between them.
+TEST_P(SameAsPlainDrawing, RepaintingOnlyTheChangedAreaGivesTheWholePicture) {
+    const Case c = GetParam();
+    SpectrumSettings s;
+    s.binHz = 80;
+    s.passbandLo = 380;
+    s.passbandHi = 640;
+    s.insideBright = c.inside;
+    s.outsideBright = c.outside;
+    s.gridBright = c.grid;
+    s.notchWidth = c.notchWidth;
+    s.modeIndex = 3;
+    s.markerLo = 700;
+    s.markerHi = 760;
+    s.agcLimit = c.agcRow >= 0 ? 1 : 0;
+    s.agcLevelRow = c.agcRow >= 0 ? c.agcRow : 0;
+    if (c.gridFollowsPassband)
+        s.settingsWord |= 0x80000000u;
+    SpectrumDisplay d;
+    d.RebuildGrid(s);
+    d.RebuildMarkerPath(s);
+    SpectrumPicture partial;
+    QImage shown = screen();
+    SpectrumBins silence{};
+    SpectrumBins overTheTop{};
+    overTheTop.fill(400);
+    for (int step = 0; step < 16; ++step) {
+        SpectrumBins line = noisyLine(uint32_t(100 + step));
+        if (step == 5)
+            line = silence;
+        if (step == 6)
+            line = overTheTop;
+        if (step == 9)
+            s.agcLevelRow = (s.agcLevelRow + 37) % 320;
+        if (step == 11)
+            s.outsideBright = (s.outsideBright + 20) % 101;
+        if (step == 13) {
+            s.passbandLo = 200;
+            s.passbandHi = 330;
+        }
+        d.DrawSpectrumLine(packLine(line), s);
+        const QRegion area = partial.changedArea(d);
+        {
+            QPainter p(&shown);
+            partial.paint(p, d, area);
+        }
+        QImage whole = screen();
+        {
+            SpectrumPicture fresh;
+            QPainter p(&whole);
+            fresh.paint(p, d);
+        }
+        ASSERT_EQ(shown, whole) << c.name << " line " << step;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Settings, SameAsPlainDrawing,
     ::testing::Values(Case{"Full", 100, 100, 100, 0, 40, false},

@@ -153,8 +153,8 @@ TEST(SpectrumScreen, OnlyShownLinesRepaint) {
     SpectrumSettings st = settings();
     st.settingsWord = 3u << 29; // four lines per shown line
     st.wfTimeUnit = 2;          // two shown lines per waterfall row
-    const LineBytes bytes = packLine(flatBins(200));
     for (int round = 0; round < 2; ++round) {
+        const LineBytes bytes = packLine(flatBins(uint16_t(200 + round)));
         spectrum.paints = waterfall.paints = 0;
         for (int k = 0; k < 3; ++k)
             s.screen->DrawSpectrumLine(bytes, st);
@@ -166,6 +166,35 @@ TEST(SpectrumScreen, OnlyShownLinesRepaint) {
             EXPECT_EQ(waterfall.paints, 0) << "no new row yet";
         else
             EXPECT_TRUE(waitFor([&] { return waterfall.paints > 0; })) << "a new row";
+    }
+}
+
+// The panel as Qt repaints it: only the part a new line changed, drawn over what it showed before,
+// under that part as the clip. After every line it shows what a whole repaint shows.
+TEST(SpectrumScreen, ASpectrumRepaintedInPartsShowsTheWholePicture) {
+    SpectrumDisplay d;
+    SpectrumSettings st = settings();
+    st.gridBright = 60;
+    st.agcLimit = 1;
+    st.agcLevelRow = 75;
+    d.RebuildGrid(st);
+    SpectrumPanel panel(d, nullptr);
+    QImage shown(panel.size(), QImage::Format_RGB32);
+    for (int k = 0; k < 8; ++k) {
+        // Noise that rises and carriers that stay.
+        SpectrumBins v = flatBins(uint16_t(40 + 3 * k));
+        for (int i = 30; i < kSpectrumBins; i += 97)
+            v[size_t(i)] = 250;
+        if (k == 4)
+            st.agcLevelRow = 20;
+        d.DrawSpectrumLine(packLine(v), st);
+        const QRegion area = panel.showChanges();
+        if (k > 0 && k != 4)
+            EXPECT_LT(area.boundingRect().height(), panel.height() / 2) << "line " << k;
+        // The part's top left goes to the offset given.
+        panel.render(&shown, area.boundingRect().topLeft(), area);
+        const QImage whole = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown, whole) << "line " << k;
     }
 }
 

@@ -1,0 +1,126 @@
+#include "display/TraceExtent.h"
+
+#include "display/SpectrumLine.h"
+
+#include <algorithm>
+
+namespace talix::display {
+
+namespace {
+
+using Column = TraceExtent::Column;
+constexpr int16_t kNoRow = TraceExtent::kNoRow;
+
+// Columns of `r` within the panel.
+std::pair<int, int> columnsOf(const QRect& r) {
+    return {std::max(r.left(), 0), std::min(r.right(), TraceExtent::kColumns - 1)};
+}
+
+bool drawn(const Column& c) {
+    return c.outlineTop != kNoRow || c.fillTop < kDisplayRows;
+}
+
+// The rows a column's trace covers, from its top down to where only fill follows.
+std::pair<int, int> coveredRows(const Column& c) {
+    const int top = std::min<int>(c.outlineTop, c.fillTop);
+    const int bottom = c.outlineTop == kNoRow ? c.fillTop : std::max<int>(c.outlineBottom, c.fillTop);
+    return {top, bottom};
+}
+
+// What a pixel of a one-part column shows: 2 outline, 1 fill, 0 background.
+int shown(const Column& c, int row) {
+    if (row >= c.outlineTop && row <= c.outlineBottom)
+        return 2;
+    return row >= c.fillTop && row < kDisplayRows ? 1 : 0;
+}
+
+// The first and last rows in which two columns differ; first > last when they do not.
+std::pair<int, int> differingRows(const Column& a, const Column& b) {
+    if (a == b)
+        return {1, 0};
+    const bool mixed = a.parts == 3 || b.parts == 3 || (a.parts != b.parts && a.parts && b.parts);
+    if (mixed || !drawn(a) || !drawn(b)) {
+        // Everything either trace covers.
+        auto [topA, bottomA] = coveredRows(a);
+        auto [topB, bottomB] = coveredRows(b);
+        if (!drawn(a))
+            std::tie(topA, bottomA) = std::pair(topB, bottomB);
+        if (!drawn(b))
+            std::tie(topB, bottomB) = std::pair(topA, bottomA);
+        return {std::min(topA, topB), std::max({bottomA, bottomB, int(kDisplayRows) - 1})};
+    }
+    // Both columns show each kind of pixel in runs that start at these rows.
+    std::array<int, 7> starts{a.outlineTop, a.outlineBottom + 1, a.fillTop,
+                              b.outlineTop, b.outlineBottom + 1, b.fillTop, kDisplayRows};
+    std::sort(starts.begin(), starts.end());
+    int first = 1, last = 0;
+    bool any = false;
+    for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
+        const int from = starts[k], to = starts[k + 1];
+        if (from >= to || from >= kDisplayRows)
+            continue;
+        if (shown(a, from) != shown(b, from)) {
+            if (!any)
+                first = from;
+            last = to - 1;
+            any = true;
+        }
+    }
+    return {first, last};
+}
+
+} // namespace
+
+TraceExtent::TraceExtent() {
+    m_columns.fill({kNoRow, -1, kDisplayRows, 0});
+}
+
+TraceExtent::TraceExtent(const SpectrumTrace& trace) : TraceExtent() {
+    add(trace.outside, 1);
+    add(trace.inside, 2);
+}
+
+void TraceExtent::add(const TracePart& part, uint8_t partBit) {
+    for (const QRect& r : part.outline) {
+        if (r.top() >= kDisplayRows) // along the bottom row: alike for every trace
+            continue;
+        const auto [from, to] = columnsOf(r);
+        for (int x = from; x <= to; ++x) {
+            Column& c = m_columns[std::size_t(x)];
+            c.outlineTop = std::min(c.outlineTop, int16_t(r.top()));
+            c.outlineBottom = std::max(c.outlineBottom, int16_t(r.bottom()));
+            c.parts |= partBit;
+        }
+    }
+    for (const QRect& r : part.fill) {
+        const auto [from, to] = columnsOf(r);
+        for (int x = from; x <= to; ++x) {
+            Column& c = m_columns[std::size_t(x)];
+            c.fillTop = std::min(c.fillTop, int16_t(r.top()));
+            c.parts |= partBit;
+        }
+    }
+}
+
+std::vector<QRect> TraceExtent::changedStrips(const TraceExtent& a, const TraceExtent& b,
+                                              int stripWidth) {
+    std::vector<QRect> strips;
+    for (int left = 0; left < kColumns; left += stripWidth) {
+        const int right = std::min(left + stripWidth, kColumns) - 1;
+        int top = kNoRow;
+        int bottom = -1;
+        for (int x = left; x <= right; ++x) {
+            const auto [first, last] =
+                differingRows(a.m_columns[std::size_t(x)], b.m_columns[std::size_t(x)]);
+            if (first > last)
+                continue;
+            top = std::min(top, first);
+            bottom = std::max(bottom, last);
+        }
+        if (top != kNoRow)
+            strips.emplace_back(QPoint(left, top), QPoint(right, bottom));
+    }
+    return strips;
+}
+
+} // namespace talix::display
