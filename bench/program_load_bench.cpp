@@ -225,7 +225,7 @@ void programOnX(benchmark::State& state, const std::vector<std::string>& control
         }
         Child program({(binDir() / "talix").string(), "--board",
                        "127.0.0.1:" + std::to_string(*port), "--rotator", "127.0.0.1:9", "--audio",
-                       "null", "--host-services", "simulated", "--windowed", "--drive",
+                       "null", "--host-services", "simulated", "--windowed", "--scale", "1", "--drive",
                        "C=" + data.string()},
                       env, false);
         std::this_thread::sleep_for(kWarmUp);
@@ -288,7 +288,7 @@ void BM_ProgramStreaming(benchmark::State& state) {
         }
         Child program({(binDir() / "talix").string(), "--board",
                        "127.0.0.1:" + std::to_string(*port), "--rotator", "127.0.0.1:9", "--audio",
-                       "null", "--host-services", "simulated", "--windowed", "--drive",
+                       "null", "--host-services", "simulated", "--windowed", "--scale", "1", "--drive",
                        "C=" + data.string()},
                       env, false);
         std::this_thread::sleep_for(kWarmUp);

@@ -58,9 +58,9 @@ TF_Message::TF_Message(QWidget* parent)
 
 void TF_Message::showEvent(QShowEvent* event) {
     Choice = 0;
-    // Over the main window once there is one (a scaled window draws it scaled too), before that
+    // Over the main window once it is shown (a scaled window draws it scaled too), before that
     // in the middle of the screen.
-    if (QWidget* over = parentWidget())
+    if (QWidget* over = parentWidget(); over && over->isVisible())
         move(over->mapToGlobal(over->rect().center() - rect().center()));
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -140,8 +140,12 @@ int runTalix(int argc, char** argv) {
         if (context.options.windowed) {
             window->show();
         } else {
-            // A kiosk session has no window manager: place the frameless window ourselves.
+            // A kiosk session has no window manager: place and size the frameless window
+            // ourselves (the scaled layout sits in the middle of the screen).
             window->move(0, 0);
+            if (scaledScreen)
+                if (const QScreen* screen = QGuiApplication::primaryScreen())
+                    window->setGeometry(screen->geometry());
             window->showFullScreen();
         }
         application.exec();

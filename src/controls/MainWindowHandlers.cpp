@@ -141,9 +141,13 @@ void MainWindowHandlers::B_TuneClick(QAbstractButton* button) {
 }
 
 void MainWindowHandlers::readoutDoubleClick(QLineEdit* field) {
-    const auto show = [](QDialog* list) {
-        if (list && !list->isVisible())
-            list->exec();
+    const auto show = [main = m_context.mainWindow](QDialog* list) {
+        if (!list || list->isVisible())
+            return;
+        // At the centre of the main window, in the layout's units whatever its scale.
+        if (main)
+            list->move(main->mapToGlobal(main->rect().center() - list->rect().center()));
+        list->exec();
     };
     const QString name = field->objectName();
     if (name == "ENotchP")

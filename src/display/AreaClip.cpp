@@ -5,35 +5,43 @@
 namespace talix::display {
 
 AreaClip::AreaClip(const QRegion& area, const QRect& panel)
-    : m_buckets(std::size_t((panel.right() + kBucketColumns) / kBucketColumns)),
+    : m_partOfBand(std::size_t((panel.right() + kPartColumns) / kPartColumns), -1),
       m_whole(QRegion(panel).subtracted(area).isEmpty()) {
-    for (const QRect& r : area) {
-        const QRect inside = r & panel;
-        if (inside.isEmpty())
+    if (m_whole) {
+        m_parts.push_back(panel);
+        std::fill(m_partOfBand.begin(), m_partOfBand.end(), 0);
+        return;
+    }
+    for (std::size_t b = 0; b < m_partOfBand.size(); ++b) {
+        const QRect band(int(b) * kPartColumns, panel.top(), kPartColumns, panel.height());
+        const QRect extent = (area & (band & panel)).boundingRect();
+        if (extent.isEmpty())
             continue;
-        m_rects.push_back(inside);
-        for (int b = inside.left() / kBucketColumns; b <= inside.right() / kBucketColumns; ++b)
-            m_buckets[std::size_t(b)].push_back(int(m_rects.size()) - 1);
+        m_partOfBand[b] = int(m_parts.size());
+        m_parts.push_back(extent);
     }
 }
 
-void AreaClip::append(const std::vector<QRect>& rects, std::vector<QRect>& out) const {
+void AreaClip::distribute(const std::vector<QRect>& rects,
+                          std::vector<std::vector<QRect>>& perPart) const {
+    perPart.resize(m_parts.size());
+    for (auto& list : perPart)
+        list.clear();
     if (m_whole) {
-        out.insert(out.end(), rects.begin(), rects.end());
+        perPart[0] = rects;
         return;
     }
-    const int lastBucket = int(m_buckets.size()) - 1;
+    const int lastBand = int(m_partOfBand.size()) - 1;
     for (const QRect& r : rects) {
-        const int first = std::max(r.left() / kBucketColumns, 0);
-        const int last = std::min(r.right() / kBucketColumns, lastBucket);
+        const int first = std::max(r.left() / kPartColumns, 0);
+        const int last = std::min(r.right() / kPartColumns, lastBand);
         for (int b = first; b <= last; ++b) {
-            // Within one bucket's columns, so that a wide rectangle is not cut twice.
-            const QRect inBucket = r & QRect(b * kBucketColumns, r.top(), kBucketColumns, r.height());
-            for (int k : m_buckets[std::size_t(b)]) {
-                const QRect piece = inBucket & m_rects[std::size_t(k)];
-                if (!piece.isEmpty())
-                    out.push_back(piece);
-            }
+            const int part = m_partOfBand[std::size_t(b)];
+            if (part < 0)
+                continue;
+            const QRect piece = r & m_parts[std::size_t(part)];
+            if (!piece.isEmpty())
+                perPart[std::size_t(part)].push_back(piece);
         }
     }
 }

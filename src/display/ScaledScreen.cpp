@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <algorithm>
 
 namespace talix::display {
 
@@ -77,23 +78,52 @@ void ScaledScreen::watch(QGraphicsProxyWidget* proxy) {
     proxy->installSceneEventFilter(m_pressKeeper);
 }
 
-// A form's proxy exists once Qt shows the form in the scene. A form shown or raised goes above the
-// others, as a window would; a modal one blocks the others while it is shown.
+// A form's proxy exists once Qt shows the form in the scene and goes when it is hidden. A form
+// shown or raised goes above the others, as a window would.
 bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if ((type == QEvent::Show || type == QEvent::ZOrderChange) && watched->isWidgetType()) {
-        auto* form = static_cast<QWidget*>(watched);
-        QGraphicsProxyWidget* proxy = form->graphicsProxyWidget();
-        if (proxy && proxy != m_window && proxy->scene() == m_scene && form->isWindow()) {
-            proxy->setZValue(++m_topZ);
-            if (type == QEvent::Show) {
-                watch(proxy);
-                if (form->isModal())
-                    proxy->setPanelModality(QGraphicsItem::SceneModal);
-            }
-        }
+    if (!watched->isWidgetType() ||
+        (type != QEvent::Show && type != QEvent::ZOrderChange && type != QEvent::Hide))
+        return QGraphicsView::eventFilter(watched, event);
+    auto* form = static_cast<QWidget*>(watched);
+    if (type == QEvent::Hide) {
+        formHidden(form);
+        return QGraphicsView::eventFilter(watched, event);
+    }
+    QGraphicsProxyWidget* proxy = form->graphicsProxyWidget();
+    if (proxy && proxy != m_window && proxy->scene() == m_scene && form->isWindow()) {
+        proxy->setZValue(++m_topZ);
+        if (type == QEvent::Show)
+            formShown(form, proxy);
     }
     return QGraphicsView::eventFilter(watched, event);
+}
+
+// A modal form blocks every other panel of the scene, an earlier modal form too: only the latest
+// one is modal, as the latest modal window is on the screen.
+void ScaledScreen::formShown(QWidget* form, QGraphicsProxyWidget* proxy) {
+    watch(proxy);
+    if (!form->isModal())
+        return;
+    for (const QPointer<QWidget>& earlier : m_modalForms)
+        if (earlier && earlier->graphicsProxyWidget())
+            earlier->graphicsProxyWidget()->setPanelModality(QGraphicsItem::NonModal);
+    m_modalForms.erase(std::remove(m_modalForms.begin(), m_modalForms.end(), form),
+                       m_modalForms.end());
+    m_modalForms.emplace_back(form);
+    proxy->setPanelModality(QGraphicsItem::SceneModal);
+}
+
+void ScaledScreen::formHidden(QWidget* form) {
+    const auto at = std::find(m_modalForms.begin(), m_modalForms.end(), form);
+    if (at == m_modalForms.end())
+        return;
+    m_modalForms.erase(at);
+    while (!m_modalForms.empty() && !m_modalForms.back())
+        m_modalForms.pop_back();
+    if (!m_modalForms.empty())
+        if (QGraphicsProxyWidget* proxy = m_modalForms.back()->graphicsProxyWidget())
+            proxy->setPanelModality(QGraphicsItem::SceneModal);
 }
 
 } // namespace talix::display

@@ -2,6 +2,7 @@
 
 #include <QGraphicsView>
 #include <QPointer>
+#include <vector>
 
 class QGraphicsItem;
 class QGraphicsProxyWidget;
@@ -33,12 +34,15 @@ protected:
 
 private:
     void watch(QGraphicsProxyWidget* proxy);
+    void formShown(QWidget* form, QGraphicsProxyWidget* proxy);
+    void formHidden(QWidget* form);
 
     QGraphicsScene* m_scene;
     QGraphicsItem* m_pressKeeper;
     QPointer<QGraphicsProxyWidget> m_window;
     double m_scale;
     qreal m_topZ = 0;
+    std::vector<QPointer<QWidget>> m_modalForms; // shown modal forms, the latest last
 };
 
 } // namespace talix::display

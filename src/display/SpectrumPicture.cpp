@@ -50,32 +50,24 @@ double markShiftOf(const SpectrumDisplay& d) {
 // strip, wide enough that the X server gets few rectangles.
 constexpr int kStripColumns = 64;
 
-// Rectangles of the buffers that are reused from line to line.
-struct Scratch {
-    std::vector<QRect>& clipped;
-    std::vector<QRect>& banded;
-};
-
-void fillRects(QPainter& p, const std::vector<QRect>& rects, const AreaClip& clip, Scratch s) {
-    s.clipped.clear();
-    clip.append(rects, s.clipped);
-    s.banded.clear();
-    appendInBands(s.clipped, s.banded);
-    p.drawRects(s.banded.data(), int(s.banded.size()));
+void fillRects(QPainter& p, const std::vector<QRect>& rects, std::vector<QRect>& banded) {
+    banded.clear();
+    appendInBands(rects, banded);
+    p.drawRects(banded.data(), int(banded.size()));
 }
 
 // A part of the trace: its area at the brightness's opacity (none at 0), its outline opaque.
-void paintPart(QPainter& p, const TracePart& part, QRgb colour, int brightness,
-               const AreaClip& clip, Scratch s) {
+void paintPart(QPainter& p, const std::vector<QRect>& fill, const std::vector<QRect>& outline,
+               QRgb colour, int brightness, std::vector<QRect>& banded) {
     p.setPen(Qt::NoPen);
-    if (brightness != 0 && !part.fill.empty()) {
+    if (brightness != 0 && !fill.empty()) {
         p.setOpacity(opacityOf(brightness));
         p.setBrush(QColor::fromRgba(colour));
-        fillRects(p, part.fill, clip, s);
+        fillRects(p, fill, banded);
         p.setOpacity(1);
     }
     p.setBrush(QColor::fromRgba(colour));
-    fillRects(p, part.outline, clip, s);
+    fillRects(p, outline, banded);
 }
 
 } // namespace
@@ -177,30 +169,34 @@ void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d, const QRegion
     const SpectrumTrace& t = d.trace();
     drawOverlay(d);
     const AreaClip clip(area, m_background.rect());
-    if (clip.rects().empty())
-        return;
+    clip.distribute(t.outside.fill, m_pieces.outsideFill);
+    clip.distribute(t.outside.outline, m_pieces.outsideOutline);
+    clip.distribute(t.inside.fill, m_pieces.insideFill);
+    clip.distribute(t.inside.outline, m_pieces.insideOutline);
+    clip.distribute(m_overlayCover, m_pieces.overlay);
+    const bool agcShown = s.agcLimit != 0 && s.agcLevelRow < kDisplayRows;
+    const int agcY = kDisplayRows - s.agcLevelRow;
 
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (const QRect& r : clip.rects())
-        for (const QRect& band : inBands(r))
-            p.drawImage(band.topLeft(), m_background, band);
-
-    const Scratch scratch{m_clipped, m_banded};
-    paintPart(p, t.outside, kPink, s.outsideBright, clip, scratch);
-    paintPart(p, t.inside, kYellow, s.insideBright, clip, scratch);
-
-    // Blending the mostly transparent overlay costs per pixel: only its visible parts are drawn.
-    m_clipped.clear();
-    clip.append(m_overlayCover, m_clipped);
-    for (const QRect& r : m_clipped)
-        p.drawImage(r.topLeft(), m_overlay, r);
-
-    if (s.agcLimit != 0 && s.agcLevelRow < kDisplayRows) {
+    for (std::size_t k = 0; k < clip.parts().size(); ++k) {
+        const QRect& part = clip.parts()[k];
         if (!clip.whole())
-            p.setClipRegion(area, Qt::IntersectClip);
-        p.setPen(pixelPen(kMagenta));
-        strokeRow(p, s.agcLevelRow);
+            p.setClipRect(part);
+        for (const QRect& band : inBands(part))
+            p.drawImage(band.topLeft(), m_background, band);
+        paintPart(p, m_pieces.outsideFill[k], m_pieces.outsideOutline[k], kPink, s.outsideBright,
+                  m_banded);
+        paintPart(p, m_pieces.insideFill[k], m_pieces.insideOutline[k], kYellow, s.insideBright,
+                  m_banded);
+        // Blending the mostly transparent overlay costs per pixel: only its visible parts are
+        // drawn.
+        for (const QRect& r : m_pieces.overlay[k])
+            p.drawImage(r.topLeft(), m_overlay, r);
+        if (agcShown && agcY >= part.top() && agcY <= part.bottom()) {
+            p.setPen(pixelPen(kMagenta));
+            strokeRow(p, s.agcLevelRow);
+        }
     }
     p.restore();
 }

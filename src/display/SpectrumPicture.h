@@ -64,8 +64,12 @@ private:
     QImage m_background;
     QImage m_overlay;
     std::vector<QRect> m_overlayCover; // its visible pixels
-    std::vector<QRect> m_clipped;      // rectangles cut to the painted area; keeps its capacity
-    std::vector<QRect> m_banded;       // the trace's rectangles as drawn; keeps its capacity
+    // Rectangles cut into the parts of the painted area, per part; they keep their capacity.
+    struct Pieces {
+        std::vector<std::vector<QRect>> outsideFill, outsideOutline, insideFill, insideOutline,
+            overlay;
+    } m_pieces;
+    std::vector<QRect> m_banded; // rectangles as drawn; keeps its capacity
     OverlayKey m_overlayKey;
     bool m_overlayValid = false;
     // What changedArea() last compared against.

@@ -161,8 +161,8 @@ void TF_KAP::redrawDial() {
 void TF_KAP::place() {
     if (!m_mainWindow)
         return;
-    const QRect main = m_mainWindow->geometry();
-    move(main.center() - QPoint(width() / 2, height() / 2));
+    const QSize spare = m_mainWindow->size() - size();
+    move(m_mainWindow->mapToGlobal(QPoint(spare.width() / 2, spare.height() / 2)));
 }
 
 } // namespace talix::rotator

@@ -135,8 +135,9 @@ TEST(MainWindow, KapShowsTheRotatorForm) {
 
 // --- double clicks --------------------------------------------------------------------------
 
-// Double-clicks a readout; a list that opens is recorded and closed again.
-QWidget* doubleClickReadout(MainWindowFixture& f, const char* name) {
+// Double-clicks a readout; a list that opens is recorded, with its centre in the main window's
+// coordinates, and closed again.
+QWidget* doubleClickReadout(MainWindowFixture& f, const char* name, QPoint* centre = nullptr) {
     QWidget* opened = nullptr;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -144,6 +145,8 @@ QWidget* doubleClickReadout(MainWindowFixture& f, const char* name) {
                            static_cast<QDialog*>(f.steps)})
             if (d->isVisible()) {
                 opened = d;
+                if (centre)
+                    *centre = f.window->mapFromGlobal(d->mapToGlobal(d->rect().center()));
                 d->reject();
             }
     });
@@ -169,10 +172,14 @@ TEST_P(DoubleClick, OpensThePickList) {
     f.state.ModeIndex = GetParam().mode;
     f.button("B_Tune")->setCheckable(true);
     f.button("B_Tune")->setChecked(GetParam().tuneMode);
-    QWidget* opened = doubleClickReadout(f, GetParam().readout);
-    if (GetParam().opens)
+    QPoint openedCentre;
+    QWidget* opened = doubleClickReadout(f, GetParam().readout, &openedCentre);
+    if (GetParam().opens) {
         EXPECT_EQ(opened ? opened->objectName() : QString(), GetParam().opens);
-    else
+        // At the centre of the main window, whatever the scale it is drawn at.
+        EXPECT_LE((openedCentre - f.window->rect().center()).manhattanLength(), 4)
+            << openedCentre.x() << "," << openedCentre.y();
+    } else
         EXPECT_EQ(opened, nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -181,6 +182,46 @@ TEST(ScaledScreen, AModalFormBlocksTheOthersUntilItCloses) {
     clickAt(screen, {200, 150});
     EXPECT_EQ(w.clicks, 1);
     EXPECT_EQ(lowerClicks, 1);
+}
+
+// A message over a modal form, both the window's children, as the update form and its messages
+// are: the message takes the touches, and once it is answered the form below does again.
+TEST(ScaledScreen, AModalFormOverAnotherTakesTheTouchesUntilItCloses) {
+    ScaledWindow w;
+    ScaledScreen screen(w.window.get(), 0.5);
+    showScreen(screen);
+    int formClicks = 0;
+    int messageClicks = 0;
+    QPointer<QDialog> form = w.openForm({0, 0}, true, &formClicks);
+    auto* message = new QDialog(w.window.get(), Qt::Dialog | Qt::FramelessWindowHint);
+    message->setFixedSize(400, 300);
+    QPushButton* ok = colouredButton(message, {100, 100, 200, 100}, "#ffffff");
+    QObject::connect(ok, &QPushButton::clicked, message, [&] {
+        ++messageClicks;
+        message->accept();
+    });
+    message->move(w.window->mapToGlobal(QPoint(1000, 600)));
+    QTimer::singleShot(0, [&] {
+        clickAt(screen, {200, 150}); // the form's button, under the message's modality
+        clickAt(screen, {1200, 750}); // OK
+    });
+    // A message that takes no touch would wait for ever: the test fails instead.
+    QTimer::singleShot(10000, message, [message] {
+        ADD_FAILURE() << "the message took no touch";
+        message->reject();
+    });
+    message->exec(); // as the program asks its questions
+    EXPECT_EQ(messageClicks, 1);
+    EXPECT_EQ(formClicks, 0);
+    clickAt(screen, {200, 150});
+    EXPECT_EQ(formClicks, 1);
+    clickAt(screen, {1700, 1050});
+    EXPECT_EQ(w.clicks, 0);
+    form->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }, 10000));
+    clickAt(screen, {1700, 1050});
+    EXPECT_EQ(w.clicks, 1);
+    delete message;
 }
 
 TEST(ScaledScreen, LeavesTheWindowToItsOwner) {
