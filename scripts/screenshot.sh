@@ -31,6 +31,10 @@ shot docs/memory-form.png --press Mem/Direct
 shot docs/dab-list.png --frames 1200 --press Mem/Direct --press "Discover DAB"
 shot docs/recorder-form.png --press Recorder
 shot docs/rotator-form.png --press KAP
+shot docs/undo-form.png --press 0
+shot docs/modulation-list.png --double-tap EDemod
+shot docs/steps-list.png --double-tap EStepsRX
+shot docs/off-question.png --press OFF
 stick=$(mktemp -d)
 trap 'rm -rf "$stick"' EXIT
 head -c 20000 /dev/zero >"$stick/TALIX5.QFM"

@@ -44,8 +44,9 @@ ScaledScreen::ScaledScreen(QWidget* window, double scale)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setBackgroundBrush(Qt::black);
-    setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing |
-                   QPainter::TextAntialiasing);
+    // Without antialiasing the edges of a repainted part are whole pixels: an antialiased edge
+    // would let what lies below a form show through it.
+    setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     // Readouts and panels repaint small parts many times a second: only those parts are redrawn.
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
     setAlignment(Qt::AlignCenter);

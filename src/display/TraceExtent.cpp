@@ -3,6 +3,7 @@
 #include "display/SpectrumLine.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace talix::display {
 

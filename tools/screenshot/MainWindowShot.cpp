@@ -2,9 +2,12 @@
 // --demo, the built-in simulated board), lets it show the board's reports for a while and saves
 // the window as a PNG, with the forms the board shows on it. Each --press clicks the shown button
 // with that text (a main-window button, then one on the form it opened, ...) and lets the board
-// answer before the next.
+// answer before the next; --double-tap NAME then double-taps the main window's widget of that name
+// (a readout that opens a pick list). A form that asks in its own event loop (a pick list, a
+// question) is shot while it asks, and then dismissed.
 //
-//   talix-screenshot --out FILE [--frames N] [--press TEXT]... [program options]
+//   talix-screenshot --out FILE [--frames N] [--press TEXT]... [--double-tap NAME]
+//                    [program options]
 #include "app/DemoBoard.h"
 #include "app/Forms.h"
 #include "app/StartOptions.h"
@@ -12,9 +15,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <algorithm>
@@ -95,6 +101,7 @@ int main(int argc, char** argv) {
     QStringList arguments = application.arguments();
     const QString out = takeOption(arguments, "--out");
     const QString frames = takeOption(arguments, "--frames");
+    const QString doubleTap = takeOption(arguments, "--double-tap");
     QStringList presses;
     for (QString press = takeOption(arguments, "--press"); !press.isEmpty();
          press = takeOption(arguments, "--press"))
@@ -136,6 +143,25 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "talix-screenshot: only %llu frames arrived; shooting anyway\n",
                      static_cast<unsigned long long>(main.session().linkFramesHandled()));
     pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
+    // A form that asks in its own event loop holds up the action that opened it: it is shot from
+    // this timer, once the board has streamed on under it, and then dismissed.
+    QImage image;
+    uint64_t askedAt = 0;
+    QTimer asking;
+    QObject::connect(&asking, &QTimer::timeout, [&] {
+        auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!form || !image.isNull()) {
+            askedAt = 0;
+            return;
+        }
+        if (askedAt == 0)
+            askedAt = main.session().linkFramesHandled();
+        if (main.session().linkFramesHandled() < askedAt + wanted / 4)
+            return;
+        image = composed(main);
+        form->reject();
+    });
+    asking.start(20);
     for (const QString& press : presses) {
         QAbstractButton* button = shownButton(press);
         if (!button) {
@@ -144,12 +170,33 @@ int main(int argc, char** argv) {
             return 1;
         }
         button->click();
+        if (!image.isNull())
+            break;
         const uint64_t after = main.session().linkFramesHandled() + wanted;
         pumpUntil([&] { return main.session().linkFramesHandled() >= after; }, kStreamTimeout);
         pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
     }
+    if (!doubleTap.isEmpty() && image.isNull()) {
+        QWidget* target = main.findChild<QWidget*>(doubleTap);
+        if (!target) {
+            std::fprintf(stderr, "talix-screenshot: no widget \"%s\"\n",
+                         doubleTap.toLocal8Bit().constData());
+            return 1;
+        }
+        const QPointF at = QRectF(target->rect()).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                target, new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                                        type == QEvent::MouseButtonRelease ? Qt::NoButton
+                                                                           : Qt::LeftButton,
+                                        Qt::NoModifier));
+        pumpUntil([&] { return !image.isNull(); }, kStreamTimeout);
+    }
+    asking.stop();
 
-    const QImage image = composed(main);
+    if (image.isNull())
+        image = composed(main);
     if (!image.save(out, "PNG")) {
         std::fprintf(stderr, "talix-screenshot: cannot write %s\n", out.toLocal8Bit().constData());
         return 1;
