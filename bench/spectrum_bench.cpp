@@ -102,6 +102,36 @@ void BM_PaintSpectrumPanel(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintSpectrumPanel)->Unit(benchmark::kMicrosecond);
 
+// A line, then only the part of the spectrum panel it changed: what the program does per line.
+void BM_LineAndChangedSpectrum(benchmark::State& state) {
+    const std::vector<LineBytes> lines = busyLines();
+    const SpectrumSettings s = busySettings();
+    SpectrumDisplay& d = preparedDisplay();
+    QImage target(SpectrumPicture::kWidth, SpectrumPicture::kHeight, QImage::Format_RGB32);
+    SpectrumPicture picture;
+    std::size_t k = 0;
+    for (auto _ : state) {
+        d.DrawSpectrumLine(lines[k++ % lines.size()], s);
+        const QRegion area = picture.changedArea(d);
+        QPainter p(&target);
+        picture.paint(p, d, area);
+    }
+}
+BENCHMARK(BM_LineAndChangedSpectrum)->Unit(benchmark::kMicrosecond);
+
+void BM_LineAndChangedArea(benchmark::State& state) {
+    const std::vector<LineBytes> lines = busyLines();
+    const SpectrumSettings s = busySettings();
+    SpectrumDisplay& d = preparedDisplay();
+    SpectrumPicture picture;
+    std::size_t k = 0;
+    for (auto _ : state) {
+        d.DrawSpectrumLine(lines[k++ % lines.size()], s);
+        benchmark::DoNotOptimize(picture.changedArea(d));
+    }
+}
+BENCHMARK(BM_LineAndChangedArea)->Unit(benchmark::kMicrosecond);
+
 void BM_PaintWaterfallPanel(benchmark::State& state) {
     SpectrumDisplay& d = preparedDisplay();
     for (const LineBytes& l : busyLines())
