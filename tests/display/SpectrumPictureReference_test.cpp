@@ -132,8 +132,8 @@ struct Case {
 
 class SameAsPlainDrawing : public ::testing::TestWithParam<Case> {};
 
-TEST_P(SameAsPlainDrawing, PixelForPixel) {
-    const Case c = GetParam();
+// The case's settings, with the grid, the notch and the threshold line in place on `d`.
+SpectrumSettings prepare(const Case& c, SpectrumDisplay& d) {
     SpectrumSettings s;
     s.binHz = 80;
     s.passbandLo = 380;
@@ -152,10 +152,16 @@ TEST_P(SameAsPlainDrawing, PixelForPixel) {
     s.agcLevelRow = c.agcRow >= 0 ? c.agcRow : 0;
     if (c.gridFollowsPassband)
         s.settingsWord |= 0x80000000u;
-    SpectrumDisplay d;
     d.RebuildGrid(s);
     d.RebuildMarkerPath(s);
     d.PlaceThresholdLine(s);
+    return s;
+}
+
+TEST_P(SameAsPlainDrawing, PixelForPixel) {
+    const Case c = GetParam();
+    SpectrumDisplay d;
+    const SpectrumSettings s = prepare(c, d);
     SpectrumPicture picture;
     for (uint32_t seed = 1; seed <= 6; ++seed) {
         d.DrawSpectrumLine(packLine(noisyLine(seed)), s);
@@ -177,24 +183,8 @@ TEST_P(SameAsPlainDrawing, PixelForPixel) {
 // the AGC line, a brightness and the passband between them.
 TEST_P(SameAsPlainDrawing, RepaintingOnlyTheChangedAreaGivesTheWholePicture) {
     const Case c = GetParam();
-    SpectrumSettings s;
-    s.binHz = 80;
-    s.passbandLo = 380;
-    s.passbandHi = 640;
-    s.insideBright = c.inside;
-    s.outsideBright = c.outside;
-    s.gridBright = c.grid;
-    s.notchWidth = c.notchWidth;
-    s.modeIndex = 3;
-    s.markerLo = 700;
-    s.markerHi = 760;
-    s.agcLimit = c.agcRow >= 0 ? 1 : 0;
-    s.agcLevelRow = c.agcRow >= 0 ? c.agcRow : 0;
-    if (c.gridFollowsPassband)
-        s.settingsWord |= 0x80000000u;
     SpectrumDisplay d;
-    d.RebuildGrid(s);
-    d.RebuildMarkerPath(s);
+    SpectrumSettings s = prepare(c, d);
     SpectrumPicture partial;
     QImage shown = screen();
     SpectrumBins silence{};
