@@ -34,7 +34,10 @@ QWidget* updateForm(const TFMain::Context& c, session::Session& s, QWidget* pare
     update::TF_Update::Context context;
     context.drives = c.drives;
     context.linkConnected = [&s] { return s.linkConnected(); };
-    context.send = [&s](std::span<const uint8_t> record) { return s.writeUpdateRecord(record); };
+    context.linkConnection = [&s] { return s.linkConnection(); };
+    context.send = [&s](std::span<const uint8_t> record, uint64_t onConnection) {
+        return s.writeUpdateRecord(record, onConnection);
+    };
     auto* form = new update::TF_Update(std::move(context), parent);
     s.updateReplies().setReceiver(
         [form = QPointer<update::TF_Update>(form)](uint32_t reply) {

@@ -20,9 +20,10 @@ LinkPort::WriteResult LinkPort::writeNext() {
     return WriteResult::Written;
 }
 
-LinkPort::WriteResult LinkPort::writeNow(const uint8_t* data, size_t size) {
+LinkPort::WriteResult LinkPort::writeNow(const uint8_t* data, size_t size,
+                                         uint64_t onConnection) {
     std::lock_guard write(m_writeLock);
-    if (!m_client || !m_client->connected())
+    if (!m_client || !m_client->connected() || m_connection.load() != onConnection)
         return WriteResult::NotConnected;
     m_writing = true;
     const bool written = m_client->write(data, size);
@@ -38,6 +39,7 @@ bool LinkPort::connected() {
 void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) {
     std::lock_guard write(m_writeLock);
     m_client = std::move(client);
+    ++m_connection;
     m_queue.clear();
     if (greet) {
         const Command hello = commands::greeting();

@@ -25,9 +25,12 @@ public:
     // removes it from the queue once it is on the wire. Not connected or failed: it stays first.
     WriteResult writeNext();
     // User interface thread, during a software update: writes one record now, beside the
-    // sender's records.
-    WriteResult writeNow(const uint8_t* data, size_t size);
+    // sender's records, on the given connection only: a board that connected anew has lost the
+    // transfer, and the record is refused as not connected.
+    WriteResult writeNow(const uint8_t* data, size_t size, uint64_t onConnection);
     bool connected();
+    // Counts the connections installed so far: the present one's number, 0 before the first.
+    uint64_t connection() const { return m_connection.load(); }
     // A write is under way.
     bool writing() const { return m_writing.load(); }
 
@@ -46,6 +49,7 @@ private:
     std::unique_ptr<LinkClient> m_client;
     TCommandQueue::Pending m_next; // under the write lock; keeps its capacity between records
     std::atomic<bool> m_writing{false};
+    std::atomic<uint64_t> m_connection{0};
 };
 
 } // namespace talix::link

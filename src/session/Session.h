@@ -75,10 +75,12 @@ public:
     UpdateReplySink& updateReplies() { return m_updateReplies; }
     // The update's own records, written at once rather than queued; false when the link is down
     // or the write failed.
-    bool writeUpdateRecord(std::span<const uint8_t> record) {
-        return m_port.writeNow(record.data(), record.size()) == link::LinkPort::WriteResult::Written;
+    bool writeUpdateRecord(std::span<const uint8_t> record, uint64_t onConnection) {
+        return m_port.writeNow(record.data(), record.size(), onConnection) ==
+               link::LinkPort::WriteResult::Written;
     }
     bool linkConnected() { return m_port.connected(); }
+    uint64_t linkConnection() const { return m_port.connection(); }
 
     bool threadsRunning() const { return m_receiver != nullptr; }
     uint64_t linkFramesHandled() const { return m_framesHandled; }

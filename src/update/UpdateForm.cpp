@@ -241,6 +241,8 @@ void TF_Update::B_StartClick() {
         talix::showMessage(kNoFileToUpload);
         return;
     }
+    // A board that connects anew in the middle has lost the transfer: it ends as a failed link.
+    m_connection = m_context.linkConnection ? m_context.linkConnection() : 0;
     m_transfer.start(firmware ? UpdateTransfer::Target::Firmware : UpdateTransfer::Target::WiFi,
                      m_source->hostPath, m_source->name);
 }
@@ -264,7 +266,7 @@ bool TF_Update::linkConnected() {
 }
 
 bool TF_Update::send(std::span<const uint8_t> record) {
-    return m_context.send && m_context.send(record);
+    return m_context.send && m_context.send(record, m_connection);
 }
 
 void TF_Update::startReplyTimer(int ms) {

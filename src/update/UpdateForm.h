@@ -31,8 +31,11 @@ public:
     struct Context {
         DriveMap drives;
         std::function<bool()> linkConnected;
-        // Writes a record straight to the link, beside the queued commands.
-        std::function<bool(std::span<const uint8_t>)> send;
+        // The number of the link's present connection.
+        std::function<uint64_t()> linkConnection;
+        // Writes a record straight to the link, beside the queued commands, if the link is still
+        // on the given connection.
+        std::function<bool(std::span<const uint8_t>, uint64_t onConnection)> send;
         QLocale locale = QLocale::system();
     };
 
@@ -103,6 +106,7 @@ private:
     Context m_context;
     UpdateTransfer m_transfer{*this};
     std::optional<UpdateFile> m_source; // the file of the last successful search
+    uint64_t m_connection = 0;          // the one a transfer runs on
 };
 
 } // namespace talix::update

@@ -33,7 +33,10 @@ protected:
         c.drives.set('D', dir.filePath("D"));
         c.drives.set('C', dir.filePath("C"));
         c.linkConnected = [] { return true; };
-        c.send = [this](std::span<const uint8_t> r) {
+        c.linkConnection = [this] { return connection; };
+        c.send = [this](std::span<const uint8_t> r, uint64_t onConnection) {
+            if (onConnection != connection)
+                return false;
             sent.emplace_back(r.begin(), r.end());
             if (sent.back() == std::vector<uint8_t>{10})
                 form->updateReply(85);
@@ -61,6 +64,7 @@ protected:
     std::unique_ptr<TF_Update> form;
     std::vector<std::vector<uint8_t>> sent;
     std::vector<QString> messages;
+    uint64_t connection = 1;
 };
 
 TEST_F(UpdateFormTest, TheLinkIndicatorShowsEachMeasurement) {
@@ -120,6 +124,22 @@ TEST_F(UpdateFormTest, CloseLeavesTheFormInTheMiddleOfATransfer) {
     EXPECT_TRUE(form->B_Start->isEnabled());
     EXPECT_EQ(form->E_Nimbrel->text(), "No File");
     EXPECT_FALSE(form->RB_Nimbrel->isChecked());
+}
+
+TEST_F(UpdateFormTest, ABoardThatConnectsAnewEndsTheTransferAsAFailedLink) {
+    form->showLinkQuality(kReady);
+    tap(form->RB_Nimbrel);
+    tap(form->B_Start);
+    ASSERT_TRUE(pumpUntil([&] { return form->L_Send->text() == "Clearing memory:"; }));
+    const size_t before = sent.size();
+    connection = 2; // the link dropped and the board connected again, its memory untouched
+    form->updateReply(0); // "cleared": the first packet would follow
+    ASSERT_TRUE(pumpUntil([&] { return !messages.empty(); }));
+    EXPECT_EQ(messages.back(), "Can not open WiFi connection!");
+    EXPECT_EQ(sent.size(), before); // nothing went to the new connection
+    EXPECT_TRUE(form->B_Start->isEnabled());
+    tap(form->B_Close);
+    EXPECT_FALSE(form->isVisible());
 }
 
 } // namespace
