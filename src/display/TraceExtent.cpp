@@ -35,10 +35,30 @@ int shown(const Column& c, int row) {
     return row >= c.fillTop && row < kDisplayRows ? 1 : 0;
 }
 
+// A one-part column whose fill begins within or right below its outline: background, then the
+// outline, then fill down to the bottom row. Most columns of a trace are so.
+bool plain(const Column& c) {
+    return c.parts != 3 && c.outlineTop != kNoRow && c.fillTop < kDisplayRows &&
+           c.fillTop >= c.outlineTop && c.fillTop <= c.outlineBottom + 1;
+}
+
 // The first and last rows in which two columns differ; first > last when they do not.
 std::pair<int, int> differingRows(const Column& a, const Column& b) {
     if (a == b)
         return {1, 0};
+    if (a.parts == b.parts && plain(a) && plain(b)) {
+        // Background against outline above, outline against fill below.
+        const bool topMoved = a.outlineTop != b.outlineTop;
+        const bool bottomMoved = a.outlineBottom != b.outlineBottom;
+        const int first = topMoved      ? std::min(a.outlineTop, b.outlineTop)
+                          : bottomMoved ? std::min(a.outlineBottom, b.outlineBottom) + 1
+                                        : 1;
+        const int last = bottomMoved ? std::min<int>(std::max(a.outlineBottom, b.outlineBottom),
+                                                     kDisplayRows - 1)
+                         : topMoved  ? std::max(a.outlineTop, b.outlineTop) - 1
+                                     : 0;
+        return {first, last};
+    }
     const bool mixed = a.parts == 3 || b.parts == 3 || (a.parts != b.parts && a.parts && b.parts);
     if (mixed || !drawn(a) || !drawn(b)) {
         // Everything either trace covers.
