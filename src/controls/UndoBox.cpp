@@ -118,4 +118,11 @@ void TF_Undo::wheelEvent(QWheelEvent* event) {
     forwardWheel(event, m_wheel);
 }
 
+// Centred on the main window, in the layout's units whatever the scale it is drawn at.
+void TF_Undo::showForm() {
+    if (QWidget* main = parentWidget())
+        move(main->mapToGlobal(main->rect().center() - rect().center()));
+    show();
+}
+
 } // namespace talix::controls

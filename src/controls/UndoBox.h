@@ -29,7 +29,7 @@ public:
     // sync::TSlotForm
     sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
     void selectField(int tag) override;
-    void showForm() override { show(); }
+    void showForm() override;
     void closeForm() override { close(); }
 
     void setWheelHandler(WheelHandler handler) { m_wheel = std::move(handler); }

@@ -79,8 +79,8 @@ void ScaledScreen::watch(QGraphicsProxyWidget* proxy) {
     proxy->installSceneEventFilter(m_pressKeeper);
 }
 
-// A form's proxy exists once Qt shows the form in the scene and goes when it is hidden. A form
-// shown or raised goes above the others, as a window would.
+// A form's proxy exists once Qt shows the form in the scene. A form shown or raised goes above the
+// others, as a window would, but below the modal forms shown.
 bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (!watched->isWidgetType() ||
@@ -96,6 +96,9 @@ bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
         proxy->setZValue(++m_topZ);
         if (type == QEvent::Show)
             formShown(form, proxy);
+        for (const QPointer<QWidget>& modal : m_modalForms)
+            if (modal && modal != form && modal->graphicsProxyWidget())
+                modal->graphicsProxyWidget()->setZValue(++m_topZ);
     }
     return QGraphicsView::eventFilter(watched, event);
 }
@@ -104,8 +107,13 @@ bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
 // one is modal, as the latest modal window is on the screen.
 void ScaledScreen::formShown(QWidget* form, QGraphicsProxyWidget* proxy) {
     watch(proxy);
-    if (!form->isModal())
+    // Drawn as on the handheld's screen, without a window manager: no title bar or frame to
+    // drag the form away by.
+    proxy->setWindowFlags(proxy->windowFlags() | Qt::FramelessWindowHint);
+    if (!form->isModal()) {
+        proxy->setPanelModality(QGraphicsItem::NonModal);
         return;
+    }
     for (const QPointer<QWidget>& earlier : m_modalForms)
         if (earlier && earlier->graphicsProxyWidget())
             earlier->graphicsProxyWidget()->setPanelModality(QGraphicsItem::NonModal);
@@ -120,6 +128,8 @@ void ScaledScreen::formHidden(QWidget* form) {
     if (at == m_modalForms.end())
         return;
     m_modalForms.erase(at);
+    if (QGraphicsProxyWidget* proxy = form->graphicsProxyWidget())
+        proxy->setPanelModality(QGraphicsItem::NonModal);
     while (!m_modalForms.empty() && !m_modalForms.back())
         m_modalForms.pop_back();
     if (!m_modalForms.empty())

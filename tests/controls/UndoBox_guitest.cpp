@@ -42,6 +42,18 @@ TEST(UndoBox, Layout) {
     EXPECT_EQ(talix::tagOf(u.form.Button1), 779);
 }
 
+TEST(UndoBox, ShownByTheBoardInTheMiddleOfTheMainWindow) {
+    QWidget main;
+    main.setFixedSize(1920, 1200);
+    showAndExpose(&main);
+    QueueProbe probe;
+    talix::sync::ReceiverState state;
+    TF_Undo form(probe.source(), [&state] { return &state; }, &main);
+    form.showForm();
+    EXPECT_EQ(form.pos(), main.mapToGlobal(QPoint((1920 - 600) / 2, (1200 - 359) / 2)));
+    form.Button1->click(); // Cancel
+}
+
 struct Apply {
     const char* name;
     int index;

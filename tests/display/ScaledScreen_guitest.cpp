@@ -38,8 +38,9 @@ struct ScaledWindow {
     }
 
     // A form with a red button, placed at a layout point of the window as the program's forms are.
-    QDialog* openForm(QPoint at, bool modal, int* formClicks) {
-        auto* form = new QDialog(window.get(), Qt::Tool | Qt::FramelessWindowHint);
+    QDialog* openForm(QPoint at, bool modal, int* formClicks,
+                      Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint) {
+        auto* form = new QDialog(window.get(), flags);
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->setFixedSize(400, 300);
         form->setStyleSheet("background: #0000ff;");
@@ -160,6 +161,47 @@ TEST(ScaledScreen, TheFormShownOrRaisedLastIsOnTop) {
     clickAt(screen, {250, 150});
     EXPECT_EQ(firstClicks, 1);
     EXPECT_EQ(secondClicks, 0);
+}
+
+TEST(ScaledScreen, AFormHasNoTitleBarToDragItAwayBy) {
+    ScaledWindow w;
+    ScaledScreen screen(w.window.get(), 0.5);
+    showScreen(screen);
+    int clicks = 0;
+    // A pick list's flags: with a window manager it has a title bar.
+    QPointer<QDialog> form = w.openForm({400, 300}, false, &clicks,
+                                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // The form's own colour from its top left corner on, no frame or title around it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shownAt(screen, {201, 151}) == QColor(0, 0, 255); },
+                                10000));
+    EXPECT_EQ(shownAt(screen, {198, 148}), QColor(0, 0, 0));
+    const QPoint before = form->pos();
+    const auto inWindow = [&](QPointF p) {
+        return screen.viewport()->mapTo(&screen, screen.viewportPointOf(p));
+    };
+    QTest::mousePress(screen.windowHandle(), Qt::LeftButton, {}, inWindow({600, 304}));
+    QTest::mouseMove(screen.windowHandle(), inWindow({1500, 1100}));
+    QTest::mouseRelease(screen.windowHandle(), Qt::LeftButton, {}, inWindow({1500, 1100}));
+    EXPECT_EQ(form->pos(), before);
+    clickAt(screen, {600, 450});
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ScaledScreen, AModalFormStaysAboveAFormShownAfterIt) {
+    ScaledWindow w;
+    ScaledScreen screen(w.window.get(), 0.5);
+    showScreen(screen);
+    int modalClicks = 0;
+    int laterClicks = 0;
+    QPointer<QDialog> modal = w.openForm({400, 300}, true, &modalClicks);
+    modal->setStyleSheet("background: #ffff00;");
+    QPointer<QDialog> later = w.openForm({450, 300}, false, &laterClicks);
+    const QPoint overlap{240, 160}; // layout (480, 320): in both forms, beside the buttons
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shownAt(screen, overlap) == QColor(255, 255, 0); },
+                                10000));
+    clickAt(screen, {600, 450}); // the modal form's button, over the later form's
+    EXPECT_EQ(modalClicks, 1);
+    EXPECT_EQ(laterClicks, 0);
 }
 
 TEST(ScaledScreen, AModalFormBlocksTheOthersUntilItCloses) {
