@@ -2,7 +2,8 @@
 # Renders the program running against the built-in simulated board on Qt's offscreen platform.
 # Without arguments it renders the main window and every form the board shows, touched open as a
 # user would, into docs/ (the README's pictures). With arguments, one picture: the file, then
-# options for talix-screenshot (--press TEXT, --frames N) and the program.
+# options for talix-screenshot (--press TEXT, --double-tap NAME, --answer TEXT, --frames N) and
+# the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -34,6 +35,7 @@ shot docs/rotator-form.png --press KAP
 shot docs/undo-form.png --press 0
 shot docs/modulation-list.png --double-tap EDemod
 shot docs/steps-list.png --double-tap EStepsRX
+shot docs/bandwidth-list.png --double-tap EDemod --answer FM-N --double-tap EBW
 shot docs/off-question.png --press OFF
 stick=$(mktemp -d)
 trap 'rm -rf "$stick"' EXIT

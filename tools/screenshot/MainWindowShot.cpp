@@ -2,12 +2,13 @@
 // --demo, the built-in simulated board), lets it show the board's reports for a while and saves
 // the window as a PNG, with the forms the board shows on it. Each --press clicks the shown button
 // with that text (a main-window button, then one on the form it opened, ...) and lets the board
-// answer before the next; --double-tap NAME then double-taps the main window's widget of that name
-// (a readout that opens a pick list). A form that asks in its own event loop (a pick list, a
-// question) is shot while it asks, and then dismissed.
+// answer before the next; --double-tap NAME double-taps the main window's widget of that name (a
+// readout that opens a pick list). A form that asks in its own event loop (a pick list, a
+// question) is shot while it asks, and then dismissed, unless --answer TEXT after the action that
+// opened it names the button to touch on it instead.
 //
-//   talix-screenshot --out FILE [--frames N] [--press TEXT]... [--double-tap NAME]
-//                    [program options]
+//   talix-screenshot --out FILE [--frames N]
+//                    [--press TEXT | --double-tap NAME [--answer TEXT]]... [program options]
 #include "app/DemoBoard.h"
 #include "app/Forms.h"
 #include "app/StartOptions.h"
@@ -27,6 +28,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <utility>
 
 using namespace talix;
 using namespace talix::app;
@@ -68,6 +70,65 @@ QAbstractButton* shownButton(const QString& text) {
     return nullptr;
 }
 
+// Touches what shows `text` on the form (a button, or the cell under a label), as a finger would:
+// a press and a release on the widget under its centre.
+bool touchShown(QWidget* form, const QString& text) {
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->property("text").toString() != text)
+            continue;
+        const QPoint inForm = w->mapTo(form, w->rect().center());
+        QWidget* under = form->childAt(inForm);
+        if (!under)
+            return false;
+        const QPointF at = under->mapFrom(form, inForm);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, under->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(under, &e);
+        }
+        return true;
+    }
+    return false;
+}
+
+// A step towards the picture, in the order given.
+struct Action {
+    enum class Kind { Press, DoubleTap } kind;
+    QString target; // a button's text, or a widget's name
+    QString answer; // the button to touch on a form the action opens that asks
+};
+
+// Takes the actions out of the argument list.
+std::vector<Action> takeActions(QStringList& arguments) {
+    std::vector<Action> actions;
+    for (qsizetype i = 0; i + 1 < arguments.size();) {
+        const QString name = arguments.at(i);
+        if (name == "--press" || name == "--double-tap") {
+            actions.push_back({name == "--press" ? Action::Kind::Press : Action::Kind::DoubleTap,
+                               arguments.at(i + 1), {}});
+        } else if (name == "--answer" && !actions.empty()) {
+            actions.back().answer = arguments.at(i + 1);
+        } else {
+            ++i;
+            continue;
+        }
+        arguments.remove(i, 2);
+    }
+    return actions;
+}
+
+void postDoubleTap(QWidget* target) {
+    const QPointF at = QRectF(target->rect()).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            target, new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                                    type == QEvent::MouseButtonRelease ? Qt::NoButton
+                                                                       : Qt::LeftButton,
+                                    Qt::NoModifier));
+}
+
 // The main window with every other shown window of the program painted where it stands on it,
 // a modal one (opened from another form) last, as it is on top.
 QImage composed(TFMain& main) {
@@ -101,11 +162,7 @@ int main(int argc, char** argv) {
     QStringList arguments = application.arguments();
     const QString out = takeOption(arguments, "--out");
     const QString frames = takeOption(arguments, "--frames");
-    const QString doubleTap = takeOption(arguments, "--double-tap");
-    QStringList presses;
-    for (QString press = takeOption(arguments, "--press"); !press.isEmpty();
-         press = takeOption(arguments, "--press"))
-        presses << press;
+    const std::vector<Action> actions = takeActions(arguments);
     if (out.isEmpty()) {
         std::fputs("usage: talix-screenshot --out FILE [--frames N] [program options]\n", stderr);
         return 2;
@@ -143,9 +200,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "talix-screenshot: only %llu frames arrived; shooting anyway\n",
                      static_cast<unsigned long long>(main.session().linkFramesHandled()));
     pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
-    // A form that asks in its own event loop holds up the action that opened it: it is shot from
-    // this timer, once the board has streamed on under it, and then dismissed.
+    // A form that asks in its own event loop holds up the action that opened it: it is answered,
+    // or shot and dismissed, from this timer once the board has streamed on under it.
     QImage image;
+    QString answer;
+    bool answered = false;
     uint64_t askedAt = 0;
     QTimer asking;
     QObject::connect(&asking, &QTimer::timeout, [&] {
@@ -158,40 +217,40 @@ int main(int argc, char** argv) {
             askedAt = main.session().linkFramesHandled();
         if (main.session().linkFramesHandled() < askedAt + wanted / 4)
             return;
+        if (!answer.isEmpty() && touchShown(form, std::exchange(answer, QString()))) {
+            answered = true;
+            return;
+        }
         image = composed(main);
         form->reject();
     });
     asking.start(20);
-    for (const QString& press : presses) {
-        QAbstractButton* button = shownButton(press);
-        if (!button) {
-            std::fprintf(stderr, "talix-screenshot: no shown button \"%s\"\n",
-                         press.toLocal8Bit().constData());
-            return 1;
+    for (const Action& action : actions) {
+        answer = action.answer;
+        answered = false;
+        if (action.kind == Action::Kind::Press) {
+            QAbstractButton* button = shownButton(action.target);
+            if (!button) {
+                std::fprintf(stderr, "talix-screenshot: no shown button \"%s\"\n",
+                             action.target.toLocal8Bit().constData());
+                return 1;
+            }
+            button->click();
+        } else {
+            QWidget* target = main.findChild<QWidget*>(action.target);
+            if (!target) {
+                std::fprintf(stderr, "talix-screenshot: no widget \"%s\"\n",
+                             action.target.toLocal8Bit().constData());
+                return 1;
+            }
+            postDoubleTap(target);
+            pumpUntil([&] { return !image.isNull() || answered; }, kStreamTimeout);
         }
-        button->click();
         if (!image.isNull())
             break;
         const uint64_t after = main.session().linkFramesHandled() + wanted;
         pumpUntil([&] { return main.session().linkFramesHandled() >= after; }, kStreamTimeout);
         pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
-    }
-    if (!doubleTap.isEmpty() && image.isNull()) {
-        QWidget* target = main.findChild<QWidget*>(doubleTap);
-        if (!target) {
-            std::fprintf(stderr, "talix-screenshot: no widget \"%s\"\n",
-                         doubleTap.toLocal8Bit().constData());
-            return 1;
-        }
-        const QPointF at = QRectF(target->rect()).center();
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(
-                target, new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
-                                        type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                                                           : Qt::LeftButton,
-                                        Qt::NoModifier));
-        pumpUntil([&] { return !image.isNull(); }, kStreamTimeout);
     }
     asking.stop();
 
