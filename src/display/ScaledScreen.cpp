@@ -36,7 +36,7 @@ private:
 } // namespace
 
 ScaledScreen::ScaledScreen(QWidget* window, double scale)
-    : m_scene(new QGraphicsScene(this)), m_pressKeeper(new PressKeeper), m_scale(scale) {
+    : m_scene(new QGraphicsScene(this)), m_pressKeeper(new PressKeeper) {
     setObjectName("ScaledScreen");
     setWindowTitle(window->windowTitle());
     setWindowIcon(window->windowIcon());
@@ -56,8 +56,8 @@ ScaledScreen::ScaledScreen(QWidget* window, double scale)
     watch(m_window);
     m_scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(window->size())));
     setScene(m_scene);
-    QGraphicsView::scale(m_scale, m_scale);
-    const QSize shown = (QSizeF(window->size()) * m_scale).toSize();
+    QGraphicsView::scale(scale, scale);
+    const QSize shown = (QSizeF(window->size()) * scale).toSize();
     resize(shown);
     setMinimumSize(shown);
     qApp->installEventFilter(this);

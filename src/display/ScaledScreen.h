@@ -25,7 +25,6 @@ public:
     ScaledScreen(const ScaledScreen&) = delete;
     ScaledScreen& operator=(const ScaledScreen&) = delete;
 
-    double scale() const { return m_scale; }
     // The point of the view's viewport that shows `layoutPoint` of the embedded window.
     QPoint viewportPointOf(QPointF layoutPoint) const;
 
@@ -40,7 +39,6 @@ private:
     QGraphicsScene* m_scene;
     QGraphicsItem* m_pressKeeper;
     QPointer<QGraphicsProxyWidget> m_window;
-    double m_scale;
     qreal m_topZ = 0;
     std::vector<QPointer<QWidget>> m_modalForms; // shown modal forms, the latest last
 };
