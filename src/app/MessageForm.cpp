@@ -1,6 +1,7 @@
 #include "app/MessageForm.h"
 
 #include "base/Tags.h"
+#include "display/FormPlace.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -61,7 +62,7 @@ void TF_Message::showEvent(QShowEvent* event) {
     // Over the main window once it is shown (a scaled window draws it scaled too), before that
     // in the middle of the screen.
     if (QWidget* over = parentWidget(); over && over->isVisible())
-        move(over->mapToGlobal(over->rect().center() - rect().center()));
+        move(display::centredOn(over, size()));
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     QDialog::showEvent(event);

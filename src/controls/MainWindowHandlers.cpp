@@ -6,6 +6,7 @@
 #include "controls/FieldTouch.h"
 #include "controls/Modes.h"
 #include "controls/WindowWheel.h"
+#include "display/FormPlace.h"
 #include "display/ReadoutLayout.h"
 #include "link/CommandRecords.h"
 
@@ -144,9 +145,8 @@ void MainWindowHandlers::readoutDoubleClick(QLineEdit* field) {
     const auto show = [main = m_context.mainWindow](QDialog* list) {
         if (!list || list->isVisible())
             return;
-        // At the centre of the main window, in the layout's units whatever its scale.
         if (main)
-            list->move(main->mapToGlobal(main->rect().center() - list->rect().center()));
+            list->move(display::centredOn(main, list->size()));
         list->exec();
     };
     const QString name = field->objectName();

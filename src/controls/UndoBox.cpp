@@ -6,6 +6,7 @@
 #include "controls/PickCell.h"
 #include "controls/PickListForm.h"
 #include "controls/UndoText.h"
+#include "display/FormPlace.h"
 #include "link/CommandRecords.h"
 
 namespace talix::controls {
@@ -118,10 +119,10 @@ void TF_Undo::wheelEvent(QWheelEvent* event) {
     forwardWheel(event, m_wheel);
 }
 
-// Centred on the main window, in the layout's units whatever the scale it is drawn at.
+// Centred on the main window.
 void TF_Undo::showForm() {
     if (QWidget* main = parentWidget())
-        move(main->mapToGlobal(main->rect().center() - rect().center()));
+        move(display::centredOn(main, size()));
     show();
 }
 

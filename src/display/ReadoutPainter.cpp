@@ -59,7 +59,7 @@ void ReadoutPainter::paintPass() {
             if (picture.newControlColour)
                 setFontColour(control, *picture.newControlColour);
             // A value reported again as it stands costs the screen nothing.
-            if (!m_pictures[slot] || !(*m_pictures[slot] == picture)) {
+            if (!m_pictures[slot] || *m_pictures[slot] != picture) {
                 m_pictures[slot] = std::move(picture);
                 handed[slot] = true;
                 control->update();

@@ -3,7 +3,7 @@
 #include "display/SpectrumLine.h"
 
 #include <algorithm>
-#include <tuple>
+#include <array>
 
 namespace talix::display {
 
@@ -61,14 +61,17 @@ std::pair<int, int> differingRows(const Column& a, const Column& b) {
     }
     const bool mixed = a.parts == 3 || b.parts == 3 || (a.parts != b.parts && a.parts && b.parts);
     if (mixed || !drawn(a) || !drawn(b)) {
-        // Everything either trace covers.
-        auto [topA, bottomA] = coveredRows(a);
-        auto [topB, bottomB] = coveredRows(b);
-        if (!drawn(a))
-            std::tie(topA, bottomA) = std::pair(topB, bottomB);
-        if (!drawn(b))
-            std::tie(topB, bottomB) = std::pair(topA, bottomA);
-        return {std::min(topA, topB), std::max({bottomA, bottomB, int(kDisplayRows) - 1})};
+        // Everything either trace covers, down to the bottom row.
+        int top = kNoRow;
+        int bottom = kDisplayRows - 1;
+        for (const Column* c : {&a, &b}) {
+            if (!drawn(*c))
+                continue;
+            const auto [coverTop, coverBottom] = coveredRows(*c);
+            top = std::min(top, coverTop);
+            bottom = std::max(bottom, coverBottom);
+        }
+        return {top, bottom};
     }
     // Both columns show each kind of pixel in runs that start at these rows.
     std::array<int, 7> starts{a.outlineTop, a.outlineBottom + 1, a.fillTop,

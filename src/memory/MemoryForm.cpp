@@ -2,6 +2,7 @@
 
 #include "base/BoardWords.h"
 #include "base/Tags.h"
+#include "display/FormPlace.h"
 #include "display/Fonts.h"
 #include "link/CommandRecords.h"
 #include "memory/MemoryLayout.h"
@@ -107,10 +108,8 @@ void TF_Memory::showForm() {
     if (!isVisible()) {
         m_highlight.formShown();
         paintHighlight();
-        if (m_mainWindow) {
-            const QSize spare = m_mainWindow->size() - size();
-            move(m_mainWindow->mapToGlobal(QPoint(spare.width() / 2, spare.height() / 2)));
-        }
+        if (m_mainWindow)
+            move(display::centredOn(m_mainWindow, size()));
     }
     show();
     raise();

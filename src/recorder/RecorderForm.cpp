@@ -5,6 +5,7 @@
 #include "base/BoardWords.h"
 #include "base/MessageHook.h"
 #include "base/Tags.h"
+#include "display/FormPlace.h"
 #include "link/CommandRecords.h"
 #include "session/Session.h"
 
@@ -126,7 +127,7 @@ QString TF_Recorder::fileName(int n) const {
 // FormShow: the list, centred on the main window.
 void TF_Recorder::showEvent(QShowEvent* event) {
     if (QWidget* main = parentWidget())
-        move(main->mapToGlobal(main->rect().center() - rect().center()));
+        move(display::centredOn(main, size()));
     if (!m_copying) {
         m_list = RecordingList::build([this](int n) { return QFileInfo::exists(fileName(n)); });
         showList();

@@ -1,6 +1,7 @@
 #include "rotator/RotatorForm.h"
 
 #include "display/Fonts.h"
+#include "display/FormPlace.h"
 #include "link/CommandRecords.h"
 #include "rotator/RotatorDial.h"
 
@@ -161,8 +162,7 @@ void TF_KAP::redrawDial() {
 void TF_KAP::place() {
     if (!m_mainWindow)
         return;
-    const QSize spare = m_mainWindow->size() - size();
-    move(m_mainWindow->mapToGlobal(QPoint(spare.width() / 2, spare.height() / 2)));
+    move(display::centredOn(m_mainWindow, size()));
 }
 
 } // namespace talix::rotator

@@ -4,6 +4,7 @@
 #include "controls/FieldHighlight.h"
 #include "controls/WheelForward.h"
 #include "display/Fonts.h"
+#include "display/FormPlace.h"
 #include "link/CommandRecords.h"
 #include "settings/StyleBook.h"
 
@@ -255,9 +256,8 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
 void TSettingsForm::place() {
     if (!m_mainWindow)
         return;
-    const QSize spare = m_mainWindow->size() - size();
-    move(m_mainWindow->mapToGlobal(
-        m_design.position.value_or(QPoint(spare.width() / 2, spare.height() / 2))));
+    move(m_design.position ? m_mainWindow->mapToGlobal(*m_design.position)
+                           : display::centredOn(m_mainWindow, size()));
 }
 
 } // namespace talix::settings

@@ -59,10 +59,24 @@ void showScreen(ScaledScreen& screen) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen, 10000));
 }
 
-// A click where the view shows the layout point.
+// The pixel of the view's window that shows the layout point.
+QPoint inWindow(ScaledScreen& screen, QPointF layoutPoint) {
+    return screen.viewport()->mapTo(&screen, screen.viewportPointOf(layoutPoint));
+}
+
 void clickAt(ScaledScreen& screen, QPointF layoutPoint) {
-    const QPoint at = screen.viewport()->mapTo(&screen, screen.viewportPointOf(layoutPoint));
-    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(screen.windowHandle(), Qt::LeftButton, {}, inWindow(screen, layoutPoint));
+}
+
+// Presses at `from`, moves through `through` and releases at the last of them.
+void drag(ScaledScreen& screen, QPointF from, std::initializer_list<QPointF> through) {
+    QTest::mousePress(screen.windowHandle(), Qt::LeftButton, {}, inWindow(screen, from));
+    QPointF last = from;
+    for (QPointF p : through) {
+        QTest::mouseMove(screen.windowHandle(), inWindow(screen, p));
+        last = p;
+    }
+    QTest::mouseRelease(screen.windowHandle(), Qt::LeftButton, {}, inWindow(screen, last));
 }
 
 QColor shownAt(ScaledScreen& screen, QPoint viewPoint) {
@@ -112,13 +126,7 @@ TEST(ScaledScreen, ADragStaysWithTheWidgetItBeganOn) {
     plain->installEventFilter(&watch);
     ScaledScreen screen(w.window.get(), 0.5);
     showScreen(screen);
-    const auto inWindow = [&](QPointF p) {
-        return screen.viewport()->mapTo(&screen, screen.viewportPointOf(p));
-    };
-    QTest::mousePress(screen.windowHandle(), Qt::LeftButton, {}, inWindow({300, 300}));
-    QTest::mouseMove(screen.windowHandle(), inWindow({400, 400}));
-    QTest::mouseMove(screen.windowHandle(), inWindow({700, 300})); // out of it, still held
-    QTest::mouseRelease(screen.windowHandle(), Qt::LeftButton, {}, inWindow({700, 300}));
+    drag(screen, {300, 300}, {{400, 400}, {700, 300}}); // the last move out of it, still held
     EXPECT_EQ(watch.heldMoves, 2);
 }
 
@@ -176,12 +184,7 @@ TEST(ScaledScreen, AFormHasNoTitleBarToDragItAwayBy) {
                                 10000));
     EXPECT_EQ(shownAt(screen, {198, 148}), QColor(0, 0, 0));
     const QPoint before = form->pos();
-    const auto inWindow = [&](QPointF p) {
-        return screen.viewport()->mapTo(&screen, screen.viewportPointOf(p));
-    };
-    QTest::mousePress(screen.windowHandle(), Qt::LeftButton, {}, inWindow({600, 304}));
-    QTest::mouseMove(screen.windowHandle(), inWindow({1500, 1100}));
-    QTest::mouseRelease(screen.windowHandle(), Qt::LeftButton, {}, inWindow({1500, 1100}));
+    drag(screen, {600, 304}, {{1500, 1100}});
     EXPECT_EQ(form->pos(), before);
     clickAt(screen, {600, 450});
     EXPECT_EQ(clicks, 1);
