@@ -89,11 +89,11 @@ void BM_SpectrumLine(benchmark::State& state) {
 }
 BENCHMARK(BM_SpectrumLine)->Unit(benchmark::kMicrosecond);
 
+// The whole panel shown again from the picture, as when a form above it closes.
 void BM_PaintSpectrumPanel(benchmark::State& state) {
     SpectrumDisplay& d = preparedDisplay();
     d.DrawSpectrumLine(busyLines()[0], busySettings());
-    QImage target(SpectrumPicture::kWidth, SpectrumPicture::kHeight,
-                  QImage::Format_ARGB32_Premultiplied);
+    QImage target(SpectrumPicture::kWidth, SpectrumPicture::kHeight, QImage::Format_RGB32);
     SpectrumPicture picture;
     for (auto _ : state) {
         QPainter p(&target);
@@ -112,14 +112,15 @@ void BM_LineAndChangedSpectrum(benchmark::State& state) {
     std::size_t k = 0;
     for (auto _ : state) {
         d.DrawSpectrumLine(lines[k++ % lines.size()], s);
-        const QRegion area = picture.changedArea(d);
+        const QRegion area = picture.update(d);
         QPainter p(&target);
-        picture.paint(p, d, area);
+        picture.paint(p, area);
     }
 }
 BENCHMARK(BM_LineAndChangedSpectrum)->Unit(benchmark::kMicrosecond);
 
-void BM_LineAndChangedArea(benchmark::State& state) {
+// The picture brought up to a new line, without showing it.
+void BM_LineUpdatesPicture(benchmark::State& state) {
     const std::vector<LineBytes> lines = busyLines();
     const SpectrumSettings s = busySettings();
     SpectrumDisplay& d = preparedDisplay();
@@ -127,17 +128,31 @@ void BM_LineAndChangedArea(benchmark::State& state) {
     std::size_t k = 0;
     for (auto _ : state) {
         d.DrawSpectrumLine(lines[k++ % lines.size()], s);
-        benchmark::DoNotOptimize(picture.changedArea(d));
+        benchmark::DoNotOptimize(picture.update(d));
     }
 }
-BENCHMARK(BM_LineAndChangedArea)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LineUpdatesPicture)->Unit(benchmark::kMicrosecond);
+
+// A line with marks that moved, as while tuning: the marks and the whole picture drawn anew.
+void BM_LineWithMovedMarks(benchmark::State& state) {
+    const std::vector<LineBytes> lines = busyLines();
+    SpectrumSettings s = busySettings();
+    SpectrumDisplay& d = preparedDisplay();
+    SpectrumPicture picture;
+    std::size_t k = 0;
+    for (auto _ : state) {
+        s.passbandLo = 420 + int(k % 2);
+        d.DrawSpectrumLine(lines[k++ % lines.size()], s);
+        benchmark::DoNotOptimize(picture.update(d));
+    }
+}
+BENCHMARK(BM_LineWithMovedMarks)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintWaterfallPanel(benchmark::State& state) {
     SpectrumDisplay& d = preparedDisplay();
     for (const LineBytes& l : busyLines())
         d.DrawSpectrumLine(l, busySettings());
-    QImage target(WaterfallPicture::kWidth, WaterfallPicture::kHeight,
-                  QImage::Format_ARGB32_Premultiplied);
+    QImage target(WaterfallPicture::kWidth, WaterfallPicture::kHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter p(&target);
         WaterfallPicture::paint(p, d.waterfall());
@@ -150,17 +165,16 @@ void BM_LineAndBothPanels(benchmark::State& state) {
     const std::vector<LineBytes> lines = busyLines();
     const SpectrumSettings s = busySettings();
     SpectrumDisplay& d = preparedDisplay();
-    QImage spectrum(SpectrumPicture::kWidth, SpectrumPicture::kHeight,
-                    QImage::Format_ARGB32_Premultiplied);
-    QImage waterfall(WaterfallPicture::kWidth, WaterfallPicture::kHeight,
-                     QImage::Format_ARGB32_Premultiplied);
+    QImage spectrum(SpectrumPicture::kWidth, SpectrumPicture::kHeight, QImage::Format_RGB32);
+    QImage waterfall(WaterfallPicture::kWidth, WaterfallPicture::kHeight, QImage::Format_RGB32);
     SpectrumPicture picture;
     std::size_t k = 0;
     for (auto _ : state) {
         d.DrawSpectrumLine(lines[k++ % lines.size()], s);
+        const QRegion area = picture.update(d);
         {
             QPainter p(&spectrum);
-            picture.paint(p, d);
+            picture.paint(p, area);
         }
         QPainter p(&waterfall);
         WaterfallPicture::paint(p, d.waterfall());

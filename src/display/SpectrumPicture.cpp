@@ -1,19 +1,20 @@
 #include "display/SpectrumPicture.h"
 
-#include "display/AreaClip.h"
 #include "display/RasterBands.h"
+#include "display/TraceInk.h"
+#include "display/TraceLayerMap.h"
 #include "display/VisibleCover.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace talix::display {
 
 namespace {
 
 constexpr QRgb kYellow = 0xFFFFFF00;
-constexpr QRgb kPink = 0xFFFFC0CB;
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kRoyalBlue = 0xFF4169E1;
 constexpr QRgb kBlue = 0xFF0000FF;
@@ -23,8 +24,24 @@ constexpr uint8_t kFmWideMode = 8;
 constexpr double kLineLeft = 1.5;
 constexpr double kLineRight = 1024.5;
 
-double opacityOf(int percent) {
-    return std::clamp(percent, 0, 100) / 100.0;
+// Lines the marks must have stayed the same for before their layers are made: while the grid
+// moves with every line, as when tuning, making them would cost more than drawing anew.
+constexpr int kSettleLines = 4;
+
+// Columns per strip of a changed area: narrow enough that a carrier's peak raises only its own
+// strip, wide enough that the X server gets few rectangles.
+constexpr int kStripColumns = 64;
+// Rows a strip's top and bottom are rounded out to.
+constexpr int kStripRows = 32;
+
+// The strip of columns left..right from row top to row bottom as repainted. Its rows are widened
+// to whole bands of kStripRows, so that neighbouring strips mostly share their top and bottom and
+// merge into one rectangle: Qt hands the X server one image request per rectangle of an area.
+QRect stripOf(int left, int right, int top, int bottom) {
+    top = std::max(top, 0) / kStripRows * kStripRows;
+    bottom = std::min((std::min(bottom, kDisplayRows - 1) / kStripRows + 1) * kStripRows,
+                      kDisplayRows) - 1;
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 // A one-pixel line on pixel centres: lines and outlines drawn aliased with a cosmetic pen.
@@ -36,9 +53,13 @@ void strokeVertical(QPainter& p, double x) {
     p.drawLine(QPointF(x, kBottomY), QPointF(x, 0.5));
 }
 
-void strokeRow(QPainter& p, int row) {
-    const double y = kBottomY - row;
+// The line across the panel at pixel row y.
+void strokeAcross(QPainter& p, double y) {
     p.drawLine(QPointF(kLineLeft, y), QPointF(kLineRight, y));
+}
+
+void strokeRow(QPainter& p, int row) {
+    strokeAcross(p, kBottomY - row);
 }
 
 // The marks move with the trace: 0.5 when the grid follows the passband, else 2 - GridOffset.
@@ -46,34 +67,29 @@ double markShiftOf(const SpectrumDisplay& d) {
     return 0.5 + traceShift(d.settings(), d.gridOffset());
 }
 
-// Columns per strip of a changed area: narrow enough that a carrier's peak raises only its own
-// strip, wide enough that the X server gets few rectangles.
-constexpr int kStripColumns = 64;
-
-void fillRects(QPainter& p, const std::vector<QRect>& rects, std::vector<QRect>& banded) {
-    banded.clear();
-    appendInBands(rects, banded);
-    p.drawRects(banded.data(), int(banded.size()));
-}
-
-// A part of the trace: its area at the brightness's opacity (none at 0), its outline opaque.
-void paintPart(QPainter& p, const std::vector<QRect>& fill, const std::vector<QRect>& outline,
-               QRgb colour, int brightness, std::vector<QRect>& banded) {
-    p.setPen(Qt::NoPen);
-    if (brightness != 0 && !fill.empty()) {
-        p.setOpacity(opacityOf(brightness));
-        p.setBrush(QColor::fromRgba(colour));
-        fillRects(p, fill, banded);
-        p.setOpacity(1);
+// The columns a line across the panel covers, as the painter draws it.
+std::vector<bool> columnsAcross() {
+    QImage row(SpectrumPicture::kWidth, 1, QImage::Format_ARGB32_Premultiplied);
+    row.fill(Qt::transparent);
+    {
+        QPainter p(&row);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(pixelPen(kMagenta));
+        strokeAcross(p, 0.5);
     }
-    p.setBrush(QColor::fromRgba(colour));
-    fillRects(p, outline, banded);
+    std::vector<bool> covered(std::size_t(row.width()));
+    for (int x = 0; x < row.width(); ++x)
+        covered[std::size_t(x)] = qAlpha(row.pixel(x, 0)) != 0;
+    return covered;
 }
 
 } // namespace
 
 // The background is opaque: kept in the screen's own format, drawing it is a plain copy.
-SpectrumPicture::SpectrumPicture() : m_overlay(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied) {
+SpectrumPicture::SpectrumPicture()
+    : m_picture(kWidth, kHeight, QImage::Format_RGB32),
+      m_overlay(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied),
+      m_agcColumns(columnsAcross()) {
     QImage background(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&background);
     QLinearGradient fill(0, 0, 0, kHeight);
@@ -101,10 +117,13 @@ SpectrumPicture::OverlayKey SpectrumPicture::keyOf(const SpectrumDisplay& d) {
             .thresholdRow = d.thresholdRow()};
 }
 
+int SpectrumPicture::agcRowOf(const SpectrumDisplay& d) {
+    const SpectrumSettings& s = d.settings();
+    return s.agcLimit != 0 && s.agcLevelRow < kDisplayRows ? kDisplayRows - s.agcLevelRow : -1;
+}
+
 void SpectrumPicture::drawOverlay(const SpectrumDisplay& d) {
     const OverlayKey k = keyOf(d);
-    if (m_overlayValid && k == m_overlayKey)
-        return;
     m_overlayKey = k;
     m_overlayValid = true;
     m_overlay.fill(Qt::transparent);
@@ -133,72 +152,128 @@ void SpectrumPicture::drawOverlay(const SpectrumDisplay& d) {
     p.end();
     m_overlayCover.clear();
     appendInBands(visibleCover(m_overlay), m_overlayCover);
+    m_layers.reset({.background = &m_background,
+                    .overlay = &m_overlay,
+                    .overlayCover = &m_overlayCover,
+                    .outsideBright = k.outsideBright,
+                    .insideBright = k.insideBright});
 }
 
-SpectrumPicture::PaintKey SpectrumPicture::paintKeyOf(const SpectrumDisplay& d) {
+void SpectrumPicture::drawWhole(const SpectrumDisplay& d) {
     const SpectrumSettings& s = d.settings();
-    const bool agcShown = s.agcLimit != 0 && s.agcLevelRow < kDisplayRows;
-    return {.overlay = keyOf(d), .agcShown = agcShown, .agcRow = agcShown ? s.agcLevelRow : 0};
+    const SpectrumTrace& t = d.trace();
+    std::memcpy(m_picture.bits(), m_background.constBits(), std::size_t(m_background.sizeInBytes()));
+    QPainter p(&m_picture);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    inkTracePart(p, t.outside.fill, t.outside.outline, kOutsideColour, s.outsideBright, m_banded);
+    inkTracePart(p, t.inside.fill, t.inside.outline, kInsideColour, s.insideBright, m_banded);
+    // Blending the mostly transparent overlay costs per pixel: only its visible parts are drawn.
+    for (const QRect& r : m_overlayCover)
+        p.drawImage(r.topLeft(), m_overlay, r);
+    if (agcRowOf(d) >= 0) {
+        p.setPen(pixelPen(kMagenta));
+        strokeRow(p, s.agcLevelRow);
+    }
 }
 
-QRegion SpectrumPicture::changedArea(const SpectrumDisplay& d) {
-    const PaintKey key = paintKeyOf(d);
-    TraceExtent extent(d.trace());
+QRegion SpectrumPicture::update(const SpectrumDisplay& d) {
+    const TraceExtent extent(d.trace());
+    const int agcRow = agcRowOf(d);
     QRegion area;
-    if (m_shownValid && key == m_shownKey) {
-        const std::vector<QRect> strips =
-            TraceExtent::changedStrips(m_shownExtent, extent, kStripColumns);
-        // QRegion::setRects() would take the strips for its own sorted bands; they are not.
-        for (const QRect& strip : strips)
-            area += strip;
-    } else {
+    if (!m_shownValid || !m_overlayValid || keyOf(d) != m_overlayKey) {
+        drawOverlay(d);
+        m_sameOverlayLines = 0;
+        drawWhole(d);
         area = QRect(0, 0, kWidth, kHeight);
+    } else {
+        // The bottom row is drawn alike by every trace; only the AGC line ever changes it.
+        const bool composable = m_sameOverlayLines >= kSettleLines && agcRow < kDisplayRows &&
+                                m_shownAgcRow < kDisplayRows;
+        if (composable) {
+            area = compose(d, extent, agcRow);
+        } else {
+            area = changedStrips(extent);
+            if (agcRow != m_shownAgcRow)
+                area = QRect(0, 0, kWidth, kHeight);
+            if (!area.isEmpty())
+                drawWhole(d);
+        }
+        if (!area.isEmpty())
+            ++m_sameOverlayLines;
     }
-    m_shownKey = key;
     m_shownExtent = extent;
+    m_shownAgcRow = agcRow;
     m_shownValid = true;
     return area;
 }
 
-void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d) {
-    paint(p, d, QRegion(0, 0, kWidth, kHeight));
+QRegion SpectrumPicture::changedStrips(const TraceExtent& extent) const {
+    QRegion area;
+    // QRegion::setRects() would take the strips for its own sorted bands; they are not.
+    for (const QRect& strip : TraceExtent::changedStrips(m_shownExtent, extent, kStripColumns))
+        area += stripOf(strip.left(), strip.right(), strip.top(), strip.bottom());
+    return area;
 }
 
-void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d, const QRegion& area) {
+QRegion SpectrumPicture::compose(const SpectrumDisplay& d, const TraceExtent& extent, int agcRow) {
     const SpectrumSettings& s = d.settings();
-    const SpectrumTrace& t = d.trace();
-    drawOverlay(d);
-    const AreaClip clip(area, m_background.rect());
-    clip.distribute(t.outside.fill, m_pieces.outsideFill);
-    clip.distribute(t.outside.outline, m_pieces.outsideOutline);
-    clip.distribute(t.inside.fill, m_pieces.insideFill);
-    clip.distribute(t.inside.outline, m_pieces.insideOutline);
-    clip.distribute(m_overlayCover, m_pieces.overlay);
-    const bool agcShown = s.agcLimit != 0 && s.agcLevelRow < kDisplayRows;
-    const int agcY = kDisplayRows - s.agcLevelRow;
+    const TraceLayerMap map(extent, d.trace(), s.outsideBright, s.insideBright);
+    const qsizetype stride = m_picture.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* out = reinterpret_cast<QRgb*>(m_picture.bits());
+    for (int l = 0; l < SpectrumLayers::kLayerCount; ++l)
+        if (map.uses(SpectrumLayers::Layer(l)))
+            m_layers.prepare(SpectrumLayers::Layer(l));
+    // Column x from row `first` to row `last`, in runs of rows of one layer.
+    const auto put = [&](int x, int first, int last) {
+        const TraceLayerMap::Column& c = map.column(x);
+        for (int row = first; row <= last;) {
+            const SpectrumLayers::Layer layer = TraceLayerMap::at(c, row);
+            const int end = std::min(last, TraceLayerMap::runEnd(c, row));
+            for (; row <= end; ++row)
+                out[row * stride + x] = m_layers.pixel(layer, x, row);
+        }
+        if (agcRow >= first && agcRow <= last && m_agcColumns[std::size_t(x)])
+            out[agcRow * stride + x] = kMagenta;
+    };
 
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (std::size_t k = 0; k < clip.parts().size(); ++k) {
-        const QRect& part = clip.parts()[k];
-        if (!clip.whole())
-            p.setClipRect(part);
-        for (const QRect& band : inBands(part))
-            p.drawImage(band.topLeft(), m_background, band);
-        paintPart(p, m_pieces.outsideFill[k], m_pieces.outsideOutline[k], kPink, s.outsideBright,
-                  m_banded);
-        paintPart(p, m_pieces.insideFill[k], m_pieces.insideOutline[k], kYellow, s.insideBright,
-                  m_banded);
-        // Blending the mostly transparent overlay costs per pixel: only its visible parts are
-        // drawn.
-        for (const QRect& r : m_pieces.overlay[k])
-            p.drawImage(r.topLeft(), m_overlay, r);
-        if (agcShown && agcY >= part.top() && agcY <= part.bottom()) {
-            p.setPen(pixelPen(kMagenta));
-            strokeRow(p, s.agcLevelRow);
+    QRegion area;
+    for (int left = 0; left < kWidth; left += kStripColumns) {
+        const int right = std::min(left + kStripColumns, kWidth) - 1;
+        int top = kDisplayRows, bottom = -1;
+        for (int x = left; x <= right; ++x) {
+            auto [first, last] = TraceExtent::changedRows(m_shownExtent, extent, x);
+            first = std::max(first, 0);
+            last = std::min(last, kDisplayRows - 1);
+            if (first > last)
+                continue;
+            put(x, first, last);
+            top = std::min(top, first);
+            bottom = std::max(bottom, last);
+        }
+        if (top <= bottom)
+            area += stripOf(left, right, top, bottom);
+    }
+    if (agcRow != m_shownAgcRow) {
+        for (const int row : {m_shownAgcRow, agcRow}) {
+            if (row < 0)
+                continue;
+            for (int x = 0; x < kWidth; ++x)
+                put(x, row, row);
+            area += QRect(0, row, kWidth, 1);
         }
     }
-    p.restore();
+    return area;
+}
+
+void SpectrumPicture::paint(QPainter& p, const QRegion& area) const {
+    for (const QRect& r : area)
+        for (const QRect& band : inBands(r & m_picture.rect()))
+            p.drawImage(band.topLeft(), m_picture, band);
+}
+
+void SpectrumPicture::paint(QPainter& p, const SpectrumDisplay& d) {
+    update(d);
+    paint(p, QRegion(m_picture.rect()));
 }
 
 } // namespace talix::display

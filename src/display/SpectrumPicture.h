@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/SpectrumDisplay.h"
+#include "display/SpectrumLayers.h"
 #include "display/TraceExtent.h"
 
 #include <QImage>
@@ -12,25 +13,28 @@ class QPainter;
 
 namespace talix::display {
 
-// Paints the spectrum panel (1026 x 322) from the display state: the gradient background, the
-// trace, then the grid, the passband and notch marks, the notch rectangle and the threshold line,
-// and last the AGC level line. The background and the marks change rarely, so they are kept in
-// two cached images; a paint copies them and draws only the trace and the AGC line itself. A new
-// line mostly changes the trace near its top, so only that part of the panel needs painting anew.
+// The spectrum panel's picture (1026 x 322), kept up to date with the display state: the
+// gradient background, the trace, then the grid, the passband and notch marks, the notch
+// rectangle and the threshold line, and last the AGC level line.
+//
+// The background and the marks change rarely, so they are kept in images of their own. A new
+// line mostly changes the trace near its top: once the marks have stayed the same for a few
+// lines, only the pixels where the old and new traces differ are put in anew, each copied from
+// the layer of its kind (SpectrumLayers). Anything else that changes draws the picture anew.
 class SpectrumPicture {
 public:
     static constexpr int kWidth = 1026;
     static constexpr int kHeight = 322;
 
     SpectrumPicture();
-    void paint(QPainter& painter, const SpectrumDisplay& display);
-    // Paints only the pixels within `area`; the rest of the target is left as it is.
-    void paint(QPainter& painter, const SpectrumDisplay& display, const QRegion& area);
 
-    // The part of the panel whose pixels the display's present state changes against the state of
-    // the last call (everything the first time): strips around the changes of the trace, or the
-    // whole panel when anything else changed.
-    QRegion changedArea(const SpectrumDisplay& display);
+    // Brings the picture up to the display's present state and returns the part of the panel
+    // whose pixels that changed (everything the first time).
+    QRegion update(const SpectrumDisplay& display);
+    // Copies `area` of the picture to the painter.
+    void paint(QPainter& painter, const QRegion& area) const;
+    // Both at once, for the whole panel.
+    void paint(QPainter& painter, const SpectrumDisplay& display);
 
 private:
     // Everything the cached marks depend on; the overlay is redrawn when any of it changes.
@@ -48,34 +52,32 @@ private:
         int thresholdRow = 0;
         bool operator==(const OverlayKey&) const = default;
     };
-
-    // Everything but the trace that the pixels depend on.
-    struct PaintKey {
-        OverlayKey overlay;
-        bool agcShown = false;
-        int agcRow = 0;
-        bool operator==(const PaintKey&) const = default;
-    };
+    // The AGC level line's row, or -1 when it is not shown.
+    static int agcRowOf(const SpectrumDisplay& display);
 
     static OverlayKey keyOf(const SpectrumDisplay& display);
-    static PaintKey paintKeyOf(const SpectrumDisplay& display);
     void drawOverlay(const SpectrumDisplay& display);
+    void drawWhole(const SpectrumDisplay& display);
+    // Puts in anew the pixels where the shown trace and `extent` differ and the rows of the old
+    // and new AGC line, from the layers; returns the area they lie in.
+    QRegion compose(const SpectrumDisplay& display, const TraceExtent& extent, int agcRow);
+    // The changed strips of the trace, without composing.
+    QRegion changedStrips(const TraceExtent& extent) const;
 
+    QImage m_picture;
     QImage m_background;
     QImage m_overlay;
     std::vector<QRect> m_overlayCover; // its visible pixels
-    // Rectangles cut into the parts of the painted area, per part; they keep their capacity.
-    struct Pieces {
-        std::vector<std::vector<QRect>> outsideFill, outsideOutline, insideFill, insideOutline,
-            overlay;
-    } m_pieces;
-    std::vector<QRect> m_banded; // rectangles as drawn; keeps its capacity
+    std::vector<QRect> m_banded;       // rectangles as drawn; keeps its capacity
+    SpectrumLayers m_layers;
+    std::vector<bool> m_agcColumns; // the pixels of its row that the AGC line covers
     OverlayKey m_overlayKey;
     bool m_overlayValid = false;
-    // What changedArea() last compared against.
-    PaintKey m_shownKey;
-    TraceExtent m_shownExtent;
+    int m_sameOverlayLines = 0; // lines since the marks last changed
+    // What the picture shows.
     bool m_shownValid = false;
+    int m_shownAgcRow = -1;
+    TraceExtent m_shownExtent;
 };
 
 } // namespace talix::display

@@ -25,6 +25,9 @@ public:
     // `a` and `b` differ; none when they do not.
     static std::vector<QRect> changedStrips(const TraceExtent& a, const TraceExtent& b,
                                             int stripWidth);
+    // The first and last rows in which column x of the traces of `a` and `b` differs; first >
+    // last when it does not. Rows may lie above the panel when a trace runs over its top.
+    static std::pair<int, int> changedRows(const TraceExtent& a, const TraceExtent& b, int x);
 
     struct Column {
         int16_t outlineTop;    // kNoRow: no outline above the bottom row
@@ -34,6 +37,12 @@ public:
         bool operator==(const Column&) const = default;
     };
     static constexpr int16_t kNoRow = INT16_MAX;
+
+    const Column& column(int x) const { return m_columns[std::size_t(x)]; }
+
+    // What a pixel of a column of one part shows.
+    enum class Shown : uint8_t { Background, Fill, Outline };
+    static Shown shownAt(const Column& c, int row);
 
 private:
     void add(const TracePart& part, uint8_t partBit);

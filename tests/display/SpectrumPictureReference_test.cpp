@@ -178,9 +178,11 @@ TEST_P(SameAsPlainDrawing, PixelForPixel) {
     }
 }
 
-// A panel repainted line after line only where changedArea() says shows, after every line, what a
+// A panel repainted line after line only where update() says shows, after every line, what a
 // whole repaint shows: lines of noise and carriers, silence, a line over the top, and changes of
-// the AGC line, a brightness and the passband between them.
+// the AGC line (onto the bottom row, off it, away and back), a brightness and the passband
+// between them. Each change is followed by lines enough for the picture to put only the changed
+// pixels in again.
 TEST_P(SameAsPlainDrawing, RepaintingOnlyTheChangedAreaGivesTheWholePicture) {
     const Case c = GetParam();
     SpectrumDisplay d;
@@ -190,25 +192,33 @@ TEST_P(SameAsPlainDrawing, RepaintingOnlyTheChangedAreaGivesTheWholePicture) {
     SpectrumBins silence{};
     SpectrumBins overTheTop{};
     overTheTop.fill(400);
-    for (int step = 0; step < 16; ++step) {
+    for (int step = 0; step < 46; ++step) {
         SpectrumBins line = noisyLine(uint32_t(100 + step));
-        if (step == 5)
+        if (step == 10 || step == 12)
             line = silence;
-        if (step == 6)
-            line = overTheTop;
-        if (step == 9)
-            s.agcLevelRow = (s.agcLevelRow + 37) % 320;
         if (step == 11)
+            line = overTheTop;
+        if (step == 14)
+            s.agcLevelRow = (s.agcLevelRow + 37) % 320;
+        if (step == 15)
+            s.agcLevelRow = 0;
+        if (step == 16)
+            s.agcLevelRow = 150;
+        if (step == 22 || step == 23) {
+            s.agcLimit = s.agcLimit != 0 ? 0 : 1;
+            s.agcLevelRow = uint16_t(180 + step);
+        }
+        if (step == 30)
             s.outsideBright = (s.outsideBright + 20) % 101;
-        if (step == 13) {
+        if (step == 38) {
             s.passbandLo = 200;
             s.passbandHi = 330;
         }
         d.DrawSpectrumLine(packLine(line), s);
-        const QRegion area = partial.changedArea(d);
+        const QRegion area = partial.update(d);
         {
             QPainter p(&shown);
-            partial.paint(p, d, area);
+            partial.paint(p, area);
         }
         QImage whole = screen();
         {
