@@ -7,6 +7,7 @@ namespace talix::display {
 SpectrumRepaint SpectrumDisplay::DrawSpectrumLine(std::span<const uint8_t, kSpectrumLineBytes> line,
                                                   const SpectrumSettings& s) {
     m_settings = s;
+    ++m_generation;
     unpackSpectrumLine(line, m_line);
     if (!m_average.add(m_line, s.dividerIndex(), m_mean))
         return {};
@@ -27,6 +28,7 @@ SpectrumRepaint SpectrumDisplay::DrawSpectrumLine(std::span<const uint8_t, kSpec
 
 SpectrumRepaint SpectrumDisplay::RebuildGrid(const SpectrumSettings& s) {
     m_settings = s;
+    ++m_generation;
     m_grid = buildSpectrumGrid(s);
     m_markerPath = buildMarkerPath(s, m_grid.gridOffset);
     ++m_gridGeneration;
@@ -35,6 +37,7 @@ SpectrumRepaint SpectrumDisplay::RebuildGrid(const SpectrumSettings& s) {
 
 SpectrumRepaint SpectrumDisplay::RebuildMarkerPath(const SpectrumSettings& s) {
     m_settings = s;
+    ++m_generation;
     m_markerPath = buildMarkerPath(s, m_grid.gridOffset);
     ++m_gridGeneration;
     return {.spectrum = true};
@@ -42,6 +45,7 @@ SpectrumRepaint SpectrumDisplay::RebuildMarkerPath(const SpectrumSettings& s) {
 
 SpectrumRepaint SpectrumDisplay::PlaceThresholdLine(const SpectrumSettings& s) {
     m_settings = s;
+    ++m_generation;
     m_thresholdRow = thresholdRowFor(s);
     return {.spectrum = true};
 }

@@ -52,6 +52,8 @@ public:
     const SpectrumSettings& settings() const { return m_settings; }
     // Counts grid and marker rebuilds, so that cached drawings of them know when to redraw.
     uint32_t gridGeneration() const { return m_gridGeneration; }
+    // Counts every call above, so that a picture of the state knows whether it is up to date.
+    uint32_t generation() const { return m_generation; }
 
 private:
     SpectrumSettings m_settings;
@@ -66,6 +68,7 @@ private:
     WaterfallPalette m_palette;
     WaterfallImage m_waterfall;
     uint32_t m_gridGeneration = 0;
+    uint32_t m_generation = 0;
 };
 
 } // namespace talix::display

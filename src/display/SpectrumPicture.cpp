@@ -177,6 +177,8 @@ void SpectrumPicture::drawWhole(const SpectrumDisplay& d) {
 }
 
 QRegion SpectrumPicture::update(const SpectrumDisplay& d) {
+    if (m_shownValid && m_shownDisplay == &d && m_shownGeneration == d.generation())
+        return {};
     const TraceExtent extent(d.trace());
     const int agcRow = agcRowOf(d);
     QRegion area;
@@ -204,6 +206,8 @@ QRegion SpectrumPicture::update(const SpectrumDisplay& d) {
     m_shownExtent = extent;
     m_shownAgcRow = agcRow;
     m_shownValid = true;
+    m_shownDisplay = &d;
+    m_shownGeneration = d.generation();
     return area;
 }
 

@@ -76,6 +76,8 @@ private:
     int m_sameOverlayLines = 0; // lines since the marks last changed
     // What the picture shows.
     bool m_shownValid = false;
+    const SpectrumDisplay* m_shownDisplay = nullptr;
+    uint32_t m_shownGeneration = 0;
     int m_shownAgcRow = -1;
     TraceExtent m_shownExtent;
 };
