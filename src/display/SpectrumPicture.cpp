@@ -200,7 +200,7 @@ QRegion SpectrumPicture::update(const SpectrumDisplay& d) {
             if (!area.isEmpty())
                 drawWhole(d);
         }
-        if (!area.isEmpty())
+        if (!area.isEmpty() && m_sameOverlayLines < kSettleLines)
             ++m_sameOverlayLines;
     }
     m_shownExtent = extent;

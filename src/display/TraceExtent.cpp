@@ -28,6 +28,13 @@ std::pair<int, int> coveredRows(const Column& c) {
     return {top, bottom};
 }
 
+// What a pixel of a one-part column shows: 2 outline, 1 fill, 0 background.
+int shown(const Column& c, int row) {
+    if (row >= c.outlineTop && row <= c.outlineBottom)
+        return 2;
+    return row >= c.fillTop && row < kDisplayRows ? 1 : 0;
+}
+
 // A one-part column whose fill begins within or right below its outline: background, then the
 // outline, then fill down to the bottom row. Most columns of a trace are so.
 bool plain(const Column& c) {
@@ -76,7 +83,7 @@ std::pair<int, int> differingRows(const Column& a, const Column& b) {
         const int from = starts[k], to = starts[k + 1];
         if (from >= to || from >= kDisplayRows)
             continue;
-        if (TraceExtent::shownAt(a, from) != TraceExtent::shownAt(b, from)) {
+        if (shown(a, from) != shown(b, from)) {
             if (!any)
                 first = from;
             last = to - 1;
@@ -87,12 +94,6 @@ std::pair<int, int> differingRows(const Column& a, const Column& b) {
 }
 
 } // namespace
-
-TraceExtent::Shown TraceExtent::shownAt(const Column& c, int row) {
-    if (row >= c.outlineTop && row <= c.outlineBottom)
-        return Shown::Outline;
-    return row >= c.fillTop && row < kDisplayRows ? Shown::Fill : Shown::Background;
-}
 
 TraceExtent::TraceExtent() {
     m_columns.fill({kNoRow, -1, kDisplayRows, 0});

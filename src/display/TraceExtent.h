@@ -40,10 +40,6 @@ public:
 
     const Column& column(int x) const { return m_columns[std::size_t(x)]; }
 
-    // What a pixel of a column of one part shows.
-    enum class Shown : uint8_t { Background, Fill, Outline };
-    static Shown shownAt(const Column& c, int row);
-
 private:
     void add(const TracePart& part, uint8_t partBit);
 

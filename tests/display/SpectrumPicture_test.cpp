@@ -196,6 +196,44 @@ TEST(SpectrumPicture, OverlayFollowsChangedMarks) {
     EXPECT_TRUE(isBackground(img.pixel(400, 100)));
 }
 
+// What the picture reports as changed: nothing while the display stays as it is (a repaint for a
+// form closing above it), the new peak's strip after a line, everything after new marks, and the
+// difference to another display that has seen as many changes.
+TEST(SpectrumPicture, ReportsWhatChangedSinceItWasLastBroughtUp) {
+    const SpectrumSettings s = knownSettings();
+    SpectrumDisplay d;
+    d.RebuildGrid(s);
+    d.DrawSpectrumLine(packLine(knownLine()), s);
+    SpectrumPicture picture;
+    const QRect whole(0, 0, SpectrumPicture::kWidth, SpectrumPicture::kHeight);
+    EXPECT_EQ(picture.update(d), QRegion(whole));
+    EXPECT_TRUE(picture.update(d).isEmpty());
+
+    SpectrumBins peak = knownLine();
+    peak[700] = 250;
+    d.DrawSpectrumLine(packLine(peak), s);
+    const QRect changed = picture.update(d).boundingRect();
+    EXPECT_TRUE(changed.contains(700, 320 - 250)) << changed.x() << "," << changed.y();
+    EXPECT_LT(changed.width(), 200);
+    EXPECT_TRUE(picture.update(d).isEmpty());
+
+    d.PlaceThresholdLine(s);
+    EXPECT_TRUE(picture.update(d).isEmpty()) << "the same threshold row";
+    SpectrumSettings lower = s;
+    lower.gridBright = 40;
+    d.RebuildGrid(lower);
+    EXPECT_EQ(picture.update(d), QRegion(whole));
+
+    SpectrumDisplay other;
+    other.RebuildGrid(s);
+    other.DrawSpectrumLine(packLine(knownLine()), s);
+    other.DrawSpectrumLine(packLine(knownLine()), s);
+    other.PlaceThresholdLine(s);
+    other.RebuildGrid(lower);
+    ASSERT_EQ(other.generation(), d.generation());
+    EXPECT_TRUE(picture.update(other).boundingRect().contains(700, 320 - 250));
+}
+
 TEST(WaterfallPicture, OutlineAndNewestRowOnTop) {
     WaterfallImage w;
     WaterfallPalette palette;
