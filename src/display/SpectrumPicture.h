@@ -27,6 +27,9 @@ public:
     static constexpr int kHeight = 322;
 
     SpectrumPicture();
+    // The layers point into the picture's own images.
+    SpectrumPicture(const SpectrumPicture&) = delete;
+    SpectrumPicture& operator=(const SpectrumPicture&) = delete;
 
     // Brings the picture up to the display's present state and returns the part of the panel
     // whose pixels that changed (everything the first time).
