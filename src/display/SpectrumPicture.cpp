@@ -24,8 +24,8 @@ constexpr uint8_t kFmWideMode = 8;
 constexpr double kLineLeft = 1.5;
 constexpr double kLineRight = 1024.5;
 
-// Lines the marks must have stayed the same for before their layers are made: while the grid
-// moves with every line, as when tuning, making them would cost more than drawing anew.
+// Changed lines the marks must have stayed the same for before their layers are made: while the
+// grid moves with every line, as when tuning, making them would cost more than drawing anew.
 constexpr int kSettleLines = 4;
 
 // Columns per strip of a changed area: narrow enough that a carrier's peak raises only its own
@@ -100,6 +100,7 @@ SpectrumPicture::SpectrumPicture()
     p.drawRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1));
     p.end();
     m_background = background.convertToFormat(QImage::Format_RGB32);
+    m_picture.fill(Qt::black);
 }
 
 SpectrumPicture::OverlayKey SpectrumPicture::keyOf(const SpectrumDisplay& d) {
@@ -182,13 +183,18 @@ QRegion SpectrumPicture::update(const SpectrumDisplay& d) {
     const TraceExtent extent(d.trace());
     const int agcRow = agcRowOf(d);
     QRegion area;
-    if (!m_shownValid || !m_overlayValid || keyOf(d) != m_overlayKey) {
-        drawOverlay(d);
-        m_sameOverlayLines = 0;
+    const bool newMarks = !m_shownValid || !m_overlayValid || keyOf(d) != m_overlayKey;
+    if (newMarks || !TraceExtent::sameBottomRow(m_shownExtent, extent)) {
+        // The trace is built with the passband and shift of its line, so it may follow new marks
+        // a line or an averaging cycle later: its bottom row then changes under the same marks.
+        if (newMarks) {
+            drawOverlay(d);
+            m_sameOverlayLines = 0;
+        }
         drawWhole(d);
         area = QRect(0, 0, kWidth, kHeight);
     } else {
-        // The bottom row is drawn alike by every trace; only the AGC line ever changes it.
+        // The rest of the bottom row is alike under both traces; the AGC line may lie on it.
         const bool composable = m_sameOverlayLines >= kSettleLines && agcRow < kDisplayRows &&
                                 m_shownAgcRow < kDisplayRows;
         if (composable) {

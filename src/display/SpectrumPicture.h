@@ -76,7 +76,7 @@ private:
     std::vector<bool> m_agcColumns; // the pixels of its row that the AGC line covers
     OverlayKey m_overlayKey;
     bool m_overlayValid = false;
-    int m_sameOverlayLines = 0; // lines since the marks last changed, up to the settling count
+    int m_sameOverlayLines = 0; // changed lines since the marks changed, up to the settling count
     // What the picture shows.
     bool m_shownValid = false;
     const SpectrumDisplay* m_shownDisplay = nullptr;

@@ -97,6 +97,7 @@ std::pair<int, int> differingRows(const Column& a, const Column& b) {
 
 TraceExtent::TraceExtent() {
     m_columns.fill({kNoRow, -1, kDisplayRows, 0});
+    m_bottomRow.fill(0);
 }
 
 TraceExtent::TraceExtent(const SpectrumTrace& trace) : TraceExtent() {
@@ -106,9 +107,12 @@ TraceExtent::TraceExtent(const SpectrumTrace& trace) : TraceExtent() {
 
 void TraceExtent::add(const TracePart& part, uint8_t partBit) {
     for (const QRect& r : part.outline) {
-        if (r.top() >= kDisplayRows) // along the bottom row: alike for every trace
-            continue;
         const auto [from, to] = columnsOf(r);
+        if (r.bottom() >= kDisplayRows)
+            for (int x = from; x <= to; ++x)
+                m_bottomRow[std::size_t(x)] = partBit;
+        if (r.top() >= kDisplayRows) // along the bottom row only
+            continue;
         for (int x = from; x <= to; ++x) {
             Column& c = m_columns[std::size_t(x)];
             c.outlineTop = std::min(c.outlineTop, int16_t(r.top()));

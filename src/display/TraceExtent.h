@@ -40,10 +40,17 @@ public:
 
     const Column& column(int x) const { return m_columns[std::size_t(x)]; }
 
+    // Whether the two traces draw the bottom row alike. It depends only on the passband and the
+    // shift a trace was built with, and is blank before the first trace.
+    static bool sameBottomRow(const TraceExtent& a, const TraceExtent& b) {
+        return a.m_bottomRow == b.m_bottomRow;
+    }
+
 private:
     void add(const TracePart& part, uint8_t partBit);
 
     std::array<Column, kColumns> m_columns;
+    std::array<uint8_t, kColumns> m_bottomRow; // per column: the part drawn last there, or 0
 };
 
 } // namespace talix::display

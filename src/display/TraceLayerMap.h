@@ -28,6 +28,9 @@ public:
 
     TraceLayerMap(const TraceExtent& extent, const SpectrumTrace& trace, int outsideBright,
                   int insideBright);
+    // Its columns point into its own rows.
+    TraceLayerMap(const TraceLayerMap&) = delete;
+    TraceLayerMap& operator=(const TraceLayerMap&) = delete;
 
     const Column& column(int x) const { return m_columns[std::size_t(x)]; }
     // Row 0 up to kDisplayRows - 1.

@@ -230,6 +230,51 @@ TEST_P(SameAsPlainDrawing, RepaintingOnlyTheChangedAreaGivesTheWholePicture) {
     }
 }
 
+// The trace is built with the passband of its line, so after new marks the panel shows the old
+// trace under them until the next line. That line changes the trace's bottom row under marks that
+// stay the same, and must be shown whole, silent or not; so must the first trace after none.
+TEST_P(SameAsPlainDrawing, ATraceThatFollowsNewMarksLaterIsShownWhole) {
+    const Case c = GetParam();
+    SpectrumDisplay d;
+    SpectrumSettings s = prepare(c, d);
+    SpectrumPicture partial;
+    QImage shown = screen();
+    // Repaints only what the picture reports and compares with a plain drawing.
+    const auto showMatches = [&] {
+        const QRegion area = partial.update(d);
+        {
+            QPainter p(&shown);
+            partial.paint(p, area);
+        }
+        QImage plain = screen();
+        {
+            QPainter p(&plain);
+            paintPlainly(p, d);
+        }
+        return shown == plain;
+    };
+    const SpectrumBins silence{};
+    ASSERT_TRUE(showMatches()) << c.name << ": before the first line";
+    d.DrawSpectrumLine(packLine(silence), s);
+    ASSERT_TRUE(showMatches()) << c.name << ": a silent first line";
+    for (uint32_t k = 0; k < 6; ++k) {
+        d.DrawSpectrumLine(packLine(noisyLine(200 + k)), s);
+        ASSERT_TRUE(showMatches()) << c.name << ": noise " << k;
+    }
+    s.passbandLo = 200;
+    s.passbandHi = 330;
+    d.RebuildMarkerPath(s);
+    ASSERT_TRUE(showMatches()) << c.name << ": new marks over the old trace";
+    for (int k = 0; k < 2; ++k) {
+        d.DrawSpectrumLine(packLine(silence), s);
+        ASSERT_TRUE(showMatches()) << c.name << ": silence in the new passband " << k;
+    }
+    for (uint32_t k = 0; k < 6; ++k) {
+        d.DrawSpectrumLine(packLine(noisyLine(300 + k)), s);
+        ASSERT_TRUE(showMatches()) << c.name << ": noise in the new passband " << k;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Settings, SameAsPlainDrawing,
     ::testing::Values(Case{"Full", 100, 100, 100, 0, 40, false},
