@@ -126,7 +126,6 @@ int SpectrumPicture::agcRowOf(const SpectrumDisplay& d) {
 void SpectrumPicture::drawOverlay(const SpectrumDisplay& d) {
     const OverlayKey k = keyOf(d);
     m_overlayKey = k;
-    m_overlayValid = true;
     m_overlay.fill(Qt::transparent);
     QPainter p(&m_overlay);
     if (k.gridBright != 0) {
@@ -183,7 +182,7 @@ QRegion SpectrumPicture::update(const SpectrumDisplay& d) {
     const TraceExtent extent(d.trace());
     const int agcRow = agcRowOf(d);
     QRegion area;
-    const bool newMarks = !m_shownValid || !m_overlayValid || keyOf(d) != m_overlayKey;
+    const bool newMarks = !m_shownValid || keyOf(d) != m_overlayKey;
     if (newMarks || !TraceExtent::sameBottomRow(m_shownExtent, extent)) {
         // The trace is built with the passband and shift of its line, so it may follow new marks
         // a line or an averaging cycle later: its bottom row then changes under the same marks.

@@ -75,7 +75,6 @@ private:
     SpectrumLayers m_layers;
     std::vector<bool> m_agcColumns; // the pixels of its row that the AGC line covers
     OverlayKey m_overlayKey;
-    bool m_overlayValid = false;
     int m_sameOverlayLines = 0; // changed lines since the marks changed, up to the settling count
     // What the picture shows.
     bool m_shownValid = false;

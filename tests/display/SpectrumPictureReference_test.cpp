@@ -178,6 +178,13 @@ TEST_P(SameAsPlainDrawing, PixelForPixel) {
     }
 }
 
+// Brings the picture up to the display and repaints `shown` only where it reports a change.
+void repaintChanged(SpectrumPicture& picture, const SpectrumDisplay& d, QImage& shown) {
+    const QRegion area = picture.update(d);
+    QPainter p(&shown);
+    picture.paint(p, area);
+}
+
 // A panel repainted line after line only where update() says shows, after every line, what a
 // whole repaint shows: lines of noise and carriers, silence, a line over the top, and changes of
 // the AGC line (onto the bottom row, off it, away and back), a brightness and the passband
@@ -215,11 +222,7 @@ TEST_P(SameAsPlainDrawing, RepaintingOnlyTheChangedAreaGivesTheWholePicture) {
             s.passbandHi = 330;
         }
         d.DrawSpectrumLine(packLine(line), s);
-        const QRegion area = partial.update(d);
-        {
-            QPainter p(&shown);
-            partial.paint(p, area);
-        }
+        repaintChanged(partial, d, shown);
         QImage whole = screen();
         {
             SpectrumPicture fresh;
@@ -241,11 +244,7 @@ TEST_P(SameAsPlainDrawing, ATraceThatFollowsNewMarksLaterIsShownWhole) {
     QImage shown = screen();
     // Repaints only what the picture reports and compares with a plain drawing.
     const auto showMatches = [&] {
-        const QRegion area = partial.update(d);
-        {
-            QPainter p(&shown);
-            partial.paint(p, area);
-        }
+        repaintChanged(partial, d, shown);
         QImage plain = screen();
         {
             QPainter p(&plain);
