@@ -4,6 +4,7 @@
 #include "display/SpectrumSideMarks.h"
 #include "display/SpectrumTickStrip.h"
 #include "display/WaterfallPanel.h"
+#include "display/WaterfallPicture.h"
 
 namespace talix::display {
 
@@ -62,7 +63,7 @@ void SpectrumScreen::repaint(SpectrumRepaint r) {
     if (r.spectrum && m_spectrum)
         m_spectrum->showChanges();
     if (r.waterfall && m_waterfall)
-        m_waterfall->update();
+        m_waterfall->update(WaterfallPicture::kInside);
     if (r.ticks && m_ticks)
         m_ticks->update();
 }

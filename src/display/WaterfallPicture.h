@@ -2,6 +2,8 @@
 
 #include "display/WaterfallImage.h"
 
+#include <QRect>
+
 class QPainter;
 
 namespace talix::display {
@@ -12,6 +14,8 @@ class WaterfallPicture {
 public:
     static constexpr int kWidth = 1026;
     static constexpr int kHeight = 322;
+    // Where the picture lies; a new row changes only this.
+    static constexpr QRect kInside{1, 1, kWidth - 2, kHeight - 2};
 
     static void paint(QPainter& painter, const WaterfallImage& image);
 };

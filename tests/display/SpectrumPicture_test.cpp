@@ -234,6 +234,31 @@ TEST(SpectrumPicture, ReportsWhatChangedSinceItWasLastBroughtUp) {
     EXPECT_TRUE(picture.update(other).boundingRect().contains(700, 320 - 250));
 }
 
+// The outline is filled, not stroked: it must cover the pixels an aliased one-pixel pen does.
+TEST(WaterfallPicture, OutlineCoversWhatAPenDrawsAroundThePicture) {
+    WaterfallImage w;
+    w.advance(flatBins(140), kSpectrumBins, 0, WaterfallPalette());
+    const auto canvas = [] {
+        QImage img(WaterfallPicture::kWidth, WaterfallPicture::kHeight,
+                   QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::white);
+        return img;
+    };
+    QImage pen = canvas();
+    {
+        QPainter p(&pen);
+        p.setPen(QPen(QColor::fromRgba(kYellow), 0));
+        p.drawRect(QRectF(0.5, 0.5, WaterfallPicture::kWidth - 1, WaterfallPicture::kHeight - 1));
+        w.paint(p, QPoint(1, 1));
+    }
+    QImage filled = canvas();
+    {
+        QPainter p(&filled);
+        WaterfallPicture::paint(p, w);
+    }
+    EXPECT_EQ(filled, pen);
+}
+
 TEST(WaterfallPicture, OutlineAndNewestRowOnTop) {
     WaterfallImage w;
     WaterfallPalette palette;
