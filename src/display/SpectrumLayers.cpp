@@ -3,7 +3,7 @@
 #include "display/TraceInk.h"
 
 #include <QPainter>
-#include <cstring>
+#include <array>
 
 namespace talix::display {
 
@@ -16,21 +16,21 @@ void SpectrumLayers::prepare(Layer layer) {
     if (m_made[layer])
         return;
     if (layer >= kPlainLayers) {
-        make(layer);
+        draw(layer);
+        keepByColumns(layer);
         return;
     }
     for (int l = 0; l < kPlainLayers; ++l)
-        make(Layer(l));
+        draw(Layer(l));
     findPlainPixels();
+    for (int l = 0; l < kPlainLayers; ++l)
+        keepByColumns(Layer(l));
 }
 
-void SpectrumLayers::make(Layer layer) {
+void SpectrumLayers::draw(Layer layer) {
     const QImage& background = *m_sources.background;
     QImage& img = m_images[layer];
-    if (img.size() != background.size() || img.format() != background.format())
-        img = QImage(background.size(), background.format());
-    // A plain copy of the pixels: QImage's own copy would share and then detach them anew.
-    std::memcpy(img.bits(), background.constBits(), std::size_t(background.sizeInBytes()));
+    img = background.copy();
 
     // The layer's part of the trace over all of the panel, inked as the trace itself is.
     const std::vector<QRect> all{img.rect()};
@@ -62,41 +62,57 @@ void SpectrumLayers::make(Layer layer) {
     }
     for (const QRect& r : *m_sources.overlayCover)
         p.drawImage(r.topLeft(), *m_sources.overlay, r);
-    p.end();
-    m_pixels[layer] = reinterpret_cast<const QRgb*>(img.constBits());
-    m_stride = std::size_t(img.bytesPerLine()) / sizeof(QRgb);
-    m_width = img.width();
+}
+
+void SpectrumLayers::keepByColumns(Layer layer) {
+    const QImage& img = m_images[layer];
+    const int width = img.width(), height = img.height();
+    std::vector<QRgb>& columns = m_columns[layer];
+    columns.resize(std::size_t(width) * std::size_t(height));
+    for (int row = 0; row < height; ++row) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(row));
+        for (int x = 0; x < width; ++x)
+            columns[std::size_t(x) * std::size_t(height) + std::size_t(row)] = line[x];
+    }
+    m_height = std::size_t(height);
+    m_images[layer] = QImage();
     m_made[layer] = true;
 }
 
+namespace {
+
+// The colour most of a row shows, if more than half of it does (Boyer and Moore's vote); else
+// one of its colours.
+QRgb mostOf(const QRgb* row, int width) {
+    QRgb candidate = row[0];
+    int lead = 0;
+    for (int x = 0; x < width; ++x) {
+        if (lead == 0)
+            candidate = row[x];
+        lead += row[x] == candidate ? 1 : -1;
+    }
+    return candidate;
+}
+
+} // namespace
+
 void SpectrumLayers::findPlainPixels() {
-    const int width = m_width, height = m_images[Background].height();
-    const QImage& overlay = *m_sources.overlay;
+    const int width = m_images[Background].width(), height = m_images[Background].height();
     m_plain.assign((std::size_t(width) * std::size_t(height) + 63) / 64, 0);
+    for (int l = 0; l < kPlainLayers; ++l)
+        m_rowColours[l].resize(std::size_t(height));
     for (int row = 0; row < height; ++row) {
-        const auto rowOf = [&](int l) { return m_pixels[l] + std::size_t(row) * m_stride; };
-        // A row's colour is what the layers show where no mark lies over them: the first of two
-        // unmarked pixels that agree, since the frame's pixels at the ends are unmarked too.
-        int clear = 0;
-        for (int x = 0, last = -1; x < width; ++x) {
-            if (qAlpha(overlay.pixel(x, row)) != 0)
-                continue;
-            if (last >= 0 && rowOf(Background)[x] == rowOf(Background)[last]) {
-                clear = x;
-                break;
-            }
-            last = x;
-        }
+        std::array<const QRgb*, kPlainLayers> rows;
         for (int l = 0; l < kPlainLayers; ++l) {
-            m_rowColours[l].resize(std::size_t(height));
-            m_rowColours[l][std::size_t(row)] = rowOf(l)[clear];
+            rows[l] = reinterpret_cast<const QRgb*>(m_images[l].constScanLine(row));
+            m_rowColours[l][std::size_t(row)] = mostOf(rows[l], width);
         }
         for (int x = 0; x < width; ++x) {
             bool plain = true;
             for (int l = 0; l < kPlainLayers && plain; ++l)
-                plain = rowOf(l)[x] == m_rowColours[l][std::size_t(row)];
+                plain = rows[l][x] == m_rowColours[l][std::size_t(row)];
             if (plain) {
-                const std::size_t at = std::size_t(row) * std::size_t(width) + std::size_t(x);
+                const std::size_t at = std::size_t(x) * std::size_t(height) + std::size_t(row);
                 m_plain[at >> 6] |= uint64_t(1) << (at & 63);
             }
         }

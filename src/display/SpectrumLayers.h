@@ -13,10 +13,12 @@ namespace talix::display {
 // pixel by pixel, so any pixel of the panel equals the same pixel of the layer of its kind, and a
 // new line is put together by copying pixels instead of drawing and blending them again.
 //
-// Five whole images do not stay in the processor's cache, and reading them pixel by pixel would
-// wait on memory. But away from the marks and the frame every pixel of a row of a layer is alike
-// (the background's gradient runs top to bottom), so such pixels are read from a table of row
-// colours, and only the few others from the images.
+// A new line is put together column by column, a run of rows at a time, so the layers are kept
+// column by column: a run is then read from consecutive memory. Five whole layers do not stay in
+// the processor's cache either. But nearly every pixel of a row of a layer is alike (the
+// background's gradient runs top to bottom, a grid line runs across), so such pixels are read
+// from a table of row colours, and only the others (the frame, marks that run down the panel and
+// where marks cross) from the layers.
 class SpectrumLayers {
 public:
     enum Layer : uint8_t {
@@ -46,27 +48,29 @@ public:
     void prepare(Layer layer);
 
     QRgb pixel(Layer layer, int x, int row) const {
-        const std::size_t at = std::size_t(row) * std::size_t(m_width) + std::size_t(x);
+        const std::size_t at = std::size_t(x) * m_height + std::size_t(row);
         if (layer < kPlainLayers && (m_plain[at >> 6] >> (at & 63)) & 1u)
             return m_rowColours[layer][std::size_t(row)];
-        return m_pixels[layer][std::size_t(row) * m_stride + std::size_t(x)];
+        return m_columns[layer][at];
     }
 
 private:
     // The layers that share the table of row colours; the last is made only when needed.
     static constexpr int kPlainLayers = InsideFillOnOutsideOutline;
 
-    void make(Layer layer);
+    // Draws `layer` into its image.
+    void draw(Layer layer);
+    // Keeps the drawn `layer` column by column and lets its image go.
+    void keepByColumns(Layer layer);
     void findPlainPixels();
 
     Sources m_sources;
-    std::array<QImage, kLayerCount> m_images;
+    std::array<QImage, kLayerCount> m_images; // as drawn, until kept by columns
+    std::array<std::vector<QRgb>, kLayerCount> m_columns;
     std::array<bool, kLayerCount> m_made{};
-    std::array<const QRgb*, kLayerCount> m_pixels{};
-    std::size_t m_stride = 0; // in pixels
-    int m_width = 0;
+    std::size_t m_height = 0;
     std::array<std::vector<QRgb>, kPlainLayers> m_rowColours;
-    // A bit per pixel: set where every plain layer shows its row colour.
+    // A bit per pixel, column by column: set where every plain layer shows its row colour.
     std::vector<uint64_t> m_plain;
 };
 
