@@ -177,7 +177,7 @@ void BM_LineAndBothPanels(benchmark::State& state) {
             picture.paint(p, area);
         }
         QPainter p(&waterfall);
-        WaterfallPicture::paint(p, d.waterfall());
+        WaterfallPicture::paint(p, d.waterfall(), WaterfallPicture::kInside);
     }
 }
 BENCHMARK(BM_LineAndBothPanels)->Unit(benchmark::kMicrosecond);

@@ -9,6 +9,7 @@ namespace talix::display {
 
 void SpectrumLayers::reset(const Sources& sources) {
     m_sources = sources;
+    m_height = std::size_t(sources.background->height());
     m_made.fill(false);
 }
 
@@ -74,7 +75,6 @@ void SpectrumLayers::keepByColumns(Layer layer) {
         for (int x = 0; x < width; ++x)
             columns[std::size_t(x) * std::size_t(height) + std::size_t(row)] = line[x];
     }
-    m_height = std::size_t(height);
     m_images[layer] = QImage();
     m_made[layer] = true;
 }

@@ -58,7 +58,7 @@ private:
     // The layers that share the table of row colours; the last is made only when needed.
     static constexpr int kPlainLayers = InsideFillOnOutsideOutline;
 
-    // Draws `layer` into its image.
+    // Draws `layer` row by row with Qt, as the trace is drawn.
     void draw(Layer layer);
     // Keeps the drawn `layer` column by column and lets its image go.
     void keepByColumns(Layer layer);

@@ -2,6 +2,7 @@
 
 #include "display/WaterfallPicture.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace talix::display {
@@ -12,9 +13,9 @@ WaterfallPanel::WaterfallPanel(const WaterfallImage& image, QWidget* parent)
     setFixedSize(WaterfallPicture::kWidth, WaterfallPicture::kHeight);
 }
 
-void WaterfallPanel::paintEvent(QPaintEvent*) {
+void WaterfallPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    WaterfallPicture::paint(painter, m_image);
+    WaterfallPicture::paint(painter, m_image, event->region());
 }
 
 } // namespace talix::display

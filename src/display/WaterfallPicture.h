@@ -3,6 +3,7 @@
 #include "display/WaterfallImage.h"
 
 #include <QRect>
+#include <QRegion>
 
 class QPainter;
 
@@ -18,6 +19,8 @@ public:
     static constexpr QRect kInside{1, 1, kWidth - 2, kHeight - 2};
 
     static void paint(QPainter& painter, const WaterfallImage& image);
+    // Paints what of the panel lies in `area`, or more.
+    static void paint(QPainter& painter, const WaterfallImage& image, const QRegion& area);
 };
 
 } // namespace talix::display

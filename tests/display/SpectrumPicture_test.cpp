@@ -234,29 +234,42 @@ TEST(SpectrumPicture, ReportsWhatChangedSinceItWasLastBroughtUp) {
     EXPECT_TRUE(picture.update(other).boundingRect().contains(700, 320 - 250));
 }
 
-// The outline is filled, not stroked: it must cover the pixels an aliased one-pixel pen does.
-TEST(WaterfallPicture, OutlineCoversWhatAPenDrawsAroundThePicture) {
+// A new row repaints only the inside of the panel; over what the panel showed before, that must
+// give the whole new panel. An area that reaches the edge gets the outline.
+TEST(WaterfallPicture, RepaintingTheInsideAfterANewRowGivesTheWholePanel) {
     WaterfallImage w;
-    w.advance(flatBins(140), kSpectrumBins, 0, WaterfallPalette());
+    const WaterfallPalette palette;
     const auto canvas = [] {
         QImage img(WaterfallPicture::kWidth, WaterfallPicture::kHeight,
                    QImage::Format_ARGB32_Premultiplied);
         img.fill(Qt::white);
         return img;
     };
-    QImage pen = canvas();
+    w.advance(flatBins(140), kSpectrumBins, 0, palette);
+    QImage shown = canvas();
     {
-        QPainter p(&pen);
-        p.setPen(QPen(QColor::fromRgba(kYellow), 0));
-        p.drawRect(QRectF(0.5, 0.5, WaterfallPicture::kWidth - 1, WaterfallPicture::kHeight - 1));
-        w.paint(p, QPoint(1, 1));
-    }
-    QImage filled = canvas();
-    {
-        QPainter p(&filled);
+        QPainter p(&shown);
         WaterfallPicture::paint(p, w);
     }
-    EXPECT_EQ(filled, pen);
+    w.advance(flatBins(300), kSpectrumBins, 0, palette);
+    {
+        QPainter p(&shown);
+        WaterfallPicture::paint(p, w, WaterfallPicture::kInside);
+    }
+    QImage whole = canvas();
+    {
+        QPainter p(&whole);
+        WaterfallPicture::paint(p, w);
+    }
+    EXPECT_EQ(shown, whole);
+
+    QImage edge = canvas();
+    {
+        QPainter p(&edge);
+        WaterfallPicture::paint(p, w, QRect(0, 100, 4, 4));
+    }
+    EXPECT_EQ(edge.pixel(0, 100), kYellow);
+    EXPECT_EQ(edge.pixel(1025, 200), kYellow) << "the outline is drawn whole";
 }
 
 TEST(WaterfallPicture, OutlineAndNewestRowOnTop) {
