@@ -3,7 +3,7 @@
 #include "display/TraceInk.h"
 
 #include <QPainter>
-#include <array>
+#include <cstring>
 
 namespace talix::display {
 
@@ -18,20 +18,20 @@ void SpectrumLayers::prepare(Layer layer) {
         return;
     if (layer >= kPlainLayers) {
         draw(layer);
-        keepByColumns(layer);
         return;
     }
     for (int l = 0; l < kPlainLayers; ++l)
         draw(Layer(l));
     findPlainPixels();
-    for (int l = 0; l < kPlainLayers; ++l)
-        keepByColumns(Layer(l));
 }
 
 void SpectrumLayers::draw(Layer layer) {
     const QImage& background = *m_sources.background;
-    QImage& img = m_images[layer];
-    img = background.copy();
+    QImage& img = m_drawing;
+    if (img.size() != background.size() || img.format() != background.format())
+        img = QImage(background.size(), background.format());
+    // A plain copy of the pixels: QImage's own copy would share and then detach them anew.
+    std::memcpy(img.bits(), background.constBits(), std::size_t(background.sizeInBytes()));
 
     // The layer's part of the trace over all of the panel, inked as the trace itself is.
     const std::vector<QRect> all{img.rect()};
@@ -63,10 +63,12 @@ void SpectrumLayers::draw(Layer layer) {
     }
     for (const QRect& r : *m_sources.overlayCover)
         p.drawImage(r.topLeft(), *m_sources.overlay, r);
+    p.end();
+    keepByColumns(layer);
 }
 
 void SpectrumLayers::keepByColumns(Layer layer) {
-    const QImage& img = m_images[layer];
+    const QImage& img = m_drawing;
     const int width = img.width(), height = img.height();
     std::vector<QRgb>& columns = m_columns[layer];
     columns.resize(std::size_t(width) * std::size_t(height));
@@ -75,48 +77,37 @@ void SpectrumLayers::keepByColumns(Layer layer) {
         for (int x = 0; x < width; ++x)
             columns[std::size_t(x) * std::size_t(height) + std::size_t(row)] = line[x];
     }
-    m_images[layer] = QImage();
     m_made[layer] = true;
 }
 
-namespace {
-
-// The colour most of a row shows, if more than half of it does (Boyer and Moore's vote); else
-// one of its colours.
-QRgb mostOf(const QRgb* row, int width) {
-    QRgb candidate = row[0];
-    int lead = 0;
-    for (int x = 0; x < width; ++x) {
-        if (lead == 0)
-            candidate = row[x];
-        lead += row[x] == candidate ? 1 : -1;
-    }
-    return candidate;
-}
-
-} // namespace
-
 void SpectrumLayers::findPlainPixels() {
-    const int width = m_images[Background].width(), height = m_images[Background].height();
-    m_plain.assign((std::size_t(width) * std::size_t(height) + 63) / 64, 0);
-    for (int l = 0; l < kPlainLayers; ++l)
-        m_rowColours[l].resize(std::size_t(height));
-    for (int row = 0; row < height; ++row) {
-        std::array<const QRgb*, kPlainLayers> rows;
-        for (int l = 0; l < kPlainLayers; ++l) {
-            rows[l] = reinterpret_cast<const QRgb*>(m_images[l].constScanLine(row));
-            m_rowColours[l][std::size_t(row)] = mostOf(rows[l], width);
-        }
-        for (int x = 0; x < width; ++x) {
+    const std::size_t height = m_height;
+    const std::size_t width = m_columns[Background].size() / height;
+    // A row's colour is the one most of its pixels show, if more than half do (Boyer and Moore's
+    // vote, kept for all rows at once so that the columns are read in order).
+    for (int l = 0; l < kPlainLayers; ++l) {
+        const QRgb* columns = m_columns[l].data();
+        std::vector<QRgb>& colours = m_rowColours[l];
+        colours.assign(columns, columns + height);
+        std::vector<int> lead(height, 0);
+        for (std::size_t x = 0; x < width; ++x)
+            for (std::size_t row = 0; row < height; ++row) {
+                const QRgb pixel = columns[x * height + row];
+                if (lead[row] == 0)
+                    colours[row] = pixel;
+                lead[row] += pixel == colours[row] ? 1 : -1;
+            }
+    }
+    m_plain.assign((width * height + 63) / 64, 0);
+    for (std::size_t x = 0; x < width; ++x)
+        for (std::size_t row = 0; row < height; ++row) {
+            const std::size_t at = x * height + row;
             bool plain = true;
             for (int l = 0; l < kPlainLayers && plain; ++l)
-                plain = rows[l][x] == m_rowColours[l][std::size_t(row)];
-            if (plain) {
-                const std::size_t at = std::size_t(x) * std::size_t(height) + std::size_t(row);
+                plain = m_columns[l][at] == m_rowColours[l][row];
+            if (plain)
                 m_plain[at >> 6] |= uint64_t(1) << (at & 63);
-            }
         }
-    }
 }
 
 } // namespace talix::display

@@ -58,14 +58,13 @@ private:
     // The layers that share the table of row colours; the last is made only when needed.
     static constexpr int kPlainLayers = InsideFillOnOutsideOutline;
 
-    // Draws `layer` row by row with Qt, as the trace is drawn.
+    // Draws `layer` with Qt, as the trace is drawn, and keeps it column by column.
     void draw(Layer layer);
-    // Keeps the drawn `layer` column by column and lets its image go.
     void keepByColumns(Layer layer);
     void findPlainPixels();
 
     Sources m_sources;
-    std::array<QImage, kLayerCount> m_images; // as drawn, until kept by columns
+    QImage m_drawing; // where each layer is drawn before it is kept by columns
     std::array<std::vector<QRgb>, kLayerCount> m_columns;
     std::array<bool, kLayerCount> m_made{};
     std::size_t m_height = 0;
