@@ -131,7 +131,7 @@ void ReceiverModel::reportClock() {
 void ReceiverModel::reportRds() {
     const ReceiverState& s = m_state;
     int station = -1;
-    if (s.mode == kFmW) {
+    if (s.mode == board::kModeFmWide) {
         const int found = m_plan.strongestNear(s.tunedHz(), 60'000);
         if (found >= 0) {
             const Station& st = m_plan.stations()[size_t(found)];

@@ -13,21 +13,20 @@ namespace {
 
 constexpr size_t kEntryDigits = 12;
 
-// Four characters of the mode's name as the program shows it, padded with blanks.
+// Four characters of the mode's name as the program shows it, padded with blanks; blanks for a
+// mode the memory keeps no name of.
 std::string modeField(uint8_t mode) {
     switch (mode) {
-    case kLsb:
-        return "LSB ";
-    case kUsb:
-        return "USB ";
-    case kCw:
-        return "CW  ";
-    case kFmN:
-        return "FM-N";
-    case kFmW:
-        return "FM-W";
-    case kAmE:
-        return "AM-E";
+    case board::kModeLsb:
+    case board::kModeUsb:
+    case board::kModeCw:
+    case board::kModeFmNarrow:
+    case board::kModeFmWide:
+    case board::kModeAmE: {
+        std::string name = board::modeName(mode);
+        name.resize(4, ' ');
+        return name;
+    }
     default:
         return "    ";
     }
@@ -36,15 +35,15 @@ std::string modeField(uint8_t mode) {
 } // namespace
 
 MemoryBank::MemoryBank() {
-    m_channels[1] = {60'700'000, kAmE, "Shortwave 49m"};
-    m_channels[2] = {99'960'000, kAmE, "Time signal"};
-    m_channels[3] = {142'000'000, kUsb, "20m SSB"};
-    m_channels[4] = {70'740'000, kLsb,
+    m_channels[1] = {60'700'000, board::kModeAmE, "Shortwave 49m"};
+    m_channels[2] = {99'960'000, board::kModeAmE, "Time signal"};
+    m_channels[3] = {142'000'000, board::kModeUsb, "20m SSB"};
+    m_channels[4] = {70'740'000, board::kModeLsb,
                      "40m \xC3\x9C"
                      "bung"}; // UTF-8 "Übung"
-    m_channels[5] = {1'450'000'000, kFmN, "2m Calling"};
-    m_channels[6] = {9'990'000, kAmE, "Longwave"};
-    m_channels[7] = {70'300'000, kCw, "40m CW"};
+    m_channels[5] = {1'450'000'000, board::kModeFmNarrow, "2m Calling"};
+    m_channels[6] = {9'990'000, board::kModeAmE, "Longwave"};
+    m_channels[7] = {70'300'000, board::kModeCw, "40m CW"};
 }
 
 std::vector<uint32_t> MemoryBank::lineWords(int tag) const {

@@ -22,38 +22,42 @@ constexpr std::array<uint16_t, 11> kCwSteps{100,  200,  300,  500,  800, 1000,
 constexpr std::array<uint16_t, 9> kSsbSteps{1800, 2100, 2400, 2700, 3000, 3500, 4000, 5000, 6000};
 
 bool isQ(uint8_t mode) {
-    return mode == kUsbq || mode == kLsbq;
+    return mode == board::kModeUsbQ || mode == board::kModeLsbQ;
 }
 
 } // namespace
 
 bool isKnownMode(int mode) {
-    const auto& c = modeCycle();
-    return std::find(c.begin(), c.end(), mode) != c.end();
+    return board::modeEntry(mode) != nullptr;
 }
 
+// The knob walks the modes in the board's numbering order.
 const std::vector<uint8_t>& modeCycle() {
-    static const std::vector<uint8_t> cycle{kSync, kDsb, kLsb,  kUsb,  kEusb, kSbcw, kCw,
-                                            kFmN,  kFmW, kUsbq, kDsbq, kAmE,  kLsbq, kDigi};
+    static const std::vector<uint8_t> cycle = [] {
+        std::vector<uint8_t> c;
+        for (const board::ModeEntry& m : board::kModes)
+            c.push_back(m.index);
+        return c;
+    }();
     return cycle;
 }
 
 Demod demodOf(uint8_t mode, int64_t tunedHz) {
     switch (mode) {
-    case kLsb:
-    case kLsbq:
+    case board::kModeLsb:
+    case board::kModeLsbQ:
         return Demod::Lsb;
-    case kUsb:
-    case kEusb:
-    case kUsbq:
-    case kDigi:
+    case board::kModeUsb:
+    case board::kModeEusb:
+    case board::kModeUsbQ:
+    case board::kModeDigi:
         return Demod::Usb;
-    case kSbcw:
+    case board::kModeSbcw:
         return tunedHz >= 10'000'000 ? Demod::Usb : Demod::Lsb;
-    case kCw:
+    case board::kModeCw:
         return Demod::Cw;
-    case kFmN:
-    case kFmW:
+    case board::kModeFmNarrow:
+    case board::kModeFmWide:
         return Demod::Fm;
     default:
         return Demod::Am;
@@ -81,13 +85,13 @@ Passband passbandOf(uint8_t mode, int64_t tunedHz, double bandwidthHz, int shift
 bool bandwidthForPosition(uint8_t mode, bool fullFmList, int position, uint16_t& value) {
     if (position < 0 || position > 14)
         return false;
-    if (mode == kFmW) {
+    if (mode == board::kModeFmWide) {
         if (position > 7 || (kFmFullOnly[size_t(position)] && !fullFmList))
             return false;
         value = uint16_t(position);
         return true;
     }
-    if (mode == kDigi) {
+    if (mode == board::kModeDigi) {
         if (position >= int(kDigiList.size()))
             return false;
         value = kDigiList[size_t(position)];
@@ -98,7 +102,7 @@ bool bandwidthForPosition(uint8_t mode, bool fullFmList, int position, uint16_t&
 }
 
 double bandwidthHz(uint8_t mode, uint16_t value) {
-    if (mode == kFmW)
+    if (mode == board::kModeFmWide)
         return value < kFmWidths.size() ? kFmWidths[value] : 120000;
     return value;
 }
@@ -111,7 +115,7 @@ std::vector<uint16_t> bandwidthSteps(uint8_t mode, bool fullFmList) {
         return steps;
     case Demod::Usb:
     case Demod::Lsb:
-        if (mode == kDigi)
+        if (mode == board::kModeDigi)
             steps.assign(kDigiList.begin(), kDigiList.end());
         else if (isQ(mode))
             steps.assign(kQList.begin(), kQList.end());
@@ -121,7 +125,7 @@ std::vector<uint16_t> bandwidthSteps(uint8_t mode, bool fullFmList) {
     default:
         break;
     }
-    if (mode == kFmW) {
+    if (mode == board::kModeFmWide) {
         for (uint16_t code = 0; code < 8; ++code)
             if (fullFmList || !kFmFullOnly[code])
                 steps.push_back(code);
@@ -138,9 +142,9 @@ uint16_t defaultBandwidth(uint8_t mode) {
         return 500;
     case Demod::Usb:
     case Demod::Lsb:
-        return mode == kDigi ? 2000 : isQ(mode) ? 3000 : 2700;
+        return mode == board::kModeDigi ? 2000 : isQ(mode) ? 3000 : 2700;
     case Demod::Fm:
-        return mode == kFmW ? 4 : 12000;
+        return mode == board::kModeFmWide ? 4 : 12000;
     default:
         return 8000;
     }

@@ -1,27 +1,11 @@
 #pragma once
 
+#include "base/BoardModes.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace talix::sim {
-
-// The demodulator numbering the program shows on EDemod.
-enum Mode : uint8_t {
-    kSync = 0,
-    kDsb = 1,
-    kLsb = 2,
-    kUsb = 3,
-    kEusb = 4,
-    kSbcw = 5,
-    kCw = 6,
-    kFmN = 7,
-    kFmW = 8,
-    kUsbq = 9,
-    kDsbq = 10,
-    kAmE = 11,
-    kLsbq = 25,
-    kDigi = 41,
-};
 
 bool isKnownMode(int mode);
 // The modes in the order the knob walks them.

@@ -1,6 +1,7 @@
 // The simulated receiver's answers to the program's commands.
 #include "sim/ReceiverModel.h"
 
+#include "base/TunableBands.h"
 #include "sim/ParamWords.h"
 
 #include <algorithm>
@@ -32,8 +33,7 @@ bool isMainField(uint8_t tag) {
 
 // Frequencies the board tunes to: the coverage the program accepts for tap-to-tune.
 bool inCoverage(int64_t f) {
-    return (f > 0 && f <= 300'000'000) || (f >= 500'000'000 && f <= 710'000'000) ||
-           (f >= 870'000'000 && f <= 1'100'000'000) || (f >= 1'300'000'000 && f <= 1'560'000'000);
+    return f > 0 && board::inTunableBand(f);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace talix::sim {
 struct ReceiverState {
     int64_t tunedFreq = 60'700'000; // 6,070 kHz
     int64_t txFreq = 60'700'000;
-    uint8_t mode = kAmE;
+    uint8_t mode = board::kModeAmE;
     uint16_t bandwidth = 8000;
     std::map<uint8_t, uint16_t> bandwidthByMode;
     int16_t shift = 0;

@@ -183,8 +183,8 @@ void SettingsForms::editSystem(int item, int units) {
         v = stepBits(v, {0, 8}, units, 1, 0, 100);
         break;
     case SystemItem::FmDeviation:
-        v = m_state.mode == kFmN ? stepBits(v, {0, 8}, units, 1, 0, 50)
-                                 : stepBits(v, {8, 8}, units, 1, 0, 150);
+        v = m_state.mode == board::kModeFmNarrow ? stepBits(v, {0, 8}, units, 1, 0, 50)
+                                                 : stepBits(v, {8, 8}, units, 1, 0, 150);
         break;
     case SystemItem::FrequencyLeft: // -1: "Noise"
         v = stepBits(v, {0, 16, true}, units, 1, -1, 600);
@@ -257,7 +257,7 @@ void SettingsForms::editMike(int item, int units) {
         break;
     case MikeItem::Bandwidth: {
         const uint8_t mode = m_state.mode;
-        if (mode == kCw)
+        if (mode == board::kModeCw)
             return;
         const bool am = mode == 0 || mode == 1 || mode == 10 || mode == 11;
         const bool ssb = (mode >= 2 && mode <= 5) || (mode & 15) == 9;

@@ -9,7 +9,7 @@ namespace talix::sim {
 // What the receiver is set to, as the audio, the spectrum and the meters need it.
 struct TuningView {
     int64_t tunedHz = 0;
-    uint8_t mode = kAmE;
+    uint8_t mode = board::kModeAmE;
     double bandwidthHz = 8000;
     Passband rf;             // relative to tunedHz
     double binHz = 100;      // spectrum resolution

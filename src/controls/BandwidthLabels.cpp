@@ -1,6 +1,6 @@
 #include "controls/BandwidthLabels.h"
 
-#include "controls/Modes.h"
+#include "base/BoardModes.h"
 
 namespace talix::controls {
 
@@ -19,12 +19,12 @@ constexpr Labels kOther{"3,0k", "3,5k",  "4,0k",  "4,5k",  "5,0k",  "6,0k",  "7,
 
 Labels bandwidthLabels(int modeIndex, bool fullFmList) {
     switch (modeIndex) {
-    case kModeFmWide:
+    case board::kModeFmWide:
         return fullFmList ? kFmWideFull : kFmWideShort;
-    case kModeDigi:
+    case board::kModeDigi:
         return kDigi;
-    case kModeUsbQ:
-    case kModeLsbQ:
+    case board::kModeUsbQ:
+    case board::kModeLsbQ:
         return kQuadrature;
     default:
         return kOther;

@@ -1,10 +1,10 @@
 #include "controls/MainWindowHandlers.h"
 
+#include "base/BoardModes.h"
 #include "base/BoardWords.h"
 #include "base/Tags.h"
 #include "controls/DigitTrianglePaint.h"
 #include "controls/FieldTouch.h"
-#include "controls/Modes.h"
 #include "controls/WindowWheel.h"
 #include "display/FormPlace.h"
 #include "display/ReadoutLayout.h"
@@ -156,7 +156,7 @@ void MainWindowHandlers::readoutDoubleClick(QLineEdit* field) {
             link::LimitRule::Notify);
     else if (name == "EDemod" && !tuneMode())
         show(m_context.demods);
-    else if (name == "EBW" && m_state.ModeIndex >= kModeFmNarrow && !tuneMode())
+    else if (name == "EBW" && m_state.ModeIndex >= board::kModeFmNarrow && !tuneMode())
         show(m_context.bandwidths);
     else if (name == "EStepsRX")
         show(m_context.steps);

@@ -34,7 +34,7 @@ int stepDigit(int32_t step) {
 }
 
 link::Command demodChoice(int modeIndex) {
-    return cmd::setValue(number(MainItem::ModeIndex), number(Form::Main), uint32_t(modeIndex));
+    return cmd::modeChoice(modeIndex);
 }
 
 link::Command bandwidthChoice(int position) {

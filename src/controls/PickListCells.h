@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/BoardModes.h"
+
 #include <array>
 #include <cstdint>
 
@@ -13,22 +15,27 @@ struct PickCellSpec {
     int row; // 0 top, 1 bottom
 };
 
+// A mode's cell shows the mode's name and sends its index.
+constexpr PickCellSpec modeCell(uint8_t mode, int column, int row) {
+    return {board::modeName(mode), mode, column, row};
+}
+
 // The demodulator list: spectrum-based modes on top, time-based below; the Tag is the mode index.
 constexpr std::array<PickCellSpec, 14> kDemodCells{{
-    {"SYNC", 0, 0, 0},
-    {"DSB", 1, 1, 0},
-    {"LSB", 2, 2, 0},
-    {"USB", 3, 3, 0},
-    {"EUSB", 4, 4, 0},
-    {"SBCW", 5, 5, 0},
-    {"CW", 6, 6, 0},
-    {"AM-E", 11, 0, 1},
-    {"DSBQ", 10, 1, 1},
-    {"LSBQ", 25, 2, 1},
-    {"USBQ", 9, 3, 1},
-    {"DIGI", 41, 4, 1},
-    {"FM-N", 7, 5, 1},
-    {"FM-W", 8, 6, 1},
+    modeCell(board::kModeSync, 0, 0),
+    modeCell(board::kModeDsb, 1, 0),
+    modeCell(board::kModeLsb, 2, 0),
+    modeCell(board::kModeUsb, 3, 0),
+    modeCell(board::kModeEusb, 4, 0),
+    modeCell(board::kModeSbcw, 5, 0),
+    modeCell(board::kModeCw, 6, 0),
+    modeCell(board::kModeAmE, 0, 1),
+    modeCell(board::kModeDsbQ, 1, 1),
+    modeCell(board::kModeLsbQ, 2, 1),
+    modeCell(board::kModeUsbQ, 3, 1),
+    modeCell(board::kModeDigi, 4, 1),
+    modeCell(board::kModeFmNarrow, 5, 1),
+    modeCell(board::kModeFmWide, 6, 1),
 }};
 
 // The tuning step grid: the Tag is the step in 0.1 Hz, the text the step in Hz.

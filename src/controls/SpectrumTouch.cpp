@@ -10,9 +10,7 @@ void SpectrumTouch::Panel2MouseDown(double x, const TapInputs& inputs) {
         return;
     m_touchRefX = x;
     if (const auto f = tapTuneFrequency(inputs, x))
-        m_queue.QueueCommand(link::commands::setValue(board::number(board::MainItem::TunedFreq),
-                                                      board::number(board::Form::Main), *f),
-                             link::LimitRule::Notify);
+        m_queue.QueueCommand(link::commands::tuneTo(*f), link::LimitRule::Notify);
 }
 
 void SpectrumTouch::Panel2MouseMove(double x, bool dragging, int touchAction,

@@ -1,6 +1,7 @@
 #include "controls/TapTuning.h"
 
-#include "controls/Modes.h"
+#include "base/BoardModes.h"
+#include "base/TunableBands.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,20 +13,11 @@ namespace {
 constexpr uint8_t kStereoFlag = 1u << 5;
 constexpr uint32_t kGridOnPassbandBit = 1u << 31;
 constexpr int kFirstTuningAction = 3;
-
-struct Band {
-    int64_t low, high;
-};
-constexpr Band kBands[] = {
-    {0, 300'000'000},
-    {500'000'000, 710'000'000},
-    {870'000'000, 1'100'000'000},
-    {1'300'000'000, 1'560'000'000},
-};
 } // namespace
 
 bool tapTunes(const TapInputs& in) {
-    if (in.modeIndex == kModeFmWide && (in.receiverFlags & kStereoFlag) && in.binHz <= kWidestBinHz)
+    if (in.modeIndex == board::kModeFmWide && (in.receiverFlags & kStereoFlag) &&
+        in.binHz <= kWidestBinHz)
         return false;
     if (in.touchAction < kFirstTuningAction)
         return false;
@@ -53,16 +45,11 @@ int64_t snapToStep(int64_t p, int32_t s) {
     return f;
 }
 
-bool inTunableBand(int64_t f) {
-    return std::any_of(std::begin(kBands), std::end(kBands),
-                       [f](const Band& b) { return f >= b.low && f <= b.high; });
-}
-
 std::optional<uint32_t> tapTuneFrequency(const TapInputs& in, double x) {
     if (!tapTunes(in) || !std::isfinite(in.binHz) || !std::isfinite(x))
         return std::nullopt;
     const int64_t f = snapToStep(tapPointFrequency(in.spectrumLeftFreq, in.binHz, x), in.tuneStep);
-    if (!inTunableBand(f))
+    if (!board::inTunableBand(f))
         return std::nullopt;
     return uint32_t(f);
 }

@@ -33,9 +33,6 @@ int64_t tapPointFrequency(int32_t spectrumLeftFreq, float binHz, double x);
 // p as it is.
 int64_t snapToStep(int64_t p, int32_t s);
 
-// The receiver tunes 0 to 30 MHz, 50 to 71, 87 to 110 and 130 to 156 MHz (values in 0.1 Hz).
-bool inTunableBand(int64_t f);
-
 // The frequency a tap at x sends, or nothing when the tap must not tune.
 std::optional<uint32_t> tapTuneFrequency(const TapInputs& in, double x);
 

@@ -1,5 +1,6 @@
 #include "display/ReadoutFormat.h"
 
+#include "base/BoardModes.h"
 #include "display/ReadoutColours.h"
 #include "display/ReadoutNumbers.h"
 
@@ -41,25 +42,7 @@ constexpr int kAveragingMask = 0x1F;
 constexpr int kRateDividerShift = 29;
 constexpr uint32_t kRateDividerMask = 0x3;
 
-struct NamedMode {
-    uint8_t index;
-    const char* name;
-};
-constexpr std::array<NamedMode, 14> kModeNames{{{0, "SYNC"},
-                                                {1, "DSB"},
-                                                {2, "LSB"},
-                                                {3, "USB"},
-                                                {4, "EUSB"},
-                                                {5, "SBCW"},
-                                                {6, "CW"},
-                                                {7, "FM-N"},
-                                                {8, "FM-W"},
-                                                {9, "USBQ"},
-                                                {10, "DSBQ"},
-                                                {11, "AM-E"},
-                                                {25, "LSBQ"},
-                                                {41, "DIGI"}}};
-constexpr uint8_t kFirstYellowMode = 7;
+constexpr uint8_t kFirstYellowMode = board::kModeFmNarrow;
 
 constexpr std::array<const char*, 8> kBandwidthCodes{"38k S",   "50k S",  "60k HQ",  "60k S",
                                                      "120k HQ", "140k S", "240k HQ", "300k HQ"};
@@ -79,10 +62,7 @@ QString frequencyText(int32_t f, int mark, const QLocale& locale) {
 }
 
 QString modeName(uint8_t modeIndex) {
-    for (const NamedMode& m : kModeNames)
-        if (m.index == modeIndex)
-            return QString::fromLatin1(m.name);
-    return {};
+    return QString::fromLatin1(board::modeName(modeIndex));
 }
 
 QRgb modeColour(uint8_t modeIndex) {

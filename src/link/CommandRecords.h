@@ -79,6 +79,18 @@ inline Command setValue(int item, int form, uint32_t value) {
             uint8_t(value >> 16),
             uint8_t(value >> 24)};
 }
+// 245, item, 0, value: a value of the main window.
+inline Command setMainValue(board::MainItem item, uint32_t value) {
+    return setValue(board::number(item), board::number(board::Form::Main), value);
+}
+// A tap on the spectrum: tune to f, in 0.1 Hz.
+inline Command tuneTo(uint32_t f) {
+    return setMainValue(board::MainItem::TunedFreq, f);
+}
+// A mode chosen from the modulation list.
+inline Command modeChoice(int modeIndex) {
+    return setMainValue(board::MainItem::ModeIndex, uint32_t(modeIndex));
+}
 // 245, list index, 15: a DAB programme chosen.
 inline Command dabChoice(int index) {
     return {kind(board::Record::SetValue), low(index), low(board::number(board::Form::DAB))};

@@ -127,11 +127,14 @@ std::optional<QString> Session::startScriptFirstLine() {
 
 void Session::linkFrame(const uint8_t* payload, uint32_t lParam) {
     ++m_framesHandled;
-    if (m_dispatcher)
-        m_dispatcher->handleFrame(payload, lParam);
+    if (!m_dispatcher)
+        return;
+    m_dispatcher->handleFrame(payload, lParam);
+    m_receiverPort.frameHandled(m_dispatcher->linkQuality().lastPercent());
 }
 
 void Session::linkLostDisplay() {
+    m_receiverPort.linkLost();
     if (m_view)
         m_view->linkLostDisplay();
 }

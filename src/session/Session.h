@@ -11,8 +11,10 @@
 #include "link/SenderThread.h"
 #include "session/LinkWindow.h"
 #include "session/ReadoutPainterThread.h"
+#include "session/ReceiverPort.h"
 #include "session/RecordingSink.h"
 #include "session/RotatorLink.h"
+#include "session/SessionReceiverPort.h"
 #include "session/SessionSettings.h"
 #include "session/SessionView.h"
 #include "session/UpdateReplySink.h"
@@ -58,6 +60,8 @@ public:
     ManualResetEvent PaintEvent;
 
     link::TCommandQueue& commands() { return m_queue; }
+    // The receiver as clients without widgets read, watch and tune it.
+    ReceiverPort& receiver() { return m_receiverPort; }
     sync::ReceiverState& state() { return m_state; }
     sync::TFormSlots& formSlots() { return m_slots; }
     // Present from start() on.
@@ -119,6 +123,7 @@ private:
     sync::TFormSlots m_slots;
     link::TCommandQueue m_queue;
     link::LinkPort m_port{m_queue};
+    SessionReceiverPort m_receiverPort{m_state, m_queue};
     link::FrameRing m_frameRing; // outlives the receive thread and LinkWindow
     LinkWindow m_linkWindow;
     // Outlives the ring, whose device reports through it.

@@ -13,6 +13,7 @@ std::optional<LinkQualityReport> LinkQuality::frame(uint16_t frameCounter) {
     LinkRef = frameCounter;
     const uint32_t q = std::min<uint32_t>(uint32_t(uint64_t(LinkFrames) * 100 / uint32_t(d)), 100);
     LinkFrames = 0;
+    m_lastPercent = q;
 
     LinkQualityReport report;
     report.percent = q;

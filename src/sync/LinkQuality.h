@@ -31,9 +31,15 @@ public:
     // Called for every frame; returns a report on the frames that make a measurement.
     std::optional<LinkQualityReport> frame(uint16_t frameCounter);
 
+    // The percentage of the last measurement; 0 before the first.
+    uint32_t lastPercent() const { return m_lastPercent; }
+
     uint32_t LinkFrames = 0;
     uint16_t LinkRef = 0;
     int LinkGood = 0;
+
+private:
+    uint32_t m_lastPercent = 0;
 };
 
 } // namespace talix::sync

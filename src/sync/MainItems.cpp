@@ -1,5 +1,6 @@
 #include "sync/MainItems.h"
 
+#include "base/BoardModes.h"
 #include "base/BoardWords.h"
 #include "sync/AnsiText.h"
 #include "sync/MainItemTable.h"
@@ -21,7 +22,6 @@ using board::number;
 
 constexpr int32_t k30MHz = 300'000'000;
 constexpr int32_t k10MHz = 100'000'000;
-constexpr uint8_t kModeSbcw = 5;
 constexpr uint8_t kFirstFmMode = 7;
 constexpr float kWideBin = 160.0f;
 
@@ -320,7 +320,7 @@ void MainItems::frequencies(ReceiverState& s, std::span<const uint32_t> v, uint3
         for (size_t i = 0; i < labels.size(); ++i)
             e.text(scale[i], labels[i]);
     }
-    if (s.ModeIndex == kModeSbcw && (tuned < k10MHz) != (s.TunedFreq < k10MHz))
+    if (s.ModeIndex == board::kModeSbcw && (tuned < k10MHz) != (s.TunedFreq < k10MHz))
         e.rebuildGrid = true;
     s.TunedFreq = tuned;
     s.SpectrumLeftFreq = left;
@@ -358,7 +358,8 @@ void MainItems::passband(ReceiverState& s, std::span<const uint32_t> v, const It
 void MainItems::levels(ReceiverState& s, std::span<const uint32_t> v, ItemEffect& e) const {
     const bool dbuv = s.levelsInDbuV();
     e.text(C::LPegel, levelText(int32_t(v[0]), dbuv, m_locale));
-    e.text(C::LSMeter, sMeterText(int32_t(v[1]), m_locale));
+    s.SignalLevel = int32_t(v[1]);
+    e.text(C::LSMeter, sMeterText(s.SignalLevel, m_locale));
     e.text(C::LALC, levelText(int32_t(v[2]), dbuv, m_locale));
 }
 

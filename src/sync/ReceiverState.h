@@ -63,6 +63,7 @@ struct ReceiverState {
     int32_t LockWord = 0;
     bool BwListFlag = false;
     int32_t LevelMarker = 0;
+    int32_t SignalLevel = 0; // the S-meter reading of item 40, tenths of dBm
     uint8_t UndoCount = 0;
     std::array<uint32_t, 2> SlideHeader{};
     QByteArray SlideStream;

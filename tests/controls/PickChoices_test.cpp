@@ -1,5 +1,5 @@
+#include "base/BoardModes.h"
 #include "controls/BandwidthLabels.h"
-#include "controls/Modes.h"
 #include "controls/PickChoices.h"
 #include "controls/PickListCells.h"
 #include "controls/UndoText.h"
@@ -71,17 +71,17 @@ INSTANTIATE_TEST_SUITE_P(
     Table, BandwidthLabelTable,
     testing::Values(
         BwCase{"FmWideShort",
-               kModeFmWide,
+               board::kModeFmWide,
                false,
                {"", "50k S", "60k HQ", "", "120k HQ", "", "240k HQ", ""}},
         BwCase{"FmWideFull",
-               kModeFmWide,
+               board::kModeFmWide,
                true,
                {"38k S", "50k S", "60k HQ", "60k S", "120k HQ", "140k S", "240k HQ", "300k HQ"}},
-        BwCase{"Digi", kModeDigi, false, {"125", "250", "500", "1,0k", "2,0k", "4,0k"}},
-        BwCase{"UsbQ", kModeUsbQ, false, kQ}, BwCase{"LsbQ", kModeLsbQ, true, kQ},
-        BwCase{"Cw", kModeCw, false, kWide}, BwCase{"FmNarrow", kModeFmNarrow, true, kWide},
-        BwCase{"Sync", 0, false, kWide}),
+        BwCase{"Digi", board::kModeDigi, false, {"125", "250", "500", "1,0k", "2,0k", "4,0k"}},
+        BwCase{"UsbQ", board::kModeUsbQ, false, kQ}, BwCase{"LsbQ", board::kModeLsbQ, true, kQ},
+        BwCase{"Cw", board::kModeCw, false, kWide},
+        BwCase{"FmNarrow", board::kModeFmNarrow, true, kWide}, BwCase{"Sync", 0, false, kWide}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Undo {

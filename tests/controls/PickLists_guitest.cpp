@@ -1,7 +1,7 @@
+#include "base/BoardModes.h"
 #include "base/Tags.h"
 #include "controls/BandwidthList.h"
 #include "controls/DemodList.h"
-#include "controls/Modes.h"
 #include "controls/PickListCells.h"
 #include "controls/StepList.h"
 #include "support/Pointer.h"
@@ -187,7 +187,7 @@ class BandwidthShow : public ::testing::TestWithParam<BwShow> {};
 TEST_P(BandwidthShow, LabelsFollowTheModeAtEveryShowing) {
     BandwidthFixture b;
     // A first showing in another mode, so that the second one must change the labels.
-    b.mode = GetParam().mode == kModeDigi ? 3 : kModeDigi;
+    b.mode = GetParam().mode == board::kModeDigi ? 3 : board::kModeDigi;
     showAndExpose(&b.form);
     b.form.hide();
     b.mode = GetParam().mode;
@@ -207,16 +207,17 @@ std::vector<QString> padded(std::initializer_list<const char*> texts) {
 INSTANTIATE_TEST_SUITE_P(
     Table, BandwidthShow,
     ::testing::Values(
-        BwShow{"FmWideShort", kModeFmWide, false,
+        BwShow{"FmWideShort", board::kModeFmWide, false,
                padded({"", "50k S", "60k HQ", "", "120k HQ", "", "240k HQ", ""})},
-        BwShow{"FmWideFull", kModeFmWide, true,
+        BwShow{"FmWideFull", board::kModeFmWide, true,
                padded({"38k S", "50k S", "60k HQ", "60k S", "120k HQ", "140k S", "240k HQ",
                        "300k HQ"})},
-        BwShow{"Digi", kModeDigi, false, padded({"125", "250", "500", "1,0k", "2,0k", "4,0k"})},
-        BwShow{"LsbQ", kModeLsbQ, false,
+        BwShow{"Digi", board::kModeDigi, false,
+               padded({"125", "250", "500", "1,0k", "2,0k", "4,0k"})},
+        BwShow{"LsbQ", board::kModeLsbQ, false,
                padded({"1,5k", "1,75k", "2,0k", "2,25k", "2,5k", "3,0k", "3,5k", "4,0k", "4,5k",
                        "5,0k", "6,0k", "7,0k", "8,0k", "9,0k", "10,0k"})},
-        BwShow{"Cw", kModeCw, false,
+        BwShow{"Cw", board::kModeCw, false,
                padded({"3,0k", "3,5k", "4,0k", "4,5k", "5,0k", "6,0k", "7,0k", "8,0k", "9,0k",
                        "10,0k", "12,0k", "14,0k", "16,0k", "18,0k", "20,0k"})}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -240,12 +241,14 @@ TEST_P(BandwidthBlankCell, StillSendsItsPosition) {
     EXPECT_FALSE(b.form.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BandwidthBlankCell,
-    ::testing::Values(BlankTap{"FmWide0", kModeFmWide, 0}, BlankTap{"FmWide3", kModeFmWide, 3},
-                      BlankTap{"FmWide5", kModeFmWide, 5}, BlankTap{"FmWide7", kModeFmWide, 7},
-                      BlankTap{"Digi6", kModeDigi, 6}, BlankTap{"Digi14", kModeDigi, 14}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, BandwidthBlankCell,
+                         ::testing::Values(BlankTap{"FmWide0", board::kModeFmWide, 0},
+                                           BlankTap{"FmWide3", board::kModeFmWide, 3},
+                                           BlankTap{"FmWide5", board::kModeFmWide, 5},
+                                           BlankTap{"FmWide7", board::kModeFmWide, 7},
+                                           BlankTap{"Digi6", board::kModeDigi, 6},
+                                           BlankTap{"Digi14", board::kModeDigi, 14}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BandwidthList, TheUnitCellSendsNothing) {
     BandwidthFixture b;

@@ -115,17 +115,18 @@ TEST_P(KnobOnField, ChangesTheSelectedValue) {
 INSTANTIATE_TEST_SUITE_P(
     Table, KnobOnField,
     ::testing::Values(
-        FieldCase{"modeNext", 1, 2, 1, kLsbq}, FieldCase{"modeBack", 1, -2, 1, kDsbq},
-        FieldCase{"bandwidthUp", 2, 2, 2, 9000}, FieldCase{"shift", 3, -4, 3, uint16_t(-20)},
-        FieldCase{"notchWidth", 4, 2, 4, 10}, FieldCase{"notchPos", 5, 2, 5, 1010},
-        FieldCase{"agcLimit", 6, 2, 6, 102}, FieldCase{"threshold", 7, 2, 7, 2},
-        FieldCase{"dnr", 8, 2, 8, 1}, FieldCase{"resolution", 9, 2, 9, 100},
-        FieldCase{"resolutionDiv", 30, -2, 9, 20}, FieldCase{"topLevel", 10, 2, 10, 126},
-        FieldCase{"span", 11, 2, 11, 15}, FieldCase{"bottomChangesSpan", 31, -2, 11, 5},
-        FieldCase{"waterfallTime", 13, 2, 13, 17}, FieldCase{"insideBright", 14, 2, 14, 65},
-        FieldCase{"noiseBlanker", 17, 2, 17, 1}, FieldCase{"blankerDuration", 18, 2, 18, 6},
-        FieldCase{"agcHold", 22, 2, 22, 11}, FieldCase{"agcAttack", 23, 2, 23, 55},
-        FieldCase{"txFrequency", 24, 2, 24, 60'710'000}, FieldCase{"stepDigit3", 32, 2, 32, 11000}),
+        FieldCase{"modeNext", 1, 2, 1, board::kModeLsbQ},
+        FieldCase{"modeBack", 1, -2, 1, board::kModeDsbQ}, FieldCase{"bandwidthUp", 2, 2, 2, 9000},
+        FieldCase{"shift", 3, -4, 3, uint16_t(-20)}, FieldCase{"notchWidth", 4, 2, 4, 10},
+        FieldCase{"notchPos", 5, 2, 5, 1010}, FieldCase{"agcLimit", 6, 2, 6, 102},
+        FieldCase{"threshold", 7, 2, 7, 2}, FieldCase{"dnr", 8, 2, 8, 1},
+        FieldCase{"resolution", 9, 2, 9, 100}, FieldCase{"resolutionDiv", 30, -2, 9, 20},
+        FieldCase{"topLevel", 10, 2, 10, 126}, FieldCase{"span", 11, 2, 11, 15},
+        FieldCase{"bottomChangesSpan", 31, -2, 11, 5}, FieldCase{"waterfallTime", 13, 2, 13, 17},
+        FieldCase{"insideBright", 14, 2, 14, 65}, FieldCase{"noiseBlanker", 17, 2, 17, 1},
+        FieldCase{"blankerDuration", 18, 2, 18, 6}, FieldCase{"agcHold", 22, 2, 22, 11},
+        FieldCase{"agcAttack", 23, 2, 23, 55}, FieldCase{"txFrequency", 24, 2, 24, 60'710'000},
+        FieldCase{"stepDigit3", 32, 2, 32, 11000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReceiverModel, StepDigitSelectsWhichDigitTheKnobChanges) {
@@ -284,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReceiverModel, FmWideBandwidthCellsFollowTheList) {
     Board b;
-    b.send(setValue(1, kFmW));
+    b.send(setValue(1, board::kModeFmWide));
     EXPECT_EQ(b.value(b.send(setValue(2, 6)), 2), 6u) << "240k HQ";
     EXPECT_EQ(b.value(b.send(setValue(2, 12)), 2), 6u) << "a blank cell keeps the bandwidth";
 }

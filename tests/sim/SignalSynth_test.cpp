@@ -100,29 +100,30 @@ TEST_P(Passbands, FollowTheSideband) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Passbands,
-    ::testing::Values(PassbandCase{"usb", kUsb, 14'200'000, 0, 2400},
-                      PassbandCase{"lsb", kLsb, 7'100'000, -2400, 0},
-                      PassbandCase{"am", kAmE, 6'000'000, -1200, 1200},
-                      PassbandCase{"cw", kCw, 7'000'000, -1200, 1200},
-                      PassbandCase{"sbcwAbove10MHz", kSbcw, 14'000'000, 0, 2400},
-                      PassbandCase{"sbcwBelow10MHz", kSbcw, 7'000'000, -2400, 0},
-                      PassbandCase{"digi", kDigi, 14'070'000, 0, 2400}),
+    ::testing::Values(PassbandCase{"usb", talix::board::kModeUsb, 14'200'000, 0, 2400},
+                      PassbandCase{"lsb", talix::board::kModeLsb, 7'100'000, -2400, 0},
+                      PassbandCase{"am", talix::board::kModeAmE, 6'000'000, -1200, 1200},
+                      PassbandCase{"cw", talix::board::kModeCw, 7'000'000, -1200, 1200},
+                      PassbandCase{"sbcwAbove10MHz", talix::board::kModeSbcw, 14'000'000, 0, 2400},
+                      PassbandCase{"sbcwBelow10MHz", talix::board::kModeSbcw, 7'000'000, -2400, 0},
+                      PassbandCase{"digi", talix::board::kModeDigi, 14'070'000, 0, 2400}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Modes, BandwidthCellsFollowThePickLists) {
     uint16_t v = 0;
-    EXPECT_TRUE(bandwidthForPosition(kAmE, true, 14, v));
+    EXPECT_TRUE(bandwidthForPosition(talix::board::kModeAmE, true, 14, v));
     EXPECT_EQ(v, 20000);
-    EXPECT_TRUE(bandwidthForPosition(kUsbq, true, 0, v));
+    EXPECT_TRUE(bandwidthForPosition(talix::board::kModeUsbQ, true, 0, v));
     EXPECT_EQ(v, 1500);
-    EXPECT_TRUE(bandwidthForPosition(kDigi, true, 5, v));
+    EXPECT_TRUE(bandwidthForPosition(talix::board::kModeDigi, true, 5, v));
     EXPECT_EQ(v, 4000);
-    EXPECT_FALSE(bandwidthForPosition(kDigi, true, 6, v));
-    EXPECT_FALSE(bandwidthForPosition(kFmW, false, 0, v)) << "38k S only in the full list";
-    EXPECT_TRUE(bandwidthForPosition(kFmW, true, 0, v));
+    EXPECT_FALSE(bandwidthForPosition(talix::board::kModeDigi, true, 6, v));
+    EXPECT_FALSE(bandwidthForPosition(talix::board::kModeFmWide, false, 0, v))
+        << "38k S only in the full list";
+    EXPECT_TRUE(bandwidthForPosition(talix::board::kModeFmWide, true, 0, v));
     EXPECT_EQ(v, 0);
-    EXPECT_DOUBLE_EQ(bandwidthHz(kFmW, 7), 300000);
-    EXPECT_FALSE(bandwidthForPosition(kAmE, true, 15, v));
+    EXPECT_DOUBLE_EQ(bandwidthHz(talix::board::kModeFmWide, 7), 300000);
+    EXPECT_FALSE(bandwidthForPosition(talix::board::kModeAmE, true, 15, v));
 }
 
 TEST(SpectrumSynth, CarrierStandsAtItsBinAboveTheNoise) {
@@ -130,7 +131,7 @@ TEST(SpectrumSynth, CarrierStandsAtItsBinAboveTheNoise) {
     SpectrumSynth synth(1);
     DisplayScale scale;
     // 10 MHz time signal, tuned 3 kHz above it at 100 Hz per bin.
-    const TuningView v = viewAt(10'003'000, kAmE, 8000);
+    const TuningView v = viewAt(10'003'000, talix::board::kModeAmE, 8000);
     const SpectrumGeometry g{v.tunedHz, v.binHz};
     std::vector<double> sums(kSpectrumBins, 0);
     std::array<uint16_t, kSpectrumBins> line{};
@@ -153,7 +154,7 @@ TEST(SpectrumSynth, NoiseFollowsTheBinWidthAndTheScale) {
         SpectrumSynth synth(3);
         std::array<uint16_t, kSpectrumBins> line{};
         // An empty stretch of 30 m between the beacons' band and the broadcasters.
-        synth.render(plan, viewAt(10'500'000, kUsb, 2400, binHz), scale,
+        synth.render(plan, viewAt(10'500'000, talix::board::kModeUsb, 2400, binHz), scale,
                      SpectrumSynth::Filter::Average, 3, 1000, 0, line);
         std::vector<uint16_t> v(line.begin(), line.end());
         std::nth_element(v.begin(), v.begin() + 512, v.end());
@@ -182,7 +183,7 @@ TEST(SpectrumSynth, GeometryOfThePassband) {
 
 TEST(AudioSynth, FramesJoinExactlyAsOneLongRender) {
     const BandPlan plan(1);
-    const TuningView v = viewAt(6'070'000, kAmE, 8000);
+    const TuningView v = viewAt(6'070'000, talix::board::kModeAmE, 8000);
     AudioSynth whole(9), pieces(9);
     std::vector<int16_t> one(4 * 1024);
     whole.render(plan, v, 0, one.data(), 4 * 512);
@@ -195,7 +196,7 @@ TEST(AudioSynth, NoStepsAtFrameEdgesWhileRetuning) {
     std::vector<int16_t> out;
     // Tune across the 10 MHz time signal in USB: the beat tone sweeps, the level changes.
     for (int f = 0; f < 80; ++f) {
-        const TuningView v = viewAt(10'000'000 - 3000 + f * 50, kUsb, 2700);
+        const TuningView v = viewAt(10'000'000 - 3000 + f * 50, talix::board::kModeUsb, 2700);
         const auto frame = renderFrames(synth, plan, v, 1, uint64_t(f) * 512);
         out.insert(out.end(), frame.begin(), frame.end());
     }
@@ -212,7 +213,8 @@ TEST(AudioSynth, CarrierBeatsAtItsDistanceInSsb) {
     const BandPlan plan(1);
     AudioSynth synth(4);
     // USB tuned 1 kHz below the 10 MHz carrier: a 1 kHz tone between the ticks.
-    const auto audio = renderFrames(synth, plan, viewAt(9'999'000, kUsb, 2700), 16);
+    const auto audio =
+        renderFrames(synth, plan, viewAt(9'999'000, talix::board::kModeUsb, 2700), 16);
     const double tone = toneLevel(audio, 1000);
     EXPECT_GT(tone, 50 * toneLevel(audio, 1700));
     EXPECT_GT(tone, 50 * toneLevel(audio, 600));
@@ -224,8 +226,8 @@ TEST(AudioSynth, CwToneIsThePitchOnTheBeacon) {
     std::vector<int16_t> audio;
     // The 14.1 MHz beacon sends a long key-down; collect a few seconds of it.
     for (int f = 0; f < 400; ++f) {
-        const auto frame =
-            renderFrames(synth, plan, viewAt(14'100'000, kCw, 500), 1, uint64_t(f) * 512);
+        const auto frame = renderFrames(synth, plan, viewAt(14'100'000, talix::board::kModeCw, 500),
+                                        1, uint64_t(f) * 512);
         audio.insert(audio.end(), frame.begin(), frame.end());
     }
     EXPECT_GT(toneLevel(audio, kCwPitchHz), 20 * toneLevel(audio, kCwPitchHz + 400));
@@ -235,7 +237,7 @@ TEST(AudioSynth, StationIsLouderThanTheNoiseAroundIt) {
     const BandPlan plan(1);
     const auto rms = [&](int64_t hz) {
         AudioSynth synth(5);
-        TuningView v = viewAt(hz, kAmE, 8000);
+        TuningView v = viewAt(hz, talix::board::kModeAmE, 8000);
         v.agcLimitDbm = -90; // weak signals stay weak
         const auto a = renderFrames(synth, plan, v, 40);
         double sum = 0;
@@ -249,10 +251,11 @@ TEST(AudioSynth, StationIsLouderThanTheNoiseAroundIt) {
 TEST(RfScene, PassbandPowerCountsTheStationAndTheNoise) {
     const BandPlan plan(1);
     double signal = 0;
-    const double total = rf::passbandMw(plan, viewAt(6'070'000, kAmE, 8000), 0, &signal);
+    const double total =
+        rf::passbandMw(plan, viewAt(6'070'000, talix::board::kModeAmE, 8000), 0, &signal);
     EXPECT_GT(rf::mwToDbm(signal), -60);
     EXPECT_GT(total, signal);
     double quiet = 0;
-    rf::passbandMw(plan, viewAt(10'500'000, kUsb, 2400), 0, &quiet);
+    rf::passbandMw(plan, viewAt(10'500'000, talix::board::kModeUsb, 2400), 0, &quiet);
     EXPECT_EQ(quiet, 0);
 }
