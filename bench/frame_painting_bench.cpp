@@ -7,9 +7,9 @@
 // frame every 12.5 ms; the counter "of_frame_period" is the time per frame over 12.5 ms.
 #include "app/Forms.h"
 #include "app/MainWindow.h"
-#include "display/SpectrumPanel.h"
-#include "display/SpectrumScreen.h"
-#include "display/WaterfallPanel.h"
+#include "display/spectrum/SpectrumPanel.h"
+#include "display/spectrum/SpectrumScreen.h"
+#include "display/spectrum/WaterfallPanel.h"
 #include "support/BoardFrames.h"
 
 #include <QApplication>
@@ -67,7 +67,7 @@ struct Program {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qputenv("TALIX_LOOPBACK_ONLY", "1");
         app = std::make_unique<QApplication>(argc, argv);
-        app::TFMain::Context c;
+        app::ProgramContext c;
         c.options.board = {"127.0.0.1", refusingPort()};
         c.options.rotator = {"127.0.0.1", 9};
         c.options.audio = "null";

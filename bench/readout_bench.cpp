@@ -1,8 +1,8 @@
 // The readouts' cost per paint pass: composing every field's texts and drawing them.
 #include "display/Fonts.h"
-#include "display/ReadoutDrawing.h"
-#include "display/ReadoutLayout.h"
-#include "display/ReadoutPicture.h"
+#include "display/readouts/ReadoutDrawing.h"
+#include "display/readouts/ReadoutLayout.h"
+#include "display/readouts/ReadoutPicture.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 // Cost of one spectrum line (unpack, average, trace paths, waterfall row) and of painting the
 // spectrum and waterfall panels into images of their size on the raster engine. One line arrives
 // every 12.5 ms.
-#include "display/SpectrumDisplay.h"
-#include "display/SpectrumPicture.h"
-#include "display/WaterfallPicture.h"
+#include "display/spectrum/SpectrumDisplay.h"
+#include "display/spectrum/SpectrumPicture.h"
+#include "display/spectrum/WaterfallPicture.h"
 
 #include <QImage>
 #include <QPainter>

@@ -38,9 +38,9 @@ void writeFrame(FrameBytes& out, uint32_t counter, const FrameContent& content) 
     writeLe32(p + 4, link::kFrameCheckWord);
     writeLe32(p + 8, counter);
     uint8_t* payload = p + link::kFrameHeaderLength;
-    writeLe32(payload + sync::kStreamHeaderOffset, content.streamHeader);
+    writeLe32(payload + board::kStreamHeaderOffset, content.streamHeader);
     for (uint32_t i = 0; i < kStreamAreaWords; ++i)
-        writeLe32(payload + sync::kStreamWordsOffset + i * 4, content.words[i]);
+        writeLe32(payload + board::kStreamWordsOffset + i * 4, content.words[i]);
     for (uint32_t i = 0; i < kAudioPairs * 2; ++i)
         writeLe16(payload + kAudioOffset + i * 2, uint16_t(content.audio[i]));
     packSpectrum(content.spectrum, payload + kSpectrumOffset);

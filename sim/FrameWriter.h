@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/FramePayload.h"
 #include "link/LinkFrame.h"
-#include "sync/FramePayload.h"
 
 #include <array>
 #include <cstdint>
@@ -9,15 +9,15 @@
 namespace talix::sim {
 
 // The payload layout is the program's.
-using sync::kAudioOffset;
-using sync::kSpectrumBytes;
-using sync::kSpectrumOffset;
-using sync::kStatusOffset;
+using board::kAudioOffset;
+using board::kSpectrumBytes;
+using board::kSpectrumOffset;
+using board::kStatusOffset;
 
 // The parameter words after the StreamHeader fill the area up to the audio block (123 words).
-constexpr uint32_t kStreamAreaWords = (sync::kAudioOffset - sync::kStreamWordsOffset) / 4;
-constexpr uint32_t kAudioPairs = sync::kAudioBytes / 4; // stereo pairs of 16-bit samples
-constexpr uint32_t kSpectrumBins = sync::kSpectrumBytes * 8 / 9;
+constexpr uint32_t kStreamAreaWords = (board::kAudioOffset - board::kStreamWordsOffset) / 4;
+constexpr uint32_t kAudioPairs = board::kAudioBytes / 4; // stereo pairs of 16-bit samples
+constexpr uint32_t kSpectrumBins = board::kSpectrumBytes * 8 / 9;
 constexpr uint32_t kMaxBinValue = 511;
 
 // StreamHeader: n words in this frame, 23-bit block sequence number, continuation flag.

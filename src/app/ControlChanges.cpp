@@ -4,7 +4,7 @@
 #include "controls/ArmedBars.h"
 #include "controls/ArrowIndicator.h"
 #include "display/MeterBox.h"
-#include "display/ReadoutControls.h"
+#include "display/readouts/ReadoutControls.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

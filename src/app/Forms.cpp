@@ -1,8 +1,15 @@
 #include "app/Forms.h"
 
+#include "app/HostControls.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowView.h"
 #include "app/MessageForm.h"
+#include "app/ReceiverViews.h"
 #include "app/SettingsBridge.h"
+#include "app/UpdateFormWatch.h"
 #include "audio/AudioDeviceFactory.h"
+#include "audio/OpenResultText.h"
+#include "audio/RecordingFiles.h"
 #include "base/BoardWords.h"
 #include "base/MessageHook.h"
 #include "controls/BandwidthList.h"
@@ -12,6 +19,10 @@
 #include "controls/StepList.h"
 #include "controls/UndoBox.h"
 #include "dab/DabForm.h"
+#include "display/MeterBox.h"
+#include "display/readouts/ReadoutPainter.h"
+#include "display/spectrum/SpectrumScreen.h"
+#include "host/HostServices.h"
 #include "memory/MemoryForm.h"
 #include "recorder/RecordButton.h"
 #include "recorder/RecorderForm.h"
@@ -30,7 +41,7 @@ namespace talix::app {
 namespace {
 
 // Its records go straight to the link and the board's replies straight back to it.
-QWidget* updateForm(const TFMain::Context& c, session::Session& s, QWidget* parent) {
+update::TF_Update* updateForm(const ProgramContext& c, session::Session& s, QWidget* parent) {
     update::TF_Update::Context context;
     context.drives = c.drives;
     context.linkConnected = [&s] { return s.linkConnected(); };
@@ -39,65 +50,96 @@ QWidget* updateForm(const TFMain::Context& c, session::Session& s, QWidget* pare
         return s.writeUpdateRecord(record, onConnection);
     };
     auto* form = new update::TF_Update(std::move(context), parent);
-    s.updateReplies().setReceiver(
-        [form = QPointer<update::TF_Update>(form)](uint32_t reply) {
-            if (form)
-                form->updateReply(reply);
-        });
+    s.updateReplies().setReceiver([form = QPointer<update::TF_Update>(form)](uint32_t reply) {
+        if (form)
+            form->updateReply(reply);
+    });
     return form;
 }
 
-session::SessionSettings sessionSettingsOf(const TFMain::Context& c) {
+session::SessionSettings sessionSettingsOf(const ProgramContext& c) {
     session::SessionSettings s;
     s.board = c.options.board;
     s.rotator = c.options.rotator;
     s.audio = c.options.audio;
     s.drives = c.drives;
     s.receiveTimings = c.receiveTimings;
-    s.senderWait = c.senderWait;
-    s.painterWait = c.painterWait;
     return s;
 }
 
 } // namespace
 
-FormSet::FormSet(TFMain::Context context)
+FormSet::FormSet(ProgramContext context)
     : m_session(std::make_unique<session::Session>(sessionSettingsOf(context))) {
     session::Session& s = *m_session;
-    // The message form must exist before the main window's FormCreate can report a failure.
+    // The message form must exist before anything can report a failure.
     F_Message = new TF_Message();
     setMessageHandler([form = F_Message](const QString& text, bool offerShutdown) {
         return form->ask(text, offerShutdown);
     });
-    FMain = new TFMain(context, s);
+    FMain = new TFMain(s, context.options.windowed);
     F_Message->setParent(FMain, F_Message->windowFlags());
     F_Update = updateForm(context, s, FMain);
 
-    const auto queue = [&s] { return &s.commands(); };
-    const auto state = [&s] { return &s.state(); };
-    m_settingsHost = std::make_unique<SettingsBridge>(*FMain, F_Update);
+    m_readouts = std::make_unique<display::ReadoutPainter>(
+        FMain->TFieldTable,
+        display::ReadoutPainter::Sources{
+            [this] { return readoutStateOf(m_session->state(), FMain->spectrum()->gridOffset()); },
+            [this] { return m_view ? static_cast<QWidget*>(m_view->SelectedField()) : nullptr; },
+            [this] { m_session->requestPaint(); }, [this] { return m_session->closing(); }});
+    m_view = std::make_unique<MainWindowView>(*FMain, s, F_Update, *m_readouts,
+                                              [this](uint32_t brightness) {
+                                                  if (m_host)
+                                                      m_host->brightness().applyReport(brightness);
+                                              });
+    m_updateWatch = std::make_unique<UpdateFormWatch>(
+        F_Update, [&s](bool visible) { s.setUpdateFormVisible(visible); });
+    createForms(context);
+    fillFormSlots();
+
+    controls::MainControls& c = *FMain->controls();
+    m_host = std::make_unique<HostControls>(
+        *FMain, host::makeHostServices(context.options.hostServices), context.hostTimings, F_DAB);
+    c.RPegel->setLevelSource([&s] { return s.state().LevelMarker; });
+    m_recordButton = std::make_unique<recorder::RecordButton>(
+        recorder::RecordButton::Controls{c.B_Rec, c.E_File, c.B_Recorder, F_DAB},
+        s.recordingSink());
+
+    // FormCreate: without the audio device the program runs on without a link.
+    const audio::OpenResult opened = s.open(*m_view);
+    if (opened != audio::OpenResult::Ok) {
+        showMessage(audio::openResultText(opened));
+        return;
+    }
+    // The display device; without it brightness reports reach no display.
+    m_host->services().openDisplay();
+    m_host->brightness().request.policy = host::kPolicyBoth;
+    c.E_File->setText(audio::nextFileText(s.recordingSink().NextFileNumber));
+    s.startThreads();
+    createHandlers();
+}
+
+// The secondary forms in the start-up order, each with what it uses.
+void FormSet::createForms(const ProgramContext& context) {
+    session::Session& s = *m_session;
+    const auto wheel = [this](int delta) { this->wheel(delta); };
+    m_settingsHost = std::make_unique<SettingsBridge>(*FMain, *m_view, F_Update, wheel);
     F_Setup = new settings::TF_Setup(*m_settingsHost, FMain);
     F_System = new settings::TF_System(*m_settingsHost, FMain);
     F_Mike = new settings::TF_Mike(*m_settingsHost, FMain);
     F_WiFi = new settings::TF_WiFi(*m_settingsHost, FMain);
-    const auto wheel = [main = FMain](int delta) {
-        if (main->handlers())
-            main->handlers()->S_GeberMouseWheel(delta);
-    };
-    auto* memory = new memory::TF_Memory(
-        queue,
-        [&s] {
-            if (sync::TSlotForm* dab = s.formSlots().at(board::number(board::Form::DAB)))
-                dab->closeForm();
+    F_Memory = new memory::TF_Memory(
+        s.commands(),
+        [this] {
+            if (F_DAB)
+                F_DAB->closeForm();
         },
         FMain);
-    memory->setWheelHandler(wheel);
-    F_Memory = memory;
-    auto* undo = new controls::TF_Undo(queue, state, FMain);
-    undo->setWheelHandler(wheel);
-    F_Undo = undo;
+    F_Memory->setWheelHandler(wheel);
+    F_Undo = new controls::TF_Undo(s.commands(), s.state(), FMain);
+    F_Undo->setWheelHandler(wheel);
     recorder::TF_Recorder::Context recording;
-    recording.queue = queue;
+    recording.commands = &s.commands();
     recording.session = &s;
     recording.drives = context.drives;
     recording.playerDevice = [name = audio::recorderDeviceName(context.options.audio)] {
@@ -105,54 +147,69 @@ FormSet::FormSet(TFMain::Context context)
     };
     recording.wheel = wheel;
     F_Recorder = new recorder::TF_Recorder(std::move(recording), FMain);
-    auto* dab = new dab::TF_DAB(queue, FMain);
-    dab->setWheelHandler(wheel);
-    F_DAB = dab;
-    F_Demods = new controls::TF_Demods(queue, FMain);
-    F_BWs = new controls::TF_BWs(queue, state, FMain);
-    F_Steps = new controls::TF_Steps(queue, FMain);
+    F_DAB = new dab::TF_DAB(s.commands(), FMain);
+    F_DAB->setWheelHandler(wheel);
+    F_Demods = new controls::TF_Demods(s.commands(), FMain);
+    F_BWs = new controls::TF_BWs(s.commands(), s.state(), FMain);
+    F_Steps = new controls::TF_Steps(s.commands(), FMain);
     F_KAP = new rotator::TF_KAP(
-        s.rotator(), s.commands(),
-        [main = FMain] {
-            if (main->controls())
-                main->controls()->B_KAP->setFocus();
-        },
-        FMain);
-    fillFormSlots();
-
-    MainWindowForms forms;
-    forms.update = F_Update;
-    forms.dab = F_DAB;
-    forms.rotator = F_KAP;
-    forms.memory = F_Memory;
-    forms.demods = qobject_cast<QDialog*>(F_Demods);
-    forms.bandwidths = qobject_cast<QDialog*>(F_BWs);
-    forms.steps = qobject_cast<QDialog*>(F_Steps);
-    controls::MainControls& c = *FMain->controls();
-    m_recordButton = std::make_unique<recorder::RecordButton>(
-        recorder::RecordButton::Controls{c.B_Rec, c.E_File, c.B_Recorder, F_DAB},
-        s.recordingSink());
-    FMain->FormCreate(forms);
+        s.rotator(), s.commands(), [main = FMain] { main->controls()->B_KAP->setFocus(); }, FMain);
 }
 
 // The forms that take values from the board, by their TFormSlots index.
 void FormSet::fillFormSlots() {
     using board::Form;
     const std::pair<Form, sync::TSlotForm*> slotForms[] = {
-        {Form::Setup, dynamic_cast<sync::TSlotForm*>(F_Setup)},
-        {Form::System, dynamic_cast<sync::TSlotForm*>(F_System)},
-        {Form::Undo, dynamic_cast<sync::TSlotForm*>(F_Undo)},
-        {Form::Microphone, dynamic_cast<sync::TSlotForm*>(F_Mike)},
-        {Form::Memory, dynamic_cast<sync::TSlotForm*>(F_Memory)},
-        {Form::WiFi, dynamic_cast<sync::TSlotForm*>(F_WiFi)},
-        {Form::Recorder, dynamic_cast<sync::TSlotForm*>(F_Recorder)},
-        {Form::DAB, dynamic_cast<sync::TSlotForm*>(F_DAB)}};
+        {Form::Setup, F_Setup},       {Form::System, F_System}, {Form::Undo, F_Undo},
+        {Form::Microphone, F_Mike},   {Form::Memory, F_Memory}, {Form::WiFi, F_WiFi},
+        {Form::Recorder, F_Recorder}, {Form::DAB, F_DAB}};
     for (auto [index, form] : slotForms)
         m_session->formSlots().set(board::number(index), form);
 }
 
+// Every touch on the main window becomes a command in the queue; the knob's mark is repainted
+// by the painter.
+void FormSet::createHandlers() {
+    session::Session& s = *m_session;
+    controls::MainWindowHandlers::Context c;
+    c.mainWindow = FMain;
+    c.queue = &s.commands();
+    c.state = &s.state();
+    c.knobMoved = [this] {
+        m_view->markField(board::number(board::Field::S_Pitch), 1);
+        m_session->requestPaint();
+    };
+    c.frequencySelected = [this] { return m_view->SelectedField() == FMain->controls()->EFreq1; };
+    c.memoryKeypadOwnsTouches = [this] {
+        return F_Memory->isVisible() && m_session->dispatcher() &&
+               !m_session->dispatcher()->rotatorSelected();
+    };
+    c.demods = F_Demods;
+    c.bandwidths = F_BWs;
+    c.steps = F_Steps;
+    c.showRotator = [this] { F_KAP->show(); };
+    m_handlers = std::make_unique<controls::MainWindowHandlers>(std::move(c));
+}
+
+// A wheel turn over a form tunes as over the main window, while there is a link.
+void FormSet::wheel(int delta) {
+    if (m_handlers)
+        m_handlers->S_GeberMouseWheel(delta);
+}
+
+// The shutdown order: the handlers go, the session's threads stop, and only then what they used.
+void FormSet::FormDestroy() {
+    m_session->beginClosing();
+    m_handlers.reset();
+    m_session->stop();
+    m_readouts.reset();
+    m_updateWatch.reset();
+    m_view.reset();
+    m_host.reset();
+}
+
 FormSet::~FormSet() {
-    FMain->FormDestroy();
+    FormDestroy();
     m_recordButton.reset();
     for (int k = 0; k < sync::TFormSlots::kSlots; ++k)
         m_session->formSlots().clear(k);

@@ -14,9 +14,7 @@ namespace talix::app {
 HostControls::HostControls(TFMain& main, std::unique_ptr<host::HostServices> host, Timings timings,
                            QWidget* dabForm)
     : m_main(main), m_controls(*main.controls()), m_host(std::move(host)),
-      m_brightness(
-          *m_controls.TB_Bright, *m_controls.L_Bright,
-          [&main] { return &main.session().commands(); }, *m_host),
+      m_brightness(*m_controls.TB_Bright, *m_controls.L_Bright, main.session().commands(), *m_host),
       m_touchLock(main, *m_controls.B_Touch,
                   {[this] { closeBoardFormsBelowDab(); },
                    [dab = QPointer<QWidget>(dabForm)] { return dab.data(); }},

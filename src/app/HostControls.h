@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/BrightnessBar.h"
+#include "controls/BrightnessBar.h"
+#include "controls/TouchLock.h"
 #include "host/HostServices.h"
-#include "host/TouchLock.h"
 
 #include <QObject>
 #include <QTimer>
@@ -35,8 +35,8 @@ public:
     void Timer1Timer();
 
     host::HostServices& services() { return *m_host; }
-    host::BrightnessBar& brightness() { return m_brightness; }
-    host::TouchLock& touchLock() { return m_touchLock; }
+    controls::BrightnessBar& brightness() { return m_brightness; }
+    controls::TouchLock& touchLock() { return m_touchLock; }
 
     QTimer Timer1; // battery display
 
@@ -46,8 +46,8 @@ private:
     TFMain& m_main;
     controls::MainControls& m_controls;
     std::unique_ptr<host::HostServices> m_host;
-    host::BrightnessBar m_brightness;
-    host::TouchLock m_touchLock;
+    controls::BrightnessBar m_brightness;
+    controls::TouchLock m_touchLock;
 };
 
 } // namespace talix::app

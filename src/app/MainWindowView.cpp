@@ -9,9 +9,10 @@
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
 #include "display/MeterBars.h"
-#include "display/SpectrumLine.h"
-#include "display/SpectrumScreen.h"
-#include "host/DirectControls.h"
+#include "display/readouts/ReadoutPainter.h"
+#include "display/spectrum/SpectrumLine.h"
+#include "display/spectrum/SpectrumScreen.h"
+#include "controls/DirectControls.h"
 #include "session/Session.h"
 #include "settings/WiFiForm.h"
 #include "update/UpdateForm.h"
@@ -34,8 +35,11 @@ constexpr int kLastDabMainField = board::number(Field::EGridB);
 
 } // namespace
 
-MainWindowView::MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm)
-    : m_main(main), m_session(session), m_updateForm(updateForm) {
+MainWindowView::MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm,
+                               display::ReadoutPainter& readouts,
+                               std::function<void(uint32_t)> brightnessReport)
+    : m_main(main), m_session(session), m_readouts(readouts),
+      m_brightnessReport(std::move(brightnessReport)), m_updateForm(updateForm) {
 #define TALIX_FIND_CONTROL(name)                                                                   \
     m_controls[MainControl::name] = main.findChild<QWidget*>(#name, Qt::FindDirectChildrenOnly);
     TALIX_MAIN_CONTROLS(TALIX_FIND_CONTROL)
@@ -59,7 +63,7 @@ void MainWindowView::linkLostDisplay() {
 }
 
 void MainWindowView::paintReadouts() {
-    m_main.paintReadouts();
+    m_readouts.paintPass();
 }
 
 void MainWindowView::spectrumLine(const uint8_t* line) {
@@ -138,7 +142,7 @@ sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
     if (e.markerPathChanged)
         m_main.spectrum()->RebuildMarkerPath(spectrumSettings());
     if (e.brightnessReport)
-        m_main.applyBrightnessReport(*e.brightnessReport);
+        m_brightnessReport(*e.brightnessReport);
     // Last: the message is modal, and frames handled meanwhile see everything above applied.
     if (e.modalMessage)
         showMessage(*e.modalMessage);
@@ -210,7 +214,7 @@ void MainWindowView::disableMainControls(bool onlyRecorder) {
         c.B_Recorder->setEnabled(false);
         return;
     }
-    host::setDirectControlsEnabled(m_main, false);
+    controls::setDirectControlsEnabled(m_main, false);
     // The volume bars and OFF stay usable while the board shows a form, and so does the knob.
     c.B_OFF->setEnabled(true);
     c.SBLSP->setEnabled(true);
@@ -221,7 +225,7 @@ void MainWindowView::disableMainControls(bool onlyRecorder) {
 void MainWindowView::enableMainControls() {
     if (touchLocked())
         return;
-    host::setDirectControlsEnabled(m_main, true);
+    controls::setDirectControlsEnabled(m_main, true);
 }
 
 void MainWindowView::focusSelectedField(bool focus) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/SpectrumSettings.h"
+#include "display/spectrum/SpectrumSettings.h"
 #include "session/SessionView.h"
 #include "sync/LinkQuality.h"
 #include "sync/MainControl.h"
@@ -8,9 +8,13 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <optional>
 
+namespace talix::display {
+class ReadoutPainter;
+}
 namespace talix::session {
 class Session;
 }
@@ -24,8 +28,11 @@ class TFMain;
 // no I/O. UI thread only.
 class MainWindowView : public session::SessionView {
 public:
-    // `updateForm` is F_Update, whose visibility decides what the board's greeting resets.
-    MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm);
+    // `updateForm` is F_Update, whose visibility decides what the board's greeting resets;
+    // `readouts` paints the marked readouts; `brightnessReport` takes the board's brightness.
+    MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm,
+                   display::ReadoutPainter& readouts,
+                   std::function<void(uint32_t valueWord)> brightnessReport);
 
     // The main window's field that the tuning knob acts on (EFreq1 at start).
     QLineEdit* SelectedField() const { return m_selectedField; }
@@ -69,6 +76,8 @@ private:
 
     TFMain& m_main;
     session::Session& m_session;
+    display::ReadoutPainter& m_readouts;
+    std::function<void(uint32_t)> m_brightnessReport;
     QPointer<QWidget> m_updateForm;
     std::map<sync::MainControl, QPointer<QWidget>> m_controls;
     QPointer<QLineEdit> m_selectedField;

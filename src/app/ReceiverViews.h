@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/ReadoutState.h"
-#include "display/SpectrumSettings.h"
+#include "display/readouts/ReadoutState.h"
+#include "display/spectrum/SpectrumSettings.h"
 #include "sync/ReceiverState.h"
 
 namespace talix::app {

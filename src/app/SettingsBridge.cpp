@@ -2,7 +2,6 @@
 
 #include "app/MainWindow.h"
 #include "app/MainWindowView.h"
-#include "controls/MainWindowHandlers.h"
 #include "session/Session.h"
 
 #include <QAbstractButton>
@@ -11,8 +10,8 @@
 
 namespace talix::app {
 
-link::TCommandQueue* SettingsBridge::commandQueue() {
-    return &m_main.session().commands();
+link::CommandPort& SettingsBridge::commands() {
+    return m_main.session().commands();
 }
 
 sync::ReceiverState* SettingsBridge::receiverState() {
@@ -31,24 +30,20 @@ void SettingsBridge::setMainText(const char* control, const QString& text) {
 }
 
 void SettingsBridge::markField(int tag, int mark) {
-    if (MainWindowView* view = m_main.view())
-        view->markField(tag, mark);
+    m_view.markField(tag, mark);
 }
 
 void SettingsBridge::placeThresholdLine() {
-    if (MainWindowView* view = m_main.view())
-        view->placeThresholdLine();
+    m_view.placeThresholdLine();
 }
 
 void SettingsBridge::rebuildGrid() {
-    if (MainWindowView* view = m_main.view())
-        view->rebuildGrid();
+    m_view.rebuildGrid();
 }
 
 // A wheel turn over a form tunes as over the main window.
 void SettingsBridge::mouseWheel(int wheelDelta) {
-    if (controls::MainWindowHandlers* handlers = m_main.handlers())
-        handlers->S_GeberMouseWheel(wheelDelta);
+    m_wheel(wheelDelta);
 }
 
 // Modal without a nested event loop: the Setup form's click returns at once, and the update
@@ -63,8 +58,7 @@ void SettingsBridge::showUpdateForm() {
 }
 
 void SettingsBridge::restartLinkDisplay() {
-    if (MainWindowView* view = m_main.view())
-        view->linkLostDisplay();
+    m_view.linkLostDisplay();
 }
 
 } // namespace talix::app

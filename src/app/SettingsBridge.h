@@ -4,18 +4,22 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace talix::app {
 
+class MainWindowView;
 class TFMain;
 
 // The main window as the settings forms reach it: its command queue, its receiver state and
 // TFieldTable, its labels by name, the spectrum, the tuning knob's wheel and the update form.
 class SettingsBridge : public settings::SettingsHost {
 public:
-    SettingsBridge(TFMain& main, QWidget* updateForm) : m_main(main), m_updateForm(updateForm) {}
+    SettingsBridge(TFMain& main, MainWindowView& view, QWidget* updateForm,
+                   std::function<void(int wheelDelta)> wheel)
+        : m_main(main), m_view(view), m_updateForm(updateForm), m_wheel(std::move(wheel)) {}
 
-    link::TCommandQueue* commandQueue() override;
+    link::CommandPort& commands() override;
     sync::ReceiverState* receiverState() override;
     void setMainText(const char* control, const QString& text) override;
     void markField(int tag, int mark) override;
@@ -27,7 +31,9 @@ public:
 
 private:
     TFMain& m_main;
+    MainWindowView& m_view;
     QPointer<QWidget> m_updateForm;
+    std::function<void(int)> m_wheel;
 };
 
 } // namespace talix::app

@@ -1,7 +1,8 @@
 #include "app/Talix.h"
 
-#include "app/DemoBoard.h"
 #include "app/Forms.h"
+#include "app/MainWindow.h"
+#include "app/ProgramContext.h"
 #include "app/ScreenFit.h"
 #include "app/StartOptions.h"
 #include "app/TermSignals.h"
@@ -14,6 +15,8 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -109,21 +112,16 @@ int runTalix(int argc, char** argv) {
         else
             QCoreApplication::quit();
     });
-    TFMain::Context context;
-    context.options = *parsed.options;
-    context.drives = DriveMap::fromEnvironment(context.options.drives);
-
     // --demo: the simulated board runs inside the program and stands in for the board and the
     // rotator.
     std::unique_ptr<sim::SimBoard> demoBoard;
-    if (context.options.demo) {
-        std::string error;
-        demoBoard = startDemoBoard(context.options, error);
-        if (!demoBoard) {
-            std::fprintf(stderr, "talix: the simulated board did not start: %s\n", error.c_str());
-            return 1;
-        }
+    std::string error;
+    const std::optional<ProgramContext> started = programContext(*parsed.options, demoBoard, error);
+    if (!started) {
+        std::fprintf(stderr, "talix: the simulated board did not start: %s\n", error.c_str());
+        return 1;
     }
+    const ProgramContext& context = *started;
 
     // Goes after the forms it shows.
     std::unique_ptr<display::ScaledScreen> scaledScreen;

@@ -19,9 +19,8 @@ const QColor kLightBlue(0xAD, 0xD8, 0xE6);
 constexpr int kLayoutMode = 0;
 } // namespace
 
-TF_BWs::TF_BWs(QueueSource queue, StateSource state, QWidget* parent)
-    : PickListForm({"F_BWs", kClient, QColor(0, 0, 0), true}, std::move(queue), parent),
-      m_state(std::move(state)) {
+TF_BWs::TF_BWs(link::CommandPort& commands, const sync::ReceiverState& state, QWidget* parent)
+    : PickListForm({"F_BWs", kClient, QColor(0, 0, 0), true}, commands, parent), m_state(state) {
     const auto texts = bandwidthLabels(kLayoutMode, false);
     for (int column = 0; column < kBandwidthColumns; ++column) {
         for (int row = 0; row < 2; ++row) {
@@ -52,10 +51,7 @@ void TF_BWs::showEvent(QShowEvent* event) {
 }
 
 void TF_BWs::FormShow() {
-    const sync::ReceiverState* state = m_state ? m_state() : nullptr;
-    if (state == nullptr)
-        return;
-    const auto texts = bandwidthLabels(state->ModeIndex, state->BwListFlag);
+    const auto texts = bandwidthLabels(m_state.ModeIndex, m_state.BwListFlag);
     for (int p = 0; p < kBandwidthPositions; ++p)
         LBW[p]->setText(QString::fromLatin1(texts[p].data(), qsizetype(texts[p].size())));
 }

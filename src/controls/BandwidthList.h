@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/PickListForm.h"
+#include "sync/ReceiverState.h"
 
 #include <array>
 
@@ -13,7 +14,8 @@ class TF_BWs : public PickListForm {
     Q_OBJECT
 public:
     // The receiver state's ModeIndex and BwListFlag are read at every showing.
-    TF_BWs(QueueSource queue, StateSource state, QWidget* parent = nullptr);
+    TF_BWs(link::CommandPort& commands, const sync::ReceiverState& state,
+           QWidget* parent = nullptr);
 
     // LBW[n - 1] is the label LBWn on the cell that sends n - 1.
     std::array<QLabel*, 15> LBW{};
@@ -27,7 +29,7 @@ protected:
 private:
     void FormShow();
 
-    StateSource m_state;
+    const sync::ReceiverState& m_state;
 };
 
 } // namespace talix::controls

@@ -20,7 +20,7 @@ void correct(QAbstractSlider* bar, int value) {
 }
 } // namespace
 
-BarHandlers::BarHandlers(const Bars& bars, link::TCommandQueue& queue, const int32_t& tunedFreq,
+BarHandlers::BarHandlers(const Bars& bars, link::CommandPort& queue, const int32_t& tunedFreq,
                          QObject* parent)
     : QObject(parent), m_bars(bars), m_queue(queue), m_tunedFreq(tunedFreq) {
     for (QAbstractSlider* bar : {m_bars.SBKH, m_bars.SBLSP}) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 
 #include <QAbstractSlider>
 #include <QObject>
@@ -26,7 +26,7 @@ public:
     };
 
     // tunedFreq is the receiver state's TunedFreq (the attenuator snaps above 174 MHz).
-    BarHandlers(const Bars& bars, link::TCommandQueue& queue, const int32_t& tunedFreq,
+    BarHandlers(const Bars& bars, link::CommandPort& queue, const int32_t& tunedFreq,
                 QObject* parent = nullptr);
 
 protected:
@@ -39,7 +39,7 @@ private:
     void sendPosition(QAbstractSlider* bar);
 
     Bars m_bars;
-    link::TCommandQueue& m_queue;
+    link::CommandPort& m_queue;
     const int32_t& m_tunedFreq;
 };
 

@@ -30,9 +30,8 @@ QWidget* strip(QWidget* form, const char* name, QRect box, QColor fill) {
 }
 } // namespace
 
-TF_Demods::TF_Demods(QueueSource queue, QWidget* parent)
-    : PickListForm({"F_Demods", kClient, QColor(0xFF, 0xFF, 0xFF), true}, std::move(queue),
-                   parent) {
+TF_Demods::TF_Demods(link::CommandPort& commands, QWidget* parent)
+    : PickListForm({"F_Demods", kClient, QColor(0xFF, 0xFF, 0xFF), true}, commands, parent) {
     RSBSP = strip(this, "RSBSP", {0, 0, kClient.width(), kStripHeight}, QColor(0xFF, 0xB6, 0xC1));
     Rectangle15 = strip(this, "Rectangle15", {0, kStripHeight, kClient.width(), kStripHeight},
                         QColor(0xFF, 0xFF, 0x00));

@@ -9,7 +9,7 @@ namespace talix::controls {
 class TF_Demods : public PickListForm {
     Q_OBJECT
 public:
-    TF_Demods(QueueSource queue, QWidget* parent = nullptr);
+    TF_Demods(link::CommandPort& commands, QWidget* parent = nullptr);
 
     QWidget* RSBSP;
     QWidget* Rectangle15;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 
 #include <cstdint>
 
@@ -11,7 +11,7 @@ namespace talix::controls {
 class DigitSelector {
 public:
     // tuneDigit is the receiver state's TuneDigit, which the board's item 27 also sets.
-    DigitSelector(link::TCommandQueue& queue, int32_t& tuneDigit)
+    DigitSelector(link::CommandPort& queue, int32_t& tuneDigit)
         : m_queue(queue), m_tuneDigit(tuneDigit) {}
 
     // A move to x in the selector. Returns true when the digit changed (and was sent), so that
@@ -19,7 +19,7 @@ public:
     bool Panel9MouseMove(double x, bool dragging);
 
 private:
-    link::TCommandQueue& m_queue;
+    link::CommandPort& m_queue;
     int32_t& m_tuneDigit;
 };
 

@@ -4,7 +4,7 @@
 #include "controls/ArmedBars.h"
 #include "controls/ArrowIndicator.h"
 #include "controls/KnobFace.h"
-#include "display/ReadoutWindow.h"
+#include "display/readouts/ReadoutWindow.h"
 
 #include <QFrame>
 

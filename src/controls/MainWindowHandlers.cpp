@@ -7,7 +7,7 @@
 #include "controls/FieldTouch.h"
 #include "controls/WindowWheel.h"
 #include "display/FormPlace.h"
-#include "display/ReadoutLayout.h"
+#include "display/readouts/ReadoutLayout.h"
 #include "link/CommandRecords.h"
 
 #include <QAbstractButton>

@@ -5,7 +5,7 @@
 #include "controls/SpectrumTouch.h"
 #include "controls/TuningKnob.h"
 #include "controls/WindowWheel.h"
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 #include "sync/ReceiverState.h"
 
 #include <QDialog>
@@ -29,7 +29,7 @@ class MainWindowHandlers : public QObject {
 public:
     struct Context {
         QWidget* mainWindow = nullptr;
-        link::TCommandQueue* queue = nullptr;
+        link::CommandPort* queue = nullptr;
         sync::ReceiverState* state = nullptr;
         // The knob's mark moved: S_Pitch is marked for the painter and PaintEvent set.
         std::function<void()> knobMoved;
@@ -64,7 +64,7 @@ private:
     TapInputs tapInputs() const;
 
     Context m_context;
-    link::TCommandQueue& m_queue;
+    link::CommandPort& m_queue;
     sync::ReceiverState& m_state;
     QWidget* m_knob = nullptr;     // S_Geber
     QWidget* m_knobMark = nullptr; // S_Pitch, lying over the knob

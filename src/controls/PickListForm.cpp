@@ -20,8 +20,8 @@ void applyFormDesign(QWidget* form, const FormDesign& design) {
     form->setPalette(p);
 }
 
-PickListForm::PickListForm(const FormDesign& design, QueueSource queue, QWidget* parent)
-    : QDialog(parent, formFlags(design)), m_queue(std::move(queue)) {
+PickListForm::PickListForm(const FormDesign& design, link::CommandPort& commands, QWidget* parent)
+    : QDialog(parent, formFlags(design)), m_commands(commands) {
     applyFormDesign(this, design);
 }
 
@@ -43,9 +43,8 @@ PickCell* PickListForm::addCell(QRect box, QColor outline, int tag, bool hasTag)
 }
 
 void PickListForm::choose(link::Command record) {
-    link::TCommandQueue* queue = m_queue ? m_queue() : nullptr;
-    if (queue && queue->QueueCommand(std::move(record), link::LimitRule::Notify) ==
-                     link::QueueResult::Queued)
+    if (m_commands.QueueCommand(std::move(record), link::LimitRule::Notify) ==
+        link::QueueResult::Queued)
         accept();
 }
 

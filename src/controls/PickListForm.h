@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/FormSources.h"
 #include "controls/PickCell.h"
+#include "link/CommandPort.h"
 
 #include <QDialog>
 #include <vector>
@@ -23,7 +23,7 @@ void applyFormDesign(QWidget* form, const FormDesign& design);
 class PickListForm : public QDialog {
     Q_OBJECT
 public:
-    PickListForm(const FormDesign& design, QueueSource queue, QWidget* parent);
+    PickListForm(const FormDesign& design, link::CommandPort& commands, QWidget* parent);
 
     // The cells that send a value, in the order they were laid out.
     const std::vector<PickCell*>& cells() const { return m_cells; }
@@ -35,12 +35,11 @@ protected:
     // (hasTag false) takes taps but sends nothing.
     PickCell* addCell(QRect box, QColor outline, int tag, bool hasTag = true);
     // A pick-list's choice: queued with the notify rule, after which the list closes. With a full
-    // queue the user sees "No WiFi Connection!" and the list stays open for another tap; without a
-    // queue (no link) nothing is sent and the list stays open as well.
+    // queue the user sees "No WiFi Connection!" and the list stays open for another tap.
     void choose(link::Command record);
     virtual void Rectangle1Click(QObject* sender) = 0;
 
-    QueueSource m_queue;
+    link::CommandPort& m_commands;
 
 private:
     std::vector<PickCell*> m_cells;

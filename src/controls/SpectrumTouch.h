@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/TapTuning.h"
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 
 namespace talix::controls {
 
@@ -9,7 +9,7 @@ namespace talix::controls {
 // frequency under the finger, a drag sends relative steps, 4 pixels a step.
 class SpectrumTouch {
 public:
-    explicit SpectrumTouch(link::TCommandQueue& queue) : m_queue(queue) {}
+    explicit SpectrumTouch(link::CommandPort& queue) : m_queue(queue) {}
 
     // Touch-down at x in the panel. Where the settings let a tap tune, x becomes the reference of
     // the drag that may follow, and the snapped frequency is sent if it lies in a tunable band.
@@ -22,7 +22,7 @@ public:
     double touchRefX() const { return m_touchRefX; }
 
 private:
-    link::TCommandQueue& m_queue;
+    link::CommandPort& m_queue;
     double m_touchRefX = 0;
 };
 

@@ -15,9 +15,8 @@ constexpr int kLabelHeight = 49;
 constexpr int kFontPixels = 48;
 } // namespace
 
-TF_Steps::TF_Steps(QueueSource queue, QWidget* parent)
-    : PickListForm({"F_Steps", kClient, QColor(0x98, 0xFB, 0x98), false}, std::move(queue),
-                   parent) {
+TF_Steps::TF_Steps(link::CommandPort& commands, QWidget* parent)
+    : PickListForm({"F_Steps", kClient, QColor(0x98, 0xFB, 0x98), false}, commands, parent) {
     setWindowTitle("Frequency Step Grid / Hz");
     const QColor text = palette().color(QPalette::WindowText);
     for (const auto& c : kStepCells) {

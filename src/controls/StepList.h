@@ -9,7 +9,7 @@ namespace talix::controls {
 class TF_Steps : public PickListForm {
     Q_OBJECT
 public:
-    TF_Steps(QueueSource queue, QWidget* parent = nullptr);
+    TF_Steps(link::CommandPort& commands, QWidget* parent = nullptr);
 
 protected:
     void Rectangle1Click(QObject* sender) override;

@@ -5,7 +5,7 @@
 
 namespace talix::controls {
 
-TuningKnob::TuningKnob(link::TCommandQueue& queue, float& knobAngle, float& knobRefAngle,
+TuningKnob::TuningKnob(link::CommandPort& queue, float& knobAngle, float& knobRefAngle,
                        std::function<void()> knobMoved)
     : m_queue(queue), m_knobAngle(knobAngle), m_knobRefAngle(knobRefAngle),
       m_knobMoved(std::move(knobMoved)) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 
 #include <functional>
 
@@ -13,7 +13,7 @@ namespace talix::controls {
 // the painter redraws it.
 class TuningKnob {
 public:
-    TuningKnob(link::TCommandQueue& queue, float& knobAngle, float& knobRefAngle,
+    TuningKnob(link::CommandPort& queue, float& knobAngle, float& knobRefAngle,
                std::function<void()> knobMoved);
 
     // Touch-down or tap at (x, y) in the knob's own w x h coordinates: the reference for the
@@ -30,7 +30,7 @@ public:
     int pending() const { return m_pending; }
 
 private:
-    link::TCommandQueue& m_queue;
+    link::CommandPort& m_queue;
     float& m_knobAngle;
     float& m_knobRefAngle;
     std::function<void()> m_knobMoved;

@@ -33,8 +33,8 @@ QPushButton* button(QWidget* form, const char* name, const char* text, int tag, 
 }
 } // namespace
 
-TF_Undo::TF_Undo(QueueSource queue, StateSource state, QWidget* parent)
-    : QDialog(parent, formFlags(kDesign)), m_queue(std::move(queue)), m_state(std::move(state)) {
+TF_Undo::TF_Undo(link::CommandPort& commands, sync::ReceiverState& state, QWidget* parent)
+    : QDialog(parent, formFlags(kDesign)), m_commands(commands), m_state(state) {
     applyFormDesign(this, kDesign);
     setStyleSheet(kSelectedFieldSheet);
 
@@ -86,8 +86,7 @@ TF_Undo::TF_Undo(QueueSource queue, StateSource state, QWidget* parent)
 }
 
 void TF_Undo::ApplyItem(int index, uint32_t value) {
-    if (sync::ReceiverState* state = m_state ? m_state() : nullptr)
-        state->UndoCount = undoCount(value);
+    m_state.UndoCount = undoCount(value);
     if (index != 0)
         return;
     Edit0->setText(QString::fromStdString(undoText(value)));
@@ -104,14 +103,11 @@ void TF_Undo::selectField(int tag) {
 }
 
 void TF_Undo::B_OKClick(QObject* sender) {
-    link::TCommandQueue* queue = m_queue ? m_queue() : nullptr;
-    if (queue == nullptr ||
-        queue->QueueCommand(link::commands::button(tagOf(sender)), link::LimitRule::Notify) !=
-            link::QueueResult::Queued)
+    if (m_commands.QueueCommand(link::commands::button(tagOf(sender)), link::LimitRule::Notify) !=
+        link::QueueResult::Queued)
         return;
     // With nothing left to undo the box closes itself; otherwise the board closes it.
-    const sync::ReceiverState* state = m_state ? m_state() : nullptr;
-    if (state && state->UndoCount == 0)
+    if (m_state.UndoCount == 0)
         close();
 }
 

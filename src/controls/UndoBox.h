@@ -1,8 +1,9 @@
 #pragma once
 
-#include "controls/FormSources.h"
 #include "controls/WheelForward.h"
+#include "link/CommandPort.h"
 #include "sync/FormSlots.h"
+#include "sync/ReceiverState.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -20,7 +21,7 @@ class TF_Undo : public QDialog, public sync::TSlotForm {
 public:
     // The receiver state's UndoCount is written by the board's values for this form and read by
     // the buttons.
-    TF_Undo(QueueSource queue, StateSource state, QWidget* parent = nullptr);
+    TF_Undo(link::CommandPort& commands, sync::ReceiverState& state, QWidget* parent = nullptr);
 
     // The board's value for this form: the undo level in bits 0-7 (always taken), and for item 0
     // the field's text.
@@ -47,8 +48,8 @@ protected:
 private:
     void B_OKClick(QObject* sender);
 
-    QueueSource m_queue;
-    StateSource m_state;
+    link::CommandPort& m_commands;
+    sync::ReceiverState& m_state;
     WheelHandler m_wheel;
 };
 

@@ -59,8 +59,8 @@ QLineEdit* readout(QWidget* form, const char* name, QRect box, int pixels) {
 
 } // namespace
 
-TF_DAB::TF_DAB(controls::QueueSource queue, QWidget* mainWindow)
-    : QWidget(mainWindow, kFormFlags), m_queue(std::move(queue)), m_mainWindow(mainWindow) {
+TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
+    : QWidget(mainWindow, kFormFlags), m_commands(commands), m_mainWindow(mainWindow) {
     setObjectName(board::formName(board::Form::DAB));
     setFixedSize(kClient);
     setAutoFillBackground(true);
@@ -145,10 +145,6 @@ TF_DAB::TF_DAB(controls::QueueSource queue, QWidget* mainWindow)
     RMOT = new SlidePanel(this, {32, 330, 322, 242});
 }
 
-link::TCommandQueue* TF_DAB::queue() const {
-    return m_queue ? m_queue() : nullptr;
-}
-
 sync::ApplyResult TF_DAB::ApplyItem(int item, std::span<const uint32_t> words) {
     const DabUpdate u = applyDabItem(m_list, item, words);
     if (u.status)
@@ -222,15 +218,13 @@ void TF_DAB::changeEvent(QEvent* event) {
 }
 
 void TF_DAB::FormActivate() {
-    if (link::TCommandQueue* q = queue())
-        q->QueueCommand(link::commands::formActivated(), link::LimitRule::None);
+    m_commands.QueueCommand(link::commands::formActivated(), link::LimitRule::None);
 }
 
 void TF_DAB::Edit0Enter() {
-    if (link::TCommandQueue* q = queue())
-        q->QueueCommand(
-            link::commands::fieldSelect(0, board::number(board::Form::DAB), kStatusMaxLength),
-            link::LimitRule::Notify);
+    m_commands.QueueCommand(
+        link::commands::fieldSelect(0, board::number(board::Form::DAB), kStatusMaxLength),
+        link::LimitRule::Notify);
 }
 
 // RSelect frames the selected service while it is on screen.
@@ -247,10 +241,8 @@ void TF_DAB::LV_ProgChange() {
 void TF_DAB::LV_ProgItemClick(QListWidgetItem* item) {
     m_edit0Entered = false;
     const int index = LV_Prog->row(item);
-    link::TCommandQueue* q = queue();
-    if (index < 0 || q == nullptr ||
-        q->QueueCommand(link::commands::dabChoice(index), link::LimitRule::Notify) !=
-            link::QueueResult::Queued)
+    if (index < 0 || m_commands.QueueCommand(link::commands::dabChoice(index),
+                                             link::LimitRule::Notify) != link::QueueResult::Queued)
         return;
     m_list.select(index);
     LV_ProgChange();

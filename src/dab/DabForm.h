@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/FormSources.h"
 #include "controls/WheelForward.h"
 #include "dab/DabListState.h"
+#include "link/CommandPort.h"
 #include "sync/FormSlots.h"
 
 #include <QLabel>
@@ -22,7 +22,7 @@ class SlidePanel;
 class TF_DAB : public QWidget, public sync::TSlotForm {
     Q_OBJECT
 public:
-    TF_DAB(controls::QueueSource queue, QWidget* mainWindow);
+    TF_DAB(link::CommandPort& commands, QWidget* mainWindow);
 
     void setWheelHandler(controls::WheelHandler handler) { m_wheel = std::move(handler); }
 
@@ -62,9 +62,8 @@ private:
     void LV_ProgItemClick(QListWidgetItem* item);
     void LV_ProgScrollViewChange();
     void scrollToTop();
-    link::TCommandQueue* queue() const;
 
-    controls::QueueSource m_queue;
+    link::CommandPort& m_commands;
     controls::WheelHandler m_wheel;
     QWidget* m_mainWindow;
     DabListState m_list;

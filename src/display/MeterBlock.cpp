@@ -4,7 +4,7 @@
 #include "display/MeterBars.h"
 #include "display/MeterBox.h"
 #include "display/MeterScale.h"
-#include "display/ReadoutColours.h"
+#include "display/readouts/ReadoutColours.h"
 
 #include <QLabel>
 #include <QLinearGradient>

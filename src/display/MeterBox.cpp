@@ -2,7 +2,7 @@
 
 #include "display/Fonts.h"
 #include "display/MeterScale.h"
-#include "display/ReadoutColours.h"
+#include "display/readouts/ReadoutColours.h"
 
 #include <QPainter>
 

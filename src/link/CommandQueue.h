@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ManualResetEvent.h"
+#include "link/CommandPort.h"
 
 #include <atomic>
 #include <cstdint>
@@ -11,34 +12,21 @@
 
 namespace talix::link {
 
-using Command = std::vector<uint8_t>;
-
-// What a sender does when the queue is full.
-enum class LimitRule {
-    Notify, // 10 or more waiting: tell the user "No WiFi Connection!" and queue nothing
-    Drop,   // more than 9 waiting: queue nothing, silently (streams of changes)
-    None,   // queue regardless (records a form sends by itself)
-};
-
-enum class QueueResult { Queued, Refused };
-
-constexpr size_t kQueueLimit = 10;
-
 // The commands and acknowledgements waiting for the sender thread, oldest first. CommandLock
 // guards the lists only and is never held during a write, so queueing from the user interface
 // never waits on the network.
-class TCommandQueue {
+class TCommandQueue : public CommandPort {
 public:
     // Called on the handler's thread when a Notify record is refused.
     void setFullNotifier(std::function<void()> notifier) { m_fullNotifier = std::move(notifier); }
 
-    QueueResult QueueCommand(Command bytes, LimitRule rule);
+    QueueResult QueueCommand(Command bytes, LimitRule rule) override;
     // Queued regardless of the limit; the sender writes it ahead of the commands waiting.
     void QueueAcknowledgement(Command bytes);
 
     // Commands waiting (acknowledgements not counted); read without the lock, as the limit
     // check does.
-    size_t waiting() const { return m_waiting.load(); }
+    size_t waiting() const override { return m_waiting.load(); }
     void clear(); // commands and acknowledgements; takes the lock
 
     std::mutex CommandLock;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/BoardWords.h"
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 
 #include <cstdint>
 

@@ -10,6 +10,9 @@
 
 namespace talix::link {
 
+// The longest a sender waits for CommandReady before it passes anyway.
+constexpr std::chrono::milliseconds kSenderWait{666};
+
 // SenderThread: writes queued acknowledgements and commands to the link, each once:
 // acknowledgements first, in their order, then commands, oldest first.
 // - A pass waits for CommandReady (at most `wait`), then writes record after record, each under
@@ -21,7 +24,7 @@ namespace talix::link {
 class SenderThread { // TSThread
 public:
     SenderThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
-                 std::chrono::milliseconds wait = std::chrono::milliseconds(666));
+                 std::chrono::milliseconds wait = kSenderWait);
     ~SenderThread();
 
     void requestStop();

@@ -2,8 +2,8 @@
 
 #include "base/BoardWords.h"
 #include "base/Tags.h"
-#include "display/FormPlace.h"
 #include "display/Fonts.h"
+#include "display/FormPlace.h"
 #include "link/CommandRecords.h"
 #include "memory/MemoryLayout.h"
 #include "memory/MemoryLine.h"
@@ -37,9 +37,9 @@ void addZoneLine(QWidget* form, const char* name, double offset, QColor colour) 
 
 } // namespace
 
-TF_Memory::TF_Memory(controls::QueueSource queue, std::function<void()> closeDab,
+TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab,
                      QWidget* mainWindow)
-    : QWidget(mainWindow, kFormFlags), m_queue(std::move(queue)), m_closeDab(std::move(closeDab)),
+    : QWidget(mainWindow, kFormFlags), m_commands(commands), m_closeDab(std::move(closeDab)),
       m_mainWindow(mainWindow) {
     setObjectName(board::formName(board::Form::Memory));
     setFixedSize(kClient);
@@ -87,10 +87,6 @@ QPushButton* TF_Memory::button(const char* name) const {
     return findChild<QPushButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
 }
 
-link::TCommandQueue* TF_Memory::queue() const {
-    return m_queue ? m_queue() : nullptr;
-}
-
 // A memory line from the board: its text, and the highlight goes unless it is that line.
 sync::ApplyResult TF_Memory::ApplyItem(int item, std::span<const uint32_t> words) {
     MemoryLine* edit = line(item);
@@ -123,8 +119,7 @@ void TF_Memory::changeEvent(QEvent* event) {
 }
 
 void TF_Memory::FormActivate() {
-    if (link::TCommandQueue* q = queue())
-        q->QueueCommand(link::commands::formActivated(), link::LimitRule::None);
+    m_commands.QueueCommand(link::commands::formActivated(), link::LimitRule::None);
 }
 
 // A press just above or below a line counts for the line.
@@ -136,20 +131,18 @@ void TF_Memory::mousePressEvent(QMouseEvent* event) {
 }
 
 void TF_Memory::Edit0MouseDown(int tag, double x) {
-    link::TCommandQueue* q = queue();
     const LineZone z = lineZone(x, tag);
-    if (q == nullptr || q->QueueCommand(link::commands::memoryFieldSelect(tag, z.zone, z.lineByte),
-                                        link::LimitRule::Notify) != link::QueueResult::Queued)
+    if (m_commands.QueueCommand(link::commands::memoryFieldSelect(tag, z.zone, z.lineByte),
+                                link::LimitRule::Notify) != link::QueueResult::Queued)
         return;
     m_highlight.linePressed(tag);
     paintHighlight();
 }
 
 void TF_Memory::B_OKClick(QObject* sender) {
-    link::TCommandQueue* q = queue();
     const int tag = tagOf(sender);
-    if (q == nullptr || q->QueueCommand(link::commands::button(tag), link::LimitRule::Notify) !=
-                            link::QueueResult::Queued)
+    if (m_commands.QueueCommand(link::commands::button(tag), link::LimitRule::Notify) !=
+        link::QueueResult::Queued)
         return;
     if ((tag >> 8 & 0xFF) == board::number(board::MemoryFunction::DiscoverDab) && m_closeDab)
         m_closeDab();

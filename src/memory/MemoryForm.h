@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/FormSources.h"
 #include "controls/WheelForward.h"
+#include "link/CommandPort.h"
 #include "memory/MemoryHighlight.h"
 #include "sync/FormSlots.h"
 
@@ -22,7 +22,7 @@ class TF_Memory : public QWidget, public sync::TSlotForm {
     Q_OBJECT
 public:
     // `closeDab` closes the DAB list, which "Discover DAB" leaves for the board to show anew.
-    TF_Memory(controls::QueueSource queue, std::function<void()> closeDab, QWidget* mainWindow);
+    TF_Memory(link::CommandPort& commands, std::function<void()> closeDab, QWidget* mainWindow);
 
     void setWheelHandler(controls::WheelHandler handler) { m_wheel = std::move(handler); }
 
@@ -49,9 +49,8 @@ private:
     void Edit0MouseDown(int tag, double x);
     void B_OKClick(QObject* sender);
     void paintHighlight();
-    link::TCommandQueue* queue() const;
 
-    controls::QueueSource m_queue;
+    link::CommandPort& m_commands;
     std::function<void()> m_closeDab;
     controls::WheelHandler m_wheel;
     QWidget* m_mainWindow;

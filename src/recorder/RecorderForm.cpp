@@ -277,10 +277,8 @@ void TF_Recorder::copyEnded() {
 }
 
 void TF_Recorder::B_ExitClick() {
-    link::TCommandQueue* queue = m_context.queue ? m_context.queue() : nullptr;
-    if (queue == nullptr ||
-        queue->QueueCommand(link::commands::button(tagOf(B_Exit)), link::LimitRule::Notify) !=
-            link::QueueResult::Queued)
+    if (m_context.commands->QueueCommand(link::commands::button(tagOf(B_Exit)),
+                                         link::LimitRule::Notify) != link::QueueResult::Queued)
         return;
     if (m_context.session)
         m_context.session->recordingSink().rescan();

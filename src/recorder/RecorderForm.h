@@ -2,7 +2,7 @@
 
 #include "audio/WavPlayer.h"
 #include "base/DriveMap.h"
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 #include "recorder/FileExport.h"
 #include "recorder/RecordingList.h"
 #include "sync/FormSlots.h"
@@ -29,8 +29,8 @@ class TF_Recorder : public QDialog, public sync::TSlotForm {
     Q_OBJECT
 public:
     struct Context {
-        std::function<link::TCommandQueue*()> queue; // nullptr: no link, nothing is sent
-        session::Session* session = nullptr;         // the recording and the live audio
+        link::CommandPort* commands = nullptr; // required
+        session::Session* session = nullptr;   // the recording and the live audio
         DriveMap drives;
         audio::WavPlayer::DeviceFactory playerDevice;
         std::function<void(int wheelDelta)> wheel; // the tuning knob's wheel handler

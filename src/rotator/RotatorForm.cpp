@@ -41,7 +41,7 @@ QPushButton* button(QWidget* form, const char* name, const char* text, QRect box
 
 } // namespace
 
-TF_KAP::TF_KAP(session::RotatorLink& rotator, link::TCommandQueue& queue,
+TF_KAP::TF_KAP(session::RotatorLink& rotator, link::CommandPort& queue,
                std::function<void()> focusKapButton, QWidget* mainWindow)
     : QWidget(mainWindow, kFormFlags), m_rotator(rotator), m_queue(queue),
       m_focusKapButton(std::move(focusKapButton)), m_mainWindow(mainWindow) {

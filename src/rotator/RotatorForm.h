@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 #include "rotator/DialArithmetic.h"
 #include "session/RotatorDisplay.h"
 #include "session/RotatorLink.h"
@@ -24,7 +24,7 @@ public:
     static constexpr QSize kClient{477, 535};
 
     // `focusKapButton` gives the input focus to the main window's B_KAP when the dial is touched.
-    TF_KAP(session::RotatorLink& rotator, link::TCommandQueue& queue,
+    TF_KAP(session::RotatorLink& rotator, link::CommandPort& queue,
            std::function<void()> focusKapButton, QWidget* mainWindow);
     ~TF_KAP() override;
 
@@ -55,7 +55,7 @@ private:
     void place();
 
     session::RotatorLink& m_rotator;
-    link::TCommandQueue& m_queue;
+    link::CommandPort& m_queue;
     std::function<void()> m_focusKapButton;
     QWidget* m_mainWindow;
     DialDrag m_drag;

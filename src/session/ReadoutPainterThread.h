@@ -10,6 +10,9 @@
 
 namespace talix::session {
 
+// The longest the painter waits for PaintEvent before it paints anyway.
+constexpr std::chrono::milliseconds kPainterWait{700};
+
 // The readout painter thread (TXLAN): waits on PaintEvent (at most `wait`), then runs one paint
 // pass on the UI thread and waits for it. The blocking call is abandoned once stop is asked for or
 // the program is closing, so a UI thread that waits for this thread to end never deadlocks.
@@ -17,7 +20,7 @@ class ReadoutPainterThread { // TXLAN
 public:
     ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext,
                          std::function<void()> paintPass, const std::atomic<bool>& closing,
-                         std::chrono::milliseconds wait = std::chrono::milliseconds(700));
+                         std::chrono::milliseconds wait = kPainterWait);
     ~ReadoutPainterThread();
 
     void requestStop();

@@ -55,9 +55,11 @@ public:
     // session statistics go to stderr. Safe to call more than once.
     void stop();
 
-    // Set from the start of the shutdown on; every worker thread watches it.
-    std::atomic<bool> Closing{false};
-    ManualResetEvent PaintEvent;
+    // The shutdown has begun (Closing): every worker thread leaves its loop.
+    void beginClosing() { Closing = true; }
+    bool closing() const { return Closing; }
+    // A paint pass of the readouts was asked for (PaintEvent) and has not begun yet.
+    bool paintRequested() const { return PaintEvent.isSet(); }
 
     link::TCommandQueue& commands() { return m_queue; }
     // The receiver as clients without widgets read, watch and tune it.
@@ -117,6 +119,9 @@ public:
     void deviceMessage(audio::DeviceEvent::Kind kind) override;
 
 private:
+    // Set from the start of the shutdown on; every worker thread watches it.
+    std::atomic<bool> Closing{false};
+    ManualResetEvent PaintEvent;
     const SessionSettings m_settings;
     const QLocale m_locale;
     sync::ReceiverState m_state;

@@ -3,6 +3,8 @@
 #include "base/DriveMap.h"
 #include "base/Endpoint.h"
 #include "link/ReceiveThread.h"
+#include "link/SenderThread.h"
+#include "session/ReadoutPainterThread.h"
 
 #include <QString>
 #include <chrono>
@@ -17,8 +19,8 @@ struct SessionSettings {
     QString audio = "qt";                   // qt | null | wav:PATH
     DriveMap drives;
     link::ReceiveTimings receiveTimings;
-    std::chrono::milliseconds senderWait{666};
-    std::chrono::milliseconds painterWait{700};
+    std::chrono::milliseconds senderWait{link::kSenderWait};
+    std::chrono::milliseconds painterWait{kPainterWait};
 };
 
 } // namespace talix::session

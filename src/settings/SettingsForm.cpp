@@ -199,9 +199,7 @@ bool TSettingsForm::queueAlways(link::Command record) {
 }
 
 bool TSettingsForm::queue(link::Command record, link::LimitRule rule) {
-    link::TCommandQueue* queue = m_host.commandQueue();
-    return queue != nullptr &&
-           queue->QueueCommand(std::move(record), rule) == link::QueueResult::Queued;
+    return m_host.commands().QueueCommand(std::move(record), rule) == link::QueueResult::Queued;
 }
 
 void TSettingsForm::B_ExitClick(QObject* sender) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 #include "sync/ReceiverState.h"
 
 #include <QString>
@@ -13,8 +13,8 @@ class SettingsHost {
 public:
     virtual ~SettingsHost() = default;
 
-    // Where the forms' commands go; nothing while the program runs without a link.
-    virtual link::TCommandQueue* commandQueue() = 0;
+    // Where the forms' commands go.
+    virtual link::CommandPort& commands() = 0;
     // The board's main-window state: the shared settings words that settings items write, and the
     // values (tuned frequency, gain control bit, mode) that they read. Nothing while the main
     // window takes no frames (before its FormCreate, after its FormDestroy).

@@ -1,7 +1,7 @@
 #include "sync/FrameDispatcher.h"
 
+#include "base/FramePayload.h"
 #include "base/LittleEndian.h"
-#include "sync/FramePayload.h"
 
 namespace talix::sync {
 
@@ -13,8 +13,8 @@ FrameDispatcher::FrameDispatcher(MainView& view, FrameSinks& sinks, TFormSlots& 
 void FrameDispatcher::handleFrame(const uint8_t* payload, uint32_t lParam) {
     if (payload == nullptr)
         return;
-    const uint32_t length = payloadLengthOf(lParam);
-    const auto measured = m_link.frame(frameCounterOf(lParam));
+    const uint32_t length = board::payloadLengthOf(lParam);
+    const auto measured = m_link.frame(board::frameCounterOf(lParam));
     if (measured)
         m_view.showLinkQuality(*measured);
     if (length == 0)
@@ -22,18 +22,18 @@ void FrameDispatcher::handleFrame(const uint8_t* payload, uint32_t lParam) {
 
     // Audio, status and spectrum stand still while the recorder plays a file. A payload too short
     // to hold the whole audio block carries none.
-    if (length >= kAudioOffset + kAudioBytes && length > kAudioThreshold &&
+    if (length >= board::kAudioOffset + board::kAudioBytes && length > board::kAudioThreshold &&
         !m_sinks.recorderPlaying()) {
-        const uint8_t* audio = payload + kAudioOffset;
+        const uint8_t* audio = payload + board::kAudioOffset;
         if (m_sinks.recording())
             m_sinks.appendRecording(audio);
         if (m_sinks.playbackOpen() && m_state.playsOnHost())
             m_sinks.queuePlayback(audio);
         else if (measured)
             m_view.setLinkBarValue(int(measured->percent));
-        if (length >= kFullPayload) {
-            handleStatus(readLe32(payload + kStatusOffset));
-            m_view.spectrumLine(payload + kSpectrumOffset);
+        if (length >= board::kFullPayload) {
+            handleStatus(readLe32(payload + board::kStatusOffset));
+            m_view.spectrumLine(payload + board::kSpectrumOffset);
         }
     }
 
@@ -42,9 +42,9 @@ void FrameDispatcher::handleFrame(const uint8_t* payload, uint32_t lParam) {
 }
 
 void FrameDispatcher::handleStatus(uint32_t status) {
-    m_state.AgcLevelRow = uint16_t(agcLevelRowOf(status));
+    m_state.AgcLevelRow = uint16_t(board::agcLevelRowOf(status));
     m_view.statusWord(status);
-    const bool external = externalAntennaOf(status);
+    const bool external = board::externalAntennaOf(status);
     if (external != m_view.externalAntennaChecked())
         m_view.setExternalAntenna(external, external ? kExternalAntennaArgb : kInternalAntennaArgb);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sync/FramePayload.h"
+#include "base/FramePayload.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +12,7 @@ namespace talix::sync {
 // modal message can never see the buffer refilled under it. Word 0 is the block length in bytes,
 // counting itself; the TParamWords follow.
 struct ParamBlock {
-    std::array<uint32_t, kMaxStreamWords> words{};
+    std::array<uint32_t, board::kMaxStreamWords> words{};
     uint32_t seq = 0;
 
     uint32_t lengthBytes() const { return words[0]; }

@@ -7,16 +7,17 @@
 namespace talix::sync {
 
 std::optional<ParamBlock> ParamReassembly::addFragment(const uint8_t* payload, size_t length) {
-    if (length < kStreamWordsOffset)
+    if (length < board::kStreamWordsOffset)
         return std::nullopt;
-    const StreamHeader h = StreamHeader::decode(readLe32(payload + kStreamHeaderOffset));
-    if (h.words == 0 || h.words > kMaxStreamWords || h.seq == 0 || int32_t(h.seq) == LastSeq)
+    const board::StreamHeader h =
+        board::StreamHeader::decode(readLe32(payload + board::kStreamHeaderOffset));
+    if (h.words == 0 || h.words > board::kMaxStreamWords || h.seq == 0 || int32_t(h.seq) == LastSeq)
         return std::nullopt;
     // The stream part is read from offset 4 on; a payload too short for it adds nothing.
     const size_t bytes = 4 * size_t(h.words);
-    if (length < kStreamWordsOffset + bytes)
+    if (length < board::kStreamWordsOffset + bytes)
         return std::nullopt;
-    const uint8_t* words = payload + kStreamWordsOffset;
+    const uint8_t* words = payload + board::kStreamWordsOffset;
 
     if (!h.continuation) {
         if (ParamPending != 0)
@@ -24,7 +25,8 @@ std::optional<ParamBlock> ParamReassembly::addFragment(const uint8_t* payload, s
         const uint32_t blockLength = readLe32(words);
         if (blockLength < uint32_t(kMinBlockBytes) || blockLength > uint32_t(kMaxBlockBytes))
             return std::nullopt;
-        static_assert(4 * kMaxStreamWords <= kMaxBlockBytes, "a first fragment fits the buffer");
+        static_assert(4 * board::kMaxStreamWords <= kMaxBlockBytes,
+                      "a first fragment fits the buffer");
         std::memcpy(ParamBuffer.data(), words, bytes);
         ParamWritePos = uint32_t(bytes);
         ParamPending = int32_t(blockLength) - int32_t(bytes);

@@ -16,7 +16,7 @@ namespace talix::sync {
 class ParamReassembly {
 public:
     static constexpr int32_t kMinBlockBytes = 8;
-    static constexpr int32_t kMaxBlockBytes = 4 * int32_t(kMaxStreamWords); // 496
+    static constexpr int32_t kMaxBlockBytes = 4 * int32_t(board::kMaxStreamWords); // 496
 
     // Adds the stream part of one payload of `length` bytes. Returns the block this fragment
     // completed, with LastSeq already advanced to its sequence number.

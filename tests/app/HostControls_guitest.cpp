@@ -22,14 +22,15 @@ using namespace talix::app;
 using namespace talix::host;
 using talix::testing::LoopbackServer;
 using talix::testing::pumpUntil;
+using talix::controls::BrightnessBar;
 using Request = SimulatedHostServices::Request;
 
 namespace {
 
 class HostControlsTest : public ::testing::Test {
 protected:
-    TFMain::Context context() {
-        TFMain::Context c;
+    ProgramContext context() {
+        ProgramContext c;
         c.options.board = {"127.0.0.1", board.port()};
         c.options.rotator = {"127.0.0.1", 9};
         c.options.audio = "null";
@@ -37,13 +38,12 @@ protected:
         c.options.windowed = true;
         c.drives.set('C', data.path());
         c.receiveTimings = {20, 5, 80};
-        c.touchLockReenable = std::chrono::milliseconds(50);
+        c.hostTimings.touchLockReenable = std::chrono::milliseconds(50);
         return c;
     }
 
-    void start(TFMain::Context c) {
+    void start(ProgramContext c) {
         forms = std::make_unique<FormSet>(std::move(c));
-        ASSERT_NE(main().hostControls(), nullptr);
         ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
     }
     void SetUp() override { start(context()); }
@@ -51,7 +51,7 @@ protected:
 
     TFMain& main() { return forms->main(); }
     controls::MainControls& controls() { return *main().controls(); }
-    HostControls& host() { return *main().hostControls(); }
+    HostControls& host() { return forms->hostControls(); }
     SimulatedHostServices& simulated() {
         return dynamic_cast<SimulatedHostServices&>(host().services());
     }
@@ -92,8 +92,8 @@ TEST_F(HostControlsTest, BatteryTextColourAndBarFollowThePowerStatus) {
 
 TEST_F(HostControlsTest, TheBatteryTimerKeepsTheDisplayCurrent) {
     forms.reset();
-    TFMain::Context c = context();
-    c.batteryInterval = std::chrono::milliseconds(20);
+    ProgramContext c = context();
+    c.hostTimings.battery = std::chrono::milliseconds(20);
     start(c);
     simulated().status = {kBatteryCharging, 80};
     ASSERT_TRUE(pumpUntil([&] { return controls().LBatt->text() == "80%"; }));
@@ -112,7 +112,7 @@ std::vector<uint8_t> brightnessRecord(uint8_t value) {
 TEST_F(HostControlsTest, AReportMovesTheBarWithoutEchoAndSetsTheDisplayOnce) {
     BrightnessBar& bar = host().brightness();
     EXPECT_EQ(simulated().count(Request::OpenDisplay), 1u);
-    main().applyBrightnessReport(40);
+    host().brightness().applyReport(40);
     EXPECT_EQ(controls().L_Bright->text(), "40%");
     EXPECT_EQ(controls().TB_Bright->value(), 40);
     EXPECT_EQ(bar.level(), 40);
@@ -143,7 +143,7 @@ TEST_F(HostControlsTest, ReportsApplyTheSliderRule) {
              Case{0x00000096, "150%", 100, 150},
              Case{0x00000000, "0%", 0, 0},
          }) {
-        main().applyBrightnessReport(c.word);
+        host().brightness().applyReport(c.word);
         EXPECT_EQ(controls().L_Bright->text(), c.label);
         EXPECT_EQ(controls().TB_Bright->value(), c.bar) << c.label;
         EXPECT_EQ(simulated().requests().back().brightness,
@@ -203,15 +203,16 @@ TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWai
     auto* list = forms->F_DAB->findChild<QListWidget*>("LV_Prog");
     ASSERT_NE(list, nullptr);
     main().show();
-    for (QWidget* form :
-         {forms->F_Setup, forms->F_WiFi, forms->F_Recorder, forms->F_DAB, forms->F_KAP})
+    for (QWidget* form : std::initializer_list<QWidget*>{
+             forms->F_Setup, forms->F_WiFi, forms->F_Recorder, forms->F_DAB, forms->F_KAP})
         form->show();
     ASSERT_GT(mainWindowControls(main()).size(), 8u);
 
     doubleClick(touch);
     EXPECT_EQ(tagOf(touch), 1);
     EXPECT_TRUE(host().touchLock().locked());
-    for (QWidget* closed : {forms->F_Setup, forms->F_WiFi, forms->F_Recorder})
+    for (QWidget* closed :
+         std::initializer_list<QWidget*>{forms->F_Setup, forms->F_WiFi, forms->F_Recorder})
         EXPECT_FALSE(closed->isVisible()) << closed->objectName().toStdString();
     // The DAB list and the forms outside the board's slots stay on screen.
     EXPECT_TRUE(forms->F_DAB->isVisible());
@@ -306,7 +307,7 @@ TEST_P(OffButton, LeavesTheProgramRunning) {
     EXPECT_EQ(answer.question, "Shut down Nimbrel?");
     EXPECT_TRUE(answer.shutdownOffered);
     EXPECT_FALSE(forms->F_Message->B_Shutdown->isVisible());
-    EXPECT_FALSE(main().session().Closing);
+    EXPECT_FALSE(main().session().closing());
     EXPECT_TRUE(main().isVisible());
     EXPECT_TRUE(main().session().threadsRunning());
     EXPECT_EQ(simulated().count(Request::ShutdownPrivilege), c.privilegeAsked);
@@ -344,7 +345,7 @@ TEST_F(HostControlsTest, OkEndsTheProgramAndLeavesTheHostOn) {
     QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
     EXPECT_FALSE(timedOut);
     EXPECT_EQ(answer.question, "Shut down Nimbrel?");
-    EXPECT_TRUE(main().session().Closing);
+    EXPECT_TRUE(main().session().closing());
     EXPECT_FALSE(main().isVisible());
     EXPECT_EQ(simulated().count(Request::ShutdownPrivilege), 1u);
     EXPECT_EQ(simulated().count(Request::PowerOff), 0u);

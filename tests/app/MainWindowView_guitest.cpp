@@ -36,8 +36,8 @@ namespace {
 // A main window against a scripted board; frames are handed to the message procedure directly.
 // The scripted board sends a frame now and then: a loaded test machine that is slow to walk one
 // must not see the link dropped before its acknowledgement is written.
-TFMain::Context patientContext(uint16_t port, const QString& dataDir) {
-    TFMain::Context c = loopbackContext(port, dataDir);
+ProgramContext patientContext(uint16_t port, const QString& dataDir) {
+    ProgramContext c = loopbackContext(port, dataDir);
     c.receiveTimings.streamingIdleLimit = c.receiveTimings.idleLimit;
     return c;
 }
@@ -61,7 +61,7 @@ struct Window {
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, status);
         main.session().linkFrame(p.data(), lParamOf(counter++));
     }
-    MainWindowView& view() { return *main.view(); }
+    MainWindowView& view() { return forms.view(); }
 };
 
 // Every main-window control except the ones the board leaves usable while it shows a form.
@@ -108,7 +108,7 @@ TEST(MainWindowView, ShowingAFormDisablesTheMainWindowAndClosingEnablesIt) {
 
 TEST(MainWindowView, FormsTheBoardShowsAndClosesLeaveTheTouchLockOn) {
     Window w;
-    host::TouchLock& lock = w.main.hostControls()->touchLock();
+    controls::TouchLock& lock = w.forms.hostControls().touchLock();
     lock.B_TouchDblClick();
     ASSERT_TRUE(lock.locked());
     ASSERT_TRUE(allDisabled(w.main));

@@ -20,8 +20,8 @@ using namespace talix::app;
 namespace {
 
 // Nothing listens on port 9 of loopback: the receive thread keeps trying, harmlessly.
-TFMain::Context context(const QString& audio, const QString& dataDir) {
-    TFMain::Context c;
+ProgramContext context(const QString& audio, const QString& dataDir) {
+    ProgramContext c;
     c.options.board = {"127.0.0.1", 9};
     c.options.rotator = {"127.0.0.1", 9};
     c.options.audio = audio;

@@ -36,8 +36,8 @@ constexpr int kPrebufferBlocks = audio::PlaybackRing::kSlots;
 constexpr int kWavHeaderBytes = 44;
 constexpr qsizetype kBlock = qsizetype(audio::kBlockBytes);
 
-TFMain::Context programContext(uint16_t port, const QString& dataDir, const QString& audio) {
-    TFMain::Context c = streamingBoardContext(port, dataDir);
+ProgramContext programContext(uint16_t port, const QString& dataDir, const QString& audio) {
+    ProgramContext c = streamingBoardContext(port, dataDir);
     c.options.audio = audio;
     return c;
 }
@@ -48,7 +48,7 @@ TFMain::Context programContext(uint16_t port, const QString& dataDir, const QStr
                                                    const std::function<void()>& whileWaiting) {
     if (!pumpUntil([&] {
             whileWaiting();
-            return main.view() && (main.session().state().LoudspeakerMode & kPlaysOnHost) != 0;
+            return (main.session().state().LoudspeakerMode & kPlaysOnHost) != 0;
         }))
         return ::testing::AssertionFailure()
                << "the board's loudspeaker setting did not switch the host's output on";

@@ -38,7 +38,7 @@ bool contains(const std::vector<uint8_t>& bytes, const std::vector<uint8_t>& par
 
 struct ScriptedBoard {
     ScriptedBoard() {
-        TFMain::Context c = loopbackContext(board.port(), data.path(), 1000);
+        ProgramContext c = loopbackContext(board.port(), data.path(), 1000);
         c.options.rotator = {"127.0.0.1", udp.port()};
         forms = std::make_unique<FormSet>(c);
         pointer::showAndExpose(&forms->main());
@@ -127,7 +127,7 @@ TEST(RotatorWindow, TheSimulatedRotatorTurnsInView) {
     QTemporaryDir data;
     sim::SimBoard board(simulatedBoardOptions());
     ASSERT_TRUE(board.start()) << board.error();
-    TFMain::Context c = streamingBoardContext(board.port(), data.path());
+    ProgramContext c = streamingBoardContext(board.port(), data.path());
     c.options.rotator = {"127.0.0.1", board.rotatorPort()};
     FormSet forms(c);
     pointer::showAndExpose(&forms.main());

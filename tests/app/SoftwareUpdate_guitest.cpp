@@ -40,7 +40,7 @@ protected:
         writeStick("TALIX4.BIN", wifi);
         board = std::make_unique<sim::SimBoard>(simulatedBoardOptions());
         ASSERT_TRUE(board->start()) << board->error();
-        TFMain::Context context = streamingBoardContext(board->port(), data.path());
+        ProgramContext context = streamingBoardContext(board->port(), data.path());
         context.drives.set('D', stick.path());
         forms = std::make_unique<FormSet>(std::move(context));
         showAndExpose(&forms->main());
@@ -90,8 +90,8 @@ protected:
 TEST_F(SoftwareUpdate, FirmwareAndWiFiDriverArriveWholeAndCloseLeadsBack) {
     update::TF_Update& f = openUpdateForm();
     // A steady link turns the indicator green after eleven good measurements.
-    ASSERT_TRUE(pumpUntil([&] { return f.L_WLAN->text() == "WiFi ready!"; },
-                          std::chrono::seconds(40)));
+    ASSERT_TRUE(
+        pumpUntil([&] { return f.L_WLAN->text() == "WiFi ready!"; }, std::chrono::seconds(40)));
 
     tap(f.RB_Nimbrel);
     EXPECT_EQ(f.E_Nimbrel->text(), "TALIX3.QFM");

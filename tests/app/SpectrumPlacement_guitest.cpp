@@ -1,8 +1,8 @@
 // The spectrum and the waterfall on the main window.
 #include "app/MainWindow.h"
-#include "display/SpectrumPanel.h"
-#include "display/SpectrumScreen.h"
-#include "display/WaterfallPanel.h"
+#include "display/spectrum/SpectrumPanel.h"
+#include "display/spectrum/SpectrumScreen.h"
+#include "display/spectrum/WaterfallPanel.h"
 #include "session/Session.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,8 @@ using namespace talix;
 using namespace talix::app;
 
 TEST(SpectrumPlacement, PanelsSitAtTheirPlacesOnTheMainWindow) {
-    TFMain::Context c;
-    c.options.windowed = true;
     session::Session session({});
-    TFMain main(c, session);
+    TFMain main(session, true);
     ASSERT_NE(main.spectrum(), nullptr);
     auto* panel2 = main.findChild<QWidget*>("Panel2", Qt::FindDirectChildrenOnly);
     auto* panel3 = main.findChild<QWidget*>("Panel3", Qt::FindDirectChildrenOnly);

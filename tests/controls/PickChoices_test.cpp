@@ -71,17 +71,20 @@ INSTANTIATE_TEST_SUITE_P(
     Table, BandwidthLabelTable,
     testing::Values(
         BwCase{"FmWideShort",
-               board::kModeFmWide,
+               talix::board::kModeFmWide,
                false,
                {"", "50k S", "60k HQ", "", "120k HQ", "", "240k HQ", ""}},
         BwCase{"FmWideFull",
-               board::kModeFmWide,
+               talix::board::kModeFmWide,
                true,
                {"38k S", "50k S", "60k HQ", "60k S", "120k HQ", "140k S", "240k HQ", "300k HQ"}},
-        BwCase{"Digi", board::kModeDigi, false, {"125", "250", "500", "1,0k", "2,0k", "4,0k"}},
-        BwCase{"UsbQ", board::kModeUsbQ, false, kQ}, BwCase{"LsbQ", board::kModeLsbQ, true, kQ},
-        BwCase{"Cw", board::kModeCw, false, kWide},
-        BwCase{"FmNarrow", board::kModeFmNarrow, true, kWide}, BwCase{"Sync", 0, false, kWide}),
+        BwCase{
+            "Digi", talix::board::kModeDigi, false, {"125", "250", "500", "1,0k", "2,0k", "4,0k"}},
+        BwCase{"UsbQ", talix::board::kModeUsbQ, false, kQ},
+        BwCase{"LsbQ", talix::board::kModeLsbQ, true, kQ},
+        BwCase{"Cw", talix::board::kModeCw, false, kWide},
+        BwCase{"FmNarrow", talix::board::kModeFmNarrow, true, kWide},
+        BwCase{"Sync", 0, false, kWide}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Undo {

@@ -43,7 +43,7 @@ template <class Form> struct Shown {
 
 TEST(DemodList, Layout) {
     QueueProbe probe;
-    TF_Demods f(probe.source());
+    TF_Demods f(probe.queue);
     EXPECT_EQ(f.size(), QSize(1280, 194));
     EXPECT_EQ(f.RSBSP->geometry(), QRect(0, 0, 1280, 97));
     EXPECT_EQ(f.RSBSP->palette().color(QPalette::Window), QColor(0xFF, 0xB6, 0xC1));
@@ -61,7 +61,7 @@ class DemodCell : public ::testing::TestWithParam<PickCellSpec> {};
 
 TEST_P(DemodCell, TapSendsTheModeAndCloses) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.source());
+    Shown<TF_Demods> s(probe.queue);
     tapLabel(&s.form, GetParam().text);
     EXPECT_EQ(probe.drain(), (std::vector<Command>{{245, 1, 0, uint8_t(GetParam().tag), 0, 0, 0}}));
     EXPECT_FALSE(s.form.isVisible());
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Table, DemodCell, ::testing::ValuesIn(kDemodCells), [](
 
 TEST(DemodList, DigiSendsFortyOne) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.source());
+    Shown<TF_Demods> s(probe.queue);
     tapLabel(&s.form, "DIGI");
     EXPECT_EQ(probe.drain(), (std::vector<Command>{{245, 1, 0, 41, 0, 0, 0}}));
     EXPECT_FALSE(s.form.isVisible());
@@ -84,7 +84,7 @@ TEST(DemodList, DigiSendsFortyOne) {
 
 TEST(DemodList, ATapBesideTheCellsSendsNothing) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.source());
+    Shown<TF_Demods> s(probe.queue);
     click(&s.form, QPointF(1100, 150)); // on the caption "Time-based"
     click(&s.form, QPointF(4, 4));      // between the cells
     EXPECT_TRUE(probe.drain().empty());
@@ -93,7 +93,7 @@ TEST(DemodList, ATapBesideTheCellsSendsNothing) {
 
 TEST(StepList, Layout) {
     QueueProbe probe;
-    TF_Steps f(probe.source());
+    TF_Steps f(probe.queue);
     EXPECT_EQ(f.size(), QSize(1298, 249));
     EXPECT_EQ(f.windowTitle(), "Frequency Step Grid / Hz");
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0x98, 0xFB, 0x98));
@@ -106,7 +106,7 @@ TEST(StepList, Layout) {
 
 TEST(StepList, TwelveAndAHalfKilohertzIsOneFourteenByteRecord) {
     QueueProbe probe;
-    Shown<TF_Steps> s(probe.source());
+    Shown<TF_Steps> s(probe.queue);
     tapLabel(&s.form, "12,5 k");
     EXPECT_EQ(probe.drain(),
               (std::vector<Command>{{245, 32, 0, 72, 232, 1, 0, 245, 27, 0, 3, 0, 0, 0}}));
@@ -122,7 +122,7 @@ class StepCell : public ::testing::TestWithParam<StepTap> {};
 
 TEST_P(StepCell, TapSendsStepAndDigit) {
     QueueProbe probe;
-    Shown<TF_Steps> s(probe.source());
+    Shown<TF_Steps> s(probe.queue);
     tapLabel(&s.form, GetParam().text);
     EXPECT_EQ(probe.drain(), std::vector<Command>{GetParam().record});
 }
@@ -143,7 +143,7 @@ struct BandwidthFixture {
     talix::sync::ReceiverState state;
     uint8_t& mode = state.ModeIndex;
     bool& fullList = state.BwListFlag;
-    TF_BWs form{probe.source(), [this] { return &state; }};
+    TF_BWs form{probe.queue, state};
 
     std::vector<QString> texts() const {
         std::vector<QString> out;
@@ -187,7 +187,7 @@ class BandwidthShow : public ::testing::TestWithParam<BwShow> {};
 TEST_P(BandwidthShow, LabelsFollowTheModeAtEveryShowing) {
     BandwidthFixture b;
     // A first showing in another mode, so that the second one must change the labels.
-    b.mode = GetParam().mode == board::kModeDigi ? 3 : board::kModeDigi;
+    b.mode = GetParam().mode == talix::board::kModeDigi ? 3 : talix::board::kModeDigi;
     showAndExpose(&b.form);
     b.form.hide();
     b.mode = GetParam().mode;
@@ -207,17 +207,17 @@ std::vector<QString> padded(std::initializer_list<const char*> texts) {
 INSTANTIATE_TEST_SUITE_P(
     Table, BandwidthShow,
     ::testing::Values(
-        BwShow{"FmWideShort", board::kModeFmWide, false,
+        BwShow{"FmWideShort", talix::board::kModeFmWide, false,
                padded({"", "50k S", "60k HQ", "", "120k HQ", "", "240k HQ", ""})},
-        BwShow{"FmWideFull", board::kModeFmWide, true,
+        BwShow{"FmWideFull", talix::board::kModeFmWide, true,
                padded({"38k S", "50k S", "60k HQ", "60k S", "120k HQ", "140k S", "240k HQ",
                        "300k HQ"})},
-        BwShow{"Digi", board::kModeDigi, false,
+        BwShow{"Digi", talix::board::kModeDigi, false,
                padded({"125", "250", "500", "1,0k", "2,0k", "4,0k"})},
-        BwShow{"LsbQ", board::kModeLsbQ, false,
+        BwShow{"LsbQ", talix::board::kModeLsbQ, false,
                padded({"1,5k", "1,75k", "2,0k", "2,25k", "2,5k", "3,0k", "3,5k", "4,0k", "4,5k",
                        "5,0k", "6,0k", "7,0k", "8,0k", "9,0k", "10,0k"})},
-        BwShow{"Cw", board::kModeCw, false,
+        BwShow{"Cw", talix::board::kModeCw, false,
                padded({"3,0k", "3,5k", "4,0k", "4,5k", "5,0k", "6,0k", "7,0k", "8,0k", "9,0k",
                        "10,0k", "12,0k", "14,0k", "16,0k", "18,0k", "20,0k"})}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -242,12 +242,12 @@ TEST_P(BandwidthBlankCell, StillSendsItsPosition) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BandwidthBlankCell,
-                         ::testing::Values(BlankTap{"FmWide0", board::kModeFmWide, 0},
-                                           BlankTap{"FmWide3", board::kModeFmWide, 3},
-                                           BlankTap{"FmWide5", board::kModeFmWide, 5},
-                                           BlankTap{"FmWide7", board::kModeFmWide, 7},
-                                           BlankTap{"Digi6", board::kModeDigi, 6},
-                                           BlankTap{"Digi14", board::kModeDigi, 14}),
+                         ::testing::Values(BlankTap{"FmWide0", talix::board::kModeFmWide, 0},
+                                           BlankTap{"FmWide3", talix::board::kModeFmWide, 3},
+                                           BlankTap{"FmWide5", talix::board::kModeFmWide, 5},
+                                           BlankTap{"FmWide7", talix::board::kModeFmWide, 7},
+                                           BlankTap{"Digi6", talix::board::kModeDigi, 6},
+                                           BlankTap{"Digi14", talix::board::kModeDigi, 14}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BandwidthList, TheUnitCellSendsNothing) {
@@ -284,7 +284,7 @@ void expectFullQueueKeepsOpen(QueueProbe& probe, Form& form, const char* cell) {
 
 TEST(PickLists, FullQueueDemods) {
     QueueProbe probe;
-    TF_Demods f(probe.source());
+    TF_Demods f(probe.queue);
     expectFullQueueKeepsOpen(probe, f, "USB");
 }
 
@@ -295,13 +295,13 @@ TEST(PickLists, FullQueueBandwidths) {
 
 TEST(PickLists, FullQueueSteps) {
     QueueProbe probe;
-    TF_Steps f(probe.source());
+    TF_Steps f(probe.queue);
     expectFullQueueKeepsOpen(probe, f, "1 k");
 }
 
 TEST(PickLists, TouchTapChooses) {
     QueueProbe probe;
-    Shown<TF_Demods> s(probe.source());
+    Shown<TF_Demods> s(probe.queue);
     const QPointF at = centreIn(labelWithText(&s.form, "FM-N"), &s.form);
     touchPress(&s.form, at);
     touchRelease(&s.form, at);
@@ -311,7 +311,7 @@ TEST(PickLists, TouchTapChooses) {
 
 TEST(PickLists, ModalShowingEndsWithTheChoice) {
     QueueProbe probe;
-    TF_Steps f(probe.source());
+    TF_Steps f(probe.queue);
     bool tapped = false;
     QTimer::singleShot(0, &f, [&] {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f, 10000));

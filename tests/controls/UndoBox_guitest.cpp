@@ -15,7 +15,7 @@ struct UndoFixture {
     QueueProbe probe;
     talix::sync::ReceiverState state;
     uint8_t& undoCount = state.UndoCount;
-    TF_Undo form{probe.source(), [this] { return &state; }};
+    TF_Undo form{probe.queue, state};
 };
 
 TEST(UndoBox, Layout) {
@@ -48,7 +48,7 @@ TEST(UndoBox, ShownByTheBoardInTheMiddleOfTheMainWindow) {
     showAndExpose(&main);
     QueueProbe probe;
     talix::sync::ReceiverState state;
-    TF_Undo form(probe.source(), [&state] { return &state; }, &main);
+    TF_Undo form(probe.queue, state, &main);
     form.showForm();
     EXPECT_EQ(form.pos(), main.mapToGlobal(QPoint((1920 - 600) / 2, (1200 - 359) / 2)));
     form.Button1->click(); // Cancel

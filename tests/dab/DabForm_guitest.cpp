@@ -34,7 +34,7 @@ std::vector<uint32_t> textValue(const std::string& text, std::vector<uint32_t> b
 }
 
 struct DabRig {
-    DabRig() : form(probe.source(), nullptr) {
+    DabRig() : form(probe.queue, nullptr) {
         form.setWheelHandler([this](int delta) { wheel.push_back(delta); });
         form.showForm();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form, 10000));

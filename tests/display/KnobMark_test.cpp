@@ -1,4 +1,4 @@
-#include "display/KnobMark.h"
+#include "display/readouts/KnobMark.h"
 
 #include <gtest/gtest.h>
 #include <numbers>

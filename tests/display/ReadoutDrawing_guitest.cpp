@@ -1,5 +1,5 @@
 #include "display/Fonts.h"
-#include "display/ReadoutDrawing.h"
+#include "display/readouts/ReadoutDrawing.h"
 
 #include <QImage>
 #include <QPainter>

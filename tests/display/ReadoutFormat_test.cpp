@@ -1,6 +1,6 @@
-#include "display/ReadoutColours.h"
-#include "display/ReadoutFormat.h"
-#include "display/ReadoutNumbers.h"
+#include "display/readouts/ReadoutColours.h"
+#include "display/readouts/ReadoutFormat.h"
+#include "display/readouts/ReadoutNumbers.h"
 
 #include <functional>
 #include <gtest/gtest.h>

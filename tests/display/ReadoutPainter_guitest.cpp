@@ -1,14 +1,16 @@
 // The readout painter on real widgets: the paint pass, the paint hook and the painter thread.
+#include "base/ManualResetEvent.h"
 #include "base/Tags.h"
-#include "display/ReadoutColours.h"
-#include "display/ReadoutControls.h"
-#include "display/ReadoutPainter.h"
+#include "display/readouts/ReadoutColours.h"
+#include "display/readouts/ReadoutControls.h"
+#include "display/readouts/ReadoutPainter.h"
 #include "session/ReadoutPainterThread.h"
 #include "support/PumpUntil.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
+#include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
@@ -42,8 +44,10 @@ struct Window {
         state.tunedFreq = 1'450'000'000;
         state.txFreq = 1'440'000'000;
         painter = std::make_unique<ReadoutPainter>(
-            table, paintEvent, closing,
-            ReadoutPainter::Sources{[this] { return state; }, [this] { return selected; }},
+            table,
+            ReadoutPainter::Sources{[this] { return state; }, [this] { return selected; },
+                                    [this] { paintEvent.set(); },
+                                    [this] { return closing.load(); }},
             QLocale(QLocale::English, QLocale::UnitedStates));
     }
     QWidget* field(Field f) const { return table[int(f)]; }

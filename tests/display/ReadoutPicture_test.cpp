@@ -1,5 +1,5 @@
-#include "display/ReadoutColours.h"
-#include "display/ReadoutPicture.h"
+#include "display/readouts/ReadoutColours.h"
+#include "display/readouts/ReadoutPicture.h"
 
 #include <gtest/gtest.h>
 

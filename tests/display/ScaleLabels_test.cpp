@@ -1,4 +1,4 @@
-#include "display/ScaleLabels.h"
+#include "display/readouts/ScaleLabels.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "display/SpectrumAverage.h"
+#include "display/spectrum/SpectrumAverage.h"
 #include "display/support/SpectrumLines.h"
 
 #include <gtest/gtest.h>

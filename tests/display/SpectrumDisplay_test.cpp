@@ -1,4 +1,4 @@
-#include "display/SpectrumDisplay.h"
+#include "display/spectrum/SpectrumDisplay.h"
 #include "display/support/SpectrumLines.h"
 
 #include <gtest/gtest.h>

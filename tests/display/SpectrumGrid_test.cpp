@@ -1,4 +1,4 @@
-#include "display/SpectrumGrid.h"
+#include "display/spectrum/SpectrumGrid.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "display/SpectrumLayers.h"
-#include "display/TraceInk.h"
-#include "display/VisibleCover.h"
+#include "display/spectrum/SpectrumLayers.h"
+#include "display/spectrum/TraceInk.h"
+#include "display/spectrum/VisibleCover.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "display/SpectrumLine.h"
+#include "display/spectrum/SpectrumLine.h"
 #include "display/support/SpectrumLines.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // background and the whole overlay blended as one image each, every fill rectangle in one piece.
 // The faster painting must give the screen the same pixels, for traces, brightnesses and marks of
 // every kind.
-#include "display/SpectrumPicture.h"
+#include "display/spectrum/SpectrumPicture.h"
 #include "display/support/SpectrumLines.h"
 
 #include <QLinearGradient>

@@ -1,5 +1,5 @@
-#include "display/SpectrumPicture.h"
-#include "display/WaterfallPicture.h"
+#include "display/spectrum/SpectrumPicture.h"
+#include "display/spectrum/WaterfallPicture.h"
 #include "display/support/SpectrumLines.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "display/SpectrumPanel.h"
-#include "display/SpectrumScreen.h"
-#include "display/WaterfallPanel.h"
+#include "display/spectrum/SpectrumPanel.h"
+#include "display/spectrum/SpectrumScreen.h"
+#include "display/spectrum/WaterfallPanel.h"
 #include "display/support/SpectrumLines.h"
 
 #include <QApplication>

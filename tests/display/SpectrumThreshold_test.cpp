@@ -1,4 +1,4 @@
-#include "display/SpectrumThreshold.h"
+#include "display/spectrum/SpectrumThreshold.h"
 
 #include <gtest/gtest.h>
 

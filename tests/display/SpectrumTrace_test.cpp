@@ -1,4 +1,4 @@
-#include "display/SpectrumTrace.h"
+#include "display/spectrum/SpectrumTrace.h"
 #include "display/support/SpectrumLines.h"
 
 #include <gtest/gtest.h>

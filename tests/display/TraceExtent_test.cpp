@@ -1,4 +1,4 @@
-#include "display/TraceExtent.h"
+#include "display/spectrum/TraceExtent.h"
 
 #include <gtest/gtest.h>
 

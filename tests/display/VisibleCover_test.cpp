@@ -1,5 +1,5 @@
-#include "display/RasterBands.h"
-#include "display/VisibleCover.h"
+#include "display/spectrum/RasterBands.h"
+#include "display/spectrum/VisibleCover.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

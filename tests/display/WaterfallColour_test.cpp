@@ -1,4 +1,4 @@
-#include "display/WaterfallColour.h"
+#include "display/spectrum/WaterfallColour.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "display/SpectrumTrace.h"
-#include "display/WaterfallImage.h"
+#include "display/spectrum/SpectrumTrace.h"
+#include "display/spectrum/WaterfallImage.h"
 #include "display/support/SpectrumLines.h"
 
 #include <QPainter>

@@ -25,7 +25,7 @@ namespace {
 struct MemoryRig {
     MemoryRig()
         : form(
-              probe.source(), [this] { ++dabClosed; }, nullptr) {
+              probe.queue, [this] { ++dabClosed; }, nullptr) {
         form.setWheelHandler([this](int delta) { wheel.push_back(delta); });
         form.showForm();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form, 10000));

@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,7 +74,7 @@ struct Recorder : ::testing::Test {
         for (int n : files)
             record(n, blocks);
         TF_Recorder::Context c;
-        c.queue = [this] { return &queue; };
+        c.commands = &queue;
         c.session = &session;
         c.drives = drives;
         c.playerDevice = [] { return audio::createAudioDevice("null"); };
@@ -172,7 +172,7 @@ TEST_F(Recorder, NothingToPlayDeleteOrExportWithoutFiles) {
 TEST_F(Recorder, PlayingPausesTheLiveAudioUntilTheEnd) {
     ASSERT_EQ(session.open(view), audio::OpenResult::Ok);
     open({0}, 24); // 0,3 s
-    touchLine(0); // the only line: selected by a touch
+    touchLine(0);  // the only line: selected by a touch
     tap(form->B_Play);
     EXPECT_TRUE(session.recorderPlaying());
     EXPECT_TRUE(form->B_Play->isChecked());

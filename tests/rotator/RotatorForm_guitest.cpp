@@ -2,6 +2,7 @@
 // dial's touch, drag and wheel, "On/Off" from both states, the board's reports (decoded by the
 // main-window items) on its labels, button and dial, and "Close".
 #include "controls/support/Pointer.h"
+#include "link/CommandQueue.h"
 #include "link/CommandRecords.h"
 #include "rotator/RotatorDial.h"
 #include "rotator/RotatorForm.h"

@@ -62,7 +62,7 @@ TEST_F(SessionTest, GreetsHandsFramesToTheViewAndAcknowledgesBlocks) {
         [&] { return board.received(0) == std::vector<uint8_t>{0x12, 13, 0, 1, 2, 0, 1, 4, 1}; }));
     session.stop();
     EXPECT_FALSE(session.threadsRunning());
-    EXPECT_TRUE(session.Closing);
+    EXPECT_TRUE(session.closing());
     EXPECT_TRUE(session.statistics().contains("talix: link: 1 frames handled, 0 dropped unread"));
 }
 

@@ -28,8 +28,8 @@ constexpr uint64_t kFreshFrames = 80;
 
 // The tests' start-up context with the program's own link timings: the soak measures recovery
 // as the program really does it.
-app::TFMain::Context soakContext(uint16_t port, const QString& dataDir) {
-    app::TFMain::Context c = loopbackContext(port, dataDir);
+app::ProgramContext soakContext(uint16_t port, const QString& dataDir) {
+    app::ProgramContext c = loopbackContext(port, dataDir);
     c.receiveTimings = {};
     return c;
 }

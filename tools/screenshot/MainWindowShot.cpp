@@ -9,8 +9,8 @@
 //
 //   talix-screenshot --out FILE [--frames N]
 //                    [--press TEXT | --double-tap NAME [--answer TEXT]]... [program options]
-#include "app/DemoBoard.h"
 #include "app/Forms.h"
+#include "app/ProgramContext.h"
 #include "app/StartOptions.h"
 #include "sim/SimBoard.h"
 
@@ -23,11 +23,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 
 using namespace talix;
@@ -106,7 +108,8 @@ std::vector<Action> takeActions(QStringList& arguments) {
         const QString name = arguments.at(i);
         if (name == "--press" || name == "--double-tap") {
             actions.push_back({name == "--press" ? Action::Kind::Press : Action::Kind::DoubleTap,
-                               arguments.at(i + 1), {}});
+                               arguments.at(i + 1),
+                               {}});
         } else if (name == "--answer" && !actions.empty()) {
             actions.back().answer = arguments.at(i + 1);
         } else {
@@ -123,10 +126,10 @@ void postDoubleTap(QWidget* target) {
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                               QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
         QCoreApplication::postEvent(
-            target, new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
-                                    type == QEvent::MouseButtonRelease ? Qt::NoButton
-                                                                       : Qt::LeftButton,
-                                    Qt::NoModifier));
+            target,
+            new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                            Qt::NoModifier));
 }
 
 // The main window with every other shown window of the program painted where it stands on it,
@@ -145,7 +148,7 @@ QImage composed(TFMain& main) {
 }
 
 bool readoutsSettled(const TFMain& main) {
-    if (main.session().PaintEvent.isSet())
+    if (main.session().paintRequested())
         return false;
     for (const QWidget* field : main.TFieldTable)
         if (field && field->property("TagFloat").toInt() != 0)
@@ -175,25 +178,20 @@ int main(int argc, char** argv) {
         return parsed.exitCode == 0 ? 2 : parsed.exitCode;
     }
     QTemporaryDir data;
-    TFMain::Context context;
-    context.options = *parsed.options;
-    context.options.windowed = true;
-    context.options.drives['C'] = data.path();
-    context.drives = DriveMap::fromEnvironment(context.options.drives);
-
+    StartOptions options = *parsed.options;
+    options.windowed = true;
+    options.drives['C'] = data.path();
     // --demo: the simulated board runs in this process, as in the program.
     std::unique_ptr<sim::SimBoard> demoBoard;
-    if (context.options.demo) {
-        std::string error;
-        demoBoard = startDemoBoard(context.options, error);
-        if (!demoBoard) {
-            std::fprintf(stderr, "talix-screenshot: the simulated board did not start: %s\n",
-                         error.c_str());
-            return 1;
-        }
+    std::string error;
+    const std::optional<ProgramContext> context = programContext(options, demoBoard, error);
+    if (!context) {
+        std::fprintf(stderr, "talix-screenshot: the simulated board did not start: %s\n",
+                     error.c_str());
+        return 1;
     }
 
-    FormSet forms(context);
+    FormSet forms(*context);
     TFMain& main = forms.main();
     main.show();
     if (!pumpUntil([&] { return main.session().linkFramesHandled() >= wanted; }, kStreamTimeout))

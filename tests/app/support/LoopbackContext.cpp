@@ -2,8 +2,8 @@
 
 namespace talix::testing {
 
-app::TFMain::Context loopbackContext(uint16_t port, const QString& dataDir, int idleLimit) {
-    app::TFMain::Context c;
+app::ProgramContext loopbackContext(uint16_t port, const QString& dataDir, int idleLimit) {
+    app::ProgramContext c;
     c.options.board = {"127.0.0.1", port};
     c.options.rotator = {"127.0.0.1", 9};
     c.options.audio = "null";

@@ -11,8 +11,8 @@ sim::SimOptions simulatedBoardOptions() {
     return o;
 }
 
-app::TFMain::Context streamingBoardContext(uint16_t port, const QString& dataDir) {
-    app::TFMain::Context c = loopbackContext(port, dataDir);
+app::ProgramContext streamingBoardContext(uint16_t port, const QString& dataDir) {
+    app::ProgramContext c = loopbackContext(port, dataDir);
     c.receiveTimings = {111, 20, 80};
     return c;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "app/ProgramContext.h"
 #include "sim/SimBoard.h"
 
 namespace talix::testing {
@@ -11,6 +11,6 @@ sim::SimOptions simulatedBoardOptions();
 // A main window's start-up context against a board that streams (the simulated board): the link
 // limits of the real program, so that a loaded test machine stalling a frame does not drop the
 // link and start the board's state afresh in the middle of a test.
-app::TFMain::Context streamingBoardContext(uint16_t port, const QString& dataDir);
+app::ProgramContext streamingBoardContext(uint16_t port, const QString& dataDir);
 
 } // namespace talix::testing

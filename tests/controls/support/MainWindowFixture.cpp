@@ -2,7 +2,7 @@
 
 #include "Pointer.h"
 #include "base/Tags.h"
-#include "display/ReadoutControls.h"
+#include "display/readouts/ReadoutControls.h"
 
 #include <QPushButton>
 
@@ -93,10 +93,9 @@ MainWindowFixture::MainWindowFixture() : window(std::make_unique<QWidget>()) {
     window->setObjectName("FMain");
     window->setFixedSize(1920, 1200);
     buildControls(window.get());
-    demods = new TF_Demods(probe.source(), window.get());
-    bandwidths = new TF_BWs(
-        probe.source(), [this] { return &state; }, window.get());
-    steps = new TF_Steps(probe.source(), window.get());
+    demods = new TF_Demods(probe.queue, window.get());
+    bandwidths = new TF_BWs(probe.queue, state, window.get());
+    steps = new TF_Steps(probe.queue, window.get());
 
     MainWindowHandlers::Context c;
     c.mainWindow = window.get();

@@ -2,7 +2,6 @@
 
 #include "link/CommandQueue.h"
 
-#include <functional>
 #include <vector>
 
 namespace talix::controls::testing {
@@ -16,10 +15,6 @@ struct QueueProbe {
     std::vector<link::Command> drain();
     // Puts ten records in, so that the queue counts as full.
     void fill();
-    // The queue as the forms reach it.
-    std::function<link::TCommandQueue*()> source() {
-        return [this] { return &queue; };
-    }
 
     link::TCommandQueue queue;
     int notices = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/SpectrumLine.h"
+#include "display/spectrum/SpectrumLine.h"
 
 #include <array>
 #include <cstdint>

@@ -20,7 +20,7 @@ class SettingsProbe : public SettingsHost {
 public:
     SettingsProbe();
 
-    link::TCommandQueue* commandQueue() override { return &queue; }
+    link::CommandPort& commands() override { return queue; }
     sync::ReceiverState* receiverState() override { return &state; }
     void setMainText(const char* control, const QString& text) override;
     void markField(int tag, int mark) override { marks.emplace_back(tag, mark); }
