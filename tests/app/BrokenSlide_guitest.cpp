@@ -44,10 +44,10 @@ TEST(BrokenSlideFromTheBoard, TheNextFrequencyStillReachesTheWindow) {
     constexpr int32_t kNewFreq = 71'234'560;
     QElapsedTimer sent;
     sent.start();
-    board.sendParamWords({valueWord(kSlideHeader), 8, 0, valueWord(kSlideData), 8, chars("not "),
-                          chars("png!")});
-    board.sendParamWords({valueWord(kTunedFreq), uint32_t(kNewFreq), uint32_t(kNewFreq - 512 * 1000),
-                          0});
+    board.sendParamWords(
+        {valueWord(kSlideHeader), 8, 0, valueWord(kSlideData), 8, chars("not "), chars("png!")});
+    board.sendParamWords(
+        {valueWord(kTunedFreq), uint32_t(kNewFreq), uint32_t(kNewFreq - 512 * 1000), 0});
     ASSERT_TRUE(pumpUntil([&] { return state.TunedFreq == kNewFreq; }))
         << "the frequency behind the broken picture never arrived";
     std::printf("frequency on screen %lld ms after the broken picture was sent\n",

@@ -360,8 +360,8 @@ TEST_F(SlowFlash, ANewRecordingStartsWhileThePreviousFileIsStillFlushed) {
     EXPECT_EQ(openDescriptors(file(1)), 1);
 
     held.release();
-    ASSERT_TRUE(waitUntil(
-        [&] { return openDescriptors(file(0)) == 0 && openDescriptors(file(1)) == 0; }));
+    ASSERT_TRUE(
+        waitUntil([&] { return openDescriptors(file(0)) == 0 && openDescriptors(file(1)) == 0; }));
     expectComplete(0, 100);
     expectComplete(1, 50, 1000);
     EXPECT_EQ(held.finished(), held.begun());
