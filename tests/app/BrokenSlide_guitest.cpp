@@ -22,11 +22,10 @@ using namespace talix::app;
 using namespace talix::testing;
 
 TEST(BrokenSlideFromTheBoard, TheNextFrequencyStillReachesTheWindow) {
-    sim::SimOptions o = simulatedBoardOptions();
-    // The broken picture's block goes out once: only its acknowledgement lets the block behind it
-    // through.
-    o.resendAfter = std::chrono::minutes(5);
-    sim::SimBoard board(o);
+    // The board sends a block it has no acknowledgement for again every 400 ms, and the block
+    // behind it only once that acknowledgement has come: the frequency sent behind the broken
+    // picture arrives when, and only when, the board has the picture's acknowledgement.
+    sim::SimBoard board(simulatedBoardOptions());
     ASSERT_TRUE(board.start()) << board.error();
     QTemporaryDir data;
     FormSet forms(streamingBoardContext(board.port(), data.path()));
@@ -35,7 +34,9 @@ TEST(BrokenSlideFromTheBoard, TheNextFrequencyStillReachesTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, 10000));
     auto& dab = *dynamic_cast<dab::TF_DAB*>(forms.F_DAB);
     const sync::ReceiverState& state = main.session().state();
-    ASSERT_TRUE(pumpUntil([&] { return state.TunedFreq != 0 && board.blocksAcknowledged() >= 2; }));
+    // Generous: a loaded machine drops frames, and the board sends their blocks again.
+    ASSERT_TRUE(pumpUntil([&] { return state.TunedFreq != 0 && board.blocksAcknowledged() >= 2; },
+                          std::chrono::seconds(30)));
     const qint64 placeholder = dab.RMOT->picture().cacheKey();
 
     constexpr int kSlideHeader = board::number(board::MainItem::SlideHeader);
@@ -48,11 +49,10 @@ TEST(BrokenSlideFromTheBoard, TheNextFrequencyStillReachesTheWindow) {
         {valueWord(kSlideHeader), 8, 0, valueWord(kSlideData), 8, chars("not "), chars("png!")});
     board.sendParamWords(
         {valueWord(kTunedFreq), uint32_t(kNewFreq), uint32_t(kNewFreq - 512 * 1000), 0});
-    ASSERT_TRUE(pumpUntil([&] { return state.TunedFreq == kNewFreq; }))
+    ASSERT_TRUE(pumpUntil([&] { return state.TunedFreq == kNewFreq; }, std::chrono::seconds(20)))
         << "the frequency behind the broken picture never arrived";
     std::printf("frequency on screen %lld ms after the broken picture was sent\n",
                 static_cast<long long>(sent.elapsed()));
-    EXPECT_EQ(board.blocksResent(), 0u); // acknowledged the first time it was sent
     EXPECT_TRUE(state.SlideStream.isEmpty());
     EXPECT_EQ(state.slidePictureSize(), 0u);
     EXPECT_EQ(dab.PB_SL->value(), 0);
