@@ -4,16 +4,12 @@
 
 namespace talix::audio {
 
-DiskSyncer::~DiskSyncer() {
-    stop();
-}
+DiskSyncer::DiskSyncer(int fd, SyncCall sync)
+    : m_fd(fd), m_sync(std::move(sync)), m_thread([this] { run(); }) {}
 
-void DiskSyncer::start(int fd) {
-    stop();
-    std::lock_guard lock(m_lock);
-    m_wanted = false;
-    m_stopping = false;
-    m_thread = std::thread([this, fd] { run(fd); });
+DiskSyncer::~DiskSyncer() {
+    finish();
+    m_thread.join();
 }
 
 void DiskSyncer::request() {
@@ -24,15 +20,17 @@ void DiskSyncer::request() {
     m_wake.notify_one();
 }
 
-void DiskSyncer::stop() {
-    if (!m_thread.joinable())
-        return;
+void DiskSyncer::finish() {
     {
         std::lock_guard lock(m_lock);
-        m_stopping = true;
+        m_finishing = true;
     }
     m_wake.notify_one();
-    m_thread.join();
+}
+
+bool DiskSyncer::closed() const {
+    std::lock_guard lock(m_lock);
+    return m_closed;
 }
 
 unsigned DiskSyncer::completed() const {
@@ -40,18 +38,25 @@ unsigned DiskSyncer::completed() const {
     return m_completed;
 }
 
-void DiskSyncer::run(int fd) {
+void DiskSyncer::run() {
     std::unique_lock lock(m_lock);
     for (;;) {
-        m_wake.wait(lock, [this] { return m_wanted || m_stopping; });
-        const bool last = m_stopping;
+        m_wake.wait(lock, [this] { return m_wanted || m_finishing; });
+        const bool last = m_finishing;
         m_wanted = false;
         lock.unlock();
-        ::fdatasync(fd);
+        if (m_sync)
+            m_sync(m_fd);
+        else
+            ::fdatasync(m_fd);
+        if (last)
+            ::close(m_fd);
         lock.lock();
         ++m_completed;
-        if (last)
+        if (last) {
+            m_closed = true;
             return;
+        }
     }
 }
 

@@ -1,38 +1,48 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
 namespace talix::audio {
 
-// Pushes a file's written data to the medium on a thread of its own, so that a recording survives
-// the host losing power up to its last request, while the thread that writes never waits for the
-// disk. Requests made while a sync runs are folded into the next one.
+// Pushes one file's written data to the medium on a thread of its own, so that a recording
+// survives the host losing power up to its last request, while the thread that writes never waits
+// for the disk: not for a sync, and not for the last one and the close when the file is finished.
+// Requests made while a sync runs are folded into the next one.
 class DiskSyncer {
 public:
-    DiskSyncer() = default;
+    // How the data reaches the medium (fdatasync unless given); called on the syncer's thread.
+    using SyncCall = std::function<void(int fd)>;
+
+    // Takes `fd` over: it is synced on request and closed after the last sync.
+    DiskSyncer(int fd, SyncCall sync);
+    // Finishes the file if that was not asked for, and waits for its last sync and close.
     ~DiskSyncer();
     DiskSyncer(const DiskSyncer&) = delete;
     DiskSyncer& operator=(const DiskSyncer&) = delete;
 
-    // Starts syncing `fd`, which must stay open until stop() returns.
-    void start(int fd);
     void request();
-    // A last sync, then the thread ends; returns when both are done.
-    void stop();
-    // Syncs completed so far (for tests).
+    // A last sync, then the file is closed and the thread ends; returns at once.
+    void finish();
+    // The last sync and the close are done.
+    bool closed() const;
+    // Syncs completed so far.
     unsigned completed() const;
 
 private:
-    void run(int fd);
+    void run();
 
-    std::thread m_thread;
+    const int m_fd;
+    const SyncCall m_sync;
     mutable std::mutex m_lock;
     std::condition_variable m_wake;
     bool m_wanted = false;
-    bool m_stopping = false;
+    bool m_finishing = false;
+    bool m_closed = false;
     unsigned m_completed = 0;
+    std::thread m_thread; // last: started once everything it reads is set
 };
 
 } // namespace talix::audio

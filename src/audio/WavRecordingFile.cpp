@@ -37,6 +37,7 @@ WavRecordingFile::~WavRecordingFile() {
 
 bool WavRecordingFile::create(const QString& path) {
     close();
+    forgetClosed();
     const QByteArray name = QFile::encodeName(path);
     m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (m_fd < 0)
@@ -48,7 +49,7 @@ bool WavRecordingFile::create(const QString& path) {
         return false;
     }
     m_dataBytes = 0;
-    m_syncer.start(m_fd);
+    m_syncer = std::make_unique<DiskSyncer>(m_fd, m_sync);
     return true;
 }
 
@@ -74,16 +75,20 @@ void WavRecordingFile::updateSizes() {
     writeAt(m_fd, field, 4, 4);
     writeLe32(field, data);
     writeAt(m_fd, field, 4, 40);
-    m_syncer.request();
+    m_syncer->request();
 }
 
 void WavRecordingFile::close() {
     if (m_fd < 0)
         return;
     updateSizes();
-    m_syncer.stop();
-    ::close(m_fd);
+    m_syncer->finish();
+    m_closing.push_back(std::move(m_syncer));
     m_fd = -1;
+}
+
+void WavRecordingFile::forgetClosed() {
+    std::erase_if(m_closing, [](const std::unique_ptr<DiskSyncer>& s) { return s->closed(); });
 }
 
 } // namespace talix::audio

@@ -177,8 +177,8 @@ void TF_DAB::setSlideProgress(int percent) {
     PB_SL->setValue(std::clamp(percent, 0, 100));
 }
 
-sync::ApplyResult TF_DAB::showSlide(const QByteArray& picture) {
-    return RMOT->showPicture(picture) ? sync::ApplyResult::Applied : sync::ApplyResult::Failed;
+void TF_DAB::showSlide(const QByteArray& picture) {
+    RMOT->showPicture(picture);
 }
 
 // Shown by the board at (4, 4) on the main window, and active so that the board hears of it.

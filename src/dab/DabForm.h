@@ -33,7 +33,7 @@ public:
     void closeForm() override { close(); }
     void setEntryFieldSelected(bool selected) override;
     void setSlideProgress(int percent) override;
-    sync::ApplyResult showSlide(const QByteArray& picture) override;
+    void showSlide(const QByteArray& picture) override;
 
     const DabListState& list() const { return m_list; }
 

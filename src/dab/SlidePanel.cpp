@@ -34,21 +34,20 @@ SlidePanel::SlidePanel(QWidget* form, QRect box) : QWidget(form), m_box(box) {
     m_picture = placeholder();
 }
 
-bool SlidePanel::showPicture(const QByteArray& file) {
+void SlidePanel::showPicture(const QByteArray& file) {
     QBuffer buffer;
     buffer.setData(file);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kLargestSide || size.height() > kLargestSide))
-        return false;
+        return;
     QImage image;
     if (!reader.read(&image) || image.isNull() || image.width() > kLargestSide ||
         image.height() > kLargestSide)
-        return false;
+        return;
     m_picture = image;
     update();
-    return true;
 }
 
 void SlidePanel::paintEvent(QPaintEvent*) {

@@ -13,9 +13,9 @@ class SlidePanel : public QWidget {
 public:
     SlidePanel(QWidget* form, QRect box);
 
-    // A complete picture file (JPEG or PNG); false, with the shown picture kept, when it does not
-    // decode or is larger than any slide.
-    bool showPicture(const QByteArray& file);
+    // A complete picture file (JPEG or PNG); the shown picture stays when it does not decode or is
+    // larger than any slide.
+    void showPicture(const QByteArray& file);
     const QImage& picture() const { return m_picture; }
     double scale() const { return m_scale; }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,6 +39,15 @@ private:
 QString temporaryName(const QString& destination) {
     const QFileInfo info(destination);
     return info.dir().filePath("." + info.fileName() + ".part");
+}
+
+// The temporaries that copies of recordings left in `folder` when the program was killed during
+// them. One copy runs at a time, so before a copy starts every one there is stale.
+void removeStaleTemporaries(const QDir& folder) {
+    static const QRegularExpression stale(R"(^\.File\d+\.WAV\.part$)");
+    for (const QString& name : folder.entryList({".*.part"}, QDir::Files | QDir::Hidden))
+        if (stale.match(name).hasMatch())
+            QFile::remove(folder.filePath(name));
 }
 
 } // namespace
@@ -76,6 +86,7 @@ int FileExport::percent() const {
 }
 
 FileExport::State FileExport::copy(const QString& source, const QString& destination) {
+    removeStaleTemporaries(QFileInfo(destination).dir());
     Fd in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
     struct stat st {};
     if (in.get() < 0 || ::fstat(in.get(), &st) != 0)

@@ -12,7 +12,8 @@ namespace talix::recorder {
 // alive and "Abort" reaches it. The copy goes to a hidden temporary file beside the destination,
 // is flushed to the medium and only then renamed over the destination (and the folder flushed):
 // an aborted or failed copy leaves no partial file and an existing destination untouched, and a
-// copy reported done is on the medium.
+// copy reported done is on the medium. The temporaries of copies that a killed program never ended
+// are removed by the next copy.
 class FileExport {
 public:
     enum class State { Idle, Copying, Done, Failed, Cancelled };

@@ -30,7 +30,10 @@ public:
     static constexpr std::uint64_t kFreeSpaceNeeded = 1200000000; // more than this must be free
     static constexpr int kDisplayFrames = 32; // E_File, the size limit and the header sizes
 
-    explicit RecordingSink(const QLocale& locale = QLocale::system()) : m_locale(locale) {}
+    // `sync` pushes a file's data to the medium (fdatasync unless given).
+    explicit RecordingSink(const QLocale& locale = QLocale::system(),
+                           audio::DiskSyncer::SyncCall sync = {})
+        : m_locale(locale), m_file(std::move(sync)) {}
 
     // The start-up scan: NextFileNumber is the first free file number in `wavFolder` (200 when all
     // are taken); E_File shows it.
@@ -44,7 +47,9 @@ public:
     // One frame's 2048 audio bytes while recording. Every 32nd frame of a recording rebuilds
     // E_File's text, rewrites the header's sizes and stops the recording past the size limit.
     void append(const std::uint8_t* audio);
-    // Completes a running recording (a click on B_Rec, the size limit, shutdown).
+    // Completes a running recording (a click on B_Rec, the size limit, shutdown): the file has its
+    // final sizes when this returns, and its last push to the medium and its close follow on a
+    // thread of their own. The sink's end waits for them.
     void stop();
 
     bool running() const { return m_running; }

@@ -30,13 +30,10 @@ public:
     // (Edit1Style1) or the normal one (Edit1Style2). Other forms have no such field.
     virtual void setEntryFieldSelected(bool selected) { (void)selected; }
     // The DAB list's slide show, fed by main-window items 58 and 59: the progress of a transfer
-    // (PB_SL, 0-100) and a complete picture file for RMOT, Failed when it does not decode. Other
-    // forms show no slides.
+    // (PB_SL, 0-100) and a complete picture file for RMOT, which keeps the picture it shows when
+    // the file does not decode. Other forms show no slides.
     virtual void setSlideProgress(int percent) { (void)percent; }
-    virtual ApplyResult showSlide(const QByteArray& picture) {
-        (void)picture;
-        return ApplyResult::Applied;
-    }
+    virtual void showSlide(const QByteArray& picture) { (void)picture; }
 };
 
 // TFormSlots: the forms that take values from the board, by form index. Each form enters itself

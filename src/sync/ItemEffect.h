@@ -61,8 +61,8 @@ struct ItemEffect {
     std::optional<QString> modalMessage; // F_Message, shown modally
     std::optional<RotatorReport> rotator;
     std::optional<int> slideProgress; // PB_SL
-    // The slide stream holds a whole picture: decode it into RMOT. A picture that fails to decode
-    // is a failure of the walk; on success the stream is emptied and PB_SL returns to 0.
+    // The slide stream holds a whole picture: decode it into RMOT. Then, whether it decoded or not,
+    // the stream is emptied and PB_SL returns to 0.
     bool slideComplete = false;
 
     void mark(int tag, int value = 1) { marks.push_back({uint8_t(tag), uint8_t(value)}); }

@@ -35,8 +35,8 @@ public:
     ItemEffect apply(ReceiverState& s, int item, std::span<const uint32_t> values, uint32_t w,
                      const ItemInputs& inputs) const;
 
-    // A completed slide decoded: the stream is emptied and the picture size cleared (bits 28-31
-    // of the header stay).
+    // A completed slide handed to the DAB list, shown or not: the stream is emptied and the picture
+    // size cleared (bits 28-31 of the header stay).
     static void finishSlide(ReceiverState& s);
 
 private:

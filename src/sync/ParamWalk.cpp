@@ -162,16 +162,18 @@ ParamWalk::Step ParamWalk::mainItem(uint32_t w, std::span<const uint32_t> values
     return slide(effect);
 }
 
-// The slide show belongs to the DAB list: its progress bar follows the transfer, and a complete
-// picture that does not decode fails the walk and stays in the stream until the next announcement.
+// The slide show belongs to the DAB list: its progress bar follows the transfer. A complete
+// picture that does not decode is dropped like a shown one, and the walk goes on: the board sends
+// an unacknowledged block again and holds back everything behind it, so failing the walk here
+// would stop every later report for as long as the board keeps trying.
 ParamWalk::Step ParamWalk::slide(const ItemEffect& effect) {
     TSlotForm* dab = m_slots.at(board::number(board::Form::DAB));
     if (dab && effect.slideProgress)
         dab->setSlideProgress(*effect.slideProgress);
     if (!effect.slideComplete)
         return Step::Next;
-    if (dab && dab->showSlide(m_state.SlideStream) == ApplyResult::Failed)
-        return Step::Failed;
+    if (dab)
+        dab->showSlide(m_state.SlideStream);
     MainItems::finishSlide(m_state);
     if (dab)
         dab->setSlideProgress(0);

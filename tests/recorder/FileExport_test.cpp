@@ -100,6 +100,30 @@ TEST_F(FileExportTest, AnAbortLeavesNoPartialFile) {
     }
 }
 
+// A program killed in the middle of a copy leaves its hidden temporary file behind; the next copy
+// to the stick clears such leftovers of recordings, whichever they were, and leaves every other
+// file alone.
+TEST_F(FileExportTest, TheNextCopyRemovesTheTemporariesOfCopiesThatNeverEnded) {
+    const QStringList kept{".hidden", ".notes.part", "File7.WAV", "File7.WAV.part", "notes.part"};
+    for (const QString& name : kept)
+        writeFile(dir.filePath("F/WAV/" + name), pattern(100, 6));
+    for (const char* stale : {".File7.WAV.part", ".File3.WAV.part", ".File12.WAV.part"})
+        writeFile(dir.filePath(QString("F/WAV/") + stale), pattern(5000, 7));
+    const QByteArray b = pattern(1000, 8);
+    writeFile(source(), b);
+    FileExport e;
+    ASSERT_TRUE(e.start(source(), destination()));
+    EXPECT_EQ(finish(e), FileExport::State::Done);
+    EXPECT_EQ(readFile(destination()), b);
+    QStringList expected = kept;
+    expected << "File3.WAV";
+    expected.sort();
+    QStringList left = stick();
+    left.sort();
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(readFile(dir.filePath("F/WAV/File7.WAV")), pattern(100, 6));
+}
+
 TEST_F(FileExportTest, AFailedCopyLeavesNothing) {
     FileExport e;
     ASSERT_TRUE(e.start(dir.filePath("missing.WAV"), destination()));

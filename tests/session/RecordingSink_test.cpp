@@ -4,6 +4,9 @@
 #include "base/LittleEndian.h"
 #include "base/MessageHook.h"
 #include "session/RecordingSink.h"
+#include "support/HeldSync.h"
+#include "support/OpenDescriptors.h"
+#include "support/WaitUntil.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -12,7 +15,9 @@
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <future>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -20,6 +25,9 @@
 
 using namespace talix;
 using namespace talix::session;
+using talix::testing::HeldSync;
+using talix::testing::openDescriptors;
+using talix::testing::waitUntil;
 
 namespace {
 
@@ -57,10 +65,11 @@ protected:
             a[i] = uint8_t(k * 7 + i);
         return a;
     }
-    void record(int frames) {
-        for (int k = 0; k < frames; ++k) {
+    void record(int frames) { record(sink, frames); }
+    static void record(RecordingSink& s, int frames, int first = 0) {
+        for (int k = first; k < first + frames; ++k) {
             const auto a = frame(k);
-            sink.append(a.data());
+            s.append(a.data());
         }
     }
     static QByteArray contents(const QString& path) {
@@ -69,6 +78,19 @@ protected:
     }
     static uint32_t le32(const QByteArray& b, int offset) {
         return readLe32(reinterpret_cast<const uint8_t*>(b.constData()) + offset);
+    }
+    // The file holds exactly `frames` frames from `first` on, and its header says so.
+    void expectComplete(int n, int frames, int first = 0) const {
+        const QByteArray b = contents(file(n));
+        ASSERT_EQ(b.size(), 44 + frames * 2048) << "File" << n;
+        EXPECT_EQ(le32(b, 40), uint32_t(frames * 2048)) << "File" << n;
+        EXPECT_EQ(le32(b, 4), uint32_t(frames * 2048 + 36)) << "File" << n;
+        for (int k = 0; k < frames; ++k) {
+            const auto a = frame(first + k);
+            ASSERT_EQ(b.mid(44 + k * 2048, 2048),
+                      QByteArray(reinterpret_cast<const char*>(a.data()), 2048))
+                << "File" << n << " frame " << k;
+        }
     }
 
     QTemporaryDir data;
@@ -270,6 +292,101 @@ TEST_F(RecordingSinkTest, ARecordingCutOffBySigkillIsPlayableUpToItsLastHeaderUp
                   QByteArray(reinterpret_cast<const char*>(a.data()), 2048))
             << "frame " << k;
     }
+}
+
+// Flash that takes its time over a sync: stopping a recording must not wait for it.
+class SlowFlash : public RecordingSinkTest {
+protected:
+    void SetUp() override {
+        RecordingSinkTest::SetUp();
+        slow.setFreeSpaceProbe([](const QString&) { return kPlenty; });
+        slow.setDisplay(&display);
+        slow.scan(wav());
+    }
+    // Nothing may be left waiting for the disk when the sinks go.
+    void TearDown() override {
+        held.release();
+        RecordingSinkTest::TearDown();
+    }
+    // Runs `step` as the UI thread would, while every sync is held; false when it has not
+    // returned after a generous while (the syncs are then let go, so that it can).
+    bool returnsWhileHeld(const std::function<void()>& step) {
+        std::packaged_task<void()> task(step);
+        std::future<void> done = task.get_future();
+        std::thread ui(std::move(task));
+        const bool returned = done.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        if (!returned)
+            held.release();
+        ui.join();
+        return returned;
+    }
+
+    HeldSync held; // outlives the sinks' syncing threads
+    RecordingSink slow{QLocale(QLocale::German), held.call()};
+};
+
+TEST_F(SlowFlash, StopReturnsBeforeTheLastFlushAndTheFileIsCompleteOnceItEnds) {
+    slow.click();
+    ASSERT_TRUE(slow.running());
+    record(slow, 100); // frame 32 asks for the first sync, which is held
+    ASSERT_TRUE(waitUntil([&] { return held.begun() == 1; }));
+    ASSERT_TRUE(returnsWhileHeld([&] { slow.click(); })) << "the stop waited for the disk";
+    EXPECT_FALSE(slow.running());
+    EXPECT_EQ(display.texts.back(), "Next File: File1");
+    // Every byte and the final sizes are written; the last flush and the close still wait.
+    expectComplete(0, 100);
+    EXPECT_EQ(openDescriptors(file(0)), 1);
+
+    held.release();
+    ASSERT_TRUE(waitUntil([&] { return openDescriptors(file(0)) == 0; }));
+    EXPECT_EQ(held.begun(), 2u); // the held one, then the last after the final sizes
+    EXPECT_EQ(held.finished(), 2u);
+    expectComplete(0, 100);
+}
+
+TEST_F(SlowFlash, ANewRecordingStartsWhileThePreviousFileIsStillFlushed) {
+    ASSERT_TRUE(returnsWhileHeld([&] {
+        slow.click();
+        record(slow, 100);
+        slow.click();
+        slow.click();
+        record(slow, 50, 1000);
+        slow.click();
+    })) << "a stop or a start waited for the disk";
+    EXPECT_FALSE(slow.running());
+    EXPECT_EQ(slow.NextFileNumber, 2);
+    EXPECT_EQ(display.texts.back(), "Next File: File2");
+    EXPECT_EQ(openDescriptors(file(0)), 1);
+    EXPECT_EQ(openDescriptors(file(1)), 1);
+
+    held.release();
+    ASSERT_TRUE(
+        waitUntil([&] { return openDescriptors(file(0)) == 0 && openDescriptors(file(1)) == 0; }));
+    expectComplete(0, 100);
+    expectComplete(1, 50, 1000);
+    EXPECT_EQ(held.finished(), held.begun());
+}
+
+// The program's end waits for the last flush and the close, off the frame path.
+TEST_F(SlowFlash, TheEndOfTheProgramWaitsForTheLastFlush) {
+    auto ending = std::make_unique<RecordingSink>(QLocale::c(), held.call());
+    ending->setFreeSpaceProbe([](const QString&) { return kPlenty; });
+    ending->scan(wav());
+    ending->click();
+    record(*ending, 40);
+    ASSERT_TRUE(waitUntil([&] { return held.begun() == 1; }));
+    ASSERT_TRUE(returnsWhileHeld([&] { ending->stop(); }));
+    std::atomic<bool> ended{false};
+    std::thread end([&] {
+        ending.reset();
+        ended = true;
+    });
+    EXPECT_FALSE(waitUntil([&] { return ended.load(); }, std::chrono::milliseconds(300)));
+    held.release();
+    end.join();
+    EXPECT_EQ(openDescriptors(file(0)), 0);
+    EXPECT_EQ(held.finished(), 2u); // the held one, then the last after the final sizes
+    expectComplete(0, 40);
 }
 
 } // namespace

@@ -60,11 +60,8 @@ ApplyResult RecordingHost::applyItemEffect(const ItemEffect& effect, const Recei
         if (onModalMessage)
             onModalMessage();
     }
-    if (effect.slideComplete) {
+    if (effect.slideComplete)
         log("slide " + std::to_string(state.SlideStream.size()));
-        if (!slideDecodes)
-            return ApplyResult::Failed;
-    }
     return ApplyResult::Applied;
 }
 bool RecordingHost::selectMainField(int item) {
@@ -121,9 +118,8 @@ ApplyResult RecordingForm::ApplyItem(int item, std::span<const uint32_t> words) 
 void RecordingForm::setSlideProgress(int percent) {
     m_host.log(prefix() + "slide progress " + std::to_string(percent));
 }
-ApplyResult RecordingForm::showSlide(const QByteArray& picture) {
+void RecordingForm::showSlide(const QByteArray& picture) {
     m_host.log(prefix() + "slide " + picture.toStdString());
-    return slideDecodes ? ApplyResult::Applied : ApplyResult::Failed;
 }
 void RecordingForm::selectField(int tag) {
     m_host.log(prefix() + "select " + std::to_string(tag));

@@ -30,7 +30,6 @@ public:
     bool isRotatorOn = false;
     bool isUpdateVisible = false;
     bool tunePressed = false;
-    bool slideDecodes = true;
     bool mainFieldRepaints = true;
     float grid = 1.5f;
     std::optional<QString> startScript;
@@ -86,11 +85,10 @@ public:
     RecordingForm(RecordingHost& host, int index) : m_host(host), m_index(index) {}
 
     bool failNextApply = false;
-    bool slideDecodes = true;
 
     ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
     void setSlideProgress(int percent) override;
-    ApplyResult showSlide(const QByteArray& picture) override;
+    void showSlide(const QByteArray& picture) override;
     void selectField(int tag) override;
     void showForm() override;
     void closeForm() override;
