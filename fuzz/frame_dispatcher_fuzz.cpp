@@ -73,7 +73,7 @@ struct Program {
     app::FormSet* forms = nullptr; // lives until the process ends
 
     Program() {
-        app::TFMain::Context c;
+        app::ProgramContext c;
         c.options.board = {"127.0.0.1", refusingPort()};
         c.options.rotator = {"127.0.0.1", 9};
         c.options.audio = "null";
