@@ -27,7 +27,6 @@ public:
     void showLinkQuality(const LinkQualityReport& r) override { benchmark::DoNotOptimize(r); }
     void setLinkBarValue(int) override {}
     void setLinkBarShowsPlayback(bool) override {}
-    bool externalAntennaChecked() const override { return false; }
     void setExternalAntenna(bool, uint32_t) override {}
     void markField(int tag, int mark) override { marks += tag + mark; }
     void requestPaint() override {}
@@ -45,7 +44,7 @@ public:
     void focusSelectedField(bool) override {}
     std::optional<QString> startScriptFirstLine() override { return std::nullopt; }
     void setIdentification(const QString&) override {}
-    bool updateFormVisible() const override { return false; }
+    bool updateFormShown() const override { return false; }
     void writeAck(uint32_t seq) override { benchmark::DoNotOptimize(seq); }
     bool tuneButtonPressed() const override { return false; }
     int sliderPosition(MainControl) const override { return 0; }

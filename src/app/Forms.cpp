@@ -93,7 +93,7 @@ FormSet::FormSet(ProgramContext context)
                                                       m_host->brightness().applyReport(brightness);
                                               });
     m_updateWatch = std::make_unique<UpdateFormWatch>(
-        F_Update, [&s](bool visible) { s.setUpdateFormVisible(visible); });
+        F_Update, [&s](bool shown) { s.setUpdateFormShown(shown); });
     createForms(context);
     fillFormSlots();
 

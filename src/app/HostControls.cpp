@@ -17,7 +17,8 @@ HostControls::HostControls(TFMain& main, std::unique_ptr<host::HostServices> hos
       m_brightness(*m_controls.TB_Bright, *m_controls.L_Bright, main.session().commands(), *m_host),
       m_touchLock(main, *m_controls.B_Touch,
                   {[this] { closeBoardFormsBelowDab(); },
-                   [dab = QPointer<QWidget>(dabForm)] { return dab.data(); }},
+                   [dab = QPointer<QWidget>(dabForm)] { return dab.data(); },
+                   [&session = main.session()](bool locked) { session.setTouchLocked(locked); }},
                   timings.touchLockReenable) {
     connect(m_controls.B_OFF, &QPushButton::clicked, this, &HostControls::B_OffClick);
     Timer1.setInterval(timings.battery);

@@ -6,13 +6,13 @@
 #include "base/BoardWords.h"
 #include "base/MessageHook.h"
 #include "base/Tags.h"
+#include "controls/DirectControls.h"
 #include "controls/FieldHighlight.h"
 #include "controls/MainControls.h"
 #include "display/MeterBars.h"
 #include "display/readouts/ReadoutPainter.h"
 #include "display/spectrum/SpectrumLine.h"
 #include "display/spectrum/SpectrumScreen.h"
-#include "controls/DirectControls.h"
 #include "session/Session.h"
 #include "settings/WiFiForm.h"
 #include "update/UpdateForm.h"
@@ -27,7 +27,6 @@ namespace {
 
 using sync::MainControl;
 
-constexpr int kTouchLocked = 1; // B_Touch's Tag while the screen is locked
 using board::Field;
 // The main-window fields that the DAB list's entry field shares its look with.
 constexpr int kFirstDabMainField = board::number(Field::ETime);
@@ -112,13 +111,7 @@ QAbstractButton* MainWindowView::antennaButton() const {
     return wifi ? wifi->RBAnt : nullptr;
 }
 
-bool MainWindowView::externalAntennaChecked() const {
-    const QAbstractButton* button = antennaButton();
-    return button ? button->isChecked() : m_externalAntenna;
-}
-
 void MainWindowView::setExternalAntenna(bool checked, uint32_t lwifiArgb) {
-    m_externalAntenna = checked;
     if (QAbstractButton* button = antennaButton())
         button->setChecked(checked);
     setFontColour(m_main.controls()->LWiFi, lwifiArgb);
@@ -203,7 +196,7 @@ void MainWindowView::paintRotatorCircles(bool selected) {
 // While the touch lock is on, the lock alone decides which controls take touches: a form the board
 // shows or closes must not open the locked screen.
 bool MainWindowView::touchLocked() const {
-    return tagOf(m_main.controls()->B_Touch) == kTouchLocked;
+    return m_session.touchLocked();
 }
 
 void MainWindowView::disableMainControls(bool onlyRecorder) {
@@ -239,10 +232,6 @@ void MainWindowView::focusSelectedField(bool focus) {
 
 void MainWindowView::setIdentification(const QString& text) {
     m_main.controls()->LWLANDevice->setText(text);
-}
-
-bool MainWindowView::updateFormVisible() const {
-    return m_updateForm != nullptr && m_updateForm->isVisible();
 }
 
 bool MainWindowView::tuneButtonPressed() const {

@@ -50,7 +50,6 @@ public:
     void showLinkQuality(const sync::LinkQualityReport& report) override;
     void setLinkBarValue(int percent) override;
     void setLinkBarShowsPlayback(bool playback) override;
-    bool externalAntennaChecked() const override;
     void setExternalAntenna(bool checked, uint32_t lwifiArgb) override;
     void markField(int tag, int mark) override;
     sync::ApplyResult applyItemEffect(const sync::ItemEffect& effect,
@@ -62,7 +61,6 @@ public:
     void enableMainControls() override;
     void focusSelectedField(bool focus) override;
     void setIdentification(const QString& text) override;
-    bool updateFormVisible() const override;
     bool tuneButtonPressed() const override;
     int sliderPosition(sync::MainControl slider) const override;
     float gridOffset() const override;
@@ -82,8 +80,6 @@ private:
     std::map<sync::MainControl, QPointer<QWidget>> m_controls;
     QPointer<QLineEdit> m_selectedField;
     std::optional<sync::LinkQualityReport> m_linkReport;
-    // Follows the status word's external-antenna bit; RBAnt of the WiFi form shows it.
-    bool m_externalAntenna = false;
 };
 
 } // namespace talix::app

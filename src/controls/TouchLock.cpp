@@ -32,6 +32,8 @@ void TouchLock::B_TouchDblClick() {
         setDabListEnabled(false);
         showLocked(true);
         setTag(&m_button, kLocked);
+        if (m_forms.lockChanged)
+            m_forms.lockChanged(true);
         setControlsEnabled(false);
         Timer2.start();
     } else {
@@ -40,6 +42,8 @@ void TouchLock::B_TouchDblClick() {
         setDabListEnabled(true);
         showLocked(false);
         setTag(&m_button, kUnlocked);
+        if (m_forms.lockChanged)
+            m_forms.lockChanged(false);
         setControlsEnabled(true);
     }
 }

@@ -17,6 +17,7 @@ public:
     struct Forms {
         std::function<void()> closeBoardForms; // closes the forms in slots 0 to 14 that exist
         std::function<QWidget*()> dab;         // the DAB form, if it exists
+        std::function<void(bool locked)> lockChanged; // the program keeps the lock's state
     };
 
     TouchLock(QWidget& mainWindow, QPushButton& B_Touch, Forms forms,

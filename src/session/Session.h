@@ -76,8 +76,12 @@ public:
     // The audio device named on the command line (qt, null, wav:PATH).
     const QString& audioDeviceName() const { return m_settings.audio; }
     RotatorLink& rotator() { return m_rotator; }
-    // The receive thread's view of the update form (it takes update replies while it is shown).
-    void setUpdateFormVisible(bool visible) { m_linkWindow.setUpdateFormVisible(visible); }
+    // The update form came on screen or left it: while it shows, the receive thread hands the
+    // board's update replies to it and the board's greeting leaves the forms alone.
+    void setUpdateFormShown(bool shown) {
+        m_updateFormShown = shown;
+        m_linkWindow.setUpdateFormVisible(shown);
+    }
     UpdateReplySink& updateReplies() { return m_updateReplies; }
     // The update's own records, written at once rather than queued; false when the link is down
     // or the write failed.
@@ -107,6 +111,10 @@ public:
     void writeAck(uint32_t seq) override;
     void requestPaint() override { PaintEvent.set(); }
     std::optional<QString> startScriptFirstLine() override;
+    bool updateFormShown() const override { return m_updateFormShown; }
+    // The touch lock: while it is on, only the lock decides which controls take touches.
+    void setTouchLocked(bool locked) { m_touchLocked = locked; }
+    bool touchLocked() const { return m_touchLocked; }
 
     // What the session reports on stderr when it stops: the playback's blocks and underruns (after
     // a session with host playback) and the frames handled and dropped unread.
@@ -146,6 +154,8 @@ private:
     std::optional<audio::OpenResult> m_opened;
     bool m_stopped = false;
     bool m_recorderPlaying = false;
+    bool m_updateFormShown = false;
+    bool m_touchLocked = false;
 };
 
 } // namespace talix::session

@@ -45,8 +45,10 @@ void FrameDispatcher::handleStatus(uint32_t status) {
     m_state.AgcLevelRow = uint16_t(board::agcLevelRowOf(status));
     m_view.statusWord(status);
     const bool external = board::externalAntennaOf(status);
-    if (external != m_view.externalAntennaChecked())
-        m_view.setExternalAntenna(external, external ? kExternalAntennaArgb : kInternalAntennaArgb);
+    if (external == m_state.ExternalAntenna)
+        return;
+    m_state.ExternalAntenna = external;
+    m_view.setExternalAntenna(external, external ? kExternalAntennaArgb : kInternalAntennaArgb);
 }
 
 // The block is a copy: a modal message in its walk may let later frames complete new blocks.

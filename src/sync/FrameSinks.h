@@ -31,6 +31,9 @@ public:
     virtual void writeAck(uint32_t seq) = 0;
     virtual void requestPaint() = 0; // PaintEvent
     virtual std::optional<QString> startScriptFirstLine() = 0;
+    // The software update's form is on screen: the board's greeting then leaves the user interface
+    // as it is.
+    virtual bool updateFormShown() const = 0;
 };
 
 } // namespace talix::sync

@@ -26,8 +26,7 @@ public:
     virtual void setLinkBarValue(int percent) = 0; // PBWiFi
     // PBWiFi's style: the playback buffer level (red style) or the link quality.
     virtual void setLinkBarShowsPlayback(bool playback) = 0;
-    // The external antenna as RBAnt of the WiFi form shows it, and LWiFi's colour with it.
-    virtual bool externalAntennaChecked() const = 0;
+    // The external antenna changed: RBAnt of the WiFi form shows it, and LWiFi's colour with it.
     virtual void setExternalAntenna(bool checked, uint32_t lwifiArgb) = 0;
 
     // The walk of a parameter block.
@@ -47,7 +46,6 @@ public:
     virtual void enableMainControls() = 0;
     virtual void focusSelectedField(bool focus) = 0;
     virtual void setIdentification(const QString& text) = 0; // LWLANDevice
-    virtual bool updateFormVisible() const = 0;
 };
 
 } // namespace talix::sync

@@ -91,7 +91,7 @@ ParamWalk::Step ParamWalk::knobStep(uint32_t w, WalkResult& r) {
 ParamWalk::Step ParamWalk::deviceHello(uint32_t w, uint32_t x) {
     const QString version = programVersionText(m_sinks.startScriptFirstLine());
     m_view.setIdentification(identificationText(w, x, version));
-    if (m_view.updateFormVisible())
+    if (m_sinks.updateFormShown())
         return Step::Next;
     m_view.focusSelectedField(false);
     for (int k = 0; k < TFormSlots::kSlots; ++k)

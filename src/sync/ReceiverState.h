@@ -70,6 +70,7 @@ struct ReceiverState {
 
     // From the status word of every full frame.
     uint16_t AgcLevelRow = 0;
+    bool ExternalAntenna = false; // the board uses its external WiFi antenna: RBAnt shows it
 
     // Shared settings, written whole by several items (main-window item 43, the Setup, System and
     // Microphone forms); every reader decodes only its own bits. ReceiverFlags bit 4: levels in

@@ -24,7 +24,6 @@ public:
     void showLinkQuality(const sync::LinkQualityReport&) override {}
     void setLinkBarValue(int percent) override { linkBarValues.push_back(percent); }
     void setLinkBarShowsPlayback(bool) override {}
-    bool externalAntennaChecked() const override { return false; }
     void setExternalAntenna(bool, uint32_t) override {}
     void markField(int, int) override {}
     sync::ApplyResult applyItemEffect(const sync::ItemEffect&,
@@ -38,7 +37,6 @@ public:
     void enableMainControls() override {}
     void focusSelectedField(bool) override {}
     void setIdentification(const QString& text) override { identification = text; }
-    bool updateFormVisible() const override { return false; }
     bool tuneButtonPressed() const override { return false; }
     int sliderPosition(sync::MainControl) const override { return 0; }
     float gridOffset() const override { return 0; }

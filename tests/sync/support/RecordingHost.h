@@ -52,7 +52,6 @@ public:
     void showLinkQuality(const LinkQualityReport& report) override;
     void setLinkBarValue(int percent) override;
     void setLinkBarShowsPlayback(bool playback) override;
-    bool externalAntennaChecked() const override { return antennaChecked; }
     void setExternalAntenna(bool checked, uint32_t lwifiArgb) override;
     void markField(int tag, int mark) override;
     void requestPaint() override;
@@ -67,7 +66,7 @@ public:
     void focusSelectedField(bool focus) override;
     std::optional<QString> startScriptFirstLine() override { return startScript; }
     void setIdentification(const QString& text) override;
-    bool updateFormVisible() const override { return isUpdateVisible; }
+    bool updateFormShown() const override { return isUpdateVisible; }
     void writeAck(uint32_t seq) override;
     bool tuneButtonPressed() const override { return tunePressed; }
     int sliderPosition(MainControl slider) const override;
