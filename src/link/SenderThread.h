@@ -16,7 +16,8 @@ namespace talix::link {
 //   the port's write lock only; the queue stays open to the user interface meanwhile.
 // - Nothing waiting: CommandReady is reset and the thread waits again.
 // - Not connected: the records stay queued (the next connect discards them).
-// - A failed write ends the pass; that record stays first and is written again next pass.
+// - A failed write ends the pass and gives the connection up; that record stays first until the
+//   next connect discards it with the rest.
 // - Stop: no new pass starts once stop is asked for or `closing` is set; a drain under way ends.
 class SenderThread { // TSThread
 public:
