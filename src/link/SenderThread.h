@@ -10,8 +10,8 @@
 
 namespace talix::link {
 
-// SenderThread: writes queued acknowledgements and commands to the link, each once:
-// acknowledgements first, in their order, then commands, oldest first.
+// SenderThread: writes queued records to the link, each once: a software update's records first,
+// then acknowledgements, then commands, each kind oldest first.
 // - A pass waits for CommandReady (at most `wait`), then writes record after record, each under
 //   the port's write lock only; the queue stays open to the user interface meanwhile.
 // - Nothing waiting: CommandReady is reset and the thread waits again.
