@@ -91,7 +91,8 @@ LinkClient::~LinkClient() {
 
 bool LinkClient::connect(const std::atomic<bool>* abort) {
     disconnect();
-    if (!destinationAllowed(m_settings.board.host))
+    if (m_settings.board.host.empty() || m_settings.board.port == 0 ||
+        !destinationAllowed(m_settings.board.host))
         return false;
     sockaddr_in addr{};
     if (!resolve(m_settings, abort, addr))

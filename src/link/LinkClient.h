@@ -18,7 +18,7 @@ namespace talix::link {
 using HostResolver = std::function<std::optional<uint32_t>(const std::string& host)>;
 
 struct LinkSettings {
-    Endpoint board{"192.168.4.1", 55555}; // default: the real device
+    Endpoint board; // no default: only the start options know the real device
     int connectTimeoutMs = 2000;
     int readTimeoutMs = 3500; // also bounds one write: a board that takes nothing so long is lost
     HostResolver resolver;    // empty: the system's (getaddrinfo)
@@ -36,7 +36,7 @@ public:
     LinkClient& operator=(const LinkClient&) = delete;
 
     // Connects within the connect time-out; gives up early when `abort` becomes true, also while
-    // a host name is being resolved.
+    // a host name is being resolved. A board nobody named is not looked for.
     bool connect(const std::atomic<bool>* abort = nullptr);
     bool connected() const { return m_connected.load(); }
 

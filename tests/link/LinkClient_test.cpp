@@ -115,8 +115,8 @@ TEST(LinkClient, AnAbortEndsTheWaitForAHostNameLookup) {
     EXPECT_TRUE(LoopbackServer::waitFor([&] { return watch.expired(); }));
 }
 
-// The addresses of the real device, which no test may reach: the board's is the link's default.
-const std::string kRealBoardHost = LinkSettings{}.board.host;
+// The addresses of the real device, which no test may reach.
+const std::string kRealBoardHost = "192.168.4.1";
 constexpr const char* kDefaultRotatorHost = "192.168.4.2";
 
 uint32_t hostOrder(const std::string& dotted) {
@@ -127,6 +127,7 @@ uint32_t hostOrder(const std::string& dotted) {
 
 // What a looked-up name leads to: the loopback guard applies to the address found.
 TEST(LinkClient, AHostNameConnectsToTheAddressItResolvesToWithinTheGuard) {
+    ASSERT_FALSE(talix::destinationAllowed(kRealBoardHost)); // asserted before it is tried
     LoopbackServer board;
     struct Case {
         const char* what;
@@ -160,6 +161,22 @@ TEST(LinkClient, ANumericAddressIsNotLookedUp) {
     };
     LinkClient client(settings);
     EXPECT_TRUE(client.connect());
+    EXPECT_FALSE(asked);
+}
+
+// Only the start options know where the real board is: a client that is not told has no address,
+// and looks for none, whether or not the loopback guard holds.
+TEST(LinkClient, AClientNotToldWhereTheBoardIsReachesNothing) {
+    const LinkSettings untold;
+    EXPECT_EQ(untold.board.toString(), ":0");
+    LinkSettings settings = untold;
+    bool asked = false;
+    settings.resolver = [&](const std::string&) -> std::optional<uint32_t> {
+        asked = true;
+        return INADDR_LOOPBACK;
+    };
+    LinkClient client(settings);
+    EXPECT_FALSE(client.connect());
     EXPECT_FALSE(asked);
 }
 

@@ -284,7 +284,8 @@ TEST(LinkThreads, SenderStopsPromptlyWhenIdle) {
 TEST(LinkClient, RefusesAddressesOutsideLoopbackInTests) {
     // Every test program turns the guard on before main: the real device is never reached.
     ASSERT_TRUE(talix::destinationAllowed("127.0.0.1"));
-    LinkSettings settings; // the real board's default address
+    LinkSettings settings;
+    settings.board = {"192.168.4.1", 55555}; // the real board
     ASSERT_FALSE(talix::destinationAllowed(settings.board.host));
     LinkClient client(settings);
     EXPECT_FALSE(client.connect());

@@ -44,6 +44,14 @@ protected:
 
 } // namespace
 
+// Only the start options know where the real board and rotator are: a session that is not told
+// has no address to reach, whether or not the loopback guard holds.
+TEST(SessionSettings, NameNeitherTheBoardNorTheRotator) {
+    const SessionSettings untold;
+    EXPECT_EQ(untold.board.toString(), ":0");
+    EXPECT_EQ(untold.rotator.toString(), ":0");
+}
+
 TEST_F(SessionTest, GreetsHandsFramesToTheViewAndAcknowledgesBlocks) {
     Session session(loopbackSettings(board.port(), data.path()), QLocale::c());
     ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
