@@ -24,9 +24,24 @@ void TCommandQueue::QueueAcknowledgement(Command bytes) {
     CommandReady.set();
 }
 
+bool TCommandQueue::QueueUpdateRecord(Command bytes, uint64_t connection) {
+    std::lock_guard lock(CommandLock);
+    if (connection != m_connection)
+        return false;
+    m_updateRecords.push_back(std::move(bytes));
+    CommandReady.set();
+    return true;
+}
+
 void TCommandQueue::clear() {
     std::lock_guard lock(CommandLock);
     clearLocked();
+}
+
+void TCommandQueue::startConnection(uint64_t connection) {
+    std::lock_guard lock(CommandLock);
+    clearLocked();
+    m_connection = connection;
 }
 
 void TCommandQueue::popFrontLocked() {
@@ -37,20 +52,25 @@ void TCommandQueue::popFrontLocked() {
 void TCommandQueue::clearLocked() {
     m_list.clear();
     m_acknowledgements.clear();
+    m_updateRecords.clear();
     m_waiting = 0;
     ++m_generation;
 }
 
 bool TCommandQueue::takeNext(Pending& next) {
     std::lock_guard lock(CommandLock);
-    const bool ack = !m_acknowledgements.empty();
-    if (!ack && m_list.empty()) {
+    const bool update = !m_updateRecords.empty();
+    const bool ack = !update && !m_acknowledgements.empty();
+    if (!update && !ack && m_list.empty()) {
         CommandReady.reset();
         return false;
     }
-    const Command& front = ack ? m_acknowledgements.front() : m_list.front();
+    const Command& front = update ? m_updateRecords.front()
+                           : ack  ? m_acknowledgements.front()
+                                  : m_list.front();
     next.bytes.assign(front.begin(), front.end());
     next.acknowledgement = ack;
+    next.update = update;
     next.generation = m_generation;
     return true;
 }
@@ -59,7 +79,10 @@ void TCommandQueue::removeWritten(const Pending& written) {
     std::lock_guard lock(CommandLock);
     if (written.generation != m_generation)
         return;
-    if (written.acknowledgement) {
+    if (written.update) {
+        if (!m_updateRecords.empty())
+            m_updateRecords.pop_front();
+    } else if (written.acknowledgement) {
         if (!m_acknowledgements.empty())
             m_acknowledgements.pop_front();
     } else if (!m_list.empty()) {

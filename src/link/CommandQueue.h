@@ -12,9 +12,9 @@
 
 namespace talix::link {
 
-// The commands and acknowledgements waiting for the sender thread, oldest first. CommandLock
-// guards the lists only and is never held during a write, so queueing from the user interface
-// never waits on the network.
+// The commands, acknowledgements and software-update records waiting for the sender thread, oldest
+// first. CommandLock guards the lists only and is never held during a write, so queueing from the
+// user interface never waits on the network.
 class TCommandQueue : public CommandPort {
 public:
     // Called on the handler's thread when a Notify record is refused.
@@ -23,11 +23,17 @@ public:
     QueueResult QueueCommand(Command bytes, LimitRule rule) override;
     // Queued regardless of the limit; the sender writes it ahead of the commands waiting.
     void QueueAcknowledgement(Command bytes);
+    // A software update's record, for the given connection only: refused when the link is on
+    // another one (a board that connected anew has lost the transfer). The sender writes these
+    // ahead of everything else, in their order.
+    bool QueueUpdateRecord(Command bytes, uint64_t connection);
 
     // Commands waiting (acknowledgements not counted); read without the lock, as the limit
     // check does.
     size_t waiting() const override { return m_waiting.load(); }
-    void clear(); // commands and acknowledgements; takes the lock
+    void clear(); // commands, acknowledgements and update records; takes the lock
+    // The link is on a new connection: what waits belonged to the old one and is dropped.
+    void startConnection(uint64_t connection);
 
     std::mutex CommandLock;
     ManualResetEvent CommandReady;
@@ -38,13 +44,15 @@ public:
     void popFrontLocked();
     void clearLocked();
 
-    // The sender's side. takeNext copies the record to write next (the oldest acknowledgement,
-    // else the oldest command) and leaves it queued; with nothing waiting it resets CommandReady,
-    // under the lock so that no QueueCommand's signal is lost, and returns false. removeWritten
-    // drops that record once it is on the wire, unless a clear came in between.
+    // The sender's side. takeNext copies the record to write next (the oldest update record, else
+    // the oldest acknowledgement, else the oldest command) and leaves it queued; with nothing
+    // waiting it resets CommandReady, under the lock so that no QueueCommand's signal is lost, and
+    // returns false. removeWritten drops that record once it is on the wire, unless a clear came in
+    // between.
     struct Pending {
         Command bytes;
         bool acknowledgement = false;
+        bool update = false;
         uint64_t generation = 0;
     };
     bool takeNext(Pending& next);
@@ -53,7 +61,9 @@ public:
 private:
     std::deque<Command> m_list; // CommandList
     std::deque<Command> m_acknowledgements;
+    std::deque<Command> m_updateRecords;
     uint64_t m_generation = 0; // counts clears
+    uint64_t m_connection = 0; // the one update records are taken for
     std::atomic<size_t> m_waiting{0};
     std::function<void()> m_fullNotifier;
 };

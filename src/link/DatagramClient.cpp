@@ -45,7 +45,7 @@ void DatagramClient::setHost(const std::string& host) {
 // is looked up once here.
 void DatagramClient::resolveTarget() {
     m_address.reset();
-    if (!destinationAllowed(m_target.host))
+    if (m_target.host.empty() || m_target.port == 0 || !destinationAllowed(m_target.host))
         return;
     in_addr numeric{};
     std::optional<uint32_t> address;

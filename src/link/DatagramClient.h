@@ -10,8 +10,9 @@
 namespace talix::link {
 
 // A UDP client that only sends (the rotator's datagrams). The target is resolved when it is set,
-// so that a send never waits; under the loopback guard a target outside 127.0.0.0/8, by name or by
-// the address it resolves to, receives nothing. Not thread-safe: one thread sets and sends.
+// so that a send never waits; a target without a host or port, and under the loopback guard a
+// target outside 127.0.0.0/8, by name or by the address it resolves to, receives nothing. Not
+// thread-safe: one thread sets and sends.
 class DatagramClient {
 public:
     explicit DatagramClient(Endpoint target, HostResolver resolver = {});

@@ -63,6 +63,7 @@ bool FrameReader::takeHeader(InputBuffer& in) {
 
 void FrameReader::completeFrame(FrameReaderHost& host) {
     m_streaming = true;
+    ++m_frames;
     host.frameReady(m_ring.complete(frameLParam(m_frameCounter, kPayloadLength)));
 }
 

@@ -33,6 +33,8 @@ public:
     void reset() { m_remaining = 0; }
 
     bool streaming() const { return m_streaming; }
+    // Frames delivered so far.
+    uint64_t frames() const { return m_frames; }
     int ringIndex() const { return m_ring.writeIndex(); }
     uint32_t remaining() const { return m_remaining; }
 
@@ -43,6 +45,7 @@ private:
     FrameRing& m_ring;
     uint32_t m_remaining = 0;
     uint32_t m_frameCounter = 0;
+    uint64_t m_frames = 0;
     bool m_streaming = false;
 };
 

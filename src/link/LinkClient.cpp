@@ -8,12 +8,14 @@
 #include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/sockios.h>
 #include <memory>
 #include <mutex>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <system_error>
 #include <thread>
@@ -22,6 +24,15 @@
 namespace talix::link {
 
 namespace {
+
+// The records are a few bytes each, a few hundred during an update, which waits for the board's
+// reply to each: a board that reads keeps far less than this waiting. A board that stops reading
+// while its stream still flows would otherwise leave the kernel to hold megabytes of stale
+// acknowledgements and commands for it, to be read in a burst later; beyond this, a write waits
+// for the board to take its bytes, and gives the connection up at its time-out.
+constexpr size_t kMostUntakenBytes = 2048;
+// The kernel tells no one when the board has taken bytes: the count is looked at in slices.
+constexpr auto kUntakenSlice = std::chrono::milliseconds(10);
 
 // A resolution the caller may stop waiting for: a stop cannot interrupt getaddrinfo, so it runs
 // on a helper thread of its own, which finishes on its own and then releases this state.
@@ -80,7 +91,8 @@ LinkClient::~LinkClient() {
 
 bool LinkClient::connect(const std::atomic<bool>* abort) {
     disconnect();
-    if (!destinationAllowed(m_settings.board.host))
+    if (m_settings.board.host.empty() || m_settings.board.port == 0 ||
+        !destinationAllowed(m_settings.board.host))
         return false;
     sockaddr_in addr{};
     if (!resolve(m_settings, abort, addr))
@@ -164,6 +176,8 @@ bool LinkClient::write(const uint8_t* data, size_t size) {
         return false;
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(m_settings.readTimeoutMs);
+    if (!waitForBoardToTake(size, deadline))
+        return giveUp();
     size_t done = 0;
     while (done < size) {
         const ssize_t n = ::send(m_fd, data + done, size - done, MSG_NOSIGNAL);
@@ -176,22 +190,40 @@ bool LinkClient::write(const uint8_t* data, size_t size) {
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0) {
-                // Part of the record went out: the stream now ends inside it, and anything written
-                // after it would be misread. The connection is given up; the next connect starts
-                // a clean stream.
-                if (done > 0)
-                    m_connected = false;
-                return false;
-            }
+            if (left.count() <= 0)
+                return giveUp();
             pollfd p{m_fd, POLLOUT, 0};
             ::poll(&p, 1, int(left.count()));
             continue;
         }
-        m_connected = false;
-        return false;
+        return giveUp();
     }
     return true;
+}
+
+size_t LinkClient::untaken() const {
+    int bytes = 0;
+    return ::ioctl(m_fd, SIOCOUTQ, &bytes) == 0 && bytes > 0 ? size_t(bytes) : 0;
+}
+
+// A record larger than the bound goes once nothing else waits.
+bool LinkClient::waitForBoardToTake(size_t size, std::chrono::steady_clock::time_point deadline) {
+    while (true) {
+        const size_t waiting = untaken();
+        if (waiting == 0 || waiting + size <= kMostUntakenBytes)
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kUntakenSlice);
+    }
+}
+
+// A socket error, or a board that has not taken the record in the whole time-out while it may
+// still stream: everything waiting behind it is stale by now and would only grow, and a record
+// cut short leaves the stream inside it. The next connect starts a clean stream, the queue empty.
+bool LinkClient::giveUp() {
+    m_connected = false;
+    return false;
 }
 
 void LinkClient::disconnect() {

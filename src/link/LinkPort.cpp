@@ -14,43 +14,34 @@ LinkPort::WriteResult LinkPort::writeNext() {
     m_writing = true;
     const bool written = m_client->write(m_next.bytes.data(), m_next.bytes.size());
     m_writing = false;
-    if (!written)
+    if (!written) {
+        m_up = m_client->connected();
         return WriteResult::Failed;
+    }
     m_queue.removeWritten(m_next);
     return WriteResult::Written;
 }
 
-LinkPort::WriteResult LinkPort::writeNow(const uint8_t* data, size_t size,
-                                         uint64_t onConnection) {
-    std::lock_guard write(m_writeLock);
-    if (!m_client || !m_client->connected() || m_connection.load() != onConnection)
-        return WriteResult::NotConnected;
-    m_writing = true;
-    const bool written = m_client->write(data, size);
-    m_writing = false;
-    return written ? WriteResult::Written : WriteResult::Failed;
-}
-
-bool LinkPort::connected() {
-    std::lock_guard write(m_writeLock);
-    return m_client && m_client->connected();
+bool LinkPort::queueUpdateRecord(const uint8_t* data, size_t size, uint64_t onConnection) {
+    return m_up.load() && m_queue.QueueUpdateRecord(Command(data, data + size), onConnection);
 }
 
 void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) {
     std::lock_guard write(m_writeLock);
     m_client = std::move(client);
-    ++m_connection;
-    m_queue.clear();
+    m_queue.startConnection(++m_connection);
     if (greet) {
         const Command hello = commands::greeting();
         m_client->write(hello.data(), hello.size());
     }
+    m_up = m_client->connected();
 }
 
 void LinkPort::drop() {
     std::unique_ptr<LinkClient> old;
     {
         std::lock_guard write(m_writeLock);
+        m_up = false;
         old = std::move(m_client);
         if (old)
             old->disconnect();

@@ -11,9 +11,10 @@ namespace talix::link {
 
 // The one LinkClient of the program, written by the sender thread and replaced by the receive
 // thread after errors. Whole writes and the replacement are serialised by the port's write lock,
-// so no writer ever sees a client being swapped and no two records interleave on the wire. The
-// user interface queues its commands; only a software update writes its records itself.
-// Lock order: the write lock before the queue's CommandLock.
+// so no writer ever sees a client being swapped and no two records interleave on the wire. A write
+// to a board that does not read holds that lock up to the write time-out, so the user interface
+// never takes it: it queues its commands and a software update's records, and reads the link's
+// state from atomics. Lock order: the write lock before the queue's CommandLock.
 class LinkPort {
 public:
     explicit LinkPort(TCommandQueue& queue) : m_queue(queue) {}
@@ -24,11 +25,13 @@ public:
     // Sender thread: writes the next waiting record (acknowledgements first) in one write and
     // removes it from the queue once it is on the wire. Not connected or failed: it stays first.
     WriteResult writeNext();
-    // User interface thread, during a software update: writes one record now, beside the
-    // sender's records, on the given connection only: a board that connected anew has lost the
-    // transfer, and the record is refused as not connected.
-    WriteResult writeNow(const uint8_t* data, size_t size, uint64_t onConnection);
-    bool connected();
+    // User interface thread, during a software update: hands one record to the sender, which
+    // writes it ahead of everything else waiting, on the given connection only: a board that
+    // connected anew has lost the transfer. False when the link is down or on another connection.
+    // Never waits for a write; a write that fails later gives the connection up.
+    bool queueUpdateRecord(const uint8_t* data, size_t size, uint64_t onConnection);
+    // A client is installed and no write or poll has found its connection gone.
+    bool connected() const { return m_up.load(); }
     // Counts the connections installed so far: the present one's number, 0 before the first.
     uint64_t connection() const { return m_connection.load(); }
     // A write is under way.
@@ -49,6 +52,7 @@ private:
     std::unique_ptr<LinkClient> m_client;
     TCommandQueue::Pending m_next; // under the write lock; keeps its capacity between records
     std::atomic<bool> m_writing{false};
+    std::atomic<bool> m_up{false};
     std::atomic<uint64_t> m_connection{0};
 };
 

@@ -17,6 +17,7 @@ ReceiveThread::~ReceiveThread() {
 
 void ReceiveThread::requestStop() {
     m_stop = true;
+    m_stopRequested.set(); // ends a pause between connection attempts at once
 }
 
 void ReceiveThread::join() {
@@ -65,29 +66,34 @@ void ReceiveThread::pass() {
 void ReceiveThread::connectPass() {
     m_reader.reset();
     m_idleCount = 0;
-    const auto started = std::chrono::steady_clock::now();
-    if (m_closing) {
-        // The program is ending: a new connection would only be dropped again.
-        pauseAfterFailedAttempt(started);
+    waitForNextAttempt();
+    if (m_stop)
         return;
-    }
+    m_nextAttempt = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_timings.pollMs);
+    if (m_closing)
+        return; // the program is ending: a new connection would only be dropped again
     auto client = std::make_unique<LinkClient>(m_settings);
     if (!client->connect(&m_stop)) {
         m_port.drop();
-        m_host.linkLost();
-        pauseAfterFailedAttempt(started);
+        showLoss();
         return;
     }
     m_input.clear();
     m_port.installConnected(std::move(client), !m_closing);
 }
 
-// A refused connection fails at once; without this pause the thread would spin and flood the UI
-// with link-lost displays. Waiting one poll interval keeps the retry cadence of a silent link.
-void ReceiveThread::pauseAfterFailedAttempt(std::chrono::steady_clock::time_point started) {
-    const auto until = started + std::chrono::milliseconds(m_timings.pollMs);
-    while (!m_stop && std::chrono::steady_clock::now() < until)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+// A refused connection fails at once, and a peer that accepts and closes at once ends a successful
+// one as fast: without a pause between attempts the thread would connect thousands of times a
+// second. One poll interval between the starts of two attempts keeps the retry cadence of a
+// silent link.
+void ReceiveThread::waitForNextAttempt() {
+    using namespace std::chrono;
+    while (!m_stop) {
+        const auto left = ceil<milliseconds>(m_nextAttempt - steady_clock::now());
+        if (left <= milliseconds::zero())
+            return;
+        m_stopRequested.waitFor(left);
+    }
 }
 
 void ReceiveThread::idleStep() {
@@ -101,6 +107,15 @@ void ReceiveThread::idleStep() {
 void ReceiveThread::loseLink() {
     m_input.clear();
     m_port.drop();
+    showLoss();
+}
+
+// The display waits for the user interface; it stays until frames flow again, so showing it for
+// every failed attempt would only cost a round trip each time.
+void ReceiveThread::showLoss() {
+    if (m_lossShownAtFrame == m_reader.frames())
+        return;
+    m_lossShownAtFrame = m_reader.frames();
     m_host.linkLost();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "base/ManualResetEvent.h"
 #include "link/FrameReader.h"
 #include "link/InputBuffer.h"
 #include "link/LinkPort.h"
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <optional>
 #include <thread>
 
 namespace talix::link {
@@ -19,14 +22,15 @@ public:
 };
 
 struct ReceiveTimings {
-    int pollMs = 111;
+    int pollMs = 111;           // also the least time between two connection attempts
     int streamingIdleLimit = 5; // lost when the idle count exceeds this while frames flow
     int idleLimit = 80;         // lost when the idle count exceeds this in any case
 };
 
 // ReceiveThread: connects, greets with 0x12, cuts the stream into frames in `ring`, notices a
-// silent or broken link and reconnects. The ring belongs to the owner of the thread, which outlives
-// it.
+// silent or broken link and reconnects, one poll interval after the last attempt at the soonest.
+// A lost link is shown once; it is shown again only when a link that delivered frames since is
+// lost. The ring belongs to the owner of the thread, which outlives it.
 class ReceiveThread { // TWLAN
 public:
     ReceiveThread(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
@@ -46,7 +50,8 @@ private:
     void connectPass();
     void idleStep();
     void loseLink();
-    void pauseAfterFailedAttempt(std::chrono::steady_clock::time_point started);
+    void showLoss();
+    void waitForNextAttempt();
 
     LinkPort& m_port;
     const LinkSettings m_settings;
@@ -56,7 +61,10 @@ private:
     InputBuffer m_input;
     FrameReader m_reader;
     int m_idleCount = 0;
+    std::chrono::steady_clock::time_point m_nextAttempt{};
+    std::optional<uint64_t> m_lossShownAtFrame; // the reader's frame count when last shown
     std::atomic<bool> m_stop{false};
+    ManualResetEvent m_stopRequested;
     std::atomic<bool> m_streamingSeen{false};
     std::atomic<long> m_tid{0};
     std::thread m_thread;

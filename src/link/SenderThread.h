@@ -13,13 +13,14 @@ namespace talix::link {
 // The longest a sender waits for CommandReady before it passes anyway.
 constexpr std::chrono::milliseconds kSenderWait{666};
 
-// SenderThread: writes queued acknowledgements and commands to the link, each once:
-// acknowledgements first, in their order, then commands, oldest first.
+// SenderThread: writes queued records to the link, each once: a software update's records first,
+// then acknowledgements, then commands, each kind oldest first.
 // - A pass waits for CommandReady (at most `wait`), then writes record after record, each under
 //   the port's write lock only; the queue stays open to the user interface meanwhile.
 // - Nothing waiting: CommandReady is reset and the thread waits again.
 // - Not connected: the records stay queued (the next connect discards them).
-// - A failed write ends the pass; that record stays first and is written again next pass.
+// - A failed write ends the pass and gives the connection up; that record stays first until the
+//   next connect discards it with the rest.
 // - Stop: no new pass starts once stop is asked for or `closing` is set; a drain under way ends.
 class SenderThread { // TSThread
 public:

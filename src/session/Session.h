@@ -83,13 +83,12 @@ public:
         m_linkWindow.setUpdateFormVisible(shown);
     }
     UpdateReplySink& updateReplies() { return m_updateReplies; }
-    // The update's own records, written at once rather than queued; false when the link is down
-    // or the write failed.
+    // The update's own records, written by the sender ahead of everything else; false when the
+    // link is down or no longer on the given connection. Neither call waits for a write.
     bool writeUpdateRecord(std::span<const uint8_t> record, uint64_t onConnection) {
-        return m_port.writeNow(record.data(), record.size(), onConnection) ==
-               link::LinkPort::WriteResult::Written;
+        return m_port.queueUpdateRecord(record.data(), record.size(), onConnection);
     }
-    bool linkConnected() { return m_port.connected(); }
+    bool linkConnected() const { return m_port.connected(); }
     uint64_t linkConnection() const { return m_port.connection(); }
 
     bool threadsRunning() const { return m_receiver != nullptr; }

@@ -12,11 +12,12 @@
 namespace talix::session {
 
 // What a session is started with: where the board and the rotator are, the audio device, the
-// drives, and the timings of its threads (tests shorten them).
+// drives, and the timings of its threads (tests shorten them). The board and the rotator have no
+// default: only the start options know the real devices, and a session not told reaches neither.
 struct SessionSettings {
-    Endpoint board{"192.168.4.1", 55555};   // default: the real board
-    Endpoint rotator{"192.168.4.2", 55556}; // default: the real rotator
-    QString audio = "qt";                   // qt | null | wav:PATH
+    Endpoint board;
+    Endpoint rotator;
+    QString audio = "qt"; // qt | null | wav:PATH
     DriveMap drives;
     link::ReceiveTimings receiveTimings;
     std::chrono::milliseconds senderWait{link::kSenderWait};

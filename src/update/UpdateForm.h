@@ -33,8 +33,8 @@ public:
         std::function<bool()> linkConnected;
         // The number of the link's present connection.
         std::function<uint64_t()> linkConnection;
-        // Writes a record straight to the link, beside the queued commands, if the link is still
-        // on the given connection.
+        // Hands a record to the link, ahead of the queued commands, if the link is still on the
+        // given connection; never waits for a write.
         std::function<bool(std::span<const uint8_t>, uint64_t onConnection)> send;
         QLocale locale = QLocale::system();
     };

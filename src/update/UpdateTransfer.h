@@ -14,7 +14,9 @@ class UpdateTransferHost {
 public:
     virtual ~UpdateTransferHost() = default;
     virtual bool linkConnected() = 0;
-    // Writes one record straight to the link; false when it could not be written.
+    // Hands one record to the link, ahead of the queued commands; false when the link is down or
+    // has connected anew. Returns at once: a write that fails later drops the link, and the next
+    // record finds it so.
     virtual bool send(std::span<const uint8_t> record) = 0;
     virtual void startReplyTimer(int ms) = 0; // Timer: one expiry, unless started again
     virtual void stopReplyTimer() = 0;

@@ -36,6 +36,17 @@ TEST(DatagramClient, ANewHostKeepsThePort) {
     EXPECT_TRUE(first.take().empty());
 }
 
+// A client that is not told where the rotator is sends nowhere and looks nothing up.
+TEST(DatagramClient, AClientNotToldWhereTheRotatorIsSendsNothing) {
+    bool asked = false;
+    DatagramClient client(Endpoint{}, [&](const std::string&) -> std::optional<uint32_t> {
+        asked = true;
+        return 0x7F000001;
+    });
+    EXPECT_FALSE(client.send(kBytes));
+    EXPECT_FALSE(asked);
+}
+
 TEST(DatagramClient, ANameIsResolvedOnce) {
     DatagramReceiver rotator;
     int lookups = 0;
@@ -49,8 +60,16 @@ TEST(DatagramClient, ANameIsResolvedOnce) {
     EXPECT_EQ(rotator.take(2).size(), 2u);
 }
 
-// The guard is on in every test program.
+// Each send below would leave this machine were the guard off: it is asserted first, not trusted.
+bool guardRefuses(std::initializer_list<const char*> hosts) {
+    for (const char* host : hosts)
+        if (talix::destinationAllowed(host))
+            return false;
+    return true;
+}
+
 TEST(DatagramClient, RefusesTargetsOutsideLoopback) {
+    ASSERT_TRUE(guardRefuses({"192.168.4.2", "10.0.0.1", "kap.local"}));
     const auto realRotator = [](const std::string&) { return std::optional<uint32_t>(0xC0A80402); };
     const auto unknown = [](const std::string&) { return std::optional<uint32_t>(); };
     struct Case {
@@ -71,6 +90,7 @@ TEST(DatagramClient, RefusesTargetsOutsideLoopback) {
 }
 
 TEST(DatagramClient, AMoveOutsideLoopbackStopsTheDatagramsUntilItComesBack) {
+    ASSERT_TRUE(guardRefuses({"192.168.4.7"}));
     DatagramReceiver rotator;
     DatagramClient client({"127.0.0.1", rotator.port()});
     client.setHost("192.168.4.7");

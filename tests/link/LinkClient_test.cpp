@@ -17,9 +17,24 @@ using talix::testing::LoopbackServer;
 
 namespace {
 
-// A write that runs out of time after part of it went out leaves the stream inside a record: the
-// connection must not be used for another write.
-TEST(LinkClient, AWriteCutShortByItsTimeOutGivesUpTheConnection) {
+struct StuckWriteCase {
+    const char* name;
+    size_t recordBytes;
+    size_t mostBytes; // written before one must have timed out
+};
+
+void PrintTo(const StuckWriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StuckWrite : public ::testing::TestWithParam<StuckWriteCase> {};
+
+// A board that reads nothing: a write it does not take in time gives the connection up, whether
+// part of the record went out (the stream would end inside it) or none (everything queued behind
+// it is stale). The kernel holds little for such a board, so acknowledgements written one after
+// another soon run into the time-out instead of piling up for hours.
+TEST_P(StuckWrite, AWriteTheBoardDoesNotTakeInTimeGivesUpTheConnection) {
+    const StuckWriteCase& c = GetParam();
     DeafBoard board;
     ASSERT_NE(board.port(), 0);
     LinkSettings settings;
@@ -27,12 +42,22 @@ TEST(LinkClient, AWriteCutShortByItsTimeOutGivesUpTheConnection) {
     settings.readTimeoutMs = 100;
     LinkClient client(settings);
     ASSERT_TRUE(client.connect());
-    // Far more than the socket buffers of both ends hold.
-    const std::vector<uint8_t> bytes(64 << 20, 0xA5);
-    EXPECT_FALSE(client.write(bytes.data(), bytes.size()));
+    const std::vector<uint8_t> record(c.recordBytes, 0xA5);
+    bool timedOut = false;
+    for (size_t written = 0; written < c.mostBytes && !timedOut; written += record.size())
+        timedOut = !client.write(record.data(), record.size());
+    EXPECT_TRUE(timedOut);
     EXPECT_FALSE(client.connected());
-    EXPECT_FALSE(client.write(bytes.data(), 1));
+    EXPECT_FALSE(client.write(record.data(), 1));
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, StuckWrite,
+                         ::testing::Values(
+                             // Far more than the socket buffers of both ends hold.
+                             StuckWriteCase{"OneRecordLargerThanTheBuffersIsCutShort", 64 << 20,
+                                            64 << 20},
+                             StuckWriteCase{"AcknowledgementsFillTheBuffers", 5, 64 << 10}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A resolver that answers only when the test lets it.
 struct HeldResolver {
@@ -90,8 +115,8 @@ TEST(LinkClient, AnAbortEndsTheWaitForAHostNameLookup) {
     EXPECT_TRUE(LoopbackServer::waitFor([&] { return watch.expired(); }));
 }
 
-// The addresses of the real device, which no test may reach: the board's is the link's default.
-const std::string kRealBoardHost = LinkSettings{}.board.host;
+// The addresses of the real device, which no test may reach.
+const std::string kRealBoardHost = "192.168.4.1";
 constexpr const char* kDefaultRotatorHost = "192.168.4.2";
 
 uint32_t hostOrder(const std::string& dotted) {
@@ -102,6 +127,7 @@ uint32_t hostOrder(const std::string& dotted) {
 
 // What a looked-up name leads to: the loopback guard applies to the address found.
 TEST(LinkClient, AHostNameConnectsToTheAddressItResolvesToWithinTheGuard) {
+    ASSERT_FALSE(talix::destinationAllowed(kRealBoardHost)); // asserted before it is tried
     LoopbackServer board;
     struct Case {
         const char* what;
@@ -135,6 +161,22 @@ TEST(LinkClient, ANumericAddressIsNotLookedUp) {
     };
     LinkClient client(settings);
     EXPECT_TRUE(client.connect());
+    EXPECT_FALSE(asked);
+}
+
+// Only the start options know where the real board is: a client that is not told has no address,
+// and looks for none, whether or not the loopback guard holds.
+TEST(LinkClient, AClientNotToldWhereTheBoardIsReachesNothing) {
+    const LinkSettings untold;
+    EXPECT_EQ(untold.board.toString(), ":0");
+    LinkSettings settings = untold;
+    bool asked = false;
+    settings.resolver = [&](const std::string&) -> std::optional<uint32_t> {
+        asked = true;
+        return INADDR_LOOPBACK;
+    };
+    LinkClient client(settings);
+    EXPECT_FALSE(client.connect());
     EXPECT_FALSE(asked);
 }
 

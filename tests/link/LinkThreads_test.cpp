@@ -2,15 +2,18 @@
 #include "link/CommandRecords.h"
 #include "link/ReceiveThread.h"
 #include "link/SenderThread.h"
+#include "link/support/ClosingBoard.h"
 #include "support/LoopbackServer.h"
 
 #include <array>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <set>
 
 using namespace talix;
 using namespace talix::link;
 using talix::testing::boardFrame;
+using talix::testing::ClosingBoard;
 using talix::testing::LoopbackServer;
 
 namespace {
@@ -51,8 +54,10 @@ public:
 };
 
 struct Link {
-    explicit Link(uint16_t port, ReceiveTimings timings = {20, 5, 80}) {
-        settings.board = {"127.0.0.1", port};
+    // With a resolver the board is reached by the name "localhost", looked up at every attempt.
+    explicit Link(uint16_t port, ReceiveTimings timings = {20, 5, 80}, HostResolver resolver = {}) {
+        settings.board = {resolver ? "localhost" : "127.0.0.1", port};
+        settings.resolver = std::move(resolver);
         settings.connectTimeoutMs = 2000;
         receiver = std::make_unique<ReceiveThread>(port_, ring, settings, host, closing, timings);
         sender =
@@ -196,14 +201,68 @@ TEST(LinkThreads, PeerClosingBeforeAnyFrameIsRetried) {
     EXPECT_TRUE(received(board, 1, {0x12}));
 }
 
-TEST(LinkThreads, AnUnreachableBoardKeepsBeingRetriedAndShowsTheLoss) {
+namespace {
+
+// Connection attempts start one poll interval apart at the soonest: however slowly this machine
+// runs, the n-th cannot begin sooner than n - 1 intervals after the thread was started.
+constexpr int kPacingPollMs = 50;
+const ReceiveTimings kPacingTimings{kPacingPollMs, 5, 80};
+constexpr size_t kAttempts = 6;
+
+std::chrono::milliseconds leastTimeFor(size_t attempts) {
+    return std::chrono::milliseconds(kPacingPollMs * int(attempts - 1));
+}
+
+struct ClosingCase {
+    const char* name;
+    std::set<size_t> withFrame; // the connections that deliver a frame before their close
+    int lossesShown;
+};
+
+void PrintTo(const ClosingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AcceptAndClose : public ::testing::TestWithParam<ClosingCase> {};
+
+} // namespace
+
+// Something at the board's address accepts and closes every connection at once: the thread
+// keeps connecting, one poll interval apart, and shows the lost link once per link that
+// delivered frames, not once per connection.
+TEST_P(AcceptAndClose, ConnectsOneIntervalApartAndShowsEachLostLinkOnce) {
+    const ClosingCase& c = GetParam();
+    ClosingBoard board(c.withFrame);
+    ASSERT_NE(board.port(), 0);
+    const auto started = std::chrono::steady_clock::now();
+    Link link(board.port(), kPacingTimings);
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.connections() >= kAttempts; }));
+    EXPECT_GE(std::chrono::steady_clock::now() - started, leastTimeFor(kAttempts));
+    EXPECT_EQ(link.host.frames(), c.withFrame.size());
+    EXPECT_EQ(link.host.lost.load(), c.lossesShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, AcceptAndClose,
+                         ::testing::Values(ClosingCase{"BeforeAnyFrame", {}, 0},
+                                           ClosingCase{"AfterFramesFlowed", {0}, 1},
+                                           ClosingCase{"FramesFlowedAgainInBetween", {0, 2}, 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LinkThreads, AnUnreachableBoardKeepsBeingRetriedAndShowsTheLossOnce) {
     uint16_t freePort;
     {
         LoopbackServer probe;
         freePort = probe.port();
-    } // nothing listens there any more
-    Link link(freePort);
-    ASSERT_TRUE(LoopbackServer::waitFor([&] { return link.host.lost.load() >= 3; }));
+    }                                // nothing listens there any more
+    std::atomic<size_t> attempts{0}; // each attempt looks the name up once
+    const auto started = std::chrono::steady_clock::now();
+    Link link(freePort, kPacingTimings, [&](const std::string&) -> std::optional<uint32_t> {
+        ++attempts;
+        return 0x7F000001;
+    });
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return attempts.load() >= kAttempts; }));
+    EXPECT_GE(std::chrono::steady_clock::now() - started, leastTimeFor(kAttempts));
+    EXPECT_EQ(link.host.lost.load(), 1);
 }
 
 TEST(LinkThreads, SenderStopsPromptlyWhenIdle) {
@@ -225,7 +284,8 @@ TEST(LinkThreads, SenderStopsPromptlyWhenIdle) {
 TEST(LinkClient, RefusesAddressesOutsideLoopbackInTests) {
     // Every test program turns the guard on before main: the real device is never reached.
     ASSERT_TRUE(talix::destinationAllowed("127.0.0.1"));
-    LinkSettings settings; // the real board's default address
+    LinkSettings settings;
+    settings.board = {"192.168.4.1", 55555}; // the real board
     ASSERT_FALSE(talix::destinationAllowed(settings.board.host));
     LinkClient client(settings);
     EXPECT_FALSE(client.connect());

@@ -7,6 +7,7 @@
 #include "link/support/DeafBoard.h"
 #include "support/LoopbackServer.h"
 
+#include <array>
 #include <cerrno>
 #include <future>
 #include <gtest/gtest.h>
@@ -69,6 +70,47 @@ TEST(SenderThread, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
     closing = true;
 }
 
+// The same stuck sender: what the update form asks of the link, whether it is up and to take a
+// record, is answered at once, while the sender is still inside that write; the record goes out
+// after it, on that connection.
+TEST(SenderThread, TheUpdateNeverWaitsForAWriteTheBoardDoesNotTake) {
+    DeafBoard board;
+    ASSERT_NE(board.port(), 0);
+    std::atomic<bool> closing{false};
+    TCommandQueue queue;
+    LinkPort port(queue);
+    // A write time-out far beyond the test: only closing the board ends the write.
+    auto client = connectedClient(board.port(), 600000);
+    ASSERT_TRUE(client);
+    ASSERT_TRUE(board.accept());
+    port.installConnected(std::move(client), true);
+    const uint64_t connection = port.connection();
+    SenderThread sender(queue, port, closing, std::chrono::seconds(10));
+
+    // Far more than the socket buffers of both ends hold.
+    queue.QueueCommand(Command(16 << 20, 0xA5), LimitRule::None);
+    ASSERT_TRUE(LoopbackServer::waitFor([&] { return port.writing(); }));
+
+    const Command enterUpdateMode{10};
+    auto asked = std::async(std::launch::async, [&] {
+        const bool up = port.connected();
+        const bool handed =
+            port.queueUpdateRecord(enterUpdateMode.data(), enterUpdateMode.size(), connection);
+        const bool handedElsewhere =
+            port.queueUpdateRecord(enterUpdateMode.data(), enterUpdateMode.size(), connection + 1);
+        return std::array<bool, 3>{up, handed, handedElsewhere};
+    });
+    ASSERT_EQ(asked.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_TRUE(port.writing()); // the sender has not left its write
+    EXPECT_EQ(asked.get(), (std::array<bool, 3>{true, true, false}));
+
+    board.close(); // resets the connection: the write fails, and the link is down
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return !port.connected(); }));
+    EXPECT_FALSE(
+        port.queueUpdateRecord(enterUpdateMode.data(), enterUpdateMode.size(), connection));
+    closing = true;
+}
+
 namespace {
 
 struct OrderCase {
@@ -89,6 +131,9 @@ const Command kC2 = commands::knobStep(2);
 const Command kC3 = commands::setValue(300, 0, 1);
 const Command kA1 = commands::acknowledge(0x000001);
 const Command kA2 = commands::acknowledge(0x123456);
+const Command kU1{10};
+const Command kU2{12, 0xE8, 0x03, 0, 0};
+constexpr uint64_t kFirstConnection = 1;
 
 } // namespace
 
@@ -145,7 +190,19 @@ INSTANTIATE_TEST_SUITE_P(
                                     for (int i = 0; i < 12; ++i)
                                         all = cat({all, commands::acknowledge(uint32_t(i))});
                                     return all;
-                                }()}),
+                                }()},
+                      OrderCase{"UpdateRecordsGoFirstOnTheirConnectionOnly",
+                                [](TCommandQueue& q) {
+                                    q.QueueUpdateRecord(kU1, 0); // before any connection
+                                },
+                                [](TCommandQueue& q) {
+                                    q.QueueCommand(kC1, LimitRule::Notify);
+                                    q.QueueAcknowledgement(kA1);
+                                    q.QueueUpdateRecord(kU1, kFirstConnection);
+                                    q.QueueUpdateRecord(kU2, kFirstConnection + 1);
+                                    q.QueueUpdateRecord(kU2, kFirstConnection);
+                                },
+                                cat({kU1, kU2, kA1, kC1})}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A connect that empties the queue between a QueueCommand and the sender's look leaves

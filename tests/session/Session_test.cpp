@@ -5,6 +5,7 @@
 #include "session/Session.h"
 #include "session/support/CoreApplication.h"
 #include "session/support/CountingView.h"
+#include "session/support/DeafStreamingBoard.h"
 #include "support/LoopbackServer.h"
 #include "support/ParamFrames.h"
 #include "support/PumpUntil.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -41,6 +43,14 @@ protected:
 };
 
 } // namespace
+
+// Only the start options know where the real board and rotator are: a session that is not told
+// has no address to reach, whether or not the loopback guard holds.
+TEST(SessionSettings, NameNeitherTheBoardNorTheRotator) {
+    const SessionSettings untold;
+    EXPECT_EQ(untold.board.toString(), ":0");
+    EXPECT_EQ(untold.rotator.toString(), ":0");
+}
 
 TEST_F(SessionTest, GreetsHandsFramesToTheViewAndAcknowledgesBlocks) {
     Session session(loopbackSettings(board.port(), data.path()), QLocale::c());
@@ -173,4 +183,29 @@ TEST_F(SessionTest, TheRecorderPausesTheLiveAudioAndShutdownCompletesTheRecordin
     EXPECT_EQ(readLe32(reinterpret_cast<const uint8_t*>(b.constData()) + 40), 20u * 2048);
     EXPECT_EQ(b.mid(44, 10 * 2048), QByteArray(10 * 2048, char(0x11)));
     EXPECT_EQ(b.mid(44 + 10 * 2048), QByteArray(10 * 2048, char(0x33)));
+}
+
+// The board keeps streaming but stops reading: the acknowledgements of its blocks soon fill what
+// the kernels hold, the next write is not taken within its time-out, and the link is given up
+// rather than letting acknowledgements pile up until some later reconnect. The board is greeted
+// on a new connection, where its next block is acknowledged.
+TEST_F(SessionTest, ABoardThatStreamsButNeverReadsIsGivenUpAndGreetedAnew) {
+    constexpr uint32_t kNextSeq = 0x700000;
+    DeafStreamingBoard deaf(kNextSeq);
+    ASSERT_NE(deaf.port(), 0);
+    SessionSettings settings = loopbackSettings(deaf.port(), data.path());
+    settings.receiveTimings = {20, 100000, 100000}; // silence cannot drop the link here
+    Session session(settings, QLocale::c());
+    ASSERT_EQ(session.start(view), audio::OpenResult::Ok);
+    ASSERT_TRUE(pumpUntil([&] { return deaf.blocksStreamed() > 0; }));
+    EXPECT_TRUE(pumpUntil([&] { return deaf.firstConnectionGivenUp(); }, std::chrono::seconds(30)));
+    const std::vector<uint8_t> ack = link::commands::acknowledge(kNextSeq);
+    EXPECT_TRUE(pumpUntil([&] {
+        const std::vector<uint8_t> bytes = deaf.receivedAfterward();
+        return bytes.size() >= 1 + ack.size() &&
+               std::equal(ack.begin(), ack.end(), bytes.end() - ptrdiff_t(ack.size()));
+    }));
+    ASSERT_FALSE(deaf.receivedAfterward().empty());
+    EXPECT_EQ(deaf.receivedAfterward().front(), 0x12);
+    session.stop();
 }
