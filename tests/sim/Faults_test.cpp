@@ -1,4 +1,4 @@
-// The fault mode: its spec, the malformed fragments, and the stream it produces on loopback.
+// The fault mode: its options, the malformed fragments, and the stream it produces on loopback.
 #include "link/CommandRecords.h"
 #include "sim/FaultInjector.h"
 #include "sim/ParamSender.h"
@@ -16,13 +16,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct SpecCase {
+struct FaultOptionCase {
     const char* name;
-    const char* spec;
+    const char* options; // as --faults takes them
     bool valid;
 };
 
-class FaultSpecs : public ::testing::TestWithParam<SpecCase> {};
+class FaultOptions : public ::testing::TestWithParam<FaultOptionCase> {};
 
 SimOptions loopbackOptions(const std::string& faults) {
     SimOptions o;
@@ -34,9 +34,9 @@ SimOptions loopbackOptions(const std::string& faults) {
 
 } // namespace
 
-TEST_P(FaultSpecs, AreReadOrRefused) {
+TEST_P(FaultOptions, AreReadOrRefused) {
     std::string error;
-    const auto plan = parseFaults(GetParam().spec, error);
+    const auto plan = parseFaults(GetParam().options, error);
     EXPECT_EQ(plan.has_value(), GetParam().valid) << error;
     if (!GetParam().valid) {
         EXPECT_FALSE(error.empty());
@@ -44,23 +44,24 @@ TEST_P(FaultSpecs, AreReadOrRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, FaultSpecs,
-    ::testing::Values(SpecCase{"empty", "", true}, SpecCase{"mix", "mix", true},
-                      SpecCase{"all",
-                               "pause=2:700,drop=1,garbage=0.1:8,split=0.5,badblock=0.1,"
-                               "blocksplit=1",
-                               true},
-                      SpecCase{"unknown", "storm=1", false}, SpecCase{"noValue", "pause", false},
-                      SpecCase{"fractionAboveOne", "split=2", false},
-                      SpecCase{"negative", "drop=-1", false},
-                      SpecCase{"pauseTooLong", "pause=1:999999", false},
-                      SpecCase{"garbageZero", "garbage=0.5:0", false},
-                      SpecCase{"splitAny", "split=0.5:any", true},
-                      SpecCase{"splitOther", "split=0.5:some", false},
-                      SpecCase{"text", "badblock=some", false}),
+    Table, FaultOptions,
+    ::testing::Values(FaultOptionCase{"empty", "", true}, FaultOptionCase{"mix", "mix", true},
+                      FaultOptionCase{"all",
+                                      "pause=2:700,drop=1,garbage=0.1:8,split=0.5,badblock=0.1,"
+                                      "blocksplit=1",
+                                      true},
+                      FaultOptionCase{"unknown", "storm=1", false},
+                      FaultOptionCase{"noValue", "pause", false},
+                      FaultOptionCase{"fractionAboveOne", "split=2", false},
+                      FaultOptionCase{"negative", "drop=-1", false},
+                      FaultOptionCase{"pauseTooLong", "pause=1:999999", false},
+                      FaultOptionCase{"garbageZero", "garbage=0.5:0", false},
+                      FaultOptionCase{"splitAny", "split=0.5:any", true},
+                      FaultOptionCase{"splitOther", "split=0.5:some", false},
+                      FaultOptionCase{"text", "badblock=some", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FaultSpecs, MixSetsEveryFault) {
+TEST(FaultOptions, MixSetsEveryFault) {
     std::string error;
     const auto plan = parseFaults("mix,garbage=0.5:12", error);
     ASSERT_TRUE(plan);
