@@ -71,7 +71,6 @@ TF_DAB::TF_DAB(controls::QueueSource queue, QWidget* mainWindow)
     Edit0->setAlignment(Qt::AlignCenter);
     Edit0->setMaxLength(kStatusMaxLength);
     controls::setEditStyle(Edit0, settings::kEdit1Style2);
-    Edit0->installEventFilter(this);
     controls::setCurrentField(this, Edit0);
 
     const auto row = [this](const char* label, const char* text, const char* edit, int y) {
@@ -129,7 +128,6 @@ TF_DAB::TF_DAB(controls::QueueSource queue, QWidget* mainWindow)
     LV_Prog->setStyleSheet(
         QStringLiteral("QListWidget { background: transparent; border: none; }"));
     LV_Prog->viewport()->setAutoFillBackground(false);
-    LV_Prog->viewport()->installEventFilter(this);
     connect(LV_Prog, &QListWidget::itemClicked, this, &TF_DAB::LV_ProgItemClick);
     connect(LV_Prog->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &TF_DAB::LV_ProgScrollViewChange);
@@ -143,6 +141,11 @@ TF_DAB::TF_DAB(controls::QueueSource queue, QWidget* mainWindow)
     RSelect->hide();
 
     RMOT = new SlidePanel(this, {32, 330, 322, 242});
+
+    // Last, once every control the filter looks at exists: style and layout changes send events
+    // through a filter as soon as it is installed.
+    Edit0->installEventFilter(this);
+    LV_Prog->viewport()->installEventFilter(this);
 }
 
 link::TCommandQueue* TF_DAB::queue() const {
