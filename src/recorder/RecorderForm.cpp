@@ -86,7 +86,7 @@ TF_Recorder::TF_Recorder(Context context, QWidget* parent)
     B_Exit = button(this, "B_Exit", "Close", {340, 642, 192, 80},
                     board::buttonTag(0, board::ButtonCode::Close));
 
-    TB_Play = new QSlider(Qt::Horizontal, this);
+    TB_Play = new SeekBar(this);
     TB_Play->setObjectName("TB_Play");
     TB_Play->setRange(0, 100);
     TB_Play->setGeometry(340, 432, 192, 56);

@@ -5,6 +5,7 @@
 #include "link/CommandQueue.h"
 #include "recorder/FileExport.h"
 #include "recorder/RecordingList.h"
+#include "recorder/SeekBar.h"
 #include "sync/FormSlots.h"
 
 #include <QDialog>
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
-#include <QSlider>
 #include <QTimer>
 #include <functional>
 
@@ -65,7 +65,7 @@ public:
     QPushButton* B_Delete = nullptr;
     QPushButton* B_Export = nullptr;
     QPushButton* B_Exit = nullptr;
-    QSlider* TB_Play = nullptr;
+    SeekBar* TB_Play = nullptr;
     QLabel* L_Bytes = nullptr;
     QLabel* L_Progress = nullptr;
     QTimer* Timer1 = nullptr;

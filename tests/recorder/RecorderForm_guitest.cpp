@@ -217,6 +217,34 @@ TEST_F(Recorder, DraggingTheBarSeeks) {
     tap(form->B_Stop);
 }
 
+// A finger down anywhere on the bar, far from the handle, puts the position under it and follows
+// it until lifted.
+TEST_F(Recorder, APressAnywhereOnTheBarSeeksAndADragFollows) {
+    open({0}, 8000); // 100 s
+    touchLine(0);
+    tap(form->B_Play);
+    ASSERT_TRUE(form->player().playing());
+    SeekBar* bar = form->TB_Play;
+    ASSERT_LE(bar->value(), 5); // the handle at the left end
+    const int y = bar->rect().center().y();
+    const auto percentPlayed = [&] {
+        return double(form->player().currentTime()) * 100 / double(form->player().duration());
+    };
+
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() * 3 / 4, y));
+    EXPECT_NEAR(bar->value(), 75, 6);
+    EXPECT_NEAR(percentPlayed(), 75, 6);
+
+    QTest::mouseMove(bar, QPoint(bar->width() / 3, y));
+    EXPECT_NEAR(bar->value(), 33, 6);
+    EXPECT_NEAR(percentPlayed(), 33, 6);
+
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 3, y));
+    EXPECT_NEAR(percentPlayed(), 33, 6);
+    EXPECT_FALSE(bar->isSliderDown());
+    tap(form->B_Stop);
+}
+
 TEST_F(Recorder, DeleteTakesADoubleClickAndTrimsTheList) {
     open({0, 1, 5});
     tap(form->B_Delete);
