@@ -110,6 +110,7 @@ TF_Recorder::TF_Recorder(Context context, QWidget* parent)
     // Last, once every control the filter looks at exists: style and layout changes send events
     // through a filter as soon as it is installed.
     LV_Files->viewport()->installEventFilter(this); // its wheel tunes, as over the form
+    TB_Play->installEventFilter(this);              // so does the bar's
     B_Delete->installEventFilter(this);             // a double click only
 }
 
@@ -323,7 +324,8 @@ bool TF_Recorder::eventFilter(QObject* watched, QEvent* event) {
             B_DeleteDblClick();
         return true;
     }
-    if (watched == LV_Files->viewport() && event->type() == QEvent::Wheel) {
+    if ((watched == LV_Files->viewport() || watched == TB_Play) &&
+        event->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }

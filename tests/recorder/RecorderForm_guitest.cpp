@@ -374,4 +374,19 @@ TEST_F(Recorder, TheWheelOverTheFormAndItsListTunes) {
     EXPECT_EQ(wheelDeltas, (std::vector<int>{120, -120}));
 }
 
+// The position bar is no wheel target: the wheel over it tunes, and the bar stays where it was.
+TEST_F(Recorder, TheWheelOverThePositionBarTunes) {
+    open({0, 1});
+    SeekBar* bar = form->TB_Play;
+    const int before = bar->value();
+    const QPointF at = bar->rect().center();
+    for (int delta : {120, -120, -120}) {
+        QWheelEvent turn(at, bar->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &turn);
+    }
+    EXPECT_EQ(wheelDeltas, (std::vector<int>{120, -120, -120}));
+    EXPECT_EQ(bar->value(), before);
+}
+
 } // namespace
