@@ -99,13 +99,14 @@ TF_DAB::TF_DAB(controls::QueueSource queue, QWidget* mainWindow)
     PBRSSI->setValue(10);
     PBRSSI->setTextVisible(false);
     caption(this, "Label3", "100%", {470, 306, 70, 30}, 20);
-    QLabel* bottom = caption(this, "Label4", "0%", {478, 584, 60, 30}, 20);
+    // Beside the bar's foot: under it there is no room above the dynamic label's box.
+    QLabel* bottom = caption(this, "Label4", "0%", {400, 555, 76, 26}, 20);
+    bottom->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     QLabel* rssi = caption(this, "Label5", "RSSIBER", {400, 440, 80, 30}, 16);
     rssi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* dynamicLabel = new ServiceCells(this, {32, 592, 489, 98}, 0);
     dynamicLabel->setObjectName("Rectangle2");
-    bottom->raise(); // the signal scale's foot reaches into the label's box
     LText = caption(this, "LText", "", {38, 596, 477, 90}, 24);
     LText->setWordWrap(true);
     LText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
