@@ -44,7 +44,7 @@ constexpr size_t kStatusOffset = 3696;
 constexpr size_t kReaderSlice = 4 * 3712 + 1000; // about four frames, cut at any byte
 constexpr size_t kReaderStride = 7 * 3712 + 333;
 constexpr size_t kDispatcherRun = 8; // frames per dispatcher seed
-constexpr double kDabSearch = 7;      // seconds: the simulated search, then a slide or two
+constexpr double kDabSearch = 7;     // seconds: the simulated search, then a slide or two
 
 // The board's parameter blocks: what the capture must acknowledge so that the board moves on.
 class BlockTracker {

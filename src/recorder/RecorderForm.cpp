@@ -324,8 +324,7 @@ bool TF_Recorder::eventFilter(QObject* watched, QEvent* event) {
             B_DeleteDblClick();
         return true;
     }
-    if ((watched == LV_Files->viewport() || watched == TB_Play) &&
-        event->type() == QEvent::Wheel) {
+    if ((watched == LV_Files->viewport() || watched == TB_Play) && event->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }

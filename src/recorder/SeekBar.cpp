@@ -18,8 +18,7 @@ int SeekBar::valueAt(QPoint at) const {
         style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
     const int span = groove.width() - handle.width();
     const int position = at.x() - groove.x() - handle.width() / 2;
-    return QStyle::sliderValueFromPosition(minimum(), maximum(), position, span,
-                                           option.upsideDown);
+    return QStyle::sliderValueFromPosition(minimum(), maximum(), position, span, option.upsideDown);
 }
 
 void SeekBar::mousePressEvent(QMouseEvent* event) {
