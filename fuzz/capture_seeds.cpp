@@ -6,7 +6,7 @@
 // blocks, connects to it as the program does (greeting, acknowledgements), and operates it for a
 // few seconds: the Setup form shown, its fields selected and edited with the knob, tuning with the
 // knob, mode and frequency changes, the System and memory forms, the DAB list
-// and its slides, tune mode. Writes:
+// and its slides, the rotator turned by the knob, tune mode. Writes:
 //   OUT_DIR/frame_reader/NNNN      raw stream slices with the reader program's 5-byte prefix
 //   OUT_DIR/frame_dispatcher/NNNN  runs of consecutive payloads in the dispatcher program's layout
 // Each set is meant to be minimised with the fuzz program's -merge=1 (scripts/fuzz-seeds.sh).
@@ -15,6 +15,7 @@
 #include "link/LinkFrame.h"
 #include "sim/SimBoard.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
@@ -43,6 +44,7 @@ constexpr size_t kStatusOffset = 3696;
 constexpr size_t kReaderSlice = 4 * 3712 + 1000; // about four frames, cut at any byte
 constexpr size_t kReaderStride = 7 * 3712 + 333;
 constexpr size_t kDispatcherRun = 8; // frames per dispatcher seed
+constexpr double kDabSearch = 7;     // seconds: the simulated search, then a slide or two
 
 // The board's parameter blocks: what the capture must acknowledge so that the board moves on.
 class BlockTracker {
@@ -203,11 +205,16 @@ void operate(Client& c, talix::sim::SimBoard& board, double seconds) {
     c.send({1, 13, 18}); // memory keypad: a line stored, then "Discover DAB"
     c.send({192, 3, 5, 0, 1, 25, 3});
     c.send({1, 10, 69});
-    for (int i = 0; i < 8; ++i) // the search fills the list
-        pause();
+    // The search fills the list and tunes the first service, whose slides then come: whole
+    // seconds of the board's time, however short the capture.
+    std::this_thread::sleep_for(std::max(8 * step, std::chrono::duration<double>(kDabSearch)));
     c.send({245, 2, 15}); // a service with a slide show
     for (int i = 0; i < 3; ++i, pause())
         c.send({2, 4}); // the knob scrolls the list
+    c.send({192, 1, 16}); // the rotator's dial selected: the knob turns it, the board reports it
+    for (int i = 0; i < 3; ++i, pause())
+        c.send({2, uint8_t(i == 1 ? 0xF8 : 6)});
+    c.send({192, 0, 16});
     c.send({1, 21, 0}); // spectrum averaging
     c.send({1, 23, 0});
     // Words for the DAB list and the rotator, which this board does not send by itself.
@@ -286,17 +293,22 @@ int main(int argc, char** argv) {
         std::snprintf(name, sizeof name, "%04d", file++);
         writeFile(reader / name, b);
     }
-    // An update reply exchange: 8-byte replies, the last one ending it, then frames again.
-    {
+    // Update reply exchanges: 8-byte replies, the last one ending it, then frames again; the
+    // second with the words an update meets (ready, accepted or busy, clearing, burnt).
+    const auto updateReplies = [&](const char* file, std::initializer_list<uint32_t> replies) {
         Bytes b = {0xFF, 0, 0, 0, 0};
-        for (uint32_t w : {8u, 0x0101u, 8u, 0x0202u, 8u, 0x030Fu}) {
-            const Bytes x = le32(w);
-            b.insert(b.end(), x.begin(), x.end());
+        for (uint32_t w : replies) {
+            for (uint32_t x : {8u, w}) {
+                const Bytes word = le32(x);
+                b.insert(b.end(), word.begin(), word.end());
+            }
         }
         b.insert(b.end(), stream.begin(),
                  stream.begin() + long(std::min<size_t>(stream.size(), 3712 * 2)));
-        writeFile(reader / "update_reply", b);
-    }
+        writeFile(reader / file, b);
+    };
+    updateReplies("update_reply", {0x0101u, 0x0202u, 0x030Fu});
+    updateReplies("update_replies", {0u, 85u, 85u, 90u, 90u, 0u, 85u, 15u});
     const std::vector<Bytes> frames = payloads(stream);
     file = 0;
     for (size_t i = 0; i < frames.size(); i += kDispatcherRun) {

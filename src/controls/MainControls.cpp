@@ -199,9 +199,9 @@ void MainControls::createOperatingControls(QWidget* w) {
     LSYNCSB->hide(); // shown while the modulation is the selected field
     LWLANDevice = label(w, "LWLANDevice", "", {420, 1174, 430, 26}, Qt::white, 18);
     // The scroll wheel's automatic threshold (Setup item 0), between the TX frequency and the
-    // waterfall speed.
-    L_Auto = label(w, "L_Auto", "Auto 10", {1138, 860, 110, 30}, Qt::white, 22);
-    L_Auto->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // waterfall speed: centred over its own caption, as the speed is over its one.
+    L_Auto = label(w, "L_Auto", "Auto 10", {1136, 848, 110, 57}, Qt::white, 22);
+    L_Auto->setAlignment(Qt::AlignCenter);
 
     CB_Arrow = new ArrowIndicator(w);
     CB_Arrow->setObjectName("CB_Arrow");

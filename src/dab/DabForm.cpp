@@ -71,7 +71,6 @@ TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
     Edit0->setAlignment(Qt::AlignCenter);
     Edit0->setMaxLength(kStatusMaxLength);
     controls::setEditStyle(Edit0, settings::kEdit1Style2);
-    Edit0->installEventFilter(this);
     controls::setCurrentField(this, Edit0);
 
     const auto row = [this](const char* label, const char* text, const char* edit, int y) {
@@ -100,13 +99,14 @@ TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
     PBRSSI->setValue(10);
     PBRSSI->setTextVisible(false);
     caption(this, "Label3", "100%", {470, 306, 70, 30}, 20);
-    QLabel* bottom = caption(this, "Label4", "0%", {478, 584, 60, 30}, 20);
+    // Beside the bar's foot: under it there is no room above the dynamic label's box.
+    QLabel* bottom = caption(this, "Label4", "0%", {400, 555, 76, 26}, 20);
+    bottom->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     QLabel* rssi = caption(this, "Label5", "RSSIBER", {400, 440, 80, 30}, 16);
     rssi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* dynamicLabel = new ServiceCells(this, {32, 592, 489, 98}, 0);
     dynamicLabel->setObjectName("Rectangle2");
-    bottom->raise(); // the signal scale's foot reaches into the label's box
     LText = caption(this, "LText", "", {38, 596, 477, 90}, 24);
     LText->setWordWrap(true);
     LText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -129,7 +129,6 @@ TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
     LV_Prog->setStyleSheet(
         QStringLiteral("QListWidget { background: transparent; border: none; }"));
     LV_Prog->viewport()->setAutoFillBackground(false);
-    LV_Prog->viewport()->installEventFilter(this);
     connect(LV_Prog, &QListWidget::itemClicked, this, &TF_DAB::LV_ProgItemClick);
     connect(LV_Prog->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &TF_DAB::LV_ProgScrollViewChange);
@@ -143,6 +142,11 @@ TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
     RSelect->hide();
 
     RMOT = new SlidePanel(this, {32, 330, 322, 242});
+
+    // Last, once every control the filter looks at exists: style and layout changes send events
+    // through a filter as soon as it is installed.
+    Edit0->installEventFilter(this);
+    LV_Prog->viewport()->installEventFilter(this);
 }
 
 sync::ApplyResult TF_DAB::ApplyItem(int item, std::span<const uint32_t> words) {

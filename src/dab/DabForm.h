@@ -37,17 +37,17 @@ public:
 
     const DabListState& list() const { return m_list; }
 
-    QLineEdit* Edit0; // status
-    QLineEdit* Edit1; // sample rate
-    QLineEdit* Edit2; // bit rate
-    QLineEdit* Edit3; // MOT 1
-    QLineEdit* Edit4; // MOT 2
-    SlidePanel* RMOT;
-    QProgressBar* PB_SL;
-    QProgressBar* PBRSSI;
-    QLabel* LText;
-    QListWidget* LV_Prog;
-    QWidget* RSelect;
+    QLineEdit* Edit0 = nullptr; // status
+    QLineEdit* Edit1 = nullptr; // sample rate
+    QLineEdit* Edit2 = nullptr; // bit rate
+    QLineEdit* Edit3 = nullptr; // MOT 1
+    QLineEdit* Edit4 = nullptr; // MOT 2
+    SlidePanel* RMOT = nullptr;
+    QProgressBar* PB_SL = nullptr;
+    QProgressBar* PBRSSI = nullptr;
+    QLabel* LText = nullptr;
+    QListWidget* LV_Prog = nullptr;
+    QWidget* RSelect = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,7 +65,7 @@ private:
 
     link::CommandPort& m_commands;
     controls::WheelHandler m_wheel;
-    QWidget* m_mainWindow;
+    QWidget* m_mainWindow = nullptr;
     DabListState m_list;
     bool m_edit0Entered = false; // Edit0 holds the form's focus: a further tap sends nothing
 };

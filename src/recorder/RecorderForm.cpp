@@ -73,7 +73,6 @@ TF_Recorder::TF_Recorder(Context context, QWidget* parent)
     LV_Files->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LV_Files->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LV_Files->setFocusPolicy(Qt::NoFocus);
-    LV_Files->viewport()->installEventFilter(this); // its wheel tunes, as over the form
     LV_Files->setStyleSheet(QString("QListWidget::item { height: %1px; }").arg(kLineHeight));
     connect(LV_Files, &QListWidget::currentRowChanged, this,
             [this](int row) { m_list.select(row); });
@@ -82,13 +81,12 @@ TF_Recorder::TF_Recorder(Context context, QWidget* parent)
     B_Play->setCheckable(true);
     B_Stop = button(this, "B_Stop", "Stop", {340, 152, 192, 80});
     B_Delete = button(this, "B_Delete", "Delete", {340, 242, 192, 80});
-    B_Delete->installEventFilter(this); // a double click only
     B_Export = button(this, "B_Export", "Export", {340, 332, 192, 80});
     B_Export->setCheckable(true);
     B_Exit = button(this, "B_Exit", "Close", {340, 642, 192, 80},
                     board::buttonTag(0, board::ButtonCode::Close));
 
-    TB_Play = new QSlider(Qt::Horizontal, this);
+    TB_Play = new SeekBar(this);
     TB_Play->setObjectName("TB_Play");
     TB_Play->setRange(0, 100);
     TB_Play->setGeometry(340, 432, 192, 56);
@@ -108,6 +106,12 @@ TF_Recorder::TF_Recorder(Context context, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(&m_copyTimer, &QTimer::timeout, this, [this] { showCopyProgress(); });
     setIdleControls();
+
+    // Last, once every control the filter looks at exists: style and layout changes send events
+    // through a filter as soon as it is installed.
+    LV_Files->viewport()->installEventFilter(this); // its wheel tunes, as over the form
+    TB_Play->installEventFilter(this);              // so does the bar's
+    B_Delete->installEventFilter(this);             // a double click only
 }
 
 TF_Recorder::~TF_Recorder() {
@@ -318,7 +322,7 @@ bool TF_Recorder::eventFilter(QObject* watched, QEvent* event) {
             B_DeleteDblClick();
         return true;
     }
-    if (watched == LV_Files->viewport() && event->type() == QEvent::Wheel) {
+    if ((watched == LV_Files->viewport() || watched == TB_Play) && event->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }

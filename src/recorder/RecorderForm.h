@@ -5,6 +5,7 @@
 #include "link/CommandPort.h"
 #include "recorder/FileExport.h"
 #include "recorder/RecordingList.h"
+#include "recorder/SeekBar.h"
 #include "sync/FormSlots.h"
 
 #include <QDialog>
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
-#include <QSlider>
 #include <QTimer>
 #include <functional>
 
@@ -58,17 +58,17 @@ public:
     FileExport& fileExport() { return m_export; }
     bool copying() const { return m_copying; }
 
-    QLabel* Label1;
-    QListWidget* LV_Files;
-    QPushButton* B_Play;
-    QPushButton* B_Stop;
-    QPushButton* B_Delete;
-    QPushButton* B_Export;
-    QPushButton* B_Exit;
-    QSlider* TB_Play;
-    QLabel* L_Bytes;
-    QLabel* L_Progress;
-    QTimer* Timer1;
+    QLabel* Label1 = nullptr;
+    QListWidget* LV_Files = nullptr;
+    QPushButton* B_Play = nullptr;
+    QPushButton* B_Stop = nullptr;
+    QPushButton* B_Delete = nullptr;
+    QPushButton* B_Export = nullptr;
+    QPushButton* B_Exit = nullptr;
+    SeekBar* TB_Play = nullptr;
+    QLabel* L_Bytes = nullptr;
+    QLabel* L_Progress = nullptr;
+    QTimer* Timer1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override; // FormShow

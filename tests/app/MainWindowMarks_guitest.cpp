@@ -16,6 +16,7 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace talix;
@@ -131,6 +132,32 @@ TEST(MainWindowMarks, LAutoShowsTheScrollwheelThreshold) {
     EXPECT_LE(QFontMetrics(autoLabel->font()).horizontalAdvance("Speed 14"), autoLabel->width());
     // White text on the window's black where it stands.
     EXPECT_GT(pixelsOf(onScreen(autoLabel), 0xFFFFFFFF), 10);
+}
+
+// Beside the waterfall speed, L_Auto has a caption of its own that names the scroll wheel, so its
+// text does not read as the speed's label.
+TEST(MainWindowMarks, LAutoHasItsOwnCaption) {
+    Window w;
+    const QLabel* autoLabel = w.c.L_Auto;
+    const QWidget* speed = w.main.findChild<QWidget*>("ETime");
+    ASSERT_NE(speed, nullptr);
+    const QLabel* caption = nullptr;
+    for (const QLabel* l : w.main.findChildren<QLabel*>())
+        if (l != autoLabel && l->window() == &w.main && l->isVisible() &&
+            l->text().contains("Scrollwheel"))
+            caption = l;
+    ASSERT_NE(caption, nullptr);
+    const QRect a = autoLabel->geometry(), c = caption->geometry(), s = speed->geometry();
+    // Directly under L_Auto, centred on it, and clear of the speed's column.
+    EXPECT_LE(std::abs(c.top() - a.bottom()), 8);
+    EXPECT_LE(std::abs(c.center().x() - a.center().x()), 4);
+    EXPECT_LT(c.center().x(), s.left());
+    EXPECT_GT(pixelsOf(onScreen(caption), 0xFFFFFFFF), 10);
+    // Each of the two shown values has its caption under its own centre.
+    const QLabel* speedCaption = w.main.findChild<QLabel*>("Cap_Time");
+    ASSERT_NE(speedCaption, nullptr);
+    EXPECT_FALSE(speedCaption->geometry().intersects(c));
+    EXPECT_LE(std::abs(speedCaption->geometry().center().x() - s.center().x()), 4);
 }
 
 TEST(MainWindowMarks, TheBrightnessBarTakesTouchesUpToItsTop) {

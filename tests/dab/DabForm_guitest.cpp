@@ -163,6 +163,34 @@ TEST(DabForm, RatesDataServicesSignalAndLabel) {
     EXPECT_EQ(rig.form.ApplyItem(1, textValue("Prog 11D  ??")), sync::ApplyResult::Failed);
 }
 
+// "0%" at the signal bar's foot stays clear of the dynamic label's box: a label long enough to
+// fill the box draws nothing over it.
+TEST(DabForm, TheSignalBarsFootStaysClearOfTheDynamicLabel) {
+    DabRig rig;
+    const auto* zero = rig.form.findChild<QLabel*>("Label4");
+    const auto* box = rig.form.findChild<QWidget*>("Rectangle2");
+    ASSERT_TRUE(zero && box);
+    ASSERT_EQ(zero->text(), "0%");
+    const QRect place = zero->geometry();
+    EXPECT_FALSE(place.intersects(box->geometry()));
+    EXPECT_FALSE(place.intersects(rig.form.PBRSSI->geometry()));
+    EXPECT_TRUE(rig.form.rect().contains(place));
+
+    const QImage before = rig.form.grab(place).toImage();
+    std::string text; // short words: every line runs up to the box's right edge
+    while (text.size() + 2 < 128)
+        text += "W ";
+    rig.form.ApplyItem(6, textValue(text));
+    ASSERT_EQ(rig.form.LText->text().toStdString(), text);
+    const QImage after = rig.form.grab(place).toImage();
+    EXPECT_TRUE(after == before) << "the dynamic label draws over \"0%\"";
+    int white = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            white += (after.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+    EXPECT_GT(white, 10); // the caption itself is there
+}
+
 TEST(DabForm, SlideIsShownZoomedOnADoubleTapAndBack) {
     DabRig rig;
     SlidePanel* slide = rig.form.RMOT;

@@ -217,6 +217,34 @@ TEST_F(Recorder, DraggingTheBarSeeks) {
     tap(form->B_Stop);
 }
 
+// A finger down anywhere on the bar, far from the handle, puts the position under it and follows
+// it until lifted.
+TEST_F(Recorder, APressAnywhereOnTheBarSeeksAndADragFollows) {
+    open({0}, 8000); // 100 s
+    touchLine(0);
+    tap(form->B_Play);
+    ASSERT_TRUE(form->player().playing());
+    SeekBar* bar = form->TB_Play;
+    ASSERT_LE(bar->value(), 5); // the handle at the left end
+    const int y = bar->rect().center().y();
+    const auto percentPlayed = [&] {
+        return double(form->player().currentTime()) * 100 / double(form->player().duration());
+    };
+
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() * 3 / 4, y));
+    EXPECT_NEAR(bar->value(), 75, 6);
+    EXPECT_NEAR(percentPlayed(), 75, 6);
+
+    QTest::mouseMove(bar, QPoint(bar->width() / 3, y));
+    EXPECT_NEAR(bar->value(), 33, 6);
+    EXPECT_NEAR(percentPlayed(), 33, 6);
+
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() / 3, y));
+    EXPECT_NEAR(percentPlayed(), 33, 6);
+    EXPECT_FALSE(bar->isSliderDown());
+    tap(form->B_Stop);
+}
+
 TEST_F(Recorder, DeleteTakesADoubleClickAndTrimsTheList) {
     open({0, 1, 5});
     tap(form->B_Delete);
@@ -344,6 +372,21 @@ TEST_F(Recorder, TheWheelOverTheFormAndItsListTunes) {
                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list, &overList);
     EXPECT_EQ(wheelDeltas, (std::vector<int>{120, -120}));
+}
+
+// The position bar is no wheel target: the wheel over it tunes, and the bar stays where it was.
+TEST_F(Recorder, TheWheelOverThePositionBarTunes) {
+    open({0, 1});
+    SeekBar* bar = form->TB_Play;
+    const int before = bar->value();
+    const QPointF at = bar->rect().center();
+    for (int delta : {120, -120, -120}) {
+        QWheelEvent turn(at, bar->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, {},
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &turn);
+    }
+    EXPECT_EQ(wheelDeltas, (std::vector<int>{120, -120, -120}));
+    EXPECT_EQ(bar->value(), before);
 }
 
 } // namespace

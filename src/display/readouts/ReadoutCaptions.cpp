@@ -31,7 +31,7 @@ constexpr int kUnitSize = 18;
 constexpr int kTightSize = 14;
 
 // clang-format off
-constexpr std::array<Caption, 35> kCaptions{{
+constexpr std::array<Caption, 36> kCaptions{{
     {"Cap_RX", "RX", 40, 824, 60, 30, 24, kLeft},
     {"Cap_TX", "TX", 664, 824, 60, 30, 24, kLeft},
     {"Cap_Modulation", "Modulation", 16, kAboveRow, 137, 26, kCaptionSize, kCentre},
@@ -62,6 +62,7 @@ constexpr std::array<Caption, 35> kCaptions{{
     {"LRefresh", "Refresh", 1462, 812, 110, 24, kUnitSize, kRight},
     {"Lms", "ms", 1576, 812, 34, 24, kUnitSize, kLeft},
     {"Cap_Time", "s/Dev WF Speed", 1252, 907, 121, 46, kUnitSize, kCentre, true},
+    {"Cap_Auto", "Scrollwheel Threshold", 1136, 907, 110, 46, kUnitSize, kCentre, true},
     {"Cap_Steps", "Steps", 1640, 656, 248, 26, kCaptionSize, kCentre},
     {"Cap_StepsUnit", "Hz", 1890, 702, 30, 24, kUnitSize, kLeft},
     // Right of the spectrum's level and brightness column.
