@@ -58,7 +58,7 @@ using talix::bench::typicalBlock;
 
 void BM_FrameWithTypicalBlock(benchmark::State& state) {
     NullHost host;
-    TFormSlots formSlots;
+    FormSlots formSlots;
     ReceiverState receiverState;
     FrameDispatcher dispatcher(host, host, formSlots, receiverState, QLocale::c());
     // Frames prepared up front, as the receive thread's ring holds them.
@@ -78,7 +78,7 @@ BENCHMARK(BM_FrameWithTypicalBlock);
 
 void BM_FrameWithoutStream(benchmark::State& state) {
     NullHost host;
-    TFormSlots formSlots;
+    FormSlots formSlots;
     ReceiverState receiverState;
     FrameDispatcher dispatcher(host, host, formSlots, receiverState, QLocale::c());
     std::vector<uint8_t> p = framePayload(0, {}); // audio, status and spectrum only

@@ -156,10 +156,10 @@ void FormSet::createForms(const ProgramContext& context) {
         s.rotator(), s.commands(), [main = FMain] { main->controls()->B_KAP->setFocus(); }, FMain);
 }
 
-// The forms that take values from the board, by their TFormSlots index.
+// The forms that take values from the board, by their FormSlots index.
 void FormSet::fillFormSlots() {
     using board::Form;
-    const std::pair<Form, sync::TSlotForm*> slotForms[] = {
+    const std::pair<Form, sync::SlotForm*> slotForms[] = {
         {Form::Setup, F_Setup},       {Form::System, F_System}, {Form::Undo, F_Undo},
         {Form::Microphone, F_Mike},   {Form::Memory, F_Memory}, {Form::WiFi, F_WiFi},
         {Form::Recorder, F_Recorder}, {Form::DAB, F_DAB}};
@@ -211,7 +211,7 @@ void FormSet::FormDestroy() {
 FormSet::~FormSet() {
     FormDestroy();
     m_recordButton.reset();
-    for (int k = 0; k < sync::TFormSlots::kSlots; ++k)
+    for (int k = 0; k < sync::FormSlots::kSlots; ++k)
         m_session->formSlots().clear(k);
     setMessageHandler(nullptr);
     delete F_Message;

@@ -33,7 +33,7 @@ void HostControls::B_OffClick() {
 // The forms in the board's form slots 0 to 14; the DAB list (slot 15) stays open under the lock.
 void HostControls::closeBoardFormsBelowDab() {
     for (int k = 0; k < board::number(board::Form::DAB); ++k)
-        if (sync::TSlotForm* form = m_main.session().formSlots().at(k))
+        if (sync::SlotForm* form = m_main.session().formSlots().at(k))
             form->closeForm();
 }
 

@@ -143,7 +143,7 @@ sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
 }
 
 void MainWindowView::setDabEntryFieldSelected(bool selected) {
-    if (sync::TSlotForm* dab = m_session.formSlots().at(board::number(board::Form::DAB)))
+    if (sync::SlotForm* dab = m_session.formSlots().at(board::number(board::Form::DAB)))
         dab->setEntryFieldSelected(selected);
 }
 

@@ -14,9 +14,9 @@
 namespace talix::controls {
 
 // F_Undo: the undo box. The board shows it, fills its field and closes it (it is the form in
-// slot 3 of TFormSlots); its two buttons report presses, and the wheel over it tunes as over the
+// slot 3 of FormSlots); its two buttons report presses, and the wheel over it tunes as over the
 // main window.
-class TF_Undo : public QDialog, public sync::TSlotForm {
+class TF_Undo : public QDialog, public sync::SlotForm {
     Q_OBJECT
 public:
     // The receiver state's UndoCount is written by the board's values for this form and read by
@@ -27,7 +27,7 @@ public:
     // the field's text.
     void ApplyItem(int index, uint32_t value);
 
-    // sync::TSlotForm
+    // sync::SlotForm
     sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
     void selectField(int tag) override;
     void showForm() override;

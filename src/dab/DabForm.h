@@ -15,18 +15,18 @@ namespace talix::dab {
 
 class SlidePanel;
 
-// F_DAB: the DAB service list (slot 15 of TFormSlots). The board fills it: up to 256 services, the
+// F_DAB: the DAB service list (slot 15 of FormSlots). The board fills it: up to 256 services, the
 // status of the search or of the tuned service, sample and bit rate, the two data services, the
 // signal, the dynamic label and the slide show (main-window items 58 and 59). The user picks a
 // service by tapping it; only the board scrolls the list.
-class TF_DAB : public QWidget, public sync::TSlotForm {
+class TF_DAB : public QWidget, public sync::SlotForm {
     Q_OBJECT
 public:
     TF_DAB(link::CommandPort& commands, QWidget* mainWindow);
 
     void setWheelHandler(controls::WheelHandler handler) { m_wheel = std::move(handler); }
 
-    // sync::TSlotForm
+    // sync::SlotForm
     sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
     void selectField(int) override {} // its one field follows the main window's selection
     void showForm() override;

@@ -2,7 +2,7 @@
 
 namespace talix::link {
 
-QueueResult TCommandQueue::QueueCommand(Command bytes, LimitRule rule) {
+QueueResult CommandQueue::QueueCommand(Command bytes, LimitRule rule) {
     const size_t count = m_waiting.load();
     if (rule == LimitRule::Notify && count >= kQueueLimit) {
         if (m_fullNotifier)
@@ -18,13 +18,13 @@ QueueResult TCommandQueue::QueueCommand(Command bytes, LimitRule rule) {
     return QueueResult::Queued;
 }
 
-void TCommandQueue::QueueAcknowledgement(Command bytes) {
+void CommandQueue::QueueAcknowledgement(Command bytes) {
     std::lock_guard lock(CommandLock);
     m_acknowledgements.push_back(std::move(bytes));
     CommandReady.set();
 }
 
-bool TCommandQueue::QueueUpdateRecord(Command bytes, uint64_t connection) {
+bool CommandQueue::QueueUpdateRecord(Command bytes, uint64_t connection) {
     std::lock_guard lock(CommandLock);
     if (connection != m_connection)
         return false;
@@ -33,23 +33,23 @@ bool TCommandQueue::QueueUpdateRecord(Command bytes, uint64_t connection) {
     return true;
 }
 
-void TCommandQueue::clear() {
+void CommandQueue::clear() {
     std::lock_guard lock(CommandLock);
     clearLocked();
 }
 
-void TCommandQueue::startConnection(uint64_t connection) {
+void CommandQueue::startConnection(uint64_t connection) {
     std::lock_guard lock(CommandLock);
     clearLocked();
     m_connection = connection;
 }
 
-void TCommandQueue::popFrontLocked() {
+void CommandQueue::popFrontLocked() {
     m_list.pop_front();
     m_waiting = m_list.size();
 }
 
-void TCommandQueue::clearLocked() {
+void CommandQueue::clearLocked() {
     m_list.clear();
     m_acknowledgements.clear();
     m_updateRecords.clear();
@@ -57,7 +57,7 @@ void TCommandQueue::clearLocked() {
     ++m_generation;
 }
 
-bool TCommandQueue::takeNext(Pending& next) {
+bool CommandQueue::takeNext(Pending& next) {
     std::lock_guard lock(CommandLock);
     const bool update = !m_updateRecords.empty();
     const bool ack = !update && !m_acknowledgements.empty();
@@ -75,7 +75,7 @@ bool TCommandQueue::takeNext(Pending& next) {
     return true;
 }
 
-void TCommandQueue::removeWritten(const Pending& written) {
+void CommandQueue::removeWritten(const Pending& written) {
     std::lock_guard lock(CommandLock);
     if (written.generation != m_generation)
         return;

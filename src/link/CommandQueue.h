@@ -15,7 +15,7 @@ namespace talix::link {
 // The commands, acknowledgements and software-update records waiting for the sender thread, oldest
 // first. CommandLock guards the lists only and is never held during a write, so queueing from the
 // user interface never waits on the network.
-class TCommandQueue : public CommandPort {
+class CommandQueue : public CommandPort { // TCommandQueue
 public:
     // Called on the handler's thread when a Notify record is refused.
     void setFullNotifier(std::function<void()> notifier) { m_fullNotifier = std::move(notifier); }

@@ -17,9 +17,9 @@ namespace talix::link {
 // state from atomics. Lock order: the write lock before the queue's CommandLock.
 class LinkPort {
 public:
-    explicit LinkPort(TCommandQueue& queue) : m_queue(queue) {}
+    explicit LinkPort(CommandQueue& queue) : m_queue(queue) {}
 
-    TCommandQueue& queue() { return m_queue; }
+    CommandQueue& queue() { return m_queue; }
 
     enum class WriteResult { Written, NothingWaiting, NotConnected, Failed };
     // Sender thread: writes the next waiting record (acknowledgements first) in one write and
@@ -47,10 +47,10 @@ public:
     void drop();
 
 private:
-    TCommandQueue& m_queue;
+    CommandQueue& m_queue;
     std::mutex m_writeLock;
     std::unique_ptr<LinkClient> m_client;
-    TCommandQueue::Pending m_next; // under the write lock; keeps its capacity between records
+    CommandQueue::Pending m_next; // under the write lock; keeps its capacity between records
     std::atomic<bool> m_writing{false};
     std::atomic<bool> m_up{false};
     std::atomic<uint64_t> m_connection{0};

@@ -4,7 +4,7 @@
 
 namespace talix::link {
 
-SenderThread::SenderThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
+SenderThread::SenderThread(CommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
                            std::chrono::milliseconds wait)
     : m_queue(queue), m_port(port), m_closing(closing), m_wait(wait), m_thread([this] { run(); }) {}
 

@@ -24,7 +24,7 @@ constexpr std::chrono::milliseconds kSenderWait{666};
 // - Stop: no new pass starts once stop is asked for or `closing` is set; a drain under way ends.
 class SenderThread { // TSThread
 public:
-    SenderThread(TCommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
+    SenderThread(CommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
                  std::chrono::milliseconds wait = kSenderWait);
     ~SenderThread();
 
@@ -39,7 +39,7 @@ public:
 private:
     void run();
 
-    TCommandQueue& m_queue;
+    CommandQueue& m_queue;
     LinkPort& m_port;
     const std::atomic<bool>& m_closing;
     const std::chrono::milliseconds m_wait;

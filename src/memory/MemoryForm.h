@@ -16,9 +16,9 @@ namespace talix::memory {
 class MemoryLine;
 
 // F_Memory: the memory and direct-entry keypad. The board owns the memories and the entry in
-// progress; the form shows the ten lines the board writes (slot 5 of TFormSlots), reports key
+// progress; the form shows the ten lines the board writes (slot 5 of FormSlots), reports key
 // presses and line touches, and highlights the touched line by itself. Only the board closes it.
-class TF_Memory : public QWidget, public sync::TSlotForm {
+class TF_Memory : public QWidget, public sync::SlotForm {
     Q_OBJECT
 public:
     // `closeDab` closes the DAB list, which "Discover DAB" leaves for the board to show anew.
@@ -26,7 +26,7 @@ public:
 
     void setWheelHandler(controls::WheelHandler handler) { m_wheel = std::move(handler); }
 
-    // sync::TSlotForm
+    // sync::SlotForm
     sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
     void selectField(int) override {} // the form alone sets its highlight
     void showForm() override;

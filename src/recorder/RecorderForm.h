@@ -24,8 +24,8 @@ namespace talix::recorder {
 
 // F_Recorder: lists the recordings of C:\WAV, plays one with the live audio paused, deletes one
 // (on a double click) and exports one to F:\WAV. The board shows and closes it (slot 13 of
-// TFormSlots) and scrolls its list; "Close" asks the board to close it.
-class TF_Recorder : public QDialog, public sync::TSlotForm {
+// FormSlots) and scrolls its list; "Close" asks the board to close it.
+class TF_Recorder : public QDialog, public sync::SlotForm {
     Q_OBJECT
 public:
     struct Context {
@@ -41,7 +41,7 @@ public:
     explicit TF_Recorder(Context context, QWidget* parent = nullptr);
     ~TF_Recorder() override;
 
-    // sync::TSlotForm
+    // sync::SlotForm
     sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
     void selectField(int) override {}
     void showForm() override { show(); }

@@ -33,7 +33,7 @@
 namespace talix::session {
 
 // The running program without its widgets: the command queue, the link with its receive and
-// sender threads, the frame dispatcher with the receiver state and TFormSlots, the playback ring
+// sender threads, the frame dispatcher with the receiver state and FormSlots, the playback ring
 // and audio device, the recording, the rotator's datagrams, the update replies and the readout
 // painter thread, with the one Closing flag that every thread watches. It does the I/O itself;
 // what the user sees goes to the SessionView. Created, started and stopped on the UI thread.
@@ -61,11 +61,11 @@ public:
     // A paint pass of the readouts was asked for (PaintEvent) and has not begun yet.
     bool paintRequested() const { return PaintEvent.isSet(); }
 
-    link::TCommandQueue& commands() { return m_queue; }
+    link::CommandQueue& commands() { return m_queue; }
     // The receiver as clients without widgets read, watch and tune it.
     ReceiverPort& receiver() { return m_receiverPort; }
     sync::ReceiverState& state() { return m_state; }
-    sync::TFormSlots& formSlots() { return m_slots; }
+    sync::FormSlots& formSlots() { return m_slots; }
     // Present from start() on.
     sync::FrameDispatcher* dispatcher() { return m_dispatcher.get(); }
     audio::PlaybackRing& playbackRing() { return m_playbackRing; }
@@ -132,8 +132,8 @@ private:
     const SessionSettings m_settings;
     const QLocale m_locale;
     sync::ReceiverState m_state;
-    sync::TFormSlots m_slots;
-    link::TCommandQueue m_queue;
+    sync::FormSlots m_slots;
+    link::CommandQueue m_queue;
     link::LinkPort m_port{m_queue};
     SessionReceiverPort m_receiverPort{m_state, m_queue};
     link::FrameRing m_frameRing; // outlives the receive thread and LinkWindow

@@ -10,7 +10,7 @@
 namespace talix::session {
 
 SessionReceiverPort::SessionReceiverPort(const sync::ReceiverState& state,
-                                         link::TCommandQueue& queue)
+                                         link::CommandQueue& queue)
     : m_state(state), m_queue(queue) {}
 
 ReceiverReading SessionReceiverPort::reading() const {

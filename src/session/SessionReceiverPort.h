@@ -12,7 +12,7 @@ namespace talix::session {
 // watchers after each frame that changed what they read, and queues records as the controls do.
 class SessionReceiverPort : public ReceiverPort {
 public:
-    SessionReceiverPort(const sync::ReceiverState& state, link::TCommandQueue& queue);
+    SessionReceiverPort(const sync::ReceiverState& state, link::CommandQueue& queue);
 
     ReceiverReading reading() const override;
     void addWatcher(ReceiverWatcher& watcher) override;
@@ -30,7 +30,7 @@ private:
     void publish();
 
     const sync::ReceiverState& m_state;
-    link::TCommandQueue& m_queue;
+    link::CommandQueue& m_queue;
     uint32_t m_linkQuality = 0;
     bool m_linkUp = false;
     ReceiverReading m_published;

@@ -102,7 +102,7 @@ void setTextColour(QLabel* l, QColor colour) {
 } // namespace
 
 TF_Mike::TF_Mike(SettingsHost& host, QWidget* mainWindow, const QLocale& locale)
-    : TSettingsForm(kDesign, host, mainWindow), m_locale(locale) {
+    : SettingsForm(kDesign, host, mainWindow), m_locale(locale) {
     Rectangle1 = addRectangle("Rectangle1", {16, 56, 897, 313}, kBeige);
     Rectangle2 = addRectangle("Rectangle2", {928, 16, 640, 489}, kBeige);
     addRectangle("Line1", {488, 72, 1, 280}, kLine);
@@ -181,7 +181,7 @@ bool TF_Mike::eventFilter(QObject* watched, QEvent* event) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }
-    return TSettingsForm::eventFilter(watched, event);
+    return SettingsForm::eventFilter(watched, event);
 }
 
 } // namespace talix::settings

@@ -14,7 +14,7 @@ namespace talix::settings {
 // six-band equaliser. The equaliser's bars are the one place in the settings forms where the user
 // sets a value directly: a drag sends the bar's position, and the board's reports move a bar
 // without the move being sent back.
-class TF_Mike : public TSettingsForm {
+class TF_Mike : public SettingsForm {
     Q_OBJECT
 public:
     static constexpr int kExitTag =

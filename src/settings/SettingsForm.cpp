@@ -39,7 +39,7 @@ QFont formFont(int pixels) {
 
 } // namespace
 
-TSettingsForm::TSettingsForm(const SettingsFormDesign& design, SettingsHost& host,
+SettingsForm::SettingsForm(const SettingsFormDesign& design, SettingsHost& host,
                              QWidget* mainWindow)
     : QWidget(mainWindow, kFormFlags), m_host(host), m_design(design), m_mainWindow(mainWindow) {
     setObjectName(QString::fromLatin1(design.instance));
@@ -48,43 +48,43 @@ TSettingsForm::TSettingsForm(const SettingsFormDesign& design, SettingsHost& hos
     setStyleSheet(styleBook());
 }
 
-sync::ApplyResult TSettingsForm::ApplyItem(int item, std::span<const uint32_t> words) {
+sync::ApplyResult SettingsForm::ApplyItem(int item, std::span<const uint32_t> words) {
     if (!words.empty())
         applyValue(item, words[0]);
     return sync::ApplyResult::Applied;
 }
 
-void TSettingsForm::selectField(int tag) {
+void SettingsForm::selectField(int tag) {
     controls::selectFormField(this, tag);
 }
 
-void TSettingsForm::showForm() {
+void SettingsForm::showForm() {
     // Each showing starts with no edit holding the focus, so the first tap on any edit selects it.
     m_focused = nullptr;
     place();
     show();
 }
 
-void TSettingsForm::closeForm() {
+void SettingsForm::closeForm() {
     close();
 }
 
-QLineEdit* TSettingsForm::editWithTag(int tag) const {
+QLineEdit* SettingsForm::editWithTag(int tag) const {
     return controls::editWithTag(this, tag);
 }
 
-QLineEdit* TSettingsForm::currentField() const {
+QLineEdit* SettingsForm::currentField() const {
     return controls::currentField(this);
 }
 
-QLabel* TSettingsForm::captionWithTag(int tag) const {
+QLabel* SettingsForm::captionWithTag(int tag) const {
     for (QLabel* l : m_captions)
         if (tagOf(l) == tag)
             return l;
     return nullptr;
 }
 
-void TSettingsForm::applyEffect(int item, const FormItemEffect& effect) {
+void SettingsForm::applyEffect(int item, const FormItemEffect& effect) {
     if (effect.editText)
         if (QLineEdit* edit = editWithTag(item))
             edit->setText(*effect.editText);
@@ -101,7 +101,7 @@ void TSettingsForm::applyEffect(int item, const FormItemEffect& effect) {
         m_host.rebuildGrid();
 }
 
-QLabel* TSettingsForm::addTitle(const char* name, const char* text, QRect box, QColor colour,
+QLabel* SettingsForm::addTitle(const char* name, const char* text, QRect box, QColor colour,
                                 int fontPixels) {
     auto* l = new QLabel(QString::fromUtf8(text), this);
     l->setObjectName(QString::fromLatin1(name));
@@ -111,7 +111,7 @@ QLabel* TSettingsForm::addTitle(const char* name, const char* text, QRect box, Q
     return l;
 }
 
-QWidget* TSettingsForm::addRectangle(const char* name, QRect box, QColor fill) {
+QWidget* SettingsForm::addRectangle(const char* name, QRect box, QColor fill) {
     auto* r = new QWidget(this);
     r->setObjectName(QString::fromLatin1(name));
     r->setGeometry(box);
@@ -119,7 +119,7 @@ QWidget* TSettingsForm::addRectangle(const char* name, QRect box, QColor fill) {
     return r;
 }
 
-QLineEdit* TSettingsForm::addRow(const FieldRow& row, int fontPixels) {
+QLineEdit* SettingsForm::addRow(const FieldRow& row, int fontPixels) {
     auto* label = new QLabel(QString::fromUtf8(row.caption), this);
     label->setObjectName(QString::fromLatin1(row.labelName));
     setTag(label, row.item);
@@ -148,7 +148,7 @@ QLineEdit* TSettingsForm::addRow(const FieldRow& row, int fontPixels) {
     return edit;
 }
 
-QPushButton* TSettingsForm::addButton(const char* name, const char* text, QRect box,
+QPushButton* SettingsForm::addButton(const char* name, const char* text, QRect box,
                                       int fontPixels) {
     auto* b = new QPushButton(QString::fromUtf8(text), this);
     b->setObjectName(QString::fromLatin1(name));
@@ -158,7 +158,7 @@ QPushButton* TSettingsForm::addButton(const char* name, const char* text, QRect 
     return b;
 }
 
-QPushButton* TSettingsForm::addCloseButton(const char* name, const char* text, int tag, QRect box,
+QPushButton* SettingsForm::addCloseButton(const char* name, const char* text, int tag, QRect box,
                                            int fontPixels) {
     QPushButton* b = addButton(name, text, box, fontPixels);
     setTag(b, tag);
@@ -166,7 +166,7 @@ QPushButton* TSettingsForm::addCloseButton(const char* name, const char* text, i
     return b;
 }
 
-void TSettingsForm::FormCreate(QLineEdit* current, bool currentLooksSelected) {
+void SettingsForm::FormCreate(QLineEdit* current, bool currentLooksSelected) {
     for (QLineEdit* e : m_edits) {
         // The input focus is the form's own (see eventFilter): no caret ever shows.
         e->setFocusPolicy(Qt::NoFocus);
@@ -178,36 +178,36 @@ void TSettingsForm::FormCreate(QLineEdit* current, bool currentLooksSelected) {
     controls::setCurrentField(this, current);
 }
 
-bool TSettingsForm::Edit0Enter(QObject* sender) {
+bool SettingsForm::Edit0Enter(QObject* sender) {
     return queueNotify(fieldSelectRecord(tagOf(sender)));
 }
 
-link::Command TSettingsForm::fieldSelectRecord(int tag) const {
+link::Command SettingsForm::fieldSelectRecord(int tag) const {
     return link::commands::fieldSelect(tag, m_design.formIndex, 0);
 }
 
-bool TSettingsForm::queueNotify(link::Command record) {
+bool SettingsForm::queueNotify(link::Command record) {
     return queue(std::move(record), link::LimitRule::Notify);
 }
 
-bool TSettingsForm::queueDrop(link::Command record) {
+bool SettingsForm::queueDrop(link::Command record) {
     return queue(std::move(record), link::LimitRule::Drop);
 }
 
-bool TSettingsForm::queueAlways(link::Command record) {
+bool SettingsForm::queueAlways(link::Command record) {
     return queue(std::move(record), link::LimitRule::None);
 }
 
-bool TSettingsForm::queue(link::Command record, link::LimitRule rule) {
+bool SettingsForm::queue(link::Command record, link::LimitRule rule) {
     return m_host.commands().QueueCommand(std::move(record), rule) == link::QueueResult::Queued;
 }
 
-void TSettingsForm::B_ExitClick(QObject* sender) {
+void SettingsForm::B_ExitClick(QObject* sender) {
     // The board closes the form when it has taken the press.
     queueNotify(link::commands::button(tagOf(sender)));
 }
 
-void TSettingsForm::wheelEvent(QWheelEvent* event) {
+void SettingsForm::wheelEvent(QWheelEvent* event) {
     controls::forwardWheel(event, [this](int delta) { m_host.mouseWheel(delta); });
 }
 
@@ -215,7 +215,7 @@ void TSettingsForm::wheelEvent(QWheelEvent* event) {
 // tapped while another edit (or none) has it; the form keeps that focus itself, so that a window
 // activation or a touch that Qt turns into mouse events cannot make a tap count twice or not at
 // all. A caption label counts a tap (press and release inside it) every time.
-bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsForm::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const bool selector =
         std::find(m_selectors.begin(), m_selectors.end(), watched) != m_selectors.end();
@@ -251,7 +251,7 @@ bool TSettingsForm::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void TSettingsForm::place() {
+void SettingsForm::place() {
     if (!m_mainWindow)
         return;
     move(m_design.position ? m_mainWindow->mapToGlobal(*m_design.position)

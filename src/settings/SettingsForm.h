@@ -18,7 +18,7 @@ namespace talix::settings {
 // A settings form's frame: its slot, client area, fill and where it appears.
 struct SettingsFormDesign {
     const char* instance; // "F_Setup"
-    int formIndex;        // its TFormSlots entry, also sent in its commands
+    int formIndex;        // its FormSlots entry, also sent in its commands
     QSize client;
     QColor fill;
     std::optional<QPoint> position; // on the main window; nothing: centred on it
@@ -51,13 +51,13 @@ struct FieldRow {
 // - A wheel turn over the form is handed to the tuning knob's wheel handler.
 //
 // A form declares its rows in its constructor and finishes with FormCreate. The main window puts
-// it into its TFormSlots entry (formIndex) when it fills the slots at start-up.
-class TSettingsForm : public QWidget, public sync::TSlotForm {
+// it into its FormSlots entry (formIndex) when it fills the slots at start-up.
+class SettingsForm : public QWidget, public sync::SlotForm { // TSettingsForm
     Q_OBJECT
 public:
-    TSettingsForm(const SettingsFormDesign& design, SettingsHost& host, QWidget* mainWindow);
+    SettingsForm(const SettingsFormDesign& design, SettingsHost& host, QWidget* mainWindow);
 
-    // TSlotForm.
+    // SlotForm.
     sync::ApplyResult ApplyItem(int item, std::span<const uint32_t> words) override;
     void selectField(int tag) override;
     void showForm() override;

@@ -71,7 +71,7 @@ FieldRow rowOf(int item) {
 } // namespace
 
 TF_Setup::TF_Setup(SettingsHost& host, QWidget* mainWindow, const QLocale& locale)
-    : TSettingsForm(kDesign, host, mainWindow), m_locale(locale) {
+    : SettingsForm(kDesign, host, mainWindow), m_locale(locale) {
     Rectangle1 = addRectangle("Rectangle1", {16, 48, 697, 1001}, kAzure);
     Label1 = addTitle("Label1", "Setup", {16, 2, 300, 44}, kYellow, kTitlePixels);
     for (int item = 0; item < board::kSetupItems; ++item)

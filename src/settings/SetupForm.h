@@ -10,7 +10,7 @@ namespace talix::settings {
 
 // TF_Setup (F_Setup, form index 1): the receiver's general settings, shown as the board reports
 // them, and the button that opens the software update form.
-class TF_Setup : public TSettingsForm {
+class TF_Setup : public SettingsForm {
     Q_OBJECT
 public:
     static constexpr int kExitTag = board::buttonTag(board::Form::Setup, board::ButtonCode::Close);

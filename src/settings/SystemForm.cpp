@@ -83,7 +83,7 @@ FieldRow fieldRowOf(const SystemRow& r) {
 } // namespace
 
 TF_System::TF_System(SettingsHost& host, QWidget* mainWindow, const QLocale& locale)
-    : TSettingsForm(kDesign, host, mainWindow), m_locale(locale) {
+    : SettingsForm(kDesign, host, mainWindow), m_locale(locale) {
     Rectangle1 = addRectangle("Rectangle1", {16, 56, 577, 633}, kCornsilk);
     Rectangle2 = addRectangle("Rectangle2", {632, 56, 585, 793}, kCornsilk);
     Label1 = addTitle("Label1", "System", {16, 2, 400, 50}, kPapayaWhip, kTitlePixels);
@@ -106,7 +106,7 @@ void TF_System::applyValue(int item, uint32_t v) {
 void TF_System::closeEvent(QCloseEvent* event) {
     if (const std::optional<uint16_t> changed = m_serial.closing())
         queueAlways(link::commands::setting179(*changed));
-    TSettingsForm::closeEvent(event);
+    SettingsForm::closeEvent(event);
 }
 
 } // namespace talix::settings

@@ -12,7 +12,7 @@ namespace talix::settings {
 // TF_System (F_System, form index 2): the receiver's calibration and audio settings and, in the
 // "Transmitter" column, those of the transmitter interface. Closing the form sends the accessory
 // serial number once when the user changed it.
-class TF_System : public TSettingsForm {
+class TF_System : public SettingsForm {
     Q_OBJECT
 public:
     // B_OK ("Close") carries code 11 where the other forms' Close buttons carry 10.

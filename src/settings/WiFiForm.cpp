@@ -32,7 +32,7 @@ FieldRow rowOf(int item, const char* labelName, const char* caption, const char*
 } // namespace
 
 TF_WiFi::TF_WiFi(SettingsHost& host, QWidget* mainWindow)
-    : TSettingsForm(kDesign, host, mainWindow) {
+    : SettingsForm(kDesign, host, mainWindow) {
     Rectangle3 = addRectangle("Rectangle3", {14, 54, 427, 99}, kAzure);
     Rectangle1 = addRectangle("Rectangle1", {14, 176, 427, 401}, kAzure);
     Label1 = addTitle("Label1", "WiFi Configuration", {16, 2, 430, 50}, kYellow, kTitlePixels);
@@ -70,7 +70,7 @@ void TF_WiFi::wheelEvent(QWheelEvent* event) {
 
 void TF_WiFi::showForm() {
     m_editing = false;
-    TSettingsForm::showForm();
+    SettingsForm::showForm();
 }
 
 // Any value the board reports after the user selected the channel makes the new configuration
@@ -82,7 +82,7 @@ void TF_WiFi::applyValue(int item, uint32_t v) {
 }
 
 bool TF_WiFi::Edit0Enter(QObject* sender) {
-    const bool queued = TSettingsForm::Edit0Enter(sender);
+    const bool queued = SettingsForm::Edit0Enter(sender);
     if (queued)
         m_editing = true;
     return queued;

@@ -12,7 +12,7 @@ namespace talix::settings {
 // number) and the antenna switch. The channel is changed through the scheme (select it, turn the
 // knob); "Set + Close" applies the new configuration, after which the link is expected to drop and
 // come back.
-class TF_WiFi : public TSettingsForm {
+class TF_WiFi : public SettingsForm {
     Q_OBJECT
 public:
     static constexpr int kCloseTag = board::buttonTag(board::Form::WiFi, board::ButtonCode::Close);

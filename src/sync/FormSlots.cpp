@@ -2,7 +2,7 @@
 
 namespace talix::sync {
 
-uint64_t TFormSlots::valueWords(int index, std::span<const uint32_t> following) {
+uint64_t FormSlots::valueWords(int index, std::span<const uint32_t> following) {
     if (index == board::number(board::Form::Memory))
         return 5;
     if (index == board::number(board::Form::DAB))
@@ -10,11 +10,11 @@ uint64_t TFormSlots::valueWords(int index, std::span<const uint32_t> following) 
     return 1;
 }
 
-TSlotForm* TFormSlots::at(int index) const {
+SlotForm* FormSlots::at(int index) const {
     return index >= 0 && index < kSlots ? m_forms[size_t(index)] : nullptr;
 }
 
-void TFormSlots::set(int index, TSlotForm* form) {
+void FormSlots::set(int index, SlotForm* form) {
     if (index >= 0 && index < kSlots)
         m_forms[size_t(index)] = form;
 }

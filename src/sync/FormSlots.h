@@ -13,13 +13,13 @@ enum class ApplyResult { Applied, Failed };
 
 // A form that takes values from the board. The board alone shows and closes it and selects its
 // fields; the form reports touches as commands.
-class TSlotForm {
+class SlotForm {
 public:
-    virtual ~TSlotForm() = default;
+    virtual ~SlotForm() = default;
 
     // One value for item `item`. `words` holds exactly what the value layout gives the form: one
     // value word; for the memory form the five words; for the DAB list the count word N and its
-    // N words. Failed ends the walk of the block, which then goes unacknowledged.
+    // N words. Failed ends the walk of the block (which is acknowledged all the same).
     virtual ApplyResult ApplyItem(int item, std::span<const uint32_t> words) = 0;
     // Highlights the form's edit whose Tag is `tag` and makes it the current field (TagObject):
     // the previous one gets the normal look. Nothing when the form has no such edit.
@@ -36,9 +36,9 @@ public:
     virtual void showSlide(const QByteArray& picture) { (void)picture; }
 };
 
-// TFormSlots: the forms that take values from the board, by form index. Each form enters itself
+// FormSlots: the forms that take values from the board, by form index. Each form enters itself
 // when it is created and leaves when it is destroyed.
-class TFormSlots {
+class FormSlots { // TFormSlots
 public:
     static constexpr int kSlots = board::kFormSlots;
 
@@ -48,12 +48,12 @@ public:
     static uint64_t valueWords(int index, std::span<const uint32_t> following);
 
     // An index outside 0..15 holds nothing.
-    TSlotForm* at(int index) const;
-    void set(int index, TSlotForm* form);
+    SlotForm* at(int index) const;
+    void set(int index, SlotForm* form);
     void clear(int index) { set(index, nullptr); }
 
 private:
-    std::array<TSlotForm*, kSlots> m_forms{};
+    std::array<SlotForm*, kSlots> m_forms{};
 };
 
 } // namespace talix::sync

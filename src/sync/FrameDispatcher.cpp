@@ -5,7 +5,7 @@
 
 namespace talix::sync {
 
-FrameDispatcher::FrameDispatcher(MainView& view, FrameSinks& sinks, TFormSlots& formSlots,
+FrameDispatcher::FrameDispatcher(MainView& view, FrameSinks& sinks, FormSlots& formSlots,
                                  ReceiverState& state, const QLocale& locale)
     : m_view(view), m_sinks(sinks), m_state(state), m_items(locale),
       m_walk(view, sinks, formSlots, m_state, m_items) {}
@@ -53,11 +53,12 @@ void FrameDispatcher::handleStatus(uint32_t status) {
 
 // The block is a copy: a modal message in its walk may let later frames complete new blocks.
 // The acknowledgement names this block's own sequence number, also when nested walks have
-// completed later blocks in the meantime.
+// completed later blocks in the meantime. A walk that failed is acknowledged as well: its sequence
+// number is taken, so a copy sent again would be ignored, and a board that sends an unacknowledged
+// block again and again holds back every block behind it.
 void FrameDispatcher::walkAndAcknowledge(const ParamBlock& block) {
     const WalkResult r = m_walk.walk(block);
-    if (!r.failed)
-        m_sinks.writeAck(block.seq);
+    m_sinks.writeAck(block.seq);
     if (r.repaint)
         m_sinks.requestPaint();
 }

@@ -23,7 +23,7 @@ namespace talix::sync {
 class FrameDispatcher {
 public:
     // `state` is the receiver state its items write; it outlives the dispatcher.
-    FrameDispatcher(MainView& view, FrameSinks& sinks, TFormSlots& formSlots, ReceiverState& state,
+    FrameDispatcher(MainView& view, FrameSinks& sinks, FormSlots& formSlots, ReceiverState& state,
                     const QLocale& locale = QLocale::system());
 
     // `payload` holds at least the payload length given in lParam's low 16 bits; lParam's upper 16

@@ -32,7 +32,7 @@ public:
     // The walk of a parameter block.
     virtual void markField(int tag, int mark) = 0; // TagFloat of the TFieldTable slot
     // Applies what a main-window item decided (the slide show goes to the DAB list's slot form).
-    // Failed ends the walk without acknowledgement.
+    // Failed ends the walk; the block is acknowledged all the same.
     virtual ApplyResult applyItemEffect(const ItemEffect& effect, const ReceiverState& state) = 0;
     // FieldSelect for the main window; true when readouts were marked for repainting.
     virtual bool selectMainField(int item) = 0;

@@ -61,17 +61,14 @@ WalkResult ParamWalk::walk(const ParamBlock& block) {
                 step = Step::End; // an id not in the table: the rest of the block is ignored
                 break;
             }
-            if (step == Step::Failed) {
-                r.failed = true;
-                break;
-            }
-            if (step == Step::End)
+            // A failed step ends the walk like an unknown id: the rest of the block is ignored.
+            if (step == Step::Failed || step == Step::End)
                 break;
             pos += size_t(consumed);
             remaining -= int64_t(4 * consumed);
         }
     } catch (const std::exception&) {
-        r.failed = true;
+        // A walk that throws ends there; its block is acknowledged all the same.
     }
     return r;
 }
@@ -94,8 +91,8 @@ ParamWalk::Step ParamWalk::deviceHello(uint32_t w, uint32_t x) {
     if (m_sinks.updateFormShown())
         return Step::Next;
     m_view.focusSelectedField(false);
-    for (int k = 0; k < TFormSlots::kSlots; ++k)
-        if (TSlotForm* form = m_slots.at(k))
+    for (int k = 0; k < FormSlots::kSlots; ++k)
+        if (SlotForm* form = m_slots.at(k))
             form->closeForm();
     m_view.enableMainControls();
     m_view.focusSelectedField(true);
@@ -118,7 +115,7 @@ ParamWalk::Step ParamWalk::fieldSelect(uint32_t w, WalkResult& r) {
     if (k == board::number(board::Form::DAB)) {
         m_view.selectDabField();
     } else if (k != board::number(board::Form::Memory)) {
-        if (TSlotForm* form = m_slots.at(k))
+        if (SlotForm* form = m_slots.at(k))
             form->selectField(item);
     }
     return Step::Next;
@@ -141,7 +138,7 @@ ParamWalk::Step ParamWalk::valueWord(uint32_t w, std::span<const uint32_t> follo
         return Step::Next;
     }
     const int k = param::formOf(w) & 15;
-    consumed = TFormSlots::valueWords(k, following);
+    consumed = FormSlots::valueWords(k, following);
     if (consumed > following.size())
         return Step::End;
     return formValue(k, item, following.first(size_t(consumed)));
@@ -167,7 +164,7 @@ ParamWalk::Step ParamWalk::mainItem(uint32_t w, std::span<const uint32_t> values
 // an unacknowledged block again and holds back everything behind it, so failing the walk here
 // would stop every later report for as long as the board keeps trying.
 ParamWalk::Step ParamWalk::slide(const ItemEffect& effect) {
-    TSlotForm* dab = m_slots.at(board::number(board::Form::DAB));
+    SlotForm* dab = m_slots.at(board::number(board::Form::DAB));
     if (dab && effect.slideProgress)
         dab->setSlideProgress(*effect.slideProgress);
     if (!effect.slideComplete)
@@ -181,7 +178,7 @@ ParamWalk::Step ParamWalk::slide(const ItemEffect& effect) {
 }
 
 ParamWalk::Step ParamWalk::formValue(int index, int item, std::span<const uint32_t> values) {
-    TSlotForm* form = m_slots.at(index);
+    SlotForm* form = m_slots.at(index);
     if (form == nullptr)
         return Step::Next;
     if (form->ApplyItem(item, values) == ApplyResult::Failed)
@@ -195,7 +192,7 @@ ParamWalk::Step ParamWalk::formValue(int index, int item, std::span<const uint32
 void ParamWalk::showForm(uint32_t w) {
     setRotatorSelected(false);
     const int k = param::showFormIndexOf(w);
-    TSlotForm* form = m_slots.at(k);
+    SlotForm* form = m_slots.at(k);
     if (form == nullptr)
         return;
     form->showForm();
@@ -204,7 +201,7 @@ void ParamWalk::showForm(uint32_t w) {
 
 void ParamWalk::closeForm(uint32_t w) {
     m_view.focusSelectedField(false);
-    if (TSlotForm* form = m_slots.at(param::showFormIndexOf(w)))
+    if (SlotForm* form = m_slots.at(param::showFormIndexOf(w)))
         form->closeForm();
     m_view.enableMainControls();
     m_view.focusSelectedField(true);

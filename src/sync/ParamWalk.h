@@ -13,7 +13,6 @@
 namespace talix::sync {
 
 struct WalkResult {
-    bool failed = false;  // a step failed: the block goes unacknowledged
     bool repaint = false; // some word asked for PaintEvent
 };
 
@@ -24,7 +23,7 @@ struct WalkResult {
 // nested walks of later blocks.
 class ParamWalk {
 public:
-    ParamWalk(MainView& view, FrameSinks& sinks, TFormSlots& formSlots, ReceiverState& state,
+    ParamWalk(MainView& view, FrameSinks& sinks, FormSlots& formSlots, ReceiverState& state,
               const MainItems& items)
         : m_view(view), m_sinks(sinks), m_slots(formSlots), m_state(state), m_items(items) {}
 
@@ -51,7 +50,7 @@ private:
 
     MainView& m_view;
     FrameSinks& m_sinks;
-    TFormSlots& m_slots;
+    FormSlots& m_slots;
     ReceiverState& m_state;
     const MainItems& m_items;
 };

@@ -142,7 +142,7 @@ TEST(SetupOnMainWindow, AFullQueueShowsNoWiFiConnection) {
     }
     SetupWindow w(closedPort);
     w.show();
-    link::TCommandQueue& queue = w.main.session().commands();
+    link::CommandQueue& queue = w.main.session().commands();
     while (queue.waiting() < link::kQueueLimit)
         queue.QueueCommand({0xEE}, link::LimitRule::None);
     QString shown;

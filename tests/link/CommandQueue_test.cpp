@@ -20,7 +20,7 @@ class QueueLimit : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(QueueLimit, AppliesTheSendersRule) {
     const LimitCase c = GetParam();
-    TCommandQueue queue;
+    CommandQueue queue;
     int notified = 0;
     queue.setFullNotifier([&] { ++notified; });
     for (size_t i = 0; i < c.waiting; ++i)
@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, QueueLimit,
                                            LimitCase{LimitRule::None, 25, true, false}));
 
 TEST(CommandQueue, TenClicksQueueAndTheEleventhNotifies) {
-    TCommandQueue queue;
+    CommandQueue queue;
     int notified = 0;
     queue.setFullNotifier([&] { ++notified; });
     for (int i = 0; i < 10; ++i)
@@ -57,7 +57,7 @@ TEST(CommandQueue, TenClicksQueueAndTheEleventhNotifies) {
 }
 
 TEST(CommandQueue, KeepsOrderAndDuplicates) {
-    TCommandQueue queue;
+    CommandQueue queue;
     queue.QueueCommand({1, 2, 0}, LimitRule::Notify);
     queue.QueueCommand({2, 2}, LimitRule::Drop);
     queue.QueueCommand({2, 2}, LimitRule::Drop);
@@ -111,9 +111,9 @@ TEST(CommandRecords, TuningStepChoiceIsOneFourteenByteRecord) {
 
 namespace {
 
-std::vector<TCommandQueue::Pending> writeAll(TCommandQueue& queue) {
-    std::vector<TCommandQueue::Pending> written;
-    TCommandQueue::Pending next;
+std::vector<CommandQueue::Pending> writeAll(CommandQueue& queue) {
+    std::vector<CommandQueue::Pending> written;
+    CommandQueue::Pending next;
     while (queue.takeNext(next)) {
         written.push_back(next);
         queue.removeWritten(next);
@@ -125,7 +125,7 @@ std::vector<TCommandQueue::Pending> writeAll(TCommandQueue& queue) {
 
 // Acknowledgements never count against the limit the controls read, and are never refused.
 TEST(CommandQueue, AcknowledgementsAreOutsideTheLimit) {
-    TCommandQueue queue;
+    CommandQueue queue;
     for (size_t i = 0; i < kQueueLimit; ++i)
         queue.QueueCommand(commands::button(int(i)), LimitRule::None);
     queue.CommandReady.reset();
@@ -140,7 +140,7 @@ TEST(CommandQueue, AcknowledgementsAreOutsideTheLimit) {
 }
 
 TEST(CommandQueue, AcknowledgementsComeFirstEachKindInItsOrder) {
-    TCommandQueue queue;
+    CommandQueue queue;
     queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
     queue.QueueAcknowledgement({13, 0, 1, 0, 0});
     queue.QueueCommand({2, 2}, LimitRule::Drop);
@@ -153,13 +153,13 @@ TEST(CommandQueue, AcknowledgementsComeFirstEachKindInItsOrder) {
 
 // Nothing to write: the signal goes, so that the sender waits instead of passing again.
 TEST(CommandQueue, FindingNothingToWriteResetsTheSignal) {
-    TCommandQueue queue;
+    CommandQueue queue;
     queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
     queue.QueueAcknowledgement({13, 0, 1, 0, 0});
     queue.clear();
     EXPECT_EQ(queue.waiting(), 0u);
     ASSERT_TRUE(queue.CommandReady.isSet());
-    TCommandQueue::Pending next;
+    CommandQueue::Pending next;
     EXPECT_FALSE(queue.takeNext(next));
     EXPECT_FALSE(queue.CommandReady.isSet());
 }
@@ -167,9 +167,9 @@ TEST(CommandQueue, FindingNothingToWriteResetsTheSignal) {
 // A record written while a connect emptied the queue is not taken from the new connection's
 // records.
 TEST(CommandQueue, ARecordWrittenAcrossAClearRemovesNothing) {
-    TCommandQueue queue;
+    CommandQueue queue;
     queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
-    TCommandQueue::Pending next;
+    CommandQueue::Pending next;
     ASSERT_TRUE(queue.takeNext(next));
     queue.clear();
     queue.QueueCommand({2, 2}, LimitRule::Notify);

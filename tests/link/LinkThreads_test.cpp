@@ -69,7 +69,7 @@ struct Link {
         receiver.reset();
     }
     std::atomic<bool> closing{false};
-    TCommandQueue queue;
+    CommandQueue queue;
     LinkPort port_{queue};
     LinkSettings settings;
     FrameRing ring;
@@ -146,7 +146,7 @@ TEST(LinkThreads, RecordsQueuedWhileTheLinkIsDownAreNeverSent) {
     LoopbackServer board;
     ReceiveTimings timings{20, 5, 80};
     std::atomic<bool> closing{false};
-    TCommandQueue queue;
+    CommandQueue queue;
     LinkPort port(queue);
     // Queued before any connection exists.
     for (int i = 0; i < 10; ++i)
@@ -267,7 +267,7 @@ TEST(LinkThreads, AnUnreachableBoardKeepsBeingRetriedAndShowsTheLossOnce) {
 
 TEST(LinkThreads, SenderStopsPromptlyWhenIdle) {
     std::atomic<bool> closing{false};
-    TCommandQueue queue;
+    CommandQueue queue;
     LinkPort port(queue);
     // A wait far longer than any test: only the stop request can end it.
     constexpr auto kIdleWait = std::chrono::minutes(10);

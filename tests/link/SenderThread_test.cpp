@@ -43,7 +43,7 @@ TEST(SenderThread, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
     DeafBoard board;
     ASSERT_NE(board.port(), 0);
     std::atomic<bool> closing{false};
-    TCommandQueue queue;
+    CommandQueue queue;
     LinkPort port(queue);
     // A write time-out far beyond the test: only closing the board ends the write.
     auto client = connectedClient(board.port(), 600000);
@@ -77,7 +77,7 @@ TEST(SenderThread, TheUpdateNeverWaitsForAWriteTheBoardDoesNotTake) {
     DeafBoard board;
     ASSERT_NE(board.port(), 0);
     std::atomic<bool> closing{false};
-    TCommandQueue queue;
+    CommandQueue queue;
     LinkPort port(queue);
     // A write time-out far beyond the test: only closing the board ends the write.
     auto client = connectedClient(board.port(), 600000);
@@ -115,8 +115,8 @@ namespace {
 
 struct OrderCase {
     const char* name;
-    std::function<void(TCommandQueue&)> beforeConnect;
-    std::function<void(TCommandQueue&)> afterConnect;
+    std::function<void(CommandQueue&)> beforeConnect;
+    std::function<void(CommandQueue&)> afterConnect;
     Command wire; // after the greeting
 };
 
@@ -143,7 +143,7 @@ TEST_P(SenderOrder, RecordsReachTheBoard) {
     const OrderCase& c = GetParam();
     LoopbackServer board;
     std::atomic<bool> closing{false};
-    TCommandQueue queue;
+    CommandQueue queue;
     LinkPort port(queue);
     c.beforeConnect(queue);
     auto client = connectedClient(board.port());
@@ -161,8 +161,8 @@ TEST_P(SenderOrder, RecordsReachTheBoard) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SenderOrder,
     ::testing::Values(OrderCase{"AcknowledgementsOvertakeCommandsInTheirOrder",
-                                [](TCommandQueue&) {},
-                                [](TCommandQueue& q) {
+                                [](CommandQueue&) {},
+                                [](CommandQueue& q) {
                                     q.QueueCommand(kC1, LimitRule::Notify);
                                     q.QueueCommand(kC2, LimitRule::Drop);
                                     q.QueueAcknowledgement(kA1);
@@ -171,17 +171,17 @@ INSTANTIATE_TEST_SUITE_P(
                                 },
                                 cat({kA1, kA2, kC1, kC2, kC3})},
                       OrderCase{"AConnectDiscardsWaitingCommandsAndAcknowledgements",
-                                [](TCommandQueue& q) {
+                                [](CommandQueue& q) {
                                     q.QueueCommand(kC1, LimitRule::Notify);
                                     q.QueueAcknowledgement(kA1);
                                 },
-                                [](TCommandQueue& q) {
+                                [](CommandQueue& q) {
                                     q.QueueCommand(kC2, LimitRule::Notify);
                                     q.QueueAcknowledgement(kA2);
                                 },
                                 cat({kA2, kC2})},
-                      OrderCase{"AcknowledgementsAloneWithTheQueueFull", [](TCommandQueue&) {},
-                                [](TCommandQueue& q) {
+                      OrderCase{"AcknowledgementsAloneWithTheQueueFull", [](CommandQueue&) {},
+                                [](CommandQueue& q) {
                                     for (int i = 0; i < 12; ++i)
                                         q.QueueAcknowledgement(commands::acknowledge(uint32_t(i)));
                                 },
@@ -192,10 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
                                     return all;
                                 }()},
                       OrderCase{"UpdateRecordsGoFirstOnTheirConnectionOnly",
-                                [](TCommandQueue& q) {
+                                [](CommandQueue& q) {
                                     q.QueueUpdateRecord(kU1, 0); // before any connection
                                 },
-                                [](TCommandQueue& q) {
+                                [](CommandQueue& q) {
                                     q.QueueCommand(kC1, LimitRule::Notify);
                                     q.QueueAcknowledgement(kA1);
                                     q.QueueUpdateRecord(kU1, kFirstConnection);
@@ -210,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
 // again.
 TEST(SenderThread, ASignalLeftWithNothingQueuedIsResetNotSpunOn) {
     std::atomic<bool> closing{false};
-    TCommandQueue queue;
+    CommandQueue queue;
     LinkPort port(queue);
     queue.QueueCommand(commands::button(0x0105), LimitRule::Notify);
     queue.clear(); // what installConnected does
@@ -270,7 +270,7 @@ TEST(LinkThreads, SenderAndReceiveThreadSetTheirOwnPriority) {
             ASSERT_EQ(::setpriority(PRIO_PROCESS, static_cast<id_t>(currentThreadId()), 5), 0);
             creatorNice = niceOf(currentThreadId());
             std::atomic<bool> closing{false};
-            TCommandQueue queue;
+            CommandQueue queue;
             LinkPort port(queue);
             FrameRing ring;
             NoFrames host;

@@ -125,7 +125,7 @@ struct Recorder : ::testing::Test {
     DriveMap drives;
     session::testing::CountingView view;
     session::Session session{settingsFor(data), QLocale(QLocale::German)};
-    link::TCommandQueue queue;
+    link::CommandQueue queue;
     std::unique_ptr<TF_Recorder> form;
     std::vector<QString> messages;
     std::vector<int> wheelDeltas;

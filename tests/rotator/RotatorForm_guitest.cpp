@@ -35,7 +35,7 @@ struct NoInputs : sync::ItemInputs {
     float gridOffset() const override { return 0; }
 };
 
-std::vector<uint8_t> queued(link::TCommandQueue& q) {
+std::vector<uint8_t> queued(link::CommandQueue& q) {
     std::vector<uint8_t> all;
     std::lock_guard lock(q.CommandLock);
     while (!q.emptyLocked()) {
@@ -71,7 +71,7 @@ struct KapForm {
 
     DatagramReceiver udp;
     session::RotatorLink rotator{{"127.0.0.1", udp.port()}};
-    link::TCommandQueue queue;
+    link::CommandQueue queue;
     sync::MainItems items{QLocale::c()};
     sync::ReceiverState state;
     QWidget main;

@@ -138,7 +138,7 @@ TEST_F(ReceiverPortOnBoard, ALostLinkIsReadAndTold) {
 // list send, and the queue's limit refuses rather than tells the screen.
 TEST(ReceiverPortRecords, QueuesTheTouchRecordsAndRefusesWhenTheQueueIsFull) {
     sync::ReceiverState state;
-    link::TCommandQueue queue;
+    link::CommandQueue queue;
     bool screenTold = false;
     queue.setFullNotifier([&] { screenTold = true; });
     SessionReceiverPort port(state, queue);
@@ -170,7 +170,7 @@ TEST(ReceiverPortRecords, QueuesTheTouchRecordsAndRefusesWhenTheQueueIsFull) {
 
 TEST(ReceiverPortRecords, ModesByTheBoardsNumbersAndAFullQueue) {
     sync::ReceiverState state;
-    link::TCommandQueue queue;
+    link::CommandQueue queue;
     bool screenTold = false;
     queue.setFullNotifier([&] { screenTold = true; });
     SessionReceiverPort port(state, queue);

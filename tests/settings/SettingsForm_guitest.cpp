@@ -19,10 +19,10 @@ namespace {
 const SettingsFormDesign kDesign{"F_Sample", 7, {400, 300}, QColor(0x808080), std::nullopt};
 
 // Two rows: item 1 selectable, item 2 only shown. Values of item 1 drive the main window.
-class SampleForm : public TSettingsForm {
+class SampleForm : public SettingsForm {
 public:
     SampleForm(SettingsProbe& probe, bool startSelected)
-        : TSettingsForm(kDesign, probe, &probe.mainWindow) {
+        : SettingsForm(kDesign, probe, &probe.mainWindow) {
         one =
             addRow({1, "Label5", "One:", {10, 10, 150, 40}, "Edit1", {200, 10, 150, 40}, "0"}, 32);
         two = addRow(

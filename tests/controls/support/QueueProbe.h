@@ -16,7 +16,7 @@ struct QueueProbe {
     // Puts ten records in, so that the queue counts as full.
     void fill();
 
-    link::TCommandQueue queue;
+    link::CommandQueue queue;
     int notices = 0;
 };
 

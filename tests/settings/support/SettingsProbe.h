@@ -35,7 +35,7 @@ public:
     // Puts records in until `count` wait.
     void fillTo(size_t count);
 
-    link::TCommandQueue queue;
+    link::CommandQueue queue;
     sync::ReceiverState state;
     // A stand-in for the main window: the forms' parent, 1920 x 1200 at the origin.
     QWidget mainWindow;

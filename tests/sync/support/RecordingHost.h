@@ -79,7 +79,7 @@ private:
 };
 
 // A form in a slot that records its calls as "form <index> ...".
-class RecordingForm : public TSlotForm {
+class RecordingForm : public SlotForm {
 public:
     RecordingForm(RecordingHost& host, int index) : m_host(host), m_index(index) {}
 
