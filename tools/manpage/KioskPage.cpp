@@ -17,8 +17,8 @@ PageText kioskPage() {
             "names, passing its own arguments on. The program's software update installs a new "
             "version on drive C: and rewrites the script, so an update takes effect at the next "
             "start. Without a readable script, or when its first line names no program on drive "
-            "C:, it starts the talix installed beside it; so it does when the program named "
-            "cannot be executed at all."),
+            "C:, it starts the talix installed beside it, and it starts that talix too when the "
+            "program named cannot be executed at all."),
         QStringLiteral(
             "The systemd unit talix-kiosk@.service runs it as the only client of an X server on "
             "tty1, as the user named after the \"@\", on a handheld without a desktop. The unit is "
@@ -41,7 +41,7 @@ PageText kioskPage() {
         {QStringLiteral("$XDG_DATA_HOME/talix/TALIX/Start.bat"),
          QStringLiteral("The start script on drive C: (~/.local/share/talix without "
                         "XDG_DATA_HOME); its first line, start C:\\PATH, names the program.")},
-        {QStringLiteral("/lib/systemd/system/talix-kiosk@.service"),
+        {QStringLiteral("/usr/lib/systemd/system/talix-kiosk@.service"),
          QStringLiteral("The systemd unit that runs talix-kiosk at boot.")},
     };
     page.seeAlso = {QStringLiteral("talix"), QStringLiteral("xinit")};
