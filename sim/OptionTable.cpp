@@ -8,8 +8,7 @@ const OptionRow kOptions[] = {
     {"listen", "HOST:PORT",
      "The address to accept the program on, a numeric IPv4 address or localhost.",
      "127.0.0.1:55555"},
-    {"log", "FILE", "Write every received command record to FILE as a line of hex bytes.",
-     nullptr},
+    {"log", "FILE", "Write every received command record to FILE as a line of hex bytes.", nullptr},
     {"seed", "N", "The seed of the band plan and of every random choice (noise, faults).", "1"},
     {"faults", "LIST",
      "Inject faults, a comma-separated list of pause=R[:MS], drop=R, garbage=F[:N], "

@@ -42,9 +42,9 @@ TEST(SimOptionTable, ExactlyTheOptionsWithAValueTakeOne) {
     const struct {
         const char* arg;
         bool takes;
-    } cases[] = {{"--listen", true}, {"--faults", true}, {"--pause", true}, {"--script", true},
-                 {"--help", false},  {"--version", false}, {"listen", false}, {"--board", false},
-                 {"--listen=1", false}};
+    } cases[] = {{"--listen", true}, {"--faults", true}, {"--pause", true},
+                 {"--script", true}, {"--help", false},  {"--version", false},
+                 {"listen", false},  {"--board", false}, {"--listen=1", false}};
     for (const auto& c : cases)
         EXPECT_EQ(takesValue(c.arg), c.takes) << c.arg;
 }

@@ -17,10 +17,11 @@ QString roffText(QString text) {
 } // namespace
 
 QString roffPage(const PageText& page) {
-    QString out = QStringLiteral(".TH %1 1 \"\" \"%2 %3\" \"User Commands\"\n")
-                      .arg(roffText(page.program.toUpper()), roffText(page.program),
-                           roffText(page.version));
-    out += QStringLiteral(".SH NAME\n%1 \\- %2\n").arg(roffText(page.program), roffText(page.summary));
+    QString out =
+        QStringLiteral(".TH %1 1 \"\" \"%2 %3\" \"User Commands\"\n")
+            .arg(roffText(page.program.toUpper()), roffText(page.program), roffText(page.version));
+    out +=
+        QStringLiteral(".SH NAME\n%1 \\- %2\n").arg(roffText(page.program), roffText(page.summary));
     out += QStringLiteral(".SH SYNOPSIS\n.B %1\n[\\fIOPTION\\fR]...\n").arg(roffText(page.program));
     out += QStringLiteral(".SH DESCRIPTION\n");
     for (qsizetype i = 0; i < page.description.size(); ++i)
@@ -37,8 +38,8 @@ QString roffPage(const PageText& page) {
     if (!page.files.empty()) {
         out += QStringLiteral(".SH FILES\n");
         for (const PageFile& file : page.files)
-            out += QStringLiteral(".TP\n.I %1\n%2\n").arg(roffText(file.path),
-                                                          roffText(file.description));
+            out += QStringLiteral(".TP\n.I %1\n%2\n")
+                       .arg(roffText(file.path), roffText(file.description));
     }
     if (!page.seeAlso.isEmpty()) {
         QStringList references;
