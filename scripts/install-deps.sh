@@ -10,10 +10,14 @@ packages=(
     clang-14 libclang-rt-14-dev
     xvfb xauth
     dpkg-dev file
+    lintian appstream desktop-file-utils
 )
+# One query for all of them, so that a run on a complete machine costs no time.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+    awk '/ install ok installed$/ { print $1 }' || true)
 missing=()
 for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    grep -qx -- "$p" <<<"$installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing: ${missing[*]}"

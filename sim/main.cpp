@@ -1,5 +1,6 @@
 // talix-sim: the simulated receiver board as a program of its own.
 #include "sim/ControlServer.h"
+#include "sim/OptionTable.h"
 #include "sim/SimBoard.h"
 
 #include <csignal>
@@ -10,26 +11,6 @@
 #include <string>
 
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: talix-sim [options]\n"
-    "  --listen HOST:PORT     address to accept the program on (127.0.0.1:55555)\n"
-    "  --log FILE             write every received command record as a line of hex bytes\n"
-    "  --seed N               band plan and noise seed (1)\n"
-    "  --faults LIST          inject faults, see sim/README.md\n"
-    "  --rotator HOST:PORT    rotator address reported to the program (127.0.0.1:55556);\n"
-    "                         loopback addresses only\n"
-    "  --resend-ms N          resend an unacknowledged parameter block after N ms (400)\n"
-    "  --pause AFTER_MS:FOR_MS  on every connection, stop streaming FOR_MS after AFTER_MS\n"
-    "  --drop AFTER_MS        close every connection AFTER_MS after its greeting\n"
-    "  --control HOST:PORT    line-command port for tests (loopback only)\n"
-    "  --script FILE          run these line commands once the program has greeted\n"
-    "  --version              the version\n"
-    "  --help                 this text\n";
-
-constexpr const char* kValueOptions[] = {"--listen",  "--log",       "--seed",  "--faults",
-                                         "--rotator", "--resend-ms", "--pause", "--drop",
-                                         "--control", "--script"};
 
 bool parseMs(const std::string& text, long& out) {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
@@ -44,13 +25,6 @@ int fail(const std::string& message) {
     return 2;
 }
 
-bool takesValue(const std::string& arg) {
-    for (const char* option : kValueOptions)
-        if (arg == option)
-            return true;
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,14 +34,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
+            std::fputs(talix::sim::usageText().c_str(), stdout);
             return 0;
         }
         if (arg == "--version") {
             std::puts("talix-sim " TALIX_VERSION);
             return 0;
         }
-        if (!takesValue(arg))
+        if (!talix::sim::takesValue(arg))
             return fail("unknown option " + arg);
         if (i + 1 >= argc)
             return fail("missing value after " + arg);
