@@ -204,7 +204,6 @@ void FormSet::FormDestroy() {
     m_session->stop();
     m_readouts.reset();
     m_updateWatch.reset();
-    m_view.reset();
     m_host.reset();
 }
 
@@ -216,6 +215,8 @@ FormSet::~FormSet() {
     setMessageHandler(nullptr);
     delete F_Message;
     delete FMain; // its child forms go with it
+    // Last: the settings forms reach the view through their host until they are gone.
+    m_view.reset();
 }
 
 } // namespace talix::app
