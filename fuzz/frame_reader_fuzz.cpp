@@ -31,7 +31,7 @@ public:
         if ((ticket.lParam & 0xFFFF) != kPayloadLength)
             __builtin_trap();
     }
-    bool updateFormVisible() override { return updateVisible; }
+    bool updateRepliesWanted() override { return updateVisible; }
     void updateReply(uint32_t word) override {
         if (!updateVisible)
             __builtin_trap(); // replies are cut only while the update form is shown

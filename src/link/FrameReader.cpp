@@ -20,7 +20,7 @@ void FrameReader::run(InputBuffer& in, FrameReaderHost& host) {
         }
         if (in.size() < kUpdateReplyLength)
             return;
-        if (in.peekWord(0) == kUpdateReplyLength && host.updateFormVisible()) {
+        if (in.peekWord(0) == kUpdateReplyLength && host.updateRepliesWanted()) {
             in.discard(4);
             const uint32_t reply = in.readWord();
             m_streaming = false;

@@ -15,7 +15,8 @@ public:
     // A complete payload in its ring slot; FrameRing::take copies it out while the slot still
     // holds it.
     virtual void frameReady(FrameTicket ticket) = 0;
-    virtual bool updateFormVisible() = 0;
+    // The software update waits for the board's 8-byte replies: they are handed over, not framed.
+    virtual bool updateRepliesWanted() = 0;
     // Delivered synchronously: returns once the update form has handled the reply.
     virtual void updateReply(uint32_t replyWord) = 0;
 };

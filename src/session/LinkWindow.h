@@ -37,12 +37,12 @@ public:
 
     // Receive thread side.
     void frameReady(link::FrameTicket ticket) override;
-    bool updateFormVisible() override { return m_updateFormVisible.load(); }
+    bool updateRepliesWanted() override { return m_updateRepliesWanted.load(); }
     void updateReply(uint32_t replyWord) override;
     void linkLost() override;
 
-    // Kept by the UI thread as the update form is shown and hidden.
-    void setUpdateFormVisible(bool visible) { m_updateFormVisible = visible; }
+    // Set by the session while the update form is on screen.
+    void setUpdateRepliesWanted(bool visible) { m_updateRepliesWanted = visible; }
 
     // Frames whose slot the receive thread had reused before the UI thread came to them.
     uint64_t framesDropped() const { return m_framesDropped; }
@@ -58,7 +58,7 @@ private:
     const link::FrameRing& m_ring;
     const std::atomic<bool>& m_closing;
     uint64_t m_framesDropped = 0;
-    std::atomic<bool> m_updateFormVisible{false};
+    std::atomic<bool> m_updateRepliesWanted{false};
 };
 
 } // namespace talix::session

@@ -80,7 +80,7 @@ public:
     // board's update replies to it and the board's greeting leaves the forms alone.
     void setUpdateFormShown(bool shown) {
         m_updateFormShown = shown;
-        m_linkWindow.setUpdateFormVisible(shown);
+        m_linkWindow.setUpdateRepliesWanted(shown);
     }
     UpdateReplySink& updateReplies() { return m_updateReplies; }
     // The update's own records, written by the sender ahead of everything else; false when the

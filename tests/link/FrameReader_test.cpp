@@ -31,7 +31,7 @@ public:
         EXPECT_TRUE(ring.take(ticket, std::span<uint8_t, kPayloadLength>(payload)));
         frames.push_back({std::move(payload), ticket.lParam});
     }
-    bool updateFormVisible() override { return updateVisible; }
+    bool updateRepliesWanted() override { return updateVisible; }
     void updateReply(uint32_t word) override { replies.push_back(word); }
 
     const FrameRing& ring;

@@ -22,7 +22,7 @@ namespace {
 class LateHost : public FrameReaderHost {
 public:
     void frameReady(FrameTicket ticket) override { tickets.push_back(ticket); }
-    bool updateFormVisible() override { return false; }
+    bool updateRepliesWanted() override { return false; }
     void updateReply(uint32_t) override {}
     std::vector<FrameTicket> tickets;
 };

@@ -29,7 +29,7 @@ public:
         counters.push_back(ticket.lParam >> 16);
         firstBytes.push_back(taken ? payload[0] : 0xFF);
     }
-    bool updateFormVisible() override { return false; }
+    bool updateRepliesWanted() override { return false; }
     void updateReply(uint32_t) override {}
     void linkLost() override { ++lost; }
 

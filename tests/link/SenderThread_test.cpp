@@ -246,7 +246,7 @@ bool mayLowerNiceValues() {
 class NoFrames : public ReceiveHost {
 public:
     void frameReady(FrameTicket) override {}
-    bool updateFormVisible() override { return false; }
+    bool updateRepliesWanted() override { return false; }
     void updateReply(uint32_t) override {}
     void linkLost() override {}
 };

@@ -82,7 +82,7 @@ public:
 
     // FrameReaderHost
     void frameReady(link::FrameTicket ticket) override;
-    bool updateFormVisible() override { return false; }
+    bool updateRepliesWanted() override { return false; }
     void updateReply(uint32_t) override {}
 
 private:
