@@ -11,6 +11,7 @@
 //   OUT_DIR/frame_dispatcher/NNNN  runs of consecutive payloads in the dispatcher program's layout
 // Each set is meant to be minimised with the fuzz program's -merge=1 (scripts/fuzz-seeds.sh).
 #include "base/Endpoint.h"
+#include "base/FramePayload.h"
 #include "link/CommandRecords.h"
 #include "link/LinkFrame.h"
 #include "sim/SimBoard.h"
@@ -39,8 +40,8 @@ using Bytes = std::vector<uint8_t>;
 namespace {
 
 constexpr const char* kFaults = "badblock=0.2,blocksplit=0.5";
-constexpr size_t kStreamPart = 4 + 4 * 124;
-constexpr size_t kStatusOffset = 3696;
+constexpr size_t kStreamPart = talix::board::kStreamWordsOffset + 4 * talix::board::kMaxStreamWords;
+constexpr size_t kStatusOffset = talix::board::kStatusOffset;
 constexpr size_t kReaderSlice = 4 * 3712 + 1000; // about four frames, cut at any byte
 constexpr size_t kReaderStride = 7 * 3712 + 333;
 constexpr size_t kDispatcherRun = 8; // frames per dispatcher seed
@@ -210,7 +211,7 @@ void operate(Client& c, talix::sim::SimBoard& board, double seconds) {
     std::this_thread::sleep_for(std::max(8 * step, std::chrono::duration<double>(kDabSearch)));
     c.send({245, 2, 15}); // a service with a slide show
     for (int i = 0; i < 3; ++i, pause())
-        c.send({2, 4}); // the knob scrolls the list
+        c.send({2, 4});   // the knob scrolls the list
     c.send({192, 1, 16}); // the rotator's dial selected: the knob turns it, the board reports it
     for (int i = 0; i < 3; ++i, pause())
         c.send({2, uint8_t(i == 1 ? 0xF8 : 6)});

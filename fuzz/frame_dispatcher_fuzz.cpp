@@ -10,6 +10,7 @@
 // walk, as the real message loop would.
 #include "app/Forms.h"
 #include "app/MainWindow.h"
+#include "base/FramePayload.h"
 #include "base/MessageHook.h"
 
 #include <QApplication>
@@ -33,10 +34,10 @@ using namespace talix;
 
 namespace {
 
-constexpr size_t kStreamPart = 4 + 4 * 124;
+constexpr size_t kStreamPart = talix::board::kStreamWordsOffset + 4 * talix::board::kMaxStreamWords;
 constexpr size_t kFrameInput = 1 + kStreamPart + 4;
-constexpr size_t kPayload = 3700;
-constexpr size_t kStatusOffset = 3696;
+constexpr size_t kPayload = talix::board::kFullPayload;
+constexpr size_t kStatusOffset = talix::board::kStatusOffset;
 constexpr std::array<uint32_t, 8> kLengths = {3700, 3700, 3700, 3700, 3700, 0, 634, 1000};
 constexpr int kModalDepth = 2;
 constexpr size_t kRingSlots = 32; // a payload stays valid for 31 more frames, as the reader's ring

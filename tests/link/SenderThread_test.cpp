@@ -37,25 +37,39 @@ Command cat(std::initializer_list<Command> records) {
 
 } // namespace
 
-// The board stops reading and the sender sits in a write it cannot finish: queueing a command or
-// an acknowledgement still returns at once, while the sender is still inside that write.
-TEST(SenderThread, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
+namespace {
+
+// The board stops reading and the sender sits in a write it cannot finish, with a write time-out
+// far beyond the test: only closing the board ends the write.
+class StuckSender : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(board.port(), 0);
+        auto client = connectedClient(board.port(), 600000);
+        ASSERT_TRUE(client);
+        ASSERT_TRUE(board.accept());
+        port.installConnected(std::move(client), true);
+        connection = port.connection();
+        sender = std::make_unique<SenderThread>(queue, port, closing, std::chrono::seconds(10));
+        // Far more than the socket buffers of both ends hold.
+        queue.QueueCommand(Command(16 << 20, 0xA5), LimitRule::None);
+        ASSERT_TRUE(LoopbackServer::waitFor([&] { return port.writing(); }));
+    }
+    void TearDown() override { closing = true; }
+
     DeafBoard board;
-    ASSERT_NE(board.port(), 0);
     std::atomic<bool> closing{false};
     CommandQueue queue;
-    LinkPort port(queue);
-    // A write time-out far beyond the test: only closing the board ends the write.
-    auto client = connectedClient(board.port(), 600000);
-    ASSERT_TRUE(client);
-    ASSERT_TRUE(board.accept());
-    port.installConnected(std::move(client), true);
-    SenderThread sender(queue, port, closing, std::chrono::seconds(10));
+    LinkPort port{queue};
+    uint64_t connection = 0;
+    std::unique_ptr<SenderThread> sender; // stops first
+};
 
-    // Far more than the socket buffers of both ends hold.
-    queue.QueueCommand(Command(16 << 20, 0xA5), LimitRule::None);
-    ASSERT_TRUE(LoopbackServer::waitFor([&] { return port.writing(); }));
+} // namespace
 
+// Queueing a command or an acknowledgement still returns at once, while the sender is still
+// inside that write.
+TEST_F(StuckSender, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
     auto queued = std::async(std::launch::async, [&] {
         queue.QueueCommand(commands::button(0x0105), LimitRule::Notify);
         queue.QueueAcknowledgement(commands::acknowledge(0x010203));
@@ -67,30 +81,12 @@ TEST(SenderThread, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
     board.close(); // resets the connection: the write fails, and the sender waits again
     queued.wait();
     EXPECT_TRUE(LoopbackServer::waitFor([&] { return !port.writing(); }));
-    closing = true;
 }
 
-// The same stuck sender: what the update form asks of the link, whether it is up and to take a
-// record, is answered at once, while the sender is still inside that write; the record goes out
-// after it, on that connection.
-TEST(SenderThread, TheUpdateNeverWaitsForAWriteTheBoardDoesNotTake) {
-    DeafBoard board;
-    ASSERT_NE(board.port(), 0);
-    std::atomic<bool> closing{false};
-    CommandQueue queue;
-    LinkPort port(queue);
-    // A write time-out far beyond the test: only closing the board ends the write.
-    auto client = connectedClient(board.port(), 600000);
-    ASSERT_TRUE(client);
-    ASSERT_TRUE(board.accept());
-    port.installConnected(std::move(client), true);
-    const uint64_t connection = port.connection();
-    SenderThread sender(queue, port, closing, std::chrono::seconds(10));
-
-    // Far more than the socket buffers of both ends hold.
-    queue.QueueCommand(Command(16 << 20, 0xA5), LimitRule::None);
-    ASSERT_TRUE(LoopbackServer::waitFor([&] { return port.writing(); }));
-
+// What the update form asks of the link, whether it is up and to take a record, is answered at
+// once, while the sender is still inside that write; the record goes out after it, on that
+// connection.
+TEST_F(StuckSender, TheUpdateNeverWaitsForAWriteTheBoardDoesNotTake) {
     const Command enterUpdateMode{10};
     auto asked = std::async(std::launch::async, [&] {
         const bool up = port.connected();
@@ -108,7 +104,6 @@ TEST(SenderThread, TheUpdateNeverWaitsForAWriteTheBoardDoesNotTake) {
     EXPECT_TRUE(LoopbackServer::waitFor([&] { return !port.connected(); }));
     EXPECT_FALSE(
         port.queueUpdateRecord(enterUpdateMode.data(), enterUpdateMode.size(), connection));
-    closing = true;
 }
 
 namespace {
