@@ -57,9 +57,9 @@ private:
 class Forwarder : public AudioDeviceListener {
 public:
     explicit Forwarder(PlaybackRing& ring) : m_ring(ring) {}
-    void deviceOpened() override { m_ring.OnDeviceOpen(); }
-    void blockDone() override { benchmark::DoNotOptimize(m_ring.OnBlockDone()); }
-    void deviceClosed() override { m_ring.OnDeviceClose(); }
+    void deviceOpened() override { m_ring.deviceOpened(); }
+    void blockDone() override { benchmark::DoNotOptimize(m_ring.blockDone()); }
+    void deviceClosed() override { m_ring.deviceClosed(); }
 
 private:
     PlaybackRing& m_ring;
@@ -70,20 +70,20 @@ void BM_QueueBlockSteadyState(benchmark::State& state) {
     Forwarder forwarder(ring);
     auto owned = std::make_unique<SteadyDevice>();
     SteadyDevice* device = owned.get();
-    ring.OpenPlayback(std::move(owned), forwarder, 255);
+    ring.open(std::move(owned), forwarder, 255);
     std::array<std::uint8_t, kBlockBytes> block{};
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(i * 7);
     for (int i = 0; i < PlaybackRing::kSlots; ++i)
-        ring.QueueBlock(block);
+        ring.queueBlock(block);
     for (auto _ : state) {
         device->playOne();
         block[0] = static_cast<std::uint8_t>(state.iterations());
-        ring.QueueBlock(block);
+        ring.queueBlock(block);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * kBlockBytes);
-    ring.ClosePlayback();
+    ring.close();
 }
 BENCHMARK(BM_QueueBlockSteadyState);
 
@@ -94,13 +94,13 @@ void BM_FillRingAndStart(benchmark::State& state) {
         state.PauseTiming();
         PlaybackRing ring;
         Forwarder forwarder(ring);
-        ring.OpenPlayback(std::make_unique<SteadyDevice>(), forwarder, 255);
+        ring.open(std::make_unique<SteadyDevice>(), forwarder, 255);
         state.ResumeTiming();
         for (int i = 0; i < PlaybackRing::kSlots; ++i)
-            ring.QueueBlock(block);
+            ring.queueBlock(block);
         benchmark::ClobberMemory();
         state.PauseTiming();
-        ring.ClosePlayback();
+        ring.close();
         state.ResumeTiming();
     }
 }

@@ -17,12 +17,12 @@ void DeviceEventPoster::post(DeviceEvent::Kind kind) {
 std::optional<int> deliverDeviceEvent(DeviceEvent::Kind kind, PlaybackRing& ring) {
     switch (kind) {
     case DeviceEvent::Kind::Open:
-        ring.OnDeviceOpen();
+        ring.deviceOpened();
         break;
     case DeviceEvent::Kind::Done:
-        return ring.OnBlockDone();
+        return ring.blockDone();
     case DeviceEvent::Kind::Close:
-        ring.OnDeviceClose();
+        ring.deviceClosed();
         break;
     }
     return std::nullopt;

@@ -9,8 +9,8 @@ namespace talix::audio {
 PlaybackRing::PlaybackRing() = default;
 PlaybackRing::~PlaybackRing() = default;
 
-OpenResult PlaybackRing::OpenPlayback(std::unique_ptr<AudioDevice> device,
-                                      AudioDeviceListener& listener, std::uint8_t speakerVolume) {
+OpenResult PlaybackRing::open(std::unique_ptr<AudioDevice> device, AudioDeviceListener& listener,
+                              std::uint8_t speakerVolume) {
     m_playbackOpen = false;
     if (!device)
         return OpenResult::BadDeviceId;
@@ -18,27 +18,27 @@ OpenResult PlaybackRing::OpenPlayback(std::unique_ptr<AudioDevice> device,
     if (result != OpenResult::Ok)
         return result;
     m_device = std::move(device);
-    SetPlaybackVolume(speakerVolume);
+    setVolume(speakerVolume);
     return OpenResult::Ok;
 }
 
-void PlaybackRing::SetPlaybackVolume(std::uint8_t speakerVolume) {
+void PlaybackRing::setVolume(std::uint8_t speakerVolume) {
     m_speakerVolume = speakerVolume;
     if (m_device)
         m_device->setVolume(playbackVolumeLevel(speakerVolume));
 }
 
-void PlaybackRing::PausePlayback() {
+void PlaybackRing::pause() {
     if (m_device)
         m_device->pause();
 }
 
-void PlaybackRing::RestartPlayback() {
+void PlaybackRing::restart() {
     if (m_device)
         m_device->restart();
 }
 
-void PlaybackRing::ClosePlayback() {
+void PlaybackRing::close() {
     if (!m_device)
         return;
     m_device->reset();
@@ -46,7 +46,7 @@ void PlaybackRing::ClosePlayback() {
     m_device.reset();
 }
 
-void PlaybackRing::OnDeviceOpen() {
+void PlaybackRing::deviceOpened() {
     // A device holds headers only between write() and close(), and it is opened once; keeping
     // memory that already exists means a repeated notification can never free a held block.
     if (!m_slots)
@@ -65,7 +65,7 @@ void PlaybackRing::OnDeviceOpen() {
     m_playbackOpen = true;
 }
 
-std::optional<int> PlaybackRing::OnBlockDone() {
+std::optional<int> PlaybackRing::blockDone() {
     m_queuedBlocks -= 1;
     m_statistics.played += 1;
     if (m_queuedBlocks < kLowWater) {
@@ -78,14 +78,14 @@ std::optional<int> PlaybackRing::OnBlockDone() {
     return m_queuedBlocks * 100 / kSlots;
 }
 
-void PlaybackRing::OnDeviceClose() {
+void PlaybackRing::deviceClosed() {
     // The device has returned every header before it reports closing.
     m_slots.reset();
     m_playbackOpen = false;
     m_queuedBlocks = 0;
 }
 
-void PlaybackRing::QueueBlock(std::span<const std::uint8_t, kBlockBytes> block) {
+void PlaybackRing::queueBlock(std::span<const std::uint8_t, kBlockBytes> block) {
     if (!m_playbackOpen || !m_slots || !m_device)
         return;
     Slots& slots = *m_slots;

@@ -19,7 +19,8 @@ namespace talix::audio {
 // filled and waiting = exactly kHeaderPrepared, queued = kHeaderInQueue.
 //
 // Used on one thread only (the UI thread), which also delivers the device's notifications to
-// OnDeviceOpen, OnBlockDone and OnDeviceClose; so it needs no lock.
+// deviceOpened, blockDone and deviceClosed (OnDeviceOpen, OnBlockDone, OnDeviceClose); so it needs
+// no lock.
 class PlaybackRing {
 public:
     static constexpr int kSlots = 64;
@@ -31,36 +32,36 @@ public:
     PlaybackRing& operator=(const PlaybackRing&) = delete;
 
     // Opens `device` with the audio format and, on success, keeps it and sets its volume from
-    // `speakerVolume`. The device reports deviceOpened() to `listener`, which must pass it on to
-    // OnDeviceOpen(); so must it pass blockDone() and deviceClosed(). On failure the device is
+    // `speakerVolume` (OpenPlayback). The device reports to `listener`, which must pass its
+    // deviceOpened(), blockDone() and deviceClosed() on to this ring's. On failure the device is
     // released and nothing is playing.
-    OpenResult OpenPlayback(std::unique_ptr<AudioDevice> device, AudioDeviceListener& listener,
-                            std::uint8_t speakerVolume);
-    void SetPlaybackVolume(std::uint8_t speakerVolume);
+    OpenResult open(std::unique_ptr<AudioDevice> device, AudioDeviceListener& listener,
+                    std::uint8_t speakerVolume);
+    void setVolume(std::uint8_t speakerVolume);
     // The loudspeaker volume last set; the recorder's player plays at the same level.
     std::uint8_t speakerVolume() const { return m_speakerVolume; }
     // Hold and resume the device's output; the ring keeps its state meanwhile.
-    void PausePlayback();
-    void RestartPlayback();
+    void pause();   // PausePlayback
+    void restart(); // RestartPlayback
     // Resets and closes the device and releases it; nothing is handed over afterwards.
-    void ClosePlayback();
+    void close(); // ClosePlayback
     bool hasDevice() const { return m_device != nullptr; }
 
     // The device's notifications (open, one block done, close).
-    void OnDeviceOpen();
+    void deviceOpened();
     // Returns the value for the queue level bar when it is to change: with every block while the
     // queue runs low, otherwise once per turn of the ring.
-    std::optional<int> OnBlockDone();
-    void OnDeviceClose();
+    std::optional<int> blockDone();
+    void deviceClosed();
 
     // One received block of audio.
-    void QueueBlock(std::span<const std::uint8_t, kBlockBytes> block);
+    void queueBlock(std::span<const std::uint8_t, kBlockBytes> block);
 
-    bool PlaybackOpen() const { return m_playbackOpen; }
-    bool Started() const { return m_started; }
-    std::int32_t QueuedBlocks() const { return m_queuedBlocks; }
-    int FillIndex() const { return m_fillIndex; }
-    int PlayIndex() const { return m_playIndex; }
+    bool isOpen() const { return m_playbackOpen; }
+    bool started() const { return m_started; }
+    std::int32_t queuedBlocks() const { return m_queuedBlocks; }
+    int fillIndex() const { return m_fillIndex; }
+    int playIndex() const { return m_playIndex; }
     // Since the device was opened: blocks played out, times the queue ran low and the ring had to
     // prebuffer again, and received blocks dropped because their slot was still queued.
     struct Statistics {

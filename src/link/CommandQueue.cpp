@@ -1,5 +1,7 @@
 #include "link/CommandQueue.h"
 
+#include <iterator>
+
 namespace talix::link {
 
 QueueResult CommandQueue::QueueCommand(Command bytes, LimitRule rule) {
@@ -11,45 +13,54 @@ QueueResult CommandQueue::QueueCommand(Command bytes, LimitRule rule) {
     }
     if (rule == LimitRule::Drop && count > kQueueLimit - 1)
         return QueueResult::Refused;
-    std::lock_guard lock(CommandLock);
+    std::lock_guard lock(m_lock);
     m_list.push_back(std::move(bytes));
     m_waiting = m_list.size();
-    CommandReady.set();
+    m_ready.set();
     return QueueResult::Queued;
 }
 
 void CommandQueue::QueueAcknowledgement(Command bytes) {
-    std::lock_guard lock(CommandLock);
+    std::lock_guard lock(m_lock);
     m_acknowledgements.push_back(std::move(bytes));
-    CommandReady.set();
+    m_ready.set();
 }
 
 bool CommandQueue::QueueUpdateRecord(Command bytes, uint64_t connection) {
-    std::lock_guard lock(CommandLock);
+    std::lock_guard lock(m_lock);
     if (connection != m_connection)
         return false;
     m_updateRecords.push_back(std::move(bytes));
-    CommandReady.set();
+    m_ready.set();
     return true;
 }
 
 void CommandQueue::clear() {
-    std::lock_guard lock(CommandLock);
-    clearLocked();
+    std::lock_guard lock(m_lock);
+    clearAll();
 }
 
 void CommandQueue::startConnection(uint64_t connection) {
-    std::lock_guard lock(CommandLock);
-    clearLocked();
+    std::lock_guard lock(m_lock);
+    clearAll();
     m_connection = connection;
 }
 
-void CommandQueue::popFrontLocked() {
+std::vector<Command> CommandQueue::takeCommands() {
+    std::lock_guard lock(m_lock);
+    std::vector<Command> out(std::make_move_iterator(m_list.begin()),
+                             std::make_move_iterator(m_list.end()));
+    m_list.clear();
+    m_waiting = 0;
+    return out;
+}
+
+void CommandQueue::popFront() {
     m_list.pop_front();
     m_waiting = m_list.size();
 }
 
-void CommandQueue::clearLocked() {
+void CommandQueue::clearAll() {
     m_list.clear();
     m_acknowledgements.clear();
     m_updateRecords.clear();
@@ -58,11 +69,11 @@ void CommandQueue::clearLocked() {
 }
 
 bool CommandQueue::takeNext(Pending& next) {
-    std::lock_guard lock(CommandLock);
+    std::lock_guard lock(m_lock);
     const bool update = !m_updateRecords.empty();
     const bool ack = !update && !m_acknowledgements.empty();
     if (!update && !ack && m_list.empty()) {
-        CommandReady.reset();
+        m_ready.reset();
         return false;
     }
     const Command& front = update ? m_updateRecords.front()
@@ -76,7 +87,7 @@ bool CommandQueue::takeNext(Pending& next) {
 }
 
 void CommandQueue::removeWritten(const Pending& written) {
-    std::lock_guard lock(CommandLock);
+    std::lock_guard lock(m_lock);
     if (written.generation != m_generation)
         return;
     if (written.update) {
@@ -86,7 +97,7 @@ void CommandQueue::removeWritten(const Pending& written) {
         if (!m_acknowledgements.empty())
             m_acknowledgements.pop_front();
     } else if (!m_list.empty()) {
-        popFrontLocked();
+        popFront();
     }
 }
 

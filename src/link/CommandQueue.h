@@ -4,6 +4,7 @@
 #include "link/CommandPort.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -13,8 +14,8 @@
 namespace talix::link {
 
 // The commands, acknowledgements and software-update records waiting for the sender thread, oldest
-// first. CommandLock guards the lists only and is never held during a write, so queueing from the
-// user interface never waits on the network.
+// first. Its lock (CommandLock) guards the lists only and is never held during a write, so queueing
+// from the user interface never waits on the network.
 class CommandQueue : public CommandPort { // TCommandQueue
 public:
     // Called on the handler's thread when a Notify record is refused.
@@ -35,14 +36,16 @@ public:
     // The link is on a new connection: what waits belonged to the old one and is dropped.
     void startConnection(uint64_t connection);
 
-    std::mutex CommandLock;
-    ManualResetEvent CommandReady;
+    // The commands waiting, oldest first, taken off the queue (acknowledgements and update
+    // records stay): what a test or a dropped session finds unsent.
+    std::vector<Command> takeCommands();
 
-    // The following require CommandLock to be held; they see the commands only.
-    bool emptyLocked() const { return m_list.empty(); }
-    const Command& frontLocked() const { return m_list.front(); }
-    void popFrontLocked();
-    void clearLocked();
+    // Something was queued since the sender last found the lists empty (CommandReady). The sender
+    // waits for it, at most `wait`; wake() ends that wait at once, quiet() lets it run its course.
+    bool waitReady(std::chrono::milliseconds wait) { return m_ready.waitFor(wait); }
+    bool ready() const { return m_ready.isSet(); }
+    void wake() { m_ready.set(); }
+    void quiet() { m_ready.reset(); }
 
     // The sender's side. takeNext copies the record to write next (the oldest update record, else
     // the oldest acknowledgement, else the oldest command) and leaves it queued; with nothing
@@ -59,6 +62,11 @@ public:
     void removeWritten(const Pending& written);
 
 private:
+    void popFront();
+    void clearAll();
+
+    std::mutex m_lock;          // CommandLock
+    ManualResetEvent m_ready;   // CommandReady
     std::deque<Command> m_list; // CommandList
     std::deque<Command> m_acknowledgements;
     std::deque<Command> m_updateRecords;

@@ -15,7 +15,7 @@ SenderThread::~SenderThread() {
 
 void SenderThread::requestStop() {
     m_stop = true;
-    m_queue.CommandReady.set(); // wake it now rather than at the end of its wait
+    m_queue.wake(); // wake it now rather than at the end of its wait
 }
 
 void SenderThread::join() {
@@ -28,7 +28,7 @@ void SenderThread::run() {
     setCurrentThreadPriority(ThreadPriority::Normal);
     m_tid = currentThreadId();
     while (!m_stop && !m_closing) {
-        m_queue.CommandReady.waitFor(m_wait);
+        m_queue.waitReady(m_wait);
         ++m_passes;
         if (m_stop || m_closing)
             break;
@@ -43,7 +43,7 @@ void SenderThread::run() {
             case LinkPort::WriteResult::NotConnected:
             case LinkPort::WriteResult::Failed:
                 // Tried again at the end of the next wait, or sooner when something is queued.
-                m_queue.CommandReady.reset();
+                m_queue.quiet();
                 more = false;
                 break;
             }

@@ -40,8 +40,8 @@ audio::OpenResult Session::open(SessionView& view) {
     m_view = &view;
     Closing = false;
     m_dispatcher = std::make_unique<sync::FrameDispatcher>(view, *this, m_slots, m_state, m_locale);
-    m_opened = m_playbackRing.OpenPlayback(audio::createAudioDevice(m_settings.audio),
-                                           m_devicePoster, kInitialSpeakerVolume);
+    m_opened = m_playbackRing.open(audio::createAudioDevice(m_settings.audio), m_devicePoster,
+                                   kInitialSpeakerVolume);
     if (*m_opened == audio::OpenResult::Ok)
         m_recording.scan(m_settings.drives.path('C', "WAV"));
     return *m_opened;
@@ -77,7 +77,7 @@ void Session::stop() {
     Closing = true;
     m_recording.stop();
     if (m_sender) {
-        m_queue.CommandReady.reset();
+        m_queue.quiet();
         m_sender->requestStop();
         m_sender->join();
         m_sender.reset();
@@ -94,7 +94,7 @@ void Session::stop() {
         m_painter.reset();
     }
     std::fputs(statistics().toLocal8Bit().constData(), stderr);
-    m_playbackRing.ClosePlayback();
+    m_playbackRing.close();
     // The view may go before the session; what the closed threads left queued finds none.
     m_view = nullptr;
 }
@@ -106,13 +106,13 @@ void Session::setRecorderPlaying(bool playing) {
     if (!m_playbackRing.hasDevice())
         return;
     if (playing)
-        m_playbackRing.PausePlayback();
+        m_playbackRing.pause();
     else
-        m_playbackRing.RestartPlayback();
+        m_playbackRing.restart();
 }
 
 void Session::queuePlayback(const uint8_t* audio) {
-    m_playbackRing.QueueBlock(
+    m_playbackRing.queueBlock(
         std::span<const uint8_t, audio::kBlockBytes>(audio, audio::kBlockBytes));
 }
 

@@ -101,9 +101,9 @@ public:
     bool recorderPlaying() const override { return m_recorderPlaying; }
     bool recording() const override { return m_recording.running(); }
     void appendRecording(const uint8_t* audio) override { m_recording.append(audio); }
-    bool playbackOpen() const override { return m_playbackRing.PlaybackOpen(); }
+    bool playbackOpen() const override { return m_playbackRing.isOpen(); }
     void queuePlayback(const uint8_t* audio) override;
-    void setPlaybackVolume(uint8_t volume) override { m_playbackRing.SetPlaybackVolume(volume); }
+    void setPlaybackVolume(uint8_t volume) override { m_playbackRing.setVolume(volume); }
     void rotatorReport(const sync::RotatorReport& report) override { m_rotator.report(report); }
     bool rotatorOn() const override { return m_rotator.RotatorOn; }
     void sendRotatorValue(uint8_t value) override { m_rotator.send(value); }

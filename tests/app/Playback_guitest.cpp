@@ -38,20 +38,20 @@ TEST(Playback, DeviceOpensAtStartUpAndPlaysTheBlocksItIsGiven) {
     {
         FormSet forms(context("wav:" + wav, data.path()));
         audio::PlaybackRing& ring = forms.main().session().playbackRing();
-        ASSERT_TRUE(pumpUntil([&] { return ring.PlaybackOpen(); }));
+        ASSERT_TRUE(pumpUntil([&] { return ring.isOpen(); }));
         EXPECT_TRUE(forms.main().session().threadsRunning());
 
         std::array<std::uint8_t, audio::kBlockBytes> block{};
         for (int i = 0; i < audio::PlaybackRing::kSlots; ++i) {
             block.fill(static_cast<std::uint8_t>(i));
-            ring.QueueBlock(block);
+            ring.queueBlock(block);
         }
         // The device reports every block done through LinkWindow; the queue level bar follows,
         // from 63 of 64 queued (98) down to none.
         int highest = 0;
         ASSERT_TRUE(pumpUntil([&] {
             highest = std::max(highest, forms.main().controls()->PBWiFi->value());
-            return ring.QueuedBlocks() == 0;
+            return ring.queuedBlocks() == 0;
         }));
         EXPECT_EQ(highest, 98);
         EXPECT_EQ(forms.main().controls()->PBWiFi->value(), 0);
@@ -76,7 +76,7 @@ TEST(Playback, UnopenableDeviceIsReportedAndTheProgramRunsWithoutALink) {
     FormSet forms(context("wav:" + data.filePath("no/such/folder/x.wav"), data.path()));
     EXPECT_EQ(shown, "Failed to open audio device!");
     EXPECT_FALSE(forms.main().session().threadsRunning());
-    EXPECT_FALSE(forms.main().session().playbackRing().PlaybackOpen());
+    EXPECT_FALSE(forms.main().session().playbackRing().isOpen());
 }
 
 } // namespace

@@ -167,7 +167,7 @@ TEST_F(ProgramTone, TheBoardsToneIsHeardAtItsFrequency) {
         FormSet forms(programContext(board.port(), dir.path(), "qt"));
         ASSERT_TRUE(answerer.shown.isEmpty()) << answerer.shown.toStdString();
         // The device reports its opening through the event loop.
-        ASSERT_TRUE(pumpUntil([&] { return forms.main().session().playbackRing().PlaybackOpen(); }))
+        ASSERT_TRUE(pumpUntil([&] { return forms.main().session().playbackRing().isOpen(); }))
             << "the desktop output did not open";
         // The prebuffer, then three seconds of the tone.
         ASSERT_TRUE(runWithTheLoudspeakerOn(forms.main(), kPrebufferBlocks + 240,

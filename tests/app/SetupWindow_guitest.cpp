@@ -247,19 +247,19 @@ TEST(SetupOnMainWindow, AudioResolutionRebuildsTheGrid) {
 TEST(SetupOnMainWindow, LoudspeakerTurnsHostPlaybackOnAndRestylesTheBar) {
     LoopbackServer board;
     SetupWindow w(board.port());
-    ASSERT_TRUE(pumpUntil([&] { return w.main.session().playbackRing().PlaybackOpen(); }));
+    ASSERT_TRUE(pumpUntil([&] { return w.main.session().playbackRing().isOpen(); }));
     QProgressBar* bar = w.main.controls()->PBWiFi;
     w.item(9, 1); // internal only: the board's audio is not played here
     EXPECT_TRUE(showsBlue(bar));
-    const int idle = w.main.session().playbackRing().FillIndex();
+    const int idle = w.main.session().playbackRing().fillIndex();
     w.send({});
-    EXPECT_EQ(w.main.session().playbackRing().FillIndex(), idle);
+    EXPECT_EQ(w.main.session().playbackRing().fillIndex(), idle);
     w.item(9, 3);
     EXPECT_TRUE(showsRed(bar));
     EXPECT_EQ(w.setup.Edits[9]->text(), "Internal + External");
-    const int before = w.main.session().playbackRing().FillIndex();
+    const int before = w.main.session().playbackRing().fillIndex();
     w.send({});
-    EXPECT_NE(w.main.session().playbackRing().FillIndex(), before);
+    EXPECT_NE(w.main.session().playbackRing().fillIndex(), before);
     w.item(9, 2);
     EXPECT_TRUE(showsRed(bar));
     w.item(9, 0);

@@ -45,7 +45,7 @@ TEST(WavFileAudioDevice, WritesExactlyTheBytesGivenInOrder) {
         RingDriver driver(kTotal, patternBlock);
         ASSERT_EQ(driver.open("wav:" + path, 0), OpenResult::Ok);
         ASSERT_TRUE(RingDriver::waitFor([&] { return driver.finished(); }));
-        driver.ring.ClosePlayback();
+        driver.ring.close();
     }
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -31,14 +31,14 @@ int blockNumber(const std::uint8_t* data) {
 class Forwarder : public AudioDeviceListener {
 public:
     explicit Forwarder(PlaybackRing& ring) : m_ring(ring) {}
-    void deviceOpened() override { m_ring.OnDeviceOpen(); }
+    void deviceOpened() override { m_ring.deviceOpened(); }
     void blockDone() override {
         ++dones;
-        bar = m_ring.OnBlockDone();
+        bar = m_ring.blockDone();
         if (bar)
             barValues.push_back(*bar);
     }
-    void deviceClosed() override { m_ring.OnDeviceClose(); }
+    void deviceClosed() override { m_ring.deviceClosed(); }
 
     int dones = 0;
     std::optional<int> bar;
@@ -53,12 +53,12 @@ protected:
     void SetUp() override {
         auto device = std::make_unique<ScriptedAudioDevice>(log);
         scripted = device.get();
-        ASSERT_EQ(ring.OpenPlayback(std::move(device), forwarder, 0), OpenResult::Ok);
-        ASSERT_TRUE(ring.PlaybackOpen());
+        ASSERT_EQ(ring.open(std::move(device), forwarder, 0), OpenResult::Ok);
+        ASSERT_TRUE(ring.isOpen());
     }
     void receive() {
         const Block b = numberedBlock(nextBlock++);
-        ring.QueueBlock(b);
+        ring.queueBlock(b);
     }
     void receive(int count) {
         for (int i = 0; i < count; ++i)
@@ -74,10 +74,10 @@ protected:
 };
 
 TEST_F(PlaybackRingTest, OpenLeavesEverySlotFreeAndTheCountersAtZero) {
-    EXPECT_FALSE(ring.Started());
-    EXPECT_EQ(ring.QueuedBlocks(), 0);
-    EXPECT_EQ(ring.FillIndex(), 0);
-    EXPECT_EQ(ring.PlayIndex(), 0);
+    EXPECT_FALSE(ring.started());
+    EXPECT_EQ(ring.queuedBlocks(), 0);
+    EXPECT_EQ(ring.fillIndex(), 0);
+    EXPECT_EQ(ring.playIndex(), 0);
     for (int s = 0; s < PlaybackRing::kSlots; ++s)
         EXPECT_EQ(ring.slotFlags(s), kHeaderDone) << s;
 }
@@ -85,19 +85,19 @@ TEST_F(PlaybackRingTest, OpenLeavesEverySlotFreeAndTheCountersAtZero) {
 TEST_F(PlaybackRingTest, SixtyThreeBlocksAreStoredAndTheSixtyFourthReleasesAll) {
     receive(63);
     EXPECT_EQ(written(), 0);
-    EXPECT_FALSE(ring.Started());
-    EXPECT_EQ(ring.FillIndex(), 63);
-    EXPECT_EQ(ring.PlayIndex(), 0);
+    EXPECT_FALSE(ring.started());
+    EXPECT_EQ(ring.fillIndex(), 63);
+    EXPECT_EQ(ring.playIndex(), 0);
     for (int s = 0; s < 63; ++s)
         EXPECT_EQ(ring.slotFlags(s), kHeaderPrepared) << s;
     EXPECT_EQ(ring.slotFlags(63), kHeaderDone);
 
     receive();
     ASSERT_EQ(written(), 64);
-    EXPECT_TRUE(ring.Started());
-    EXPECT_EQ(ring.QueuedBlocks(), 64);
-    EXPECT_EQ(ring.FillIndex(), 0);
-    EXPECT_EQ(ring.PlayIndex(), 0);
+    EXPECT_TRUE(ring.started());
+    EXPECT_EQ(ring.queuedBlocks(), 64);
+    EXPECT_EQ(ring.fillIndex(), 0);
+    EXPECT_EQ(ring.playIndex(), 0);
     for (int s = 0; s < 64; ++s) {
         EXPECT_EQ(blockNumber(log.written[s]->data), s) << "handed over in order";
         EXPECT_EQ(log.written[s]->bufferLength, kBlockBytes);
@@ -112,10 +112,10 @@ TEST_F(PlaybackRingTest, SteadyStateHandsOverOneBlockPerReceivedBlock) {
         const int before = written();
         receive();
         ASSERT_EQ(written(), before + 1) << frame;
-        EXPECT_EQ(ring.FillIndex(), ring.PlayIndex()) << frame;
-        EXPECT_GE(ring.QueuedBlocks(), 63);
-        EXPECT_LE(ring.QueuedBlocks(), 64);
-        EXPECT_TRUE(ring.Started());
+        EXPECT_EQ(ring.fillIndex(), ring.playIndex()) << frame;
+        EXPECT_GE(ring.queuedBlocks(), 63);
+        EXPECT_LE(ring.queuedBlocks(), 64);
+        EXPECT_TRUE(ring.started());
     }
     // Everything received reached the device, in order.
     while (scripted->playOne()) {
@@ -129,26 +129,26 @@ TEST_F(PlaybackRingTest, UnderrunAtThreeQueuedRestartsThePrebuffer) {
     receive(64);
     for (int i = 0; i < 61; ++i)
         ASSERT_TRUE(scripted->playOne());
-    EXPECT_EQ(ring.QueuedBlocks(), 3);
-    EXPECT_TRUE(ring.Started());
+    EXPECT_EQ(ring.queuedBlocks(), 3);
+    EXPECT_TRUE(ring.started());
 
     ASSERT_TRUE(scripted->playOne());
-    EXPECT_EQ(ring.QueuedBlocks(), 2);
-    EXPECT_FALSE(ring.Started());
+    EXPECT_EQ(ring.queuedBlocks(), 2);
+    EXPECT_FALSE(ring.started());
     EXPECT_EQ(ring.statistics().underruns, 1u);
 
     // The device plays out what it still holds; then 64 new blocks refill the whole ring before
     // any goes to the device.
     ASSERT_TRUE(scripted->playOne());
     ASSERT_TRUE(scripted->playOne());
-    EXPECT_EQ(ring.QueuedBlocks(), 0);
+    EXPECT_EQ(ring.queuedBlocks(), 0);
     receive(63);
     EXPECT_EQ(written(), 64);
-    EXPECT_FALSE(ring.Started());
+    EXPECT_FALSE(ring.started());
     receive();
     EXPECT_EQ(written(), 128);
-    EXPECT_TRUE(ring.Started());
-    EXPECT_EQ(ring.QueuedBlocks(), 64);
+    EXPECT_TRUE(ring.started());
+    EXPECT_EQ(ring.queuedBlocks(), 64);
     EXPECT_EQ(blockNumber(log.written[64]->data), 64);
     EXPECT_EQ(blockNumber(log.written[127]->data), 127);
     // Playing out the last blocks while prebuffering is no further underrun.
@@ -162,8 +162,8 @@ TEST_F(PlaybackRingTest, BlockIsDroppedWhileItsSlotIsQueued) {
     const std::uint8_t before = ring.slotData(0)[0];
     receive(); // slot 0 is still with the device
     EXPECT_EQ(written(), 64);
-    EXPECT_EQ(ring.FillIndex(), 0);
-    EXPECT_EQ(ring.QueuedBlocks(), 64);
+    EXPECT_EQ(ring.fillIndex(), 0);
+    EXPECT_EQ(ring.queuedBlocks(), 64);
     EXPECT_EQ(ring.slotData(0)[0], before);
     EXPECT_EQ(ring.slotFlags(0), kHeaderPrepared | kHeaderInQueue);
     EXPECT_EQ(ring.statistics().dropped, 1u);
@@ -179,12 +179,12 @@ TEST_F(PlaybackRingTest, DroppedBlockWhilePrebufferingHandsNothingOver) {
     receive(64);
     for (int i = 0; i < 62; ++i)
         ASSERT_TRUE(scripted->playOne());
-    ASSERT_FALSE(ring.Started());
+    ASSERT_FALSE(ring.started());
     // Slots 62 and 63 are still queued: filling stops in front of them.
     receive(62);
-    EXPECT_EQ(ring.FillIndex(), 62);
+    EXPECT_EQ(ring.fillIndex(), 62);
     receive(5);
-    EXPECT_EQ(ring.FillIndex(), 62);
+    EXPECT_EQ(ring.fillIndex(), 62);
     EXPECT_EQ(written(), 64);
     ASSERT_TRUE(scripted->playOne());
     ASSERT_TRUE(scripted->playOne());
@@ -212,7 +212,7 @@ TEST_F(PlaybackRingTest, QueueLevelBarMovesOnlyWhenLowOnceTheRingTurns) {
         ASSERT_TRUE(scripted->playOne());
         receive();
     }
-    ASSERT_EQ(ring.PlayIndex(), 5);
+    ASSERT_EQ(ring.playIndex(), 5);
     forwarder.barValues.clear();
 
     struct Step {
@@ -227,27 +227,27 @@ TEST_F(PlaybackRingTest, QueueLevelBarMovesOnlyWhenLowOnceTheRingTurns) {
                                      {2, 3},
                                      {0, 0}};
     for (const Step& step : steps) {
-        while (ring.QueuedBlocks() > step.queuedAfter + 1)
+        while (ring.queuedBlocks() > step.queuedAfter + 1)
             ASSERT_TRUE(scripted->playOne());
         ASSERT_TRUE(scripted->playOne());
-        ASSERT_EQ(ring.QueuedBlocks(), step.queuedAfter);
+        ASSERT_EQ(ring.queuedBlocks(), step.queuedAfter);
         EXPECT_EQ(forwarder.bar, step.bar) << step.queuedAfter;
     }
 }
 
 TEST_F(PlaybackRingTest, QueueLevelBarDividesTowardZero) {
     // A stray notification with nothing queued gives -100 / 64 = -1, not -2.
-    EXPECT_EQ(ring.OnBlockDone(), std::optional<int>(-1));
+    EXPECT_EQ(ring.blockDone(), std::optional<int>(-1));
 }
 
 TEST_F(PlaybackRingTest, CloseReturnsEveryBlockAndReleasesTheRing) {
     receive(64);
-    ring.ClosePlayback();
+    ring.close();
     EXPECT_EQ(log.calls.back(), "close");
     EXPECT_EQ(log.calls[log.calls.size() - 2], "reset");
     EXPECT_EQ(forwarder.dones, 64);
-    EXPECT_FALSE(ring.PlaybackOpen());
-    EXPECT_EQ(ring.QueuedBlocks(), 0);
+    EXPECT_FALSE(ring.isOpen());
+    EXPECT_EQ(ring.queuedBlocks(), 0);
     EXPECT_FALSE(ring.hasDevice());
     receive(64);
     EXPECT_EQ(written(), 64);
@@ -260,34 +260,33 @@ TEST_F(PlaybackRingTest, NothingIsHandedOverAfterTheDeviceIsGoneEvenBeforeItsClo
     class Ignoring : public AudioDeviceListener {
     public:
         explicit Ignoring(PlaybackRing& r) : ring(r) {}
-        void deviceOpened() override { ring.OnDeviceOpen(); }
+        void deviceOpened() override { ring.deviceOpened(); }
         void blockDone() override {}
         void deviceClosed() override {}
         PlaybackRing& ring;
     } listener(ring2);
-    ASSERT_EQ(ring2.OpenPlayback(std::make_unique<ScriptedAudioDevice>(log2), listener, 0),
-              OpenResult::Ok);
-    ring2.ClosePlayback();
-    ASSERT_TRUE(ring2.PlaybackOpen());
+    ASSERT_EQ(ring2.open(std::make_unique<ScriptedAudioDevice>(log2), listener, 0), OpenResult::Ok);
+    ring2.close();
+    ASSERT_TRUE(ring2.isOpen());
     for (int i = 0; i < 64; ++i)
-        ring2.QueueBlock(numberedBlock(i));
+        ring2.queueBlock(numberedBlock(i));
     EXPECT_TRUE(log2.written.empty());
 }
 
 TEST_F(PlaybackRingTest, OpenSetsTheVolumeFromTheSpeakerVolume) {
     ASSERT_EQ(log.volumes.size(), 1u);
     EXPECT_EQ(log.volumes[0], 1) << "volume 0 starts almost silent";
-    ring.SetPlaybackVolume(255);
+    ring.setVolume(255);
     EXPECT_EQ(log.volumes.back(), 65534);
 }
 
 TEST_F(PlaybackRingTest, PauseAndRestartReachTheDeviceAndKeepTheRing) {
     receive(10);
-    ring.PausePlayback();
-    ring.RestartPlayback();
+    ring.pause();
+    ring.restart();
     EXPECT_EQ(log.calls[log.calls.size() - 2], "pause");
     EXPECT_EQ(log.calls.back(), "restart");
-    EXPECT_EQ(ring.FillIndex(), 10);
+    EXPECT_EQ(ring.fillIndex(), 10);
 }
 
 class PlaybackRingOpenFailure : public ::testing::TestWithParam<OpenResult> {};
@@ -296,10 +295,9 @@ TEST_P(PlaybackRingOpenFailure, IsReportedAndLeavesNoDevice) {
     ScriptedAudioDevice::Log log;
     PlaybackRing ring;
     Forwarder forwarder(ring);
-    EXPECT_EQ(
-        ring.OpenPlayback(std::make_unique<ScriptedAudioDevice>(log, GetParam()), forwarder, 0),
-        GetParam());
-    EXPECT_FALSE(ring.PlaybackOpen());
+    EXPECT_EQ(ring.open(std::make_unique<ScriptedAudioDevice>(log, GetParam()), forwarder, 0),
+              GetParam());
+    EXPECT_FALSE(ring.isOpen());
     EXPECT_FALSE(ring.hasDevice());
     EXPECT_TRUE(log.volumes.empty());
 }
@@ -313,7 +311,7 @@ INSTANTIATE_TEST_SUITE_P(Results, PlaybackRingOpenFailure,
 TEST(PlaybackRingWithoutDevice, UnknownDeviceIsAWrongIdentifier) {
     PlaybackRing ring;
     Forwarder forwarder(ring);
-    EXPECT_EQ(ring.OpenPlayback(nullptr, forwarder, 0), OpenResult::BadDeviceId);
+    EXPECT_EQ(ring.open(nullptr, forwarder, 0), OpenResult::BadDeviceId);
 }
 
 } // namespace

@@ -44,7 +44,7 @@ protected:
                 return recording.size() >= expectedBytes + kBytesPerSecond / 2;
             },
             std::chrono::seconds(10));
-        driver.ring.ClosePlayback();
+        driver.ring.close();
         return recording.stop();
     }
 };

@@ -25,11 +25,11 @@ TEST_P(QueueLimit, AppliesTheSendersRule) {
     queue.setFullNotifier([&] { ++notified; });
     for (size_t i = 0; i < c.waiting; ++i)
         queue.QueueCommand(commands::button(int(i)), LimitRule::None);
-    queue.CommandReady.reset();
+    queue.quiet();
     const QueueResult r = queue.QueueCommand(commands::button(99), c.rule);
     EXPECT_EQ(r == QueueResult::Queued, c.queued);
     EXPECT_EQ(queue.waiting(), c.waiting + (c.queued ? 1 : 0));
-    EXPECT_EQ(queue.CommandReady.isSet(), c.queued);
+    EXPECT_EQ(queue.ready(), c.queued);
     EXPECT_EQ(notified, c.notified ? 1 : 0);
 }
 
@@ -61,12 +61,8 @@ TEST(CommandQueue, KeepsOrderAndDuplicates) {
     queue.QueueCommand({1, 2, 0}, LimitRule::Notify);
     queue.QueueCommand({2, 2}, LimitRule::Drop);
     queue.QueueCommand({2, 2}, LimitRule::Drop);
-    std::lock_guard lock(queue.CommandLock);
-    EXPECT_EQ(queue.frontLocked(), (Command{1, 2, 0}));
-    queue.popFrontLocked();
-    EXPECT_EQ(queue.frontLocked(), (Command{2, 2}));
-    queue.popFrontLocked();
-    EXPECT_EQ(queue.frontLocked(), (Command{2, 2}));
+    EXPECT_EQ(queue.takeCommands(), (std::vector<Command>{{1, 2, 0}, {2, 2}, {2, 2}}));
+    EXPECT_EQ(queue.waiting(), 0u);
 }
 
 TEST(CommandRecords, CatalogueWireBytes) {
@@ -128,10 +124,10 @@ TEST(CommandQueue, AcknowledgementsAreOutsideTheLimit) {
     CommandQueue queue;
     for (size_t i = 0; i < kQueueLimit; ++i)
         queue.QueueCommand(commands::button(int(i)), LimitRule::None);
-    queue.CommandReady.reset();
+    queue.quiet();
     queue.QueueAcknowledgement(commands::acknowledge(7));
     EXPECT_EQ(queue.waiting(), kQueueLimit);
-    EXPECT_TRUE(queue.CommandReady.isSet());
+    EXPECT_TRUE(queue.ready());
     const auto written = writeAll(queue);
     ASSERT_EQ(written.size(), kQueueLimit + 1);
     EXPECT_TRUE(written.front().acknowledgement);
@@ -158,10 +154,10 @@ TEST(CommandQueue, FindingNothingToWriteResetsTheSignal) {
     queue.QueueAcknowledgement({13, 0, 1, 0, 0});
     queue.clear();
     EXPECT_EQ(queue.waiting(), 0u);
-    ASSERT_TRUE(queue.CommandReady.isSet());
+    ASSERT_TRUE(queue.ready());
     CommandQueue::Pending next;
     EXPECT_FALSE(queue.takeNext(next));
-    EXPECT_FALSE(queue.CommandReady.isSet());
+    EXPECT_FALSE(queue.ready());
 }
 
 // A record written while a connect emptied the queue is not taken from the new connection's

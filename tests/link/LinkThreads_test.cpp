@@ -275,7 +275,7 @@ TEST(LinkThreads, SenderStopsPromptlyWhenIdle) {
     std::this_thread::yield();
     const auto from = std::chrono::steady_clock::now();
     closing = true;
-    queue.CommandReady.reset();
+    queue.quiet();
     sender->requestStop();
     sender->join();
     EXPECT_LT(std::chrono::steady_clock::now() - from, kIdleWait / 10);

@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // A connect that empties the queue between a QueueCommand and the sender's look leaves
-// CommandReady set with nothing to write: the sender must reset it and wait, not pass again and
+// the ready signal set with nothing to write: the sender must reset it and wait, not pass again and
 // again.
 TEST(SenderThread, ASignalLeftWithNothingQueuedIsResetNotSpunOn) {
     std::atomic<bool> closing{false};
@@ -209,10 +209,10 @@ TEST(SenderThread, ASignalLeftWithNothingQueuedIsResetNotSpunOn) {
     LinkPort port(queue);
     queue.QueueCommand(commands::button(0x0105), LimitRule::Notify);
     queue.clear(); // what installConnected does
-    ASSERT_TRUE(queue.CommandReady.isSet());
+    ASSERT_TRUE(queue.ready());
     // A wait far longer than the test: any further pass means the sender is spinning.
     SenderThread sender(queue, port, closing, std::chrono::seconds(60));
-    EXPECT_TRUE(LoopbackServer::waitFor([&] { return !queue.CommandReady.isSet(); }));
+    EXPECT_TRUE(LoopbackServer::waitFor([&] { return !queue.ready(); }));
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return sender.passes() >= 1; }));
     const uint64_t passes = sender.passes();
     EXPECT_FALSE(LoopbackServer::waitFor([&] { return sender.passes() > passes + 1; },

@@ -111,15 +111,7 @@ struct Recorder : ::testing::Test {
                !form->B_Export->isEnabled() && !form->B_Exit->isEnabled() &&
                !form->LV_Files->isEnabled() && form->B_Stop->isEnabled();
     }
-    std::vector<link::Command> queued() {
-        std::vector<link::Command> out;
-        std::lock_guard lock(queue.CommandLock);
-        while (!queue.emptyLocked()) {
-            out.push_back(queue.frontLocked());
-            queue.popFrontLocked();
-        }
-        return out;
-    }
+    std::vector<link::Command> queued() { return queue.takeCommands(); }
 
     QTemporaryDir data;
     DriveMap drives;

@@ -37,11 +37,8 @@ struct NoInputs : sync::ItemInputs {
 
 std::vector<uint8_t> queued(link::CommandQueue& q) {
     std::vector<uint8_t> all;
-    std::lock_guard lock(q.CommandLock);
-    while (!q.emptyLocked()) {
-        all.insert(all.end(), q.frontLocked().begin(), q.frontLocked().end());
-        q.popFrontLocked();
-    }
+    for (const link::Command& c : q.takeCommands())
+        all.insert(all.end(), c.begin(), c.end());
     return all;
 }
 

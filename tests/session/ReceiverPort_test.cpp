@@ -164,8 +164,8 @@ TEST(ReceiverPortRecords, QueuesTheTouchRecordsAndRefusesWhenTheQueueIsFull) {
 
     queue.clear();
     ASSERT_EQ(port.tune(145'000'000), SendResult::Queued);
-    std::lock_guard lock(queue.CommandLock);
-    EXPECT_EQ(queue.frontLocked(), (link::Command{245, 0, 0, 0x40, 0x86, 0xA4, 0x08}));
+    EXPECT_EQ(queue.takeCommands(),
+              (std::vector<link::Command>{{245, 0, 0, 0x40, 0x86, 0xA4, 0x08}}));
 }
 
 TEST(ReceiverPortRecords, ModesByTheBoardsNumbersAndAFullQueue) {
@@ -178,8 +178,8 @@ TEST(ReceiverPortRecords, ModesByTheBoardsNumbersAndAFullQueue) {
     for (const board::ModeEntry& m : board::kModes) {
         queue.clear();
         ASSERT_EQ(port.setMode(m.index), SendResult::Queued) << m.name;
-        std::lock_guard lock(queue.CommandLock);
-        EXPECT_EQ(queue.frontLocked(), (link::Command{245, 1, 0, m.index, 0, 0, 0})) << m.name;
+        EXPECT_EQ(queue.takeCommands(), (std::vector<link::Command>{{245, 1, 0, m.index, 0, 0, 0}}))
+            << m.name;
     }
     for (int unknown : {-1, 12, 24, 26, 40, 42, 255, 256 + board::kModeUsb})
         EXPECT_EQ(port.setMode(unknown), SendResult::UnknownMode) << unknown;

@@ -167,14 +167,14 @@ TEST_F(SessionTest, TheRecorderPausesTheLiveAudioAndShutdownCompletesTheRecordin
         }
     };
     frames(10, 0x11);
-    const int filled = session.playbackRing().FillIndex();
+    const int filled = session.playbackRing().fillIndex();
     session.setRecorderPlaying(true);
     EXPECT_TRUE(session.recorderPlaying());
     frames(10, 0x22);
-    EXPECT_EQ(session.playbackRing().FillIndex(), filled);
+    EXPECT_EQ(session.playbackRing().fillIndex(), filled);
     session.setRecorderPlaying(false);
     frames(10, 0x33);
-    EXPECT_EQ(session.playbackRing().FillIndex(), (filled + 10) % audio::PlaybackRing::kSlots);
+    EXPECT_EQ(session.playbackRing().fillIndex(), (filled + 10) % audio::PlaybackRing::kSlots);
     session.stop();
     EXPECT_FALSE(session.recording());
 

@@ -12,11 +12,11 @@ RingDriver::RingDriver(int totalBlocks, Generator generator)
     : m_total(totalBlocks), m_generator(std::move(generator)) {}
 
 RingDriver::~RingDriver() {
-    ring.ClosePlayback();
+    ring.close();
 }
 
 OpenResult RingDriver::open(const QString& deviceName, std::uint8_t speakerVolume) {
-    return ring.OpenPlayback(createAudioDevice(deviceName), m_poster, speakerVolume);
+    return ring.open(createAudioDevice(deviceName), m_poster, speakerVolume);
 }
 
 bool RingDriver::waitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
@@ -30,7 +30,7 @@ bool RingDriver::waitFor(const std::function<bool()>& done, std::chrono::millise
 }
 
 bool RingDriver::finished() const {
-    return fed == m_total && ring.QueuedBlocks() == 0;
+    return fed == m_total && ring.queuedBlocks() == 0;
 }
 
 bool RingDriver::event(QEvent* event) {
@@ -61,7 +61,7 @@ void RingDriver::feed() {
     const Block block = m_generator(fed);
     if (block.size() != kBlockBytes)
         return;
-    ring.QueueBlock(std::span<const std::uint8_t, kBlockBytes>(block.data(), kBlockBytes));
+    ring.queueBlock(std::span<const std::uint8_t, kBlockBytes>(block.data(), kBlockBytes));
     ++fed;
 }
 

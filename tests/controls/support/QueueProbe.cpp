@@ -7,13 +7,7 @@ QueueProbe::QueueProbe() {
 }
 
 std::vector<link::Command> QueueProbe::drain() {
-    std::vector<link::Command> out;
-    std::lock_guard lock(queue.CommandLock);
-    while (!queue.emptyLocked()) {
-        out.push_back(queue.frontLocked());
-        queue.popFrontLocked();
-    }
-    return out;
+    return queue.takeCommands();
 }
 
 void QueueProbe::fill() {

@@ -17,13 +17,7 @@ void SettingsProbe::setMainText(const char* control, const QString& text) {
 }
 
 std::vector<link::Command> SettingsProbe::drain() {
-    std::vector<link::Command> out;
-    std::lock_guard lock(queue.CommandLock);
-    while (!queue.emptyLocked()) {
-        out.push_back(queue.frontLocked());
-        queue.popFrontLocked();
-    }
-    return out;
+    return queue.takeCommands();
 }
 
 void SettingsProbe::fillTo(size_t count) {
