@@ -7,7 +7,6 @@
 #include "app/ReceiverViews.h"
 #include "app/SettingsBridge.h"
 #include "app/UpdateFormWatch.h"
-#include "audio/AudioDeviceFactory.h"
 #include "audio/OpenResultText.h"
 #include "audio/RecordingFiles.h"
 #include "base/BoardWords.h"
@@ -102,8 +101,7 @@ FormSet::FormSet(ProgramContext context)
         *FMain, host::makeHostServices(context.options.hostServices), context.hostTimings, F_DAB);
     c.RPegel->setLevelSource([&s] { return s.state().LevelMarker; });
     m_recordButton = std::make_unique<recorder::RecordButton>(
-        recorder::RecordButton::Controls{c.B_Rec, c.E_File, c.B_Recorder, F_DAB},
-        s.recordingSink());
+        recorder::RecordButton::Controls{c.B_Rec, c.E_File, c.B_Recorder, F_DAB}, s.recordings());
 
     // FormCreate: without the audio device the program runs on without a link.
     const audio::OpenResult opened = s.open(*m_view);
@@ -114,7 +112,7 @@ FormSet::FormSet(ProgramContext context)
     // The display device; without it brightness reports reach no display.
     m_host->services().openDisplay();
     m_host->brightness().request.policy = host::kPolicyBoth;
-    c.E_File->setText(audio::nextFileText(s.recordingSink().NextFileNumber));
+    c.E_File->setText(audio::nextFileText(s.recordings().nextFileNumber()));
     s.startThreads();
     createHandlers();
 }
@@ -140,11 +138,9 @@ void FormSet::createForms(const ProgramContext& context) {
     F_Undo->setWheelHandler(wheel);
     recorder::TF_Recorder::Context recording;
     recording.commands = &s.commands();
-    recording.session = &s;
+    recording.playback = &s.playback();
+    recording.recordings = &s.recordings();
     recording.drives = context.drives;
-    recording.playerDevice = [name = audio::recorderDeviceName(context.options.audio)] {
-        return audio::createAudioDevice(name);
-    };
     recording.wheel = wheel;
     F_Recorder = new recorder::TF_Recorder(std::move(recording), FMain);
     F_DAB = new dab::TF_DAB(s.commands(), FMain);

@@ -4,22 +4,22 @@
 
 namespace talix::recorder {
 
-RecordButton::RecordButton(Controls controls, session::RecordingSink& sink)
+RecordButton::RecordButton(Controls controls, session::RecordingPort& recordings)
     : m_rec(controls.B_Rec), m_file(controls.E_File), m_recorder(controls.B_Recorder),
-      m_dab(controls.dab), m_sink(sink) {
+      m_dab(controls.dab), m_recordings(recordings) {
     if (m_rec)
         connect(m_rec, &QPushButton::clicked, this, [this] { B_RecClick(); });
-    m_sink.setDisplay(this);
+    m_recordings.setDisplay(this);
 }
 
 RecordButton::~RecordButton() {
-    m_sink.setDisplay(nullptr);
+    m_recordings.setDisplay(nullptr);
 }
 
 void RecordButton::B_RecClick() {
-    m_sink.click();
+    m_recordings.click();
     // A refused click leaves the button as the recording is, not as the tap toggled it.
-    showRecording(m_sink.running());
+    showRecording(m_recordings.running());
 }
 
 void RecordButton::showFileText(const QString& text) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/RecordingSink.h"
+#include "session/RecordingPort.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -21,7 +21,7 @@ public:
         QWidget* dab = nullptr; // F_DAB
     };
 
-    RecordButton(Controls controls, session::RecordingSink& sink);
+    RecordButton(Controls controls, session::RecordingPort& recordings);
     ~RecordButton() override;
 
     void B_RecClick();
@@ -35,7 +35,7 @@ private:
     QPointer<QLineEdit> m_file;
     QPointer<QPushButton> m_recorder;
     QPointer<QWidget> m_dab;
-    session::RecordingSink& m_sink;
+    session::RecordingPort& m_recordings;
 };
 
 } // namespace talix::recorder

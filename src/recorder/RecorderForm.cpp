@@ -1,13 +1,11 @@
 #include "recorder/RecorderForm.h"
 
-#include "audio/PlaybackVolume.h"
 #include "audio/RecordingFiles.h"
 #include "base/BoardWords.h"
 #include "base/MessageHook.h"
 #include "base/Tags.h"
 #include "display/FormPlace.h"
 #include "link/CommandRecords.h"
-#include "session/Session.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +50,8 @@ QLabel* label(QWidget* form, const char* name, const char* text, QRect box, int 
 
 TF_Recorder::TF_Recorder(Context context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_context(std::move(context)), m_player(m_context.playerDevice) {
+      m_context(std::move(context)), m_playback(*m_context.playback),
+      m_recordings(*m_context.recordings) {
     setObjectName(board::formName(board::Form::Recorder));
     setFixedSize(kSize);
     setAutoFillBackground(true);
@@ -115,8 +114,8 @@ TF_Recorder::TF_Recorder(Context context, QWidget* parent)
 }
 
 TF_Recorder::~TF_Recorder() {
-    m_export.cancel();
-    if (m_player.playing() || Timer1->isActive())
+    m_recordings.cancelExport();
+    if (m_playback.playing() || Timer1->isActive())
         B_StopClick();
 }
 
@@ -142,7 +141,7 @@ void TF_Recorder::showEvent(QShowEvent* event) {
 
 // A form the board closes while it plays: the live audio comes back.
 void TF_Recorder::hideEvent(QHideEvent* event) {
-    if (m_player.playing() || Timer1->isActive())
+    if (m_playback.playing() || Timer1->isActive())
         B_StopClick();
     QDialog::hideEvent(event);
 }
@@ -173,18 +172,10 @@ sync::ApplyResult TF_Recorder::ApplyItem(int, std::span<const uint32_t> words) {
 void TF_Recorder::B_PlayClick() {
     B_Play->setChecked(false);
     const int n = m_list.selected();
-    if (n < 0 || m_copying || m_player.playing())
+    if (n < 0 || m_copying || m_playback.playing())
         return;
-    if (!m_player.open(fileName(n)))
+    if (!m_playback.play(fileName(n)))
         return;
-    followLiveVolume();
-    if (m_context.session)
-        m_context.session->setRecorderPlaying(true);
-    if (!m_player.play()) {
-        if (m_context.session)
-            m_context.session->setRecorderPlaying(false);
-        return;
-    }
     L_Bytes->setText("Time:");
     L_Progress->setText(m_context.locale.toString(0.0, 'f', 1) + " s");
     setBusyControls();
@@ -192,45 +183,34 @@ void TF_Recorder::B_PlayClick() {
     Timer1->start();
 }
 
-// A recording plays as loud as the live audio would, and follows the loudspeaker bar, which stays
-// usable while the recorder is shown.
-void TF_Recorder::followLiveVolume() {
-    if (m_context.session)
-        m_player.setVolume(
-            audio::playbackVolumeLevel(m_context.session->playbackRing().speakerVolume()));
-}
-
 void TF_Recorder::Timer1Timer() {
-    followLiveVolume();
-    const std::int64_t duration = m_player.duration();
-    const std::int64_t time = m_player.currentTime();
+    const std::int64_t duration = m_playback.duration();
+    const std::int64_t time = m_playback.position();
     if (duration > 0 && !TB_Play->isSliderDown())
         TB_Play->setValue(int(time * 100 / duration));
-    L_Progress->setText(
-        m_context.locale.toString(double(time) / audio::WavPlayer::kTimeUnitsPerSecond, 'f', 1) +
-        " s");
-    if (time >= duration || !m_player.playing())
+    L_Progress->setText(m_context.locale.toString(
+                            double(time) / session::PlaybackPort::kTimeUnitsPerSecond, 'f', 1) +
+                        " s");
+    if (time >= duration || !m_playback.playing())
         B_StopClick();
 }
 
 void TF_Recorder::TB_PlayMouseMove(int value) {
-    if (m_player.playing())
-        m_player.setCurrentTime(value * m_player.duration() / 100);
+    if (m_playback.playing())
+        m_playback.seek(value * m_playback.duration() / 100);
 }
 
 void TF_Recorder::B_StopClick() {
-    m_export.cancel();
+    m_recordings.cancelExport();
     if (m_copying)
         return; // the copy ends at its next chunk and restores the buttons
     Timer1->stop();
     setIdleControls();
-    m_player.stop();
-    if (m_context.session)
-        m_context.session->setRecorderPlaying(false);
+    m_playback.stop();
 }
 
 void TF_Recorder::B_DeleteDblClick() {
-    if (!m_list.selectedIsFile() || m_copying || m_player.playing())
+    if (!m_list.selectedIsFile() || m_copying || m_playback.playing())
         return;
     QFile::remove(fileName(m_list.selected()));
     m_list.markSelectedDeleted();
@@ -239,7 +219,7 @@ void TF_Recorder::B_DeleteDblClick() {
 
 void TF_Recorder::B_ExportClick() {
     const int n = m_list.selected();
-    if (!m_list.selectedIsFile() || m_copying || m_player.playing()) {
+    if (!m_list.selectedIsFile() || m_copying || m_playback.playing()) {
         B_Export->setChecked(false);
         return;
     }
@@ -260,23 +240,24 @@ void TF_Recorder::B_ExportClick() {
     setBusyControls();
     B_Stop->setText("Abort");
     m_copying = true;
-    m_export.start(fileName(n), destination);
+    m_recordings.startExport(fileName(n), destination);
     m_copyTimer.start();
 }
 
 void TF_Recorder::showCopyProgress() {
-    TB_Play->setValue(m_export.percent());
-    L_Progress->setText(m_context.locale.toString(qulonglong(m_export.copiedBytes())));
-    if (m_export.state() != FileExport::State::Copying)
-        copyEnded();
+    const session::RecordingPort::ExportProgress progress = m_recordings.exportProgress();
+    TB_Play->setValue(progress.percent);
+    L_Progress->setText(m_context.locale.toString(qulonglong(progress.copiedBytes)));
+    if (progress.state != session::FileExport::State::Copying)
+        copyEnded(progress.state);
 }
 
-void TF_Recorder::copyEnded() {
+void TF_Recorder::copyEnded(session::FileExport::State state) {
     m_copyTimer.stop();
     m_copying = false;
     setIdleControls();
     B_Stop->setText("Stop");
-    if (m_export.state() != FileExport::State::Done)
+    if (state != session::FileExport::State::Done)
         showMessage("Can't copy file!");
 }
 
@@ -284,9 +265,8 @@ void TF_Recorder::B_ExitClick() {
     if (m_context.commands->QueueCommand(link::commands::button(tagOf(B_Exit)),
                                          link::LimitRule::Notify) != link::QueueResult::Queued)
         return;
-    if (m_context.session)
-        m_context.session->recordingSink().rescan();
-    m_player.release();
+    m_recordings.rescan();
+    m_playback.release();
 }
 
 void TF_Recorder::setIdleControls() {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "audio/WavPlayer.h"
 #include "base/DriveMap.h"
 #include "link/CommandPort.h"
-#include "recorder/FileExport.h"
 #include "recorder/RecordingList.h"
 #include "recorder/SeekBar.h"
+#include "session/PlaybackPort.h"
+#include "session/RecordingPort.h"
 #include "sync/FormSlots.h"
 
 #include <QDialog>
@@ -16,10 +16,6 @@
 #include <QTimer>
 #include <functional>
 
-namespace talix::session {
-class Session;
-}
-
 namespace talix::recorder {
 
 // F_Recorder: lists the recordings of C:\WAV, plays one with the live audio paused, deletes one
@@ -29,10 +25,11 @@ class TF_Recorder : public QDialog, public sync::SlotForm {
     Q_OBJECT
 public:
     struct Context {
-        link::CommandPort* commands = nullptr; // required
-        session::Session* session = nullptr;   // the recording and the live audio
+        // Required, and outliving the form.
+        link::CommandPort* commands = nullptr;
+        session::PlaybackPort* playback = nullptr;
+        session::RecordingPort* recordings = nullptr;
         DriveMap drives;
-        audio::WavPlayer::DeviceFactory playerDevice;
         std::function<void(int wheelDelta)> wheel; // the tuning knob's wheel handler
         QLocale locale = QLocale::system();
         int progressMs = 100; // Timer1, and how often a copy's progress is shown
@@ -54,8 +51,6 @@ public:
     void B_ExitClick();
 
     const RecordingList& list() const { return m_list; }
-    audio::WavPlayer& player() { return m_player; }
-    FileExport& fileExport() { return m_export; }
     bool copying() const { return m_copying; }
 
     QLabel* Label1 = nullptr;
@@ -78,21 +73,20 @@ protected:
 
 private:
     void Timer1Timer();
-    void followLiveVolume();
     void TB_PlayMouseMove(int value);
     void showList();
     void scrollToTopLine();
     void setIdleControls();
     void setBusyControls();
     void showCopyProgress();
-    void copyEnded();
+    void copyEnded(session::FileExport::State state);
     QString wavFolder() const;
     QString fileName(int n) const;
 
     Context m_context;
+    session::PlaybackPort& m_playback;
+    session::RecordingPort& m_recordings;
     RecordingList m_list;
-    audio::WavPlayer m_player;
-    FileExport m_export;
     QTimer m_copyTimer;
     bool m_copying = false;
 };

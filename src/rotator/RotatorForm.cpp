@@ -41,7 +41,7 @@ QPushButton* button(QWidget* form, const char* name, const char* text, QRect box
 
 } // namespace
 
-TF_KAP::TF_KAP(session::RotatorLink& rotator, link::CommandPort& queue,
+TF_KAP::TF_KAP(session::RotatorPort& rotator, link::CommandPort& queue,
                std::function<void()> focusKapButton, QWidget* mainWindow)
     : QWidget(mainWindow, kFormFlags), m_rotator(rotator), m_queue(queue),
       m_focusKapButton(std::move(focusKapButton)), m_mainWindow(mainWindow) {
@@ -80,7 +80,7 @@ void TF_KAP::rotatorReported(const sync::RotatorReport& r) {
     case sync::RotatorReport::Present:
         LConnect->setText(r.connectText);
         L_Current->setText(r.currentText);
-        B_Off->setChecked(m_rotator.RotatorOn);
+        B_Off->setChecked(m_rotator.on());
         redrawDial();
         break;
     case sync::RotatorReport::Version:
@@ -118,8 +118,7 @@ void TF_KAP::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta == 0)
         return; // a sideways scroll is no turn of the wheel
-    m_rotator.DialPosition = wheelPosition(m_rotator.DialPosition, delta);
-    m_rotator.turnTo(m_rotator.DialPosition);
+    m_rotator.turnTo(wheelPosition(m_rotator.dialPosition(), delta));
 }
 
 void TF_KAP::S_GeberMouseDown(QPointF pos) {
@@ -134,17 +133,16 @@ void TF_KAP::S_GeberMouseMove(QPointF pos) {
     const auto position = m_drag.move(pos.x(), pos.y(), S_Geber->width(), S_Geber->height());
     if (!position)
         return;
-    m_rotator.DialPosition = *position;
     m_rotator.turnTo(*position);
 }
 
 // The board's next report, not the click, decides whether the button stays pressed.
 void TF_KAP::B_OffClick() {
-    B_Off->setChecked(m_rotator.RotatorOn);
-    if (m_rotator.RotatorOn)
+    B_Off->setChecked(m_rotator.on());
+    if (m_rotator.on())
         m_rotator.switchOff();
     else
-        m_rotator.turnTo(m_rotator.DialPosition);
+        m_rotator.turnTo(m_rotator.dialPosition());
 }
 
 void TF_KAP::B_CloseClick() {
@@ -154,8 +152,8 @@ void TF_KAP::B_CloseClick() {
 }
 
 void TF_KAP::redrawDial() {
-    S_Geber->showPosition(m_rotator.DialPosition);
-    L_Grad->setText(degreesText(m_rotator.DialPosition));
+    S_Geber->showPosition(m_rotator.dialPosition());
+    L_Grad->setText(degreesText(m_rotator.dialPosition()));
 }
 
 // Centred on the main window, like the board's forms.

@@ -3,7 +3,7 @@
 #include "link/CommandPort.h"
 #include "rotator/DialArithmetic.h"
 #include "session/RotatorDisplay.h"
-#include "session/RotatorLink.h"
+#include "session/RotatorPort.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,7 +24,7 @@ public:
     static constexpr QSize kClient{477, 535};
 
     // `focusKapButton` gives the input focus to the main window's B_KAP when the dial is touched.
-    TF_KAP(session::RotatorLink& rotator, link::CommandPort& queue,
+    TF_KAP(session::RotatorPort& rotator, link::CommandPort& queue,
            std::function<void()> focusKapButton, QWidget* mainWindow);
     ~TF_KAP() override;
 
@@ -54,7 +54,7 @@ private:
     void redrawDial();
     void place();
 
-    session::RotatorLink& m_rotator;
+    session::RotatorPort& m_rotator;
     link::CommandPort& m_queue;
     std::function<void()> m_focusKapButton;
     QWidget* m_mainWindow;

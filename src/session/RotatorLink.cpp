@@ -30,6 +30,7 @@ void RotatorLink::greet() {
 }
 
 void RotatorLink::turnTo(int position) {
+    DialPosition = std::clamp(position, 0, board::kRotatorPositions);
     datagram(board::RotatorCode::Position,
              uint8_t(std::clamp(position, 1, board::kRotatorPositions)));
 }

@@ -4,6 +4,7 @@
 #include "base/Endpoint.h"
 #include "link/DatagramClient.h"
 #include "session/RotatorDisplay.h"
+#include "session/RotatorPort.h"
 #include "sync/ItemEffect.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace talix::session {
 // The antenna rotator (the KAP): its state as the board reports it, and its 3-byte datagrams
 // (13, code, value) over UDP. Datagrams go out whether the rotator form is shown or not; nothing
 // comes back. UI thread only.
-class RotatorLink {
+class RotatorLink : public RotatorPort {
 public:
     explicit RotatorLink(Endpoint target, link::HostResolver resolver = {});
 
@@ -23,18 +24,21 @@ public:
     // The board's selection of the rotator dial, passed to the display.
     void paintCircles(bool selected);
     // Where reports and selections are shown; nullptr: nowhere. It must outlive its registration.
-    void setDisplay(RotatorDisplay* display) { m_display = display; }
+    void setDisplay(RotatorDisplay* display) override { m_display = display; }
 
     bool RotatorOn = false;
     int DialPosition = 0; // 0 to 232; 0 stands for north-south
     const Endpoint& target() const { return m_target.target(); }
 
+    bool on() const override { return RotatorOn; }
+    int dialPosition() const override { return DialPosition; }
     // 13, 18, 0: the form greets the rotator.
-    void greet();
-    // 13, 178, p: turn to p and be on; a position of 0 goes out as 1, since 0 means off.
-    void turnTo(int position);
+    void greet() override;
+    // 13, 178, p: the dial to p, and the rotator turns there and is on; a position of 0 goes out
+    // as 1, since 0 means off.
+    void turnTo(int position) override;
     // 13, 178, 0.
-    void switchOff();
+    void switchOff() override;
     // 13, 178, value: the board's relay word (its value already 0 while the rotator is off).
     void send(uint8_t value);
 

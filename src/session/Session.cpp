@@ -19,6 +19,10 @@ constexpr uint8_t kInitialSpeakerVolume = 0;
 
 Session::Session(SessionSettings settings, const QLocale& locale)
     : m_settings(std::move(settings)), m_locale(locale), m_linkWindow(*this, m_frameRing, Closing),
+      m_playback(m_playbackRing,
+                 [name = audio::recorderDeviceName(m_settings.audio)] {
+                     return audio::createAudioDevice(name);
+                 }),
       m_rotator(m_settings.rotator) {
     m_queue.setFullNotifier([] { showMessage("No WiFi Connection!"); });
 }
@@ -97,18 +101,6 @@ void Session::stop() {
     m_playbackRing.close();
     // The view may go before the session; what the closed threads left queued finds none.
     m_view = nullptr;
-}
-
-void Session::setRecorderPlaying(bool playing) {
-    if (playing == m_recorderPlaying)
-        return;
-    m_recorderPlaying = playing;
-    if (!m_playbackRing.hasDevice())
-        return;
-    if (playing)
-        m_playbackRing.pause();
-    else
-        m_playbackRing.restart();
 }
 
 void Session::queuePlayback(const uint8_t* audio) {

@@ -12,9 +12,11 @@
 #include "session/LinkWindow.h"
 #include "session/ReadoutPainterThread.h"
 #include "session/ReceiverPort.h"
+#include "session/RecorderPlayback.h"
 #include "session/RecordingSink.h"
 #include "session/RotatorLink.h"
 #include "session/SessionReceiverPort.h"
+#include "session/SessionRecordingPort.h"
 #include "session/SessionSettings.h"
 #include "session/SessionView.h"
 #include "session/UpdateReplySink.h"
@@ -70,9 +72,11 @@ public:
     sync::FrameDispatcher* dispatcher() { return m_dispatcher.get(); }
     audio::PlaybackRing& playbackRing() { return m_playbackRing; }
     RecordingSink& recordingSink() { return m_recording; }
-    // The recorder form plays a recording: the live output is held where it is, and the live audio
-    // is neither played nor recorded until it stops.
-    void setRecorderPlaying(bool playing);
+    // The recordings as B_Rec and the recorder form use them, with the export worker.
+    SessionRecordingPort& recordings() { return m_recordings; }
+    // The recorder's player: while it plays, the live output is held where it is, and the live
+    // audio is neither played nor recorded.
+    RecorderPlayback& playback() { return m_playback; }
     // The audio device named on the command line (qt, null, wav:PATH).
     const QString& audioDeviceName() const { return m_settings.audio; }
     RotatorLink& rotator() { return m_rotator; }
@@ -98,12 +102,15 @@ public:
     uint64_t linkFramesDropped() const { return m_linkWindow.framesDropped(); }
 
     // sync::FrameSinks
-    bool recorderPlaying() const override { return m_recorderPlaying; }
+    bool recorderPlaying() const override { return m_playback.holdsLiveAudio(); }
     bool recording() const override { return m_recording.running(); }
     void appendRecording(const uint8_t* audio) override { m_recording.append(audio); }
     bool playbackOpen() const override { return m_playbackRing.isOpen(); }
     void queuePlayback(const uint8_t* audio) override;
-    void setPlaybackVolume(uint8_t volume) override { m_playbackRing.setVolume(volume); }
+    void setPlaybackVolume(uint8_t volume) override {
+        m_playbackRing.setVolume(volume);
+        m_playback.followSpeakerVolume(volume);
+    }
     void rotatorReport(const sync::RotatorReport& report) override { m_rotator.report(report); }
     bool rotatorOn() const override { return m_rotator.RotatorOn; }
     void sendRotatorValue(uint8_t value) override { m_rotator.send(value); }
@@ -142,6 +149,8 @@ private:
     audio::DeviceEventPoster m_devicePoster{&m_linkWindow};
     audio::PlaybackRing m_playbackRing;
     RecordingSink m_recording{m_locale};
+    SessionRecordingPort m_recordings{m_recording};
+    RecorderPlayback m_playback;
     RotatorLink m_rotator;
     UpdateReplySink m_updateReplies;
     SessionView* m_view = nullptr;
@@ -152,7 +161,6 @@ private:
     uint64_t m_framesHandled = 0;
     std::optional<audio::OpenResult> m_opened;
     bool m_stopped = false;
-    bool m_recorderPlaying = false;
     bool m_updateFormShown = false;
     bool m_touchLocked = false;
 };

@@ -75,9 +75,9 @@ struct Recorder : ::testing::Test {
             record(n, blocks);
         TF_Recorder::Context c;
         c.commands = &queue;
-        c.session = &session;
+        c.playback = &session.playback();
+        c.recordings = &session.recordings();
         c.drives = drives;
-        c.playerDevice = [] { return audio::createAudioDevice("null"); };
         c.wheel = [this](int delta) { wheelDeltas.push_back(delta); };
         c.locale = QLocale(QLocale::German);
         c.progressMs = 20;
@@ -186,7 +186,7 @@ TEST_F(Recorder, StopEndsPlayingAndAClosedFormLetsTheLiveAudioGoOn) {
     tap(form->B_Stop);
     EXPECT_TRUE(idle());
     EXPECT_FALSE(session.recorderPlaying());
-    EXPECT_FALSE(form->player().playing());
+    EXPECT_FALSE(session.playback().playing());
 
     tap(form->B_Play);
     EXPECT_TRUE(session.recorderPlaying());
@@ -199,13 +199,13 @@ TEST_F(Recorder, DraggingTheBarSeeks) {
     open({0}, 800);
     touchLine(0);
     tap(form->B_Play);
-    ASSERT_TRUE(form->player().playing());
+    ASSERT_TRUE(session.playback().playing());
     QSlider* bar = form->TB_Play;
     const QPoint from = bar->rect().center();
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(4, from.y()));
     QTest::mouseMove(bar, QPoint(bar->width() * 3 / 4, from.y()));
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->width() * 3 / 4, from.y()));
-    EXPECT_GT(form->player().currentTime(), form->player().duration() / 2);
+    EXPECT_GT(session.playback().position(), session.playback().duration() / 2);
     tap(form->B_Stop);
 }
 
@@ -215,12 +215,12 @@ TEST_F(Recorder, APressAnywhereOnTheBarSeeksAndADragFollows) {
     open({0}, 8000); // 100 s
     touchLine(0);
     tap(form->B_Play);
-    ASSERT_TRUE(form->player().playing());
+    ASSERT_TRUE(session.playback().playing());
     SeekBar* bar = form->TB_Play;
     ASSERT_LE(bar->value(), 5); // the handle at the left end
     const int y = bar->rect().center().y();
     const auto percentPlayed = [&] {
-        return double(form->player().currentTime()) * 100 / double(form->player().duration());
+        return double(session.playback().position()) * 100 / double(session.playback().duration());
     };
 
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(bar->width() * 3 / 4, y));
@@ -252,7 +252,7 @@ TEST_F(Recorder, DeleteTakesADoubleClickAndTrimsTheList) {
 TEST_F(Recorder, ExportShowsItsProgressAndIsOnTheStickWhenDone) {
     open({2}, 1500); // about 3 MB
     std::atomic<int> shown{-1};
-    FileExport& e = form->fileExport();
+    session::FileExport& e = session.recordings().fileExport();
     e.setChunkHook([&](uint64_t) {
         const int p = e.percent();
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -308,7 +308,7 @@ TEST_F(Recorder, AbortLeavesNoPartialFileOnTheStick) {
     open({0}, 400);
     touchLine(0);
     std::atomic<bool> aborted{false};
-    form->fileExport().setChunkHook([&](uint64_t) {
+    session.recordings().fileExport().setChunkHook([&](uint64_t) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!aborted && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

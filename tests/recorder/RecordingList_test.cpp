@@ -54,7 +54,10 @@ TEST(RecordingList, DeletingTheLastFileRemovesTheTrailingEmptyLines) {
         {{0, 1, 5}, 1, {"File0", "empty", "empty", "empty", "empty", "File5"}, 1},
         {{1}, 1, {"empty"}, 0},
         {{0, 1}, 0, {"empty", "File1"}, 0},
-        {{0, 1, 5}, 3, {"File0", "File1", "empty", "empty", "empty", "File5"}, 3}, // "empty": nothing
+        {{0, 1, 5},
+         3,
+         {"File0", "File1", "empty", "empty", "empty", "File5"},
+         3}, // "empty": nothing
     };
     for (const Case& c : cases) {
         RecordingList l = listOf(c.files);

@@ -150,7 +150,8 @@ TEST_F(RecordingSinkTest, AHundredFrameRecordingHasExactlyItsBytesAndSizes) {
     EXPECT_EQ(b.left(44), QByteArray(reinterpret_cast<const char*>(header.data()), 44));
     for (int k = 0; k < 100; ++k) {
         const auto a = frame(k);
-        ASSERT_EQ(b.mid(44 + k * 2048, 2048), QByteArray(reinterpret_cast<const char*>(a.data()), 2048))
+        ASSERT_EQ(b.mid(44 + k * 2048, 2048),
+                  QByteArray(reinterpret_cast<const char*>(a.data()), 2048))
             << "frame " << k;
     }
 }

@@ -168,11 +168,11 @@ TEST_F(SessionTest, TheRecorderPausesTheLiveAudioAndShutdownCompletesTheRecordin
     };
     frames(10, 0x11);
     const int filled = session.playbackRing().fillIndex();
-    session.setRecorderPlaying(true);
+    session.playback().holdLiveAudio(true);
     EXPECT_TRUE(session.recorderPlaying());
     frames(10, 0x22);
     EXPECT_EQ(session.playbackRing().fillIndex(), filled);
-    session.setRecorderPlaying(false);
+    session.playback().holdLiveAudio(false);
     frames(10, 0x33);
     EXPECT_EQ(session.playbackRing().fillIndex(), (filled + 10) % audio::PlaybackRing::kSlots);
     session.stop();

@@ -1,6 +1,6 @@
 // The copy to the export stick: every byte with its progress, overwriting, and no partial file
 // when it is aborted or fails.
-#include "recorder/FileExport.h"
+#include "session/FileExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-using namespace talix::recorder;
+using namespace talix::session;
 
 namespace {
 
@@ -45,7 +45,9 @@ struct FileExportTest : ::testing::Test {
     QString source() const { return dir.filePath("File3.WAV"); }
     QString destination() const { return dir.filePath("F/WAV/File3.WAV"); }
     void SetUp() override { QDir().mkpath(dir.filePath("F/WAV")); }
-    QStringList stick() const { return QDir(dir.filePath("F/WAV")).entryList(QDir::Files | QDir::Hidden); }
+    QStringList stick() const {
+        return QDir(dir.filePath("F/WAV")).entryList(QDir::Files | QDir::Hidden);
+    }
 };
 
 TEST_F(FileExportTest, CopiesEveryByteWithARisingPercentage) {

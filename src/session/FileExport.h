@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-namespace talix::recorder {
+namespace talix::session {
 
 // One copy of a recording to the export stick, on a worker thread, so that the window stays
 // alive and "Abort" reaches it. The copy goes to a hidden temporary file beside the destination,
@@ -49,4 +49,4 @@ private:
     std::function<void(std::uint64_t)> m_hook;
 };
 
-} // namespace talix::recorder
+} // namespace talix::session

@@ -1,4 +1,4 @@
-#include "recorder/FileExport.h"
+#include "session/FileExport.h"
 
 #include "base/FileWrite.h"
 
@@ -12,7 +12,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace talix::recorder {
+namespace talix::session {
 
 namespace {
 
@@ -135,4 +135,4 @@ FileExport::State FileExport::copy(const QString& source, const QString& destina
     return State::Done;
 }
 
-} // namespace talix::recorder
+} // namespace talix::session
