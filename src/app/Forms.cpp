@@ -20,7 +20,9 @@
 #include "dab/DabForm.h"
 #include "display/MeterBox.h"
 #include "display/readouts/ReadoutPainter.h"
+#include "display/spectrum/SpectrumPanel.h"
 #include "display/spectrum/SpectrumScreen.h"
+#include "display/spectrum/WaterfallPanel.h"
 #include "host/HostServices.h"
 #include "memory/MemoryForm.h"
 #include "recorder/RecordButton.h"
@@ -83,7 +85,7 @@ FormSet::FormSet(ProgramContext context)
     m_readouts = std::make_unique<display::ReadoutPainter>(
         FMain->TFieldTable,
         display::ReadoutPainter::Sources{
-            [this] { return readoutStateOf(m_session->state(), FMain->spectrum()->gridOffset()); },
+            [this] { return readoutStateOf(m_session->state()); },
             [this] { return m_view ? static_cast<QWidget*>(m_view->SelectedField()) : nullptr; },
             [this] { m_session->requestPaint(); }, [this] { return m_session->closing(); }});
     m_view = std::make_unique<MainWindowView>(*FMain, s, F_Update, *m_readouts,
@@ -167,8 +169,19 @@ void FormSet::fillFormSlots() {
 // by the painter.
 void FormSet::createHandlers() {
     session::Session& s = *m_session;
+    const controls::MainControls& m = *FMain->controls();
     controls::MainWindowHandlers::Context c;
-    c.mainWindow = FMain;
+    c.controls = {FMain,
+                  m.readouts,
+                  m.tagButtons(),
+                  m.B_Tune,
+                  m.B_KAP,
+                  m.S_Geber,
+                  m.S_Pitch,
+                  FMain->spectrum()->spectrumPanel(),
+                  FMain->spectrum()->waterfallPanel(),
+                  m.Panel9,
+                  {m.SBKH, m.SBLSP, m.SBKHN, m.SBLSPN, m.TBWFH, m.TBWFL, m.TB_Att}};
     c.queue = &s.commands();
     c.state = &s.state();
     c.knobMoved = [this] {

@@ -147,23 +147,24 @@ void MainWindowView::setDabEntryFieldSelected(bool selected) {
         dab->setEntryFieldSelected(selected);
 }
 
-// FieldSelect for the main window: SelectedField moves to the edit with the item's Tag, and the
-// frequency entry (item 19) switches tune mode on.
+void MainWindowView::showTuneMode(bool offered, bool on) {
+    QPushButton* tune = m_main.controls()->B_Tune;
+    tune->setCheckable(offered);
+    tune->setChecked(on);
+}
+
+// FieldSelect for the main window: SelectedField moves to the edit with the item's Tag.
 bool MainWindowView::selectMainField(int item) {
     controls::MainControls& c = *m_main.controls();
     setDabEntryFieldSelected(item >= kFirstDabMainField && item <= kLastDabMainField);
     if (item == board::number(Field::FrequencyEntry)) {
         setTagFloat(m_selectedField, 2);
         m_selectedField = c.EFreq1;
-        c.B_Tune->setCheckable(true);
-        c.B_Tune->setChecked(true);
         setTagFloat(c.EFreq1, 2);
         return true;
     }
     if (m_selectedField == nullptr)
         m_selectedField = c.EFreq1;
-    if (item != board::number(Field::EFreq2))
-        c.B_Tune->setCheckable(false); // tune mode off
     QLineEdit* found = nullptr;
     for (QObject* o : m_main.children()) {
         auto* edit = qobject_cast<QLineEdit*>(o);
@@ -232,19 +233,6 @@ void MainWindowView::focusSelectedField(bool focus) {
 
 void MainWindowView::setIdentification(const QString& text) {
     m_main.controls()->LWLANDevice->setText(text);
-}
-
-bool MainWindowView::tuneButtonPressed() const {
-    return m_main.controls()->B_Tune->isChecked();
-}
-
-int MainWindowView::sliderPosition(MainControl slider) const {
-    auto* bar = qobject_cast<QAbstractSlider*>(control(slider));
-    return bar ? bar->value() : 0;
-}
-
-float MainWindowView::gridOffset() const {
-    return m_main.spectrum()->gridOffset();
 }
 
 } // namespace talix::app

@@ -54,6 +54,7 @@ public:
     void markField(int tag, int mark) override;
     sync::ApplyResult applyItemEffect(const sync::ItemEffect& effect,
                                       const sync::ReceiverState& state) override;
+    void showTuneMode(bool offered, bool on) override;
     bool selectMainField(int item) override;
     void selectDabField() override;
     void paintRotatorCircles(bool selected) override;
@@ -61,9 +62,6 @@ public:
     void enableMainControls() override;
     void focusSelectedField(bool focus) override;
     void setIdentification(const QString& text) override;
-    bool tuneButtonPressed() const override;
-    int sliderPosition(sync::MainControl slider) const override;
-    float gridOffset() const override;
 
 private:
     display::SpectrumSettings spectrumSettings() const;

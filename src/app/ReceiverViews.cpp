@@ -2,7 +2,7 @@
 
 namespace talix::app {
 
-display::ReadoutState readoutStateOf(const sync::ReceiverState& s, float gridOffset) {
+display::ReadoutState readoutStateOf(const sync::ReceiverState& s) {
     display::ReadoutState r;
     r.tunedFreq = s.TunedFreq;
     r.spectrumLeftFreq = s.SpectrumLeftFreq;
@@ -34,7 +34,7 @@ display::ReadoutState readoutStateOf(const sync::ReceiverState& s, float gridOff
     r.spectrumMode = s.SpectrumMode;
     r.receiverFlags = s.ReceiverFlags;
     r.settingsWord = s.SettingsWord;
-    r.gridOffset = gridOffset;
+    r.gridOffset = s.gridOffset();
     r.knobAngle = s.KnobAngle;
     return r;
 }

@@ -12,17 +12,15 @@
 
 namespace talix::controls {
 
-namespace {
-// Sets a bar's value from its own change handler without raising another change.
-void correct(QAbstractSlider* bar, int value) {
-    const QSignalBlocker quiet(bar);
-    bar->setValue(value);
-}
-} // namespace
-
-BarHandlers::BarHandlers(const Bars& bars, link::CommandPort& queue, const int32_t& tunedFreq,
+BarHandlers::BarHandlers(const Bars& bars, link::CommandPort& queue, sync::ReceiverState& state,
                          QObject* parent)
-    : QObject(parent), m_bars(bars), m_queue(queue), m_tunedFreq(tunedFreq) {
+    : QObject(parent), m_bars(bars), m_queue(queue), m_state(state) {
+    // First, so that a change handler's correction is what stays recorded.
+    for (QAbstractSlider* bar :
+         {m_bars.SBKH, m_bars.SBLSP, m_bars.TBWFH, m_bars.TBWFL, m_bars.TB_Att}) {
+        followPosition(bar);
+        connect(bar, &QAbstractSlider::valueChanged, this, [this, bar] { followPosition(bar); });
+    }
     for (QAbstractSlider* bar : {m_bars.SBKH, m_bars.SBLSP}) {
         // The window starts with its volume bars disarmed.
         setArmed(bar, false);
@@ -79,13 +77,31 @@ void BarHandlers::TBWFHChange(QAbstractSlider* bar) {
         }
     }
     if (bar == m_bars.TB_Att) {
-        const int snapped = snapAttenuator(bar->value(), m_tunedFreq);
+        const int snapped = snapAttenuator(bar->value(), m_state.TunedFreq);
         if (snapped != bar->value())
             correct(bar, snapped);
     }
     if (!takeUserChange(bar))
         return;
     sendPosition(bar);
+}
+
+void BarHandlers::correct(QAbstractSlider* bar, int value) {
+    {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(value);
+    }
+    followPosition(bar);
+}
+
+void BarHandlers::followPosition(QAbstractSlider* bar) {
+    using sync::MainControl;
+    const MainControl control = bar == m_bars.SBKH    ? MainControl::SBKH
+                                : bar == m_bars.SBLSP ? MainControl::SBLSP
+                                : bar == m_bars.TBWFH ? MainControl::TBWFH
+                                : bar == m_bars.TBWFL ? MainControl::TBWFL
+                                                      : MainControl::TB_Att;
+    *m_state.Sliders.of(control) = bar->value();
 }
 
 void BarHandlers::sendPosition(QAbstractSlider* bar) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/CommandPort.h"
+#include "sync/ReceiverState.h"
 
 #include <QAbstractSlider>
 #include <QObject>
@@ -11,7 +12,9 @@ namespace talix::controls {
 // The main window's bars: the two volume bars with their mute areas and the track bars of the
 // waterfall range and the attenuator. Each user's change sends the bar's position under its Tag;
 // the change the board's own move raises sends nothing (see ArmedBars). The brightness bar keeps
-// the same rules but belongs to the host duties, which also apply the board's brightness.
+// the same rules but belongs to the host duties, which also apply the board's brightness. Wherever
+// a bar comes to stand, by a touch, a correction or the board's move, the receiver state learns it:
+// the board's next report is compared with it.
 class BarHandlers : public QObject {
     Q_OBJECT
 public:
@@ -25,8 +28,9 @@ public:
         QAbstractSlider* TB_Att;
     };
 
-    // tunedFreq is the receiver state's TunedFreq (the attenuator snaps above 174 MHz).
-    BarHandlers(const Bars& bars, link::CommandPort& queue, const int32_t& tunedFreq,
+    // The attenuator snaps by the state's TunedFreq (above 174 MHz); the bars' positions go to its
+    // Sliders.
+    BarHandlers(const Bars& bars, link::CommandPort& queue, sync::ReceiverState& state,
                 QObject* parent = nullptr);
 
 protected:
@@ -37,10 +41,13 @@ private:
     void SBKHNClick(QAbstractSlider* bar);
     void TBWFHChange(QAbstractSlider* bar);
     void sendPosition(QAbstractSlider* bar);
+    // Sets a bar's value from its own change handler without raising another change.
+    void correct(QAbstractSlider* bar, int value);
+    void followPosition(QAbstractSlider* bar);
 
     Bars m_bars;
     link::CommandPort& m_queue;
-    const int32_t& m_tunedFreq;
+    sync::ReceiverState& m_state;
 };
 
 } // namespace talix::controls

@@ -58,7 +58,10 @@ MainControls::MainControls(QWidget* w) {
     B_Rec->setStyleSheet("font-size: 32px;");
 
     createHostControls(w);
-    RPegel = display::createReadoutDisplay(w);
+    const display::ReadoutDisplay readouts = display::createReadoutDisplay(w);
+    RPegel = readouts.RPegel;
+    this->readouts = readouts.controls.edits;
+    S_Pitch = readouts.controls.S_Pitch;
     createOperatingControls(w);
 }
 
@@ -215,6 +218,11 @@ void MainControls::createOperatingControls(QWidget* w) {
     RNB->setAttribute(Qt::WA_TransparentForMouseEvents);
     RNB->setStyleSheet("QFrame { border: 3px solid #FF0000; background: transparent; }");
     RNB->hide();
+}
+
+std::vector<QAbstractButton*> MainControls::tagButtons() const {
+    return {B_Zero, B_Tune, B_Stereo, B_Filter,   B_Setup, B_System,
+            B_Mike, B_WiFi, B_Memory, B_Recorder, B_Lock,  EUndo};
 }
 
 } // namespace talix::controls

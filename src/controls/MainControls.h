@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <vector>
 
 namespace talix::display {
 class MeterBox;
@@ -28,7 +29,9 @@ public:
     QLabel* LWiFi;
     QProgressBar* PBWiFi;
     QPushButton* B_Rec;
-    display::MeterBox* RPegel; // with the readouts, captions and status block
+    display::MeterBox* RPegel;        // with the readouts, captions and status block
+    std::vector<QLineEdit*> readouts; // the edits a touch enters
+    QWidget* S_Pitch;                 // the knob's mark
 
     // Host duties: switching off, the touch lock, brightness and battery.
     QPushButton* B_OFF;
@@ -74,6 +77,9 @@ public:
     QLabel* L_Auto;
     ArrowIndicator* CB_Arrow;
     QWidget* RNB;
+
+    // The buttons whose clicks send their Tag.
+    std::vector<QAbstractButton*> tagButtons() const;
 
 private:
     QLineEdit* readout(QWidget* parent, board::Field field, QRect box);

@@ -18,11 +18,6 @@
 namespace talix::controls {
 
 namespace {
-// The buttons whose clicks report their Tag (B_TuneClick).
-constexpr const char* kTagButtons[] = {"B_Zero",   "B_Tune",     "B_Stereo", "B_Filter",
-                                       "B_Setup",  "B_System",   "B_Mike",   "B_WiFi",
-                                       "B_Memory", "B_Recorder", "B_Lock",   "EUndo"};
-
 // A readout is entered when the user or the board gives it the focus, not when the window it is
 // on becomes active again.
 bool entersField(const QFocusEvent* e) {
@@ -40,80 +35,45 @@ bool leftHeld(const QMouseEvent* e) {
     return e->buttons() & Qt::LeftButton;
 }
 
-template <class T> T* child(QWidget* w, const char* name) {
-    return w->findChild<T*>(name);
-}
 } // namespace
 
 MainWindowHandlers::MainWindowHandlers(Context context)
     : m_context(std::move(context)), m_queue(*m_context.queue), m_state(*m_context.state),
+      m_controls(m_context.controls),
       m_tuningKnob(m_queue, m_state.KnobAngle, m_state.KnobRefAngle, m_context.knobMoved),
       m_spectrumTouch(m_queue), m_digitSelector(m_queue, m_state.TuneDigit) {
-    QWidget* w = m_context.mainWindow;
-
-    for (const auto& place : display::kReadoutPlaces) {
-        if (place.kind != display::ReadoutKind::Edit)
-            continue;
-        if (auto* field = child<QLineEdit>(w, place.name))
-            field->installEventFilter(this);
-    }
-
-    for (const char* name : kTagButtons) {
-        if (auto* b = child<QAbstractButton>(w, name))
-            connect(b, &QAbstractButton::clicked, this, [this, b] { B_TuneClick(b); });
-    }
-    m_tune = child<QAbstractButton>(w, "B_Tune");
-    if (auto* kap = child<QAbstractButton>(w, "B_KAP"))
-        connect(kap, &QAbstractButton::clicked, this, [this] {
-            if (m_context.showRotator)
-                m_context.showRotator();
-        });
-
-    m_knob = child<QWidget>(w, "S_Geber");
-    m_knobMark = child<QWidget>(w, "S_Pitch");
-    for (QWidget* k : {m_knob, m_knobMark}) {
-        if (!k)
-            continue;
+    const Controls& c = m_controls;
+    for (QLineEdit* field : c.readouts)
+        field->installEventFilter(this);
+    for (QAbstractButton* b : c.buttons)
+        connect(b, &QAbstractButton::clicked, this, [this, b] { B_TuneClick(b); });
+    connect(c.B_KAP, &QAbstractButton::clicked, this, [this] {
+        if (m_context.showRotator)
+            m_context.showRotator();
+    });
+    for (QWidget* k : {c.S_Geber, c.S_Pitch}) {
         k->setMouseTracking(true); // a pending step leaves with any move, dragging or not
         k->installEventFilter(this);
     }
-
-    m_panel2 = child<QWidget>(w, "Panel2");
-    m_panel3 = child<QWidget>(w, "Panel3");
-    for (QWidget* p : {m_panel2, m_panel3}) {
-        if (!p)
-            continue;
+    for (QWidget* p : {c.Panel2, c.Panel3}) {
         p->setMouseTracking(true);
         p->installEventFilter(this);
     }
-    m_panel9 = child<QWidget>(w, "Panel9");
-    if (m_panel9)
-        m_panel9->installEventFilter(this);
-
-    BarHandlers::Bars bars{child<QAbstractSlider>(w, "SBKH"),  child<QAbstractSlider>(w, "SBLSP"),
-                           child<QWidget>(w, "SBKHN"),         child<QWidget>(w, "SBLSPN"),
-                           child<QAbstractSlider>(w, "TBWFH"), child<QAbstractSlider>(w, "TBWFL"),
-                           child<QAbstractSlider>(w, "TB_Att")};
-    if (bars.SBKH && bars.SBLSP && bars.SBKHN && bars.SBLSPN && bars.TBWFH && bars.TBWFL &&
-        bars.TB_Att)
-        m_bars = std::make_unique<BarHandlers>(bars, m_queue, m_state.TunedFreq);
+    c.Panel9->installEventFilter(this);
+    m_bars = std::make_unique<BarHandlers>(c.bars, m_queue, m_state);
 
     // The wheel tunes wherever it turns on the main window, over any of its controls.
-    m_wheel = std::make_unique<WindowWheel>(w, [this](int d) { S_GeberMouseWheel(d); });
+    m_wheel = std::make_unique<WindowWheel>(c.mainWindow, [this](int d) { S_GeberMouseWheel(d); });
 }
 
 MainWindowHandlers::~MainWindowHandlers() = default;
 
-bool MainWindowHandlers::tuneMode() const {
-    return m_tune && m_tune->isChecked();
-}
-
 bool MainWindowHandlers::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_knob || (watched == m_knobMark && m_knobMark))
+    if (watched == m_controls.S_Geber || watched == m_controls.S_Pitch)
         return knobEvent(event, static_cast<QWidget*>(watched));
-    if (watched == m_panel2 || watched == m_panel3)
+    if (watched == m_controls.Panel2 || watched == m_controls.Panel3)
         return spectrumEvent(event);
-    if (watched == m_panel9 && m_panel9)
+    if (watched == m_controls.Panel9)
         return digitSelectorEvent(event);
     if (auto* field = qobject_cast<QLineEdit*>(watched)) {
         if (event->type() == QEvent::FocusIn && entersField(static_cast<QFocusEvent*>(event)))
@@ -138,27 +98,31 @@ void MainWindowHandlers::EFreq1Enter(QLineEdit* field) {
 }
 
 void MainWindowHandlers::B_TuneClick(QAbstractButton* button) {
+    // The offered B_Tune switches over with the touch, as the button itself does.
+    if (button == m_controls.B_Tune && m_state.TuneModeOffered)
+        m_state.TuneMode = !m_state.TuneMode;
     m_queue.QueueCommand(link::commands::button(tagOf(button)), link::LimitRule::Notify);
 }
 
 void MainWindowHandlers::readoutDoubleClick(QLineEdit* field) {
-    const auto show = [main = m_context.mainWindow](QDialog* list) {
+    const auto show = [main = m_controls.mainWindow](QDialog* list) {
         if (!list || list->isVisible())
             return;
-        if (main)
-            list->move(display::centredOn(main, list->size()));
+        list->move(display::centredOn(main, list->size()));
         list->exec();
     };
-    const QString name = field->objectName();
-    if (name == "ENotchP")
+    using board::Field;
+    const int tag = tagOf(field);
+    if (tag == board::number(Field::ENotchP))
         m_queue.QueueCommand(
             link::commands::button(board::number(board::MainButton::NotchPosition)),
             link::LimitRule::Notify);
-    else if (name == "EDemod" && !tuneMode())
+    else if (tag == board::number(Field::EDemod) && !tuneMode())
         show(m_context.demods);
-    else if (name == "EBW" && m_state.ModeIndex >= board::kModeFmNarrow && !tuneMode())
+    else if (tag == board::number(Field::EBW) && m_state.ModeIndex >= board::kModeFmNarrow &&
+             !tuneMode())
         show(m_context.bandwidths);
-    else if (name == "EStepsRX")
+    else if (tag == board::number(Field::EStepsRX))
         show(m_context.steps);
 }
 
@@ -170,11 +134,9 @@ bool MainWindowHandlers::knobEvent(QEvent* event, QWidget* from) {
     const auto type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
         return false;
-    if (!m_knob)
-        return false;
     auto* e = static_cast<QMouseEvent*>(event);
-    const QPointF p = m_knob->mapFromGlobal(from->mapToGlobal(e->position()));
-    const double w = m_knob->width(), h = m_knob->height();
+    const QPointF p = m_controls.S_Geber->mapFromGlobal(from->mapToGlobal(e->position()));
+    const double w = m_controls.S_Geber->width(), h = m_controls.S_Geber->height();
     if (type == QEvent::MouseButtonPress)
         m_tuningKnob.S_GeberMouseDown(p.x(), p.y(), w, h);
     else
@@ -197,13 +159,13 @@ bool MainWindowHandlers::spectrumEvent(QEvent* event) {
 
 bool MainWindowHandlers::digitSelectorEvent(QEvent* event) {
     if (event->type() == QEvent::Paint) {
-        paintDigitTriangle(m_panel9, m_state.TuneDigit);
+        paintDigitTriangle(m_controls.Panel9, m_state.TuneDigit);
         return true;
     }
     if (event->type() == QEvent::MouseMove) {
         auto* e = static_cast<QMouseEvent*>(event);
         if (m_digitSelector.Panel9MouseMove(e->position().x(), leftHeld(e)))
-            m_panel9->update();
+            m_controls.Panel9->update();
     }
     return false;
 }

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAbstractButton;
 class QLineEdit;
@@ -21,14 +22,28 @@ namespace talix::controls {
 
 // The handlers of the main window's controls: readout touches, the twelve buttons, the double
 // clicks that open the pick-lists, the tuning knob and the wheel anywhere on the window, taps and
-// drags on the spectrum and the waterfall, the step-digit selector and the bars. They find the
-// controls by name among the main window's children and turn every touch into a command; the
-// board's answer, not the handler, changes what the window shows.
+// drags on the spectrum and the waterfall, the step-digit selector and the bars. They are handed
+// the controls they serve and turn every touch into a command; the board's answer, not the
+// handler, changes what the window shows.
 class MainWindowHandlers : public QObject {
     Q_OBJECT
 public:
+    // The controls served; each is required.
+    struct Controls {
+        QWidget* mainWindow = nullptr;    // the wheel turns anywhere on it; pick-lists centre on it
+        std::vector<QLineEdit*> readouts; // a touch enters the readout
+        std::vector<QAbstractButton*> buttons; // a click sends the button's Tag
+        QAbstractButton* B_Tune = nullptr;     // one of `buttons`, pressed in tune mode
+        QAbstractButton* B_KAP = nullptr;      // shows the rotator form
+        QWidget* S_Geber = nullptr;            // the tuning knob
+        QWidget* S_Pitch = nullptr;            // its mark, lying over it
+        QWidget* Panel2 = nullptr;             // the spectrum
+        QWidget* Panel3 = nullptr;             // the waterfall
+        QWidget* Panel9 = nullptr;             // the step-digit selector
+        BarHandlers::Bars bars{};
+    };
     struct Context {
-        QWidget* mainWindow = nullptr;
+        Controls controls;
         link::CommandPort* queue = nullptr;
         sync::ReceiverState* state = nullptr;
         // The knob's mark moved: S_Pitch is marked for the painter and PaintEvent set.
@@ -48,8 +63,8 @@ public:
     // The wheel handler of the main window; the other forms hand their wheel turns to it.
     void S_GeberMouseWheel(int wheelDelta);
 
-    // Tune mode: B_Tune stays pressed.
-    bool tuneMode() const;
+    // Tune mode (the receiver state's): B_Tune stays pressed.
+    bool tuneMode() const { return m_state.TuneMode; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,12 +81,7 @@ private:
     Context m_context;
     link::CommandPort& m_queue;
     sync::ReceiverState& m_state;
-    QWidget* m_knob = nullptr;     // S_Geber
-    QWidget* m_knobMark = nullptr; // S_Pitch, lying over the knob
-    QWidget* m_panel2 = nullptr;
-    QWidget* m_panel3 = nullptr;
-    QWidget* m_panel9 = nullptr;
-    QAbstractButton* m_tune = nullptr;
+    const Controls& m_controls;
     TuningKnob m_tuningKnob;
     SpectrumTouch m_spectrumTouch;
     DigitSelector m_digitSelector;

@@ -38,12 +38,13 @@ bool bit(uint32_t v, int n) {
 // The slider rule: the bar moves to the board's value only when it differs from where the bar
 // stands and the value word's upper half is zero (a nonzero upper half means "the user is moving
 // it"). Returns the bar's position afterwards.
-int sliderRule(ItemEffect& e, C slider, uint32_t v, const ItemInputs& inputs) {
+int sliderRule(ReceiverState& s, ItemEffect& e, C slider, uint32_t v) {
     const SliderRange range = sliderRange(slider);
-    const int current = inputs.sliderPosition(slider);
+    int& position = *s.Sliders.of(slider);
     const int target = std::clamp(int(v8(v)), range.min, range.max);
-    if (current == target || param::upperHalfOf(v) != 0)
-        return current;
+    if (position == target || param::upperHalfOf(v) != 0)
+        return position;
+    position = target;
     e.change(slider, K::MoveSlider, target);
     return target;
 }
@@ -59,7 +60,7 @@ MainItems::MainItems(const QLocale& locale) : m_locale(locale) {
 }
 
 ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t> values,
-                            uint32_t w, const ItemInputs& inputs) const {
+                            uint32_t w) const {
     ItemEffect e;
     if (item < 0 || item >= board::kMainItems || values.size() < mainItemWords(item, values))
         return e;
@@ -171,18 +172,17 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
         const double bar = std::clamp(s.ModLevel * 1.5873, 0.0, 100.0);
         e.change(C::PBMod, K::BarValue, int(std::lround(bar)));
         e.text(C::LMod, whole(bar) + "%");
-        e.colour(C::LMod, K::FontColour,
-                 modulationColour(s.ModLevel, inputs.tuneButtonPressed(), s.SettingsWord));
+        e.colour(C::LMod, K::FontColour, modulationColour(s.ModLevel, s.TuneMode, s.SettingsWord));
         break;
     }
     case MainItem::HeadphoneVolume:
         s.HeadphoneVolume = v8(v);
-        e.text(C::LHeadphone, "Headphone " + volumePercent(sliderRule(e, C::SBKH, v, inputs)));
+        e.text(C::LHeadphone, "Headphone " + volumePercent(sliderRule(s, e, C::SBKH, v)));
         break;
     case MainItem::SpeakerVolume:
         s.SpeakerVolume = v8(v);
         {
-            const int position = sliderRule(e, C::SBLSP, v, inputs);
+            const int position = sliderRule(s, e, C::SBLSP, v);
             e.playbackVolume = s.SpeakerVolume;
             e.text(C::LLoudspeaker, "Loudspeaker " + volumePercent(position));
         }
@@ -205,7 +205,7 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
         break;
     case MainItem::Attenuation:
         s.Attenuation = v8(v);
-        sliderRule(e, C::TB_Att, v, inputs);
+        sliderRule(s, e, C::TB_Att, v);
         e.text(C::L_Att, attenuatorText(s.Attenuation, s.levelsInDbuV()));
         break;
     case MainItem::TuneDigit:
@@ -221,18 +221,17 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
         markRepaint(Field::EStepsRX, h);
         break;
     case MainItem::Passband:
-        passband(s, values, inputs, e);
+        passband(s, values, e);
         break;
     case MainItem::LockWord:
         s.LockWord = int32_t(v);
         e.change(C::B_Lock, K::Pressed, bit(v, 29));
         break;
     case MainItem::WaterfallHigh:
-        e.text(C::Lhigh,
-               QString::number(std::lround(sliderRule(e, C::TBWFH, v, inputs) / 1.6) + 1));
+        e.text(C::Lhigh, QString::number(std::lround(sliderRule(s, e, C::TBWFH, v) / 1.6) + 1));
         break;
     case MainItem::WaterfallLow:
-        e.text(C::Llow, whole(sliderRule(e, C::TBWFL, v, inputs) / 1.6));
+        e.text(C::Llow, whole(sliderRule(s, e, C::TBWFL, v) / 1.6));
         break;
     case MainItem::BwListFlag:
         s.BwListFlag = v != 0;
@@ -332,8 +331,7 @@ void MainItems::frequencies(ReceiverState& s, std::span<const uint32_t> v, uint3
 }
 
 // Item 33: passband, notch marker and spectrum mode.
-void MainItems::passband(ReceiverState& s, std::span<const uint32_t> v, const ItemInputs& inputs,
-                         ItemEffect& e) const {
+void MainItems::passband(ReceiverState& s, std::span<const uint32_t> v, ItemEffect& e) const {
     const uint32_t a = v[0], b = v[1], m = v[2];
     s.PassbandLo = uint16_t(uint16_t(a) + 1);
     s.PassbandHi = uint16_t(uint16_t(a >> 16) + 1);
@@ -341,7 +339,7 @@ void MainItems::passband(ReceiverState& s, std::span<const uint32_t> v, const It
     s.MarkerHi = int32_t(b >> 16) + 1;
     MarkerRect r{s.MarkerLo + 0.5f, 0.5f, s.MarkerHi + 0.5f, 320.5f};
     if (!bit(s.SettingsWord, 31)) {
-        const float dx = 1.5f - inputs.gridOffset();
+        const float dx = kRestingGridOffset - s.gridOffset();
         r.left += dx;
         r.right += dx;
     }

@@ -10,15 +10,6 @@
 
 namespace talix::sync {
 
-// What the decoders read from the widgets: the state of controls the items depend on.
-class ItemInputs {
-public:
-    virtual ~ItemInputs() = default;
-    virtual bool tuneButtonPressed() const = 0; // B_Tune
-    virtual int sliderPosition(MainControl slider) const = 0;
-    virtual float gridOffset() const = 0; // the spectrum grid's offset in pixels
-};
-
 // The largest slide-show picture the stream collects. DAB slides are small JPEG or PNG pictures
 // (well under 100 kB); a board announcing more than this is not sending a slide, and the picture
 // is dropped rather than held in memory.
@@ -32,8 +23,8 @@ public:
 
     // `values` are exactly the value words of the item (mainItemWords); w is the ValueWord.
     // An item without enough words, above 59, or one of 29-31, 37, 38 changes nothing.
-    ItemEffect apply(ReceiverState& s, int item, std::span<const uint32_t> values, uint32_t w,
-                     const ItemInputs& inputs) const;
+    ItemEffect apply(ReceiverState& s, int item, std::span<const uint32_t> values,
+                     uint32_t w) const;
 
     // A completed slide handed to the DAB list, shown or not: the stream is emptied and the picture
     // size cleared (bits 28-31 of the header stay).
@@ -42,8 +33,7 @@ public:
 private:
     void frequencies(ReceiverState& s, std::span<const uint32_t> v, uint32_t w,
                      ItemEffect& e) const;
-    void passband(ReceiverState& s, std::span<const uint32_t> v, const ItemInputs& inputs,
-                  ItemEffect& e) const;
+    void passband(ReceiverState& s, std::span<const uint32_t> v, ItemEffect& e) const;
     void levels(ReceiverState& s, std::span<const uint32_t> v, ItemEffect& e) const;
     void texts(int item, std::span<const uint32_t> v, ItemEffect& e) const;
     void rotator(int item, std::span<const uint32_t> v, ItemEffect& e) const;

@@ -14,8 +14,10 @@ namespace talix::sync {
 // What the user sees of the board's words: the main window implements it, and does no I/O in it.
 // Everything is called on the UI thread, inside the handling of one frame. Calls that show
 // something modal (applyItemEffect with a message) may handle further frames before they return.
-class MainView : public ItemInputs {
+class MainView {
 public:
+    virtual ~MainView() = default;
+
     // Hand-overs of every frame.
     virtual void spectrumLine(const uint8_t* line) = 0; // 1152 bytes, 1024 bins of 9 bits
     virtual void statusWord(uint32_t status) = 0;       // after AgcLevelRow is stored
@@ -34,6 +36,8 @@ public:
     // Applies what a main-window item decided (the slide show goes to the DAB list's slot form).
     // Failed ends the walk; the block is acknowledged all the same.
     virtual ApplyResult applyItemEffect(const ItemEffect& effect, const ReceiverState& state) = 0;
+    // B_Tune as tune mode stands (ReceiverState's TuneModeOffered and TuneMode).
+    virtual void showTuneMode(bool offered, bool on) = 0;
     // FieldSelect for the main window; true when readouts were marked for repainting.
     virtual bool selectMainField(int item) = 0;
     // FieldSelect for the DAB list: its Edit0 takes the selected look, SelectedField the normal.

@@ -108,6 +108,7 @@ ParamWalk::Step ParamWalk::fieldSelect(uint32_t w, WalkResult& r) {
     }
     setRotatorSelected(false);
     if (f == uint32_t(board::number(board::Form::Main))) {
+        selectTuneMode(item);
         r.repaint = m_view.selectMainField(item) || r.repaint;
         return Step::Next;
     }
@@ -145,7 +146,7 @@ ParamWalk::Step ParamWalk::valueWord(uint32_t w, std::span<const uint32_t> follo
 }
 
 ParamWalk::Step ParamWalk::mainItem(uint32_t w, std::span<const uint32_t> values, WalkResult& r) {
-    const ItemEffect effect = m_items.apply(m_state, param::itemOf(w), values, w, m_view);
+    const ItemEffect effect = m_items.apply(m_state, param::itemOf(w), values, w);
     for (const FieldMark& m : effect.marks)
         m_view.markField(m.tag, m.mark);
     r.repaint = r.repaint || effect.repaint;
@@ -205,6 +206,17 @@ void ParamWalk::closeForm(uint32_t w) {
         form->closeForm();
     m_view.enableMainControls();
     m_view.focusSelectedField(true);
+}
+
+void ParamWalk::selectTuneMode(int item) {
+    if (item == board::number(board::Field::FrequencyEntry)) {
+        m_state.TuneModeOffered = true;
+        m_state.TuneMode = true;
+    } else if (item != board::number(board::Field::EFreq2)) {
+        m_state.TuneModeOffered = false;
+        m_state.TuneMode = false;
+    }
+    m_view.showTuneMode(m_state.TuneModeOffered, m_state.TuneMode);
 }
 
 void ParamWalk::setRotatorSelected(bool selected) {

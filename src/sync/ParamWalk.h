@@ -47,6 +47,8 @@ private:
     void showForm(uint32_t w);
     void closeForm(uint32_t w);
     void setRotatorSelected(bool selected);
+    // The board's selection of a main-window field decides tune mode.
+    void selectTuneMode(int item);
 
     MainView& m_view;
     FrameSinks& m_sinks;

@@ -1,10 +1,26 @@
 #pragma once
 
+#include "base/GridOffset.h"
+#include "sync/MainControl.h"
+
 #include <QByteArray>
 #include <array>
 #include <cstdint>
 
 namespace talix::sync {
+
+// Where the bars that the board moves stand: SBKH, SBLSP, TB_Att, TBWFH and TBWFL.
+struct SliderPositions {
+    int SBKH = 0;
+    int SBLSP = 0;
+    int TB_Att = 0;
+    int TBWFH = 0;
+    int TBWFL = 0;
+
+    // nullptr for a control that is none of these bars.
+    int* of(MainControl bar);
+    int at(MainControl bar) const;
+};
 
 // The marker rectangle on the spectrum (notch), in spectrum pixels, already shifted by the grid
 // offset where the trace moves instead of the grid.
@@ -87,6 +103,20 @@ struct ReceiverState {
     float KnobAngle = 3 * 3.141592654f / 2;
     float KnobRefAngle = 0;
 
+    // Tune mode (B_Tune): the board's selection of the frequency entry offers it and switches it
+    // on; its selection of any other field but EFreq2 withdraws it; a touch on the offered button
+    // switches it over.
+    bool TuneModeOffered = false;
+    bool TuneMode = false;
+
+    // Moved by the board's reports and by the user's drags; the board moves a bar only to a
+    // value it does not already stand at.
+    SliderPositions Sliders;
+
+    // GridOffset: where the spectrum's grid line 0 stands for the current mode.
+    float gridOffset() const {
+        return gridOffsetFor(GridPlace{BinHz, TunedFreq, ModeIndex, Bandwidth, AudioResolution});
+    }
     bool levelsInDbuV() const { return (ReceiverFlags & 0x10) != 0; }
     bool playsOnHost() const { return (LoudspeakerMode & 0x02) != 0; }
     uint32_t slidePictureSize() const { return SlideHeader[0] & 0x0FFFFFFF; }

@@ -66,8 +66,8 @@ TEST(MainWindow, TouchOnAReadoutSelectsItToo) {
 
 TEST(MainWindow, FrequencyInTuneModeIsTheFrequencyEntry) {
     MainWindowFixture f;
-    f.button("B_Tune")->setCheckable(true); // the board's field 19 made it stay pressed
-    f.button("B_Tune")->setChecked(true);
+    f.state.TuneModeOffered = true; // the board's field 19 switched tune mode on
+    f.state.TuneMode = true;
     QLineEdit* e = f.readout("EFreq1");
     click(e, centreIn(e, e));
     EXPECT_EQ(f.probe.drain(), (Records{{192, 19, 0, 13}}));
@@ -170,8 +170,8 @@ class DoubleClick : public ::testing::TestWithParam<Opening> {};
 TEST_P(DoubleClick, OpensThePickList) {
     MainWindowFixture f;
     f.state.ModeIndex = GetParam().mode;
-    f.button("B_Tune")->setCheckable(true);
-    f.button("B_Tune")->setChecked(GetParam().tuneMode);
+    f.state.TuneModeOffered = true;
+    f.state.TuneMode = GetParam().tuneMode;
     QPoint openedCentre;
     QWidget* opened = doubleClickReadout(f, GetParam().readout, &openedCentre);
     if (GetParam().opens) {

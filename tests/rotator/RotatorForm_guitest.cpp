@@ -29,12 +29,6 @@ constexpr QRgb kYellow = 0xFFFFFF00;
 constexpr QRgb kLemonChiffon = 0xFFFFFACD;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-struct NoInputs : sync::ItemInputs {
-    bool tuneButtonPressed() const override { return false; }
-    int sliderPosition(sync::MainControl) const override { return 0; }
-    float gridOffset() const override { return 0; }
-};
-
 std::vector<uint8_t> queued(link::CommandQueue& q) {
     std::vector<uint8_t> all;
     for (const link::Command& c : q.takeCommands())
@@ -49,8 +43,7 @@ struct KapForm {
     }
     // A main-window item as the board reports it, decoded as the dispatcher decodes it.
     void report(int item, std::vector<uint32_t> values) {
-        const sync::ItemEffect e =
-            items.apply(state, item, values, uint32_t(245 | item << 8), NoInputs());
+        const sync::ItemEffect e = items.apply(state, item, values, uint32_t(245 | item << 8));
         ASSERT_TRUE(e.rotator.has_value());
         rotator.report(*e.rotator);
     }

@@ -214,6 +214,30 @@ TEST(FrameDispatcher, FieldSelections) {
     EXPECT_FALSE(rig.dispatcher.rotatorSelected());
 }
 
+// Tune mode is the core's: the board's selection of the frequency entry (19) offers and presses
+// B_Tune, EFreq2 (24) leaves it as it is, any other main-window field withdraws it.
+TEST(FrameDispatcher, FieldSelectionsDecideTuneMode) {
+    struct Case {
+        std::vector<int> items;
+        bool offered, on;
+    };
+    const Case cases[] = {{{19}, true, true},
+                          {{19, 24}, true, true},
+                          {{19, 3}, false, false},
+                          {{19, 3, 24}, false, false},
+                          {{3, 19}, true, true}};
+    for (const Case& c : cases) {
+        Rig rig;
+        uint32_t seq = 2;
+        for (int item : c.items)
+            rig.sendBlock(block({fieldSelect(item, 0)}), seq++);
+        const ReceiverState& state = rig.dispatcher.state();
+        EXPECT_EQ(state.TuneModeOffered, c.offered) << c.items.back();
+        EXPECT_EQ(state.TuneMode, c.on) << c.items.back();
+        EXPECT_EQ(rig.host.tuneShown, std::make_pair(c.offered, c.on)) << c.items.back();
+    }
+}
+
 TEST(FrameDispatcher, RotatorSelectionIsClearedByItemZeroAndByShowingAForm) {
     Rig rig;
     rig.sendBlock(block({fieldSelect(1, 16)}), 2);

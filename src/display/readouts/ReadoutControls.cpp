@@ -32,7 +32,8 @@ QWidget* createControl(QWidget* mainWindow, const ReadoutPlace& place) {
 
 } // namespace
 
-void createReadoutControls(QWidget* mainWindow) {
+ReadoutControls createReadoutControls(QWidget* mainWindow) {
+    ReadoutControls made;
     for (const ReadoutPlace& place : kReadoutPlaces) {
         const QString name = QString::fromLatin1(place.name);
         auto* w = mainWindow->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
@@ -46,7 +47,12 @@ void createReadoutControls(QWidget* mainWindow) {
         w->setFont(pinnedFont(place.face, place.fontSize));
         if (!w->property(kFontColourProperty).isValid())
             setFontColour(w, place.colour);
+        if (place.kind == ReadoutKind::Edit)
+            made.edits.push_back(static_cast<QLineEdit*>(w));
+        else if (place.field == board::Field::S_Pitch)
+            made.S_Pitch = w;
     }
+    return made;
 }
 
 QRgb fontColourOf(const QWidget* control) {

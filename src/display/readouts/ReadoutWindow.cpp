@@ -7,12 +7,13 @@
 
 namespace talix::display {
 
-MeterBox* createReadoutDisplay(QWidget* mainWindow) {
+ReadoutDisplay createReadoutDisplay(QWidget* mainWindow) {
     pinFonts();
-    MeterBox* meter = createStatusBlock(mainWindow);
-    createReadoutControls(mainWindow);
+    ReadoutDisplay made;
+    made.RPegel = createStatusBlock(mainWindow);
+    made.controls = createReadoutControls(mainWindow);
     createReadoutCaptions(mainWindow);
-    return meter;
+    return made;
 }
 
 } // namespace talix::display

@@ -6,61 +6,13 @@ namespace talix::display {
 
 namespace {
 
-constexpr float kGridBinHz = 160.0f;
-constexpr int32_t kTenMegahertz = 100'000'000; // 0.1 Hz units
 constexpr double kPanelWidth = 1026;
-
-// Offsets that depend on the audio resolution: for a = 4, for a = 8, for anything else.
-float byResolution(int32_t a, float four, float eight, float other) {
-    return a == 4 ? four : a == 8 ? eight : other;
-}
-
-// The quadrature modes' offset: a step by bandwidth class.
-float byBandwidthQ(uint16_t b) {
-    return b < 3000 ? -8.0f : b < 6000 ? -16.0f : -32.0f;
-}
 
 } // namespace
 
 float gridOffsetFor(const SpectrumSettings& s) {
-    float o = kRestingGridOffset;
-    if (s.binHz != kGridBinHz)
-        return o;
-    const int32_t a = s.audioResolution;
-    const uint16_t b = s.bandwidth;
-    switch (s.modeIndex) {
-    case 0: // SYNC
-    case 1: // DSB
-        o += byResolution(a, -112, -96, -64);
-        break;
-    case 2: // LSB
-        o += byResolution(a, -96, -64, 0);
-        break;
-    case 3: // USB
-    case 6: // CW
-        o -= 128;
-        break;
-    case 5: // SBCW
-        o += s.tunedFreq >= kTenMegahertz ? -128 : byResolution(a, -96, -64, 0);
-        break;
-    case 7:  // FM-N
-    case 10: // DSBQ
-    case 11: // AM-E
-        o += b < 6000 ? -16 : b < 12000 ? -32 : -64;
-        break;
-    case 9: // USBQ
-        o += byBandwidthQ(b) - float(b / 320);
-        break;
-    case 25: // LSBQ
-        o += byBandwidthQ(b) + float(b / 320);
-        break;
-    case 41: // DIGI
-        o -= float(b / 62.5);
-        break;
-    default:
-        break;
-    }
-    return o;
+    return talix::gridOffsetFor(
+        GridPlace{s.binHz, s.tunedFreq, s.modeIndex, s.bandwidth, s.audioResolution});
 }
 
 double traceShift(const SpectrumSettings& s, float gridOffset) {

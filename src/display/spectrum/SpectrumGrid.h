@@ -1,18 +1,16 @@
 #pragma once
 
+#include "base/GridOffset.h"
 #include "display/spectrum/SpectrumSettings.h"
 
 #include <QPainterPath>
 
 namespace talix::display {
 
-// x of grid line 0 when the grid does not follow the passband.
-constexpr float kRestingGridOffset = 1.5f;
 constexpr int kBinsPerDivision = 64;
 constexpr int kRowsPerDivision = 40;
 
-// x position of grid line 0 for the current mode: 1.5, moved by a mode-dependent amount when the
-// bins are 160 Hz wide so that a grid line falls on the carrier.
+// GridOffset for the settings' mode (base/GridOffset.h).
 float gridOffsetFor(const SpectrumSettings& s);
 
 // How far the trace, the waterfall row and the marks move right: 0 when the grid follows the

@@ -5,6 +5,7 @@
 #include "display/readouts/ReadoutControls.h"
 
 #include <QPushButton>
+#include <string_view>
 
 namespace talix::controls::testing {
 
@@ -63,9 +64,13 @@ QSlider* trackBar(QWidget* parent, const char* name, int tag, QRect box, int min
     return b;
 }
 
-// The designed controls this handler layer reads, by name, Tag and place.
-void buildControls(QWidget* w) {
-    display::createReadoutControls(w);
+// The designed controls this handler layer serves, with their names, Tags and places.
+MainWindowHandlers::Controls buildControls(QWidget* w) {
+    MainWindowHandlers::Controls c;
+    c.mainWindow = w;
+    const display::ReadoutControls readouts = display::createReadoutControls(w);
+    c.readouts = readouts.edits;
+    c.S_Pitch = readouts.S_Pitch;
     for (const auto& b : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.text), w);
         button->setObjectName(b.name);
@@ -73,18 +78,27 @@ void buildControls(QWidget* w) {
         button->setGeometry(b.box);
         button->setCheckable(b.staysPressed);
         button->setFocusPolicy(Qt::NoFocus);
+        if (std::string_view(b.name) == "B_KAP")
+            c.B_KAP = button;
+        else
+            c.buttons.push_back(button);
+        if (std::string_view(b.name) == "B_Tune")
+            c.B_Tune = button;
     }
-    plain(w, "S_Geber", {1560, 847, 348, 348});
-    plain(w, "Panel2", {80, 38, 1026, 322});
-    plain(w, "Panel3", {80, 366, 1026, 322});
-    plain(w, "Panel9", {1616, 752, 297, 65});
-    volumeBar(w, "SBKH", 20, {10, 1094, 720, 80}, 0);
-    volumeBar(w, "SBLSP", 21, {762, 1094, 720, 80}, 250);
-    setTag(plain(w, "SBKHN", {0, 1080, 97, 105}), 20);
-    setTag(plain(w, "SBLSPN", {752, 1080, 97, 105}), 21);
-    trackBar(w, "TBWFH", 35, {1145, 448, 19, 238}, 1, 160, 70);
-    trackBar(w, "TBWFL", 36, {1240, 448, 19, 238}, 0, 159, 5);
-    trackBar(w, "TB_Att", 26, {1745, 170, 19, 266}, 0, 35, 6);
+    c.S_Geber = plain(w, "S_Geber", {1560, 847, 348, 348});
+    c.Panel2 = plain(w, "Panel2", {80, 38, 1026, 322});
+    c.Panel3 = plain(w, "Panel3", {80, 366, 1026, 322});
+    c.Panel9 = plain(w, "Panel9", {1616, 752, 297, 65});
+    c.bars.SBKH = volumeBar(w, "SBKH", 20, {10, 1094, 720, 80}, 0);
+    c.bars.SBLSP = volumeBar(w, "SBLSP", 21, {762, 1094, 720, 80}, 250);
+    c.bars.SBKHN = plain(w, "SBKHN", {0, 1080, 97, 105});
+    c.bars.SBLSPN = plain(w, "SBLSPN", {752, 1080, 97, 105});
+    setTag(c.bars.SBKHN, 20);
+    setTag(c.bars.SBLSPN, 21);
+    c.bars.TBWFH = trackBar(w, "TBWFH", 35, {1145, 448, 19, 238}, 1, 160, 70);
+    c.bars.TBWFL = trackBar(w, "TBWFL", 36, {1240, 448, 19, 238}, 0, 159, 5);
+    c.bars.TB_Att = trackBar(w, "TB_Att", 26, {1745, 170, 19, 266}, 0, 35, 6);
+    return c;
 }
 
 } // namespace
@@ -92,13 +106,13 @@ void buildControls(QWidget* w) {
 MainWindowFixture::MainWindowFixture() : window(std::make_unique<QWidget>()) {
     window->setObjectName("FMain");
     window->setFixedSize(1920, 1200);
-    buildControls(window.get());
+    const MainWindowHandlers::Controls controls = buildControls(window.get());
     demods = new TF_Demods(probe.queue, window.get());
     bandwidths = new TF_BWs(probe.queue, state, window.get());
     steps = new TF_Steps(probe.queue, window.get());
 
     MainWindowHandlers::Context c;
-    c.mainWindow = window.get();
+    c.controls = controls;
     c.queue = &probe.queue;
     c.state = &state;
     c.knobMoved = [this] { ++knobMarks; };

@@ -30,6 +30,7 @@ public:
                                       const sync::ReceiverState&) override {
         return sync::ApplyResult::Applied;
     }
+    void showTuneMode(bool, bool) override {}
     bool selectMainField(int) override { return false; }
     void selectDabField() override {}
     void paintRotatorCircles(bool) override {}
@@ -37,9 +38,6 @@ public:
     void enableMainControls() override {}
     void focusSelectedField(bool) override {}
     void setIdentification(const QString& text) override { identification = text; }
-    bool tuneButtonPressed() const override { return false; }
-    int sliderPosition(sync::MainControl) const override { return 0; }
-    float gridOffset() const override { return 0; }
 };
 
 } // namespace talix::session::testing

@@ -99,10 +99,6 @@ void RecordingHost::setPlaybackVolume(uint8_t volume) {
 void RecordingHost::rotatorReport(const RotatorReport& report) {
     rotatorReports.push_back(report);
 }
-int RecordingHost::sliderPosition(MainControl slider) const {
-    const auto it = sliders.find(slider);
-    return it == sliders.end() ? 0 : it->second;
-}
 
 ApplyResult RecordingForm::ApplyItem(int item, std::span<const uint32_t> words) {
     std::string line = prefix() + "apply " + std::to_string(item);

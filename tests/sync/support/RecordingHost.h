@@ -29,11 +29,10 @@ public:
     bool antennaChecked = false;
     bool isRotatorOn = false;
     bool isUpdateVisible = false;
-    bool tunePressed = false;
     bool mainFieldRepaints = true;
-    float grid = 1.5f;
     std::optional<QString> startScript;
-    std::map<MainControl, int> sliders;
+    // B_Tune as last shown: offered, on.
+    std::pair<bool, bool> tuneShown{false, false};
     // Called while a modal message would be shown: frames handled here re-enter the dispatcher.
     std::function<void()> onModalMessage;
 
@@ -57,6 +56,7 @@ public:
     void requestPaint() override;
     ApplyResult applyItemEffect(const ItemEffect& effect, const ReceiverState& state) override;
     bool selectMainField(int item) override;
+    void showTuneMode(bool offered, bool on) override { tuneShown = {offered, on}; }
     void selectDabField() override;
     void paintRotatorCircles(bool selected) override;
     bool rotatorOn() const override { return isRotatorOn; }
@@ -68,9 +68,6 @@ public:
     void setIdentification(const QString& text) override;
     bool updateFormShown() const override { return isUpdateVisible; }
     void writeAck(uint32_t seq) override;
-    bool tuneButtonPressed() const override { return tunePressed; }
-    int sliderPosition(MainControl slider) const override;
-    float gridOffset() const override { return grid; }
 
     void log(std::string line) { m_lines.push_back(std::move(line)); }
 
