@@ -517,6 +517,40 @@ TEST(MainWindow, TrackBarsEchoNothingTheBoardSet) {
     EXPECT_EQ(f.probe.drain(), (Records{setValue(26, 30)}));
 }
 
+// The receiver state knows where every bar stands, however it came there: the board compares its
+// next report with it.
+TEST(MainWindow, TheStateFollowsEveryBarsPosition) {
+    MainWindowFixture f;
+    const talix::sync::SliderPositions& at = f.state.Sliders;
+    EXPECT_EQ(at.SBLSP, 250); // from the start
+    EXPECT_EQ(at.TBWFH, 70);
+    moveBarFromBoard(f.bar("SBKH"), 40);
+    EXPECT_EQ(at.SBKH, 40);
+    click(f.control("SBLSPN"), QPointF(20, 20)); // mute
+    EXPECT_EQ(at.SBLSP, 0);
+    userMoves(f.bar("TBWFH"), 5); // pushed above the low end, with the change signal blocked
+    EXPECT_EQ(at.TBWFH, 6);
+    f.state.TunedFreq = 2'000'000'000;
+    userMoves(f.bar("TB_Att"), 12); // snapped
+    EXPECT_EQ(at.TB_Att, 20);
+}
+
+// B_Tune, once the board offered tune mode, switches it over with each touch, as the button
+// itself does; not offered, a touch only sends the Tag.
+TEST(MainWindow, TheOfferedTuneButtonSwitchesTuneModeOver) {
+    MainWindowFixture f;
+    QAbstractButton* tune = f.button("B_Tune");
+    click(tune, centreIn(tune, tune));
+    EXPECT_FALSE(f.handlers->tuneMode());
+    f.state.TuneModeOffered = true;
+    f.state.TuneMode = true;
+    click(tune, centreIn(tune, tune));
+    EXPECT_FALSE(f.handlers->tuneMode());
+    click(tune, centreIn(tune, tune));
+    EXPECT_TRUE(f.handlers->tuneMode());
+    EXPECT_EQ(f.probe.drain(), (Records{{1, 12, 0}, {1, 12, 0}, {1, 12, 0}}));
+}
+
 // --- a full queue ---------------------------------------------------------------------------
 
 TEST(MainWindow, FullQueueNotifiesForTouchesAndStaysSilentForStreams) {
