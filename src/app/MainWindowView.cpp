@@ -1,6 +1,6 @@
 #include "app/MainWindowView.h"
 
-#include "app/ControlChanges.h"
+#include "app/ControlTargets.h"
 #include "app/MainWindow.h"
 #include "app/ReceiverViews.h"
 #include "base/BoardWords.h"
@@ -38,22 +38,13 @@ MainWindowView::MainWindowView(TFMain& main, session::Session& session, QWidget*
                                display::ReadoutPainter& readouts,
                                std::function<void(uint32_t)> brightnessReport)
     : m_main(main), m_session(session), m_readouts(readouts),
-      m_brightnessReport(std::move(brightnessReport)), m_updateForm(updateForm) {
-#define TALIX_FIND_CONTROL(name)                                                                   \
-    m_controls[MainControl::name] = main.findChild<QWidget*>(#name, Qt::FindDirectChildrenOnly);
-    TALIX_MAIN_CONTROLS(TALIX_FIND_CONTROL)
-#undef TALIX_FIND_CONTROL
+      m_brightnessReport(std::move(brightnessReport)), m_updateForm(updateForm), m_targets(main) {
     m_selectedField = main.controls()->EFreq1;
 }
 
 display::SpectrumSettings MainWindowView::spectrumSettings() const {
     const controls::MainControls& c = *m_main.controls();
     return spectrumSettingsOf(m_session.state(), c.TBWFH->value(), c.TBWFL->value());
-}
-
-QWidget* MainWindowView::control(MainControl c) const {
-    const auto it = m_controls.find(c);
-    return it == m_controls.end() ? nullptr : it->second.data();
 }
 
 void MainWindowView::linkLostDisplay() {
@@ -127,7 +118,7 @@ void MainWindowView::markField(int tag, int mark) {
 sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
                                                   const sync::ReceiverState&) {
     for (const sync::ControlChange& change : e.changes)
-        applyControlChange(control(change.control), change);
+        m_targets.apply(change);
     if (e.rebuildGrid)
         rebuildGrid();
     if (e.placeThresholdLine)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ControlTargets.h"
 #include "display/spectrum/SpectrumSettings.h"
 #include "session/SessionView.h"
 #include "sync/LinkQuality.h"
@@ -65,7 +66,6 @@ public:
 
 private:
     display::SpectrumSettings spectrumSettings() const;
-    QWidget* control(sync::MainControl c) const;
     void setDabEntryFieldSelected(bool selected);
     bool touchLocked() const;
     QAbstractButton* antennaButton() const;
@@ -75,7 +75,7 @@ private:
     display::ReadoutPainter& m_readouts;
     std::function<void(uint32_t)> m_brightnessReport;
     QPointer<QWidget> m_updateForm;
-    std::map<sync::MainControl, QPointer<QWidget>> m_controls;
+    ControlTargets m_targets;
     QPointer<QLineEdit> m_selectedField;
     std::optional<sync::LinkQualityReport> m_linkReport;
 };

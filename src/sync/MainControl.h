@@ -11,7 +11,8 @@ namespace talix::sync {
     X(LM80dBm)                                                                                     \
     X(LM40dBm)                                                                                     \
     X(L0dBm)                                                                                       \
-    X(PBMod) X(LMod) X(SBKH) X(LHeadphone) X(SBLSP) X(LLoudspeaker) X(TB_Att) X(L_Att) X(Panel9)   \
+    X(PBMod)                                                                                       \
+    X(LMod) X(SBKH) X(LHeadphone) X(SBLSP) X(LLoudspeaker) X(TB_Att) X(L_Att) X(Panel9)            \
         X(B_Filter) X(Lms) X(LRefresh) X(B_Lock) X(TBWFH) X(Lhigh) X(TBWFL) X(Llow) X(RPegel)      \
             X(EFreq2) X(B_Stereo) X(CB_Arrow) X(EUndo) X(LPTY) X(LPI) X(LRDS) X(LCLK) X(LUTC)      \
                 X(LLat) X(LLong) X(LAlt) X(RNB) X(B_KAP) X(LPegel) X(LSMeter) X(LALC)
@@ -21,6 +22,12 @@ enum class MainControl : uint8_t {
     TALIX_MAIN_CONTROLS(TALIX_ENUM_ENTRY)
 #undef TALIX_ENUM_ENTRY
 };
+
+constexpr int kMainControls = 0
+#define TALIX_COUNT_ENTRY(name) +1
+    TALIX_MAIN_CONTROLS(TALIX_COUNT_ENTRY)
+#undef TALIX_COUNT_ENTRY
+    ;
 
 const char* controlName(MainControl control);
 

@@ -1,6 +1,7 @@
 // The board's words applied to the main window: forms shown and closed, controls enabled and
 // disabled, fields selected, items on their controls, link quality, and the acknowledgement on the
 // wire.
+#include "app/ControlTargets.h"
 #include "app/Forms.h"
 #include "app/HostControls.h"
 #include "app/MainWindowView.h"
@@ -241,6 +242,13 @@ TEST(MainWindowView, FieldSelectionMovesTheHighlight) {
     // A Tag without an edit keeps the selection.
     w.send({fieldSelect(99, 0)});
     EXPECT_EQ(w.view().SelectedField(), eDemod);
+}
+
+// Every control the board's items change is on the main window under its name and type: a control
+// renamed on the window would otherwise lose the board's changes without a word.
+TEST(MainWindowView, EveryControlTheItemsChangeIsFound) {
+    Window w;
+    EXPECT_TRUE(ControlTargets(w.main).complete());
 }
 
 TEST(MainWindowView, FrequencyEntrySwitchesTuneModeAndAnotherFieldEndsIt) {
