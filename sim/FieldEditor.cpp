@@ -47,7 +47,7 @@ int64_t power10(uint32_t digit) {
 } // namespace
 
 void ReceiverModel::editMainField(uint8_t field, int units) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     switch (Field(field)) {
     case Field::EFreq1:
         tuneTo(s.tunedFreq + units * s.tuneStep, false);
@@ -152,7 +152,7 @@ void ReceiverModel::editMainField(uint8_t field, int units) {
 }
 
 void ReceiverModel::editSetupItem(uint8_t item, int units) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     switch (SetupItem(item)) {
     case SetupItem::ScrollwheelThreshold:
         s.scrollThreshold = stepWithin(s.scrollThreshold, units, 1, 0, 31);

@@ -41,7 +41,7 @@ std::string degrees(double value, int degreeDigits, char positive, char negative
 } // namespace
 
 TuningView ReceiverModel::tuningView() const {
-    const ReceiverState& s = m_state;
+    const BoardSettings& s = m_state;
     TuningView v;
     v.tunedHz = s.tunedHz();
     v.mode = s.mode;
@@ -129,7 +129,7 @@ void ReceiverModel::reportClock() {
 }
 
 void ReceiverModel::reportRds() {
-    const ReceiverState& s = m_state;
+    const BoardSettings& s = m_state;
     int station = -1;
     if (s.mode == board::kModeFmWide) {
         const int found = m_plan.strongestNear(s.tunedHz(), 60'000);

@@ -49,7 +49,7 @@ uint32_t ReceiverModel::undoValue() const {
 std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
     if (item < 0 || item >= board::kMainItems)
         return {};
-    const ReceiverState& s = m_state;
+    const BoardSettings& s = m_state;
     const uint32_t w = valueWord(uint32_t(item), number(Form::Main), tenthsItem(item));
     switch (MainItem(item)) {
     case MainItem::TunedFreq: {
@@ -229,7 +229,7 @@ std::vector<uint32_t> ReceiverModel::mainItem(int item) const {
 std::vector<uint32_t> ReceiverModel::setupItem(int item) const {
     if (item < 0 || item >= board::kSetupItems)
         return {};
-    const ReceiverState& s = m_state;
+    const BoardSettings& s = m_state;
     const uint32_t w = valueWord(uint32_t(item), number(Form::Setup));
     switch (SetupItem(item)) {
     case SetupItem::ScrollwheelThreshold:

@@ -113,7 +113,7 @@ void ReceiverModel::handleCommand(const std::vector<uint8_t>& r) {
 }
 
 void ReceiverModel::button(uint8_t code, uint8_t high) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     const bool closes = code == number(ButtonCode::Close);
     if (s.shownForm == number(Form::Memory)) {
         memoryKey(code, high);
@@ -226,7 +226,7 @@ void ReceiverModel::recallMemory(int tag) {
 }
 
 void ReceiverModel::knob(int step) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     // Two counts make one step of the selected value; odd counts from drags carry over.
     const int total = m_knobRemainder + step;
     const int units = total / 2;
@@ -270,7 +270,7 @@ void ReceiverModel::knob(int step) {
 }
 
 void ReceiverModel::selectField(uint8_t item, uint8_t form) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     if (form == number(Form::Rotator)) {
         s.rotatorSelected = item != 0;
         m_reports.words({fieldSelectWord(item, number(Form::Rotator))});
@@ -315,7 +315,7 @@ void ReceiverModel::setValue(uint8_t item, uint8_t form, uint32_t v) {
     }
     if (form != number(Form::Main))
         return;
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     switch (MainItem(item)) {
     case MainItem::TunedFreq:
         if (inCoverage(int64_t(v)))
@@ -366,7 +366,7 @@ void ReceiverModel::setValue(uint8_t item, uint8_t form, uint32_t v) {
 }
 
 void ReceiverModel::tuneTo(int64_t freq, bool remember) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     freq = std::clamp<int64_t>(freq, 100, 1'560'000'000);
     m_dab.stop(m_reports); // a frequency of its own leaves DAB
     if (freq == s.tunedFreq)
@@ -383,7 +383,7 @@ void ReceiverModel::tuneTo(int64_t freq, bool remember) {
 
 // A new receive frequency: the transmitter follows unless it is locked.
 void ReceiverModel::reportTuning() {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     m_reports.item(MainItem::TunedFreq);
     if (!(s.lockWord >> 29 & 1) && s.txFreq != s.tunedFreq) {
         s.txFreq = s.tunedFreq;
@@ -394,7 +394,7 @@ void ReceiverModel::reportTuning() {
 }
 
 void ReceiverModel::setMode(uint8_t mode) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     s.mode = mode;
     const auto it = s.bandwidthByMode.find(mode);
     s.bandwidth = it != s.bandwidthByMode.end() ? it->second : defaultBandwidth(mode);
@@ -404,7 +404,7 @@ void ReceiverModel::setMode(uint8_t mode) {
 }
 
 void ReceiverModel::setTuneMode(bool on) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     s.tuneMode = on;
     if (on)
         s.selectedField = 0;
@@ -417,7 +417,7 @@ void ReceiverModel::setTuneMode(bool on) {
 // "-> Zero": on a frequency, tune onto the strongest carrier nearby; elsewhere, back to the
 // field's neutral value.
 void ReceiverModel::zeroBeat() {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     const uint8_t field = s.tuneMode ? 0 : s.selectedField;
     switch (Field(field)) {
     case Field::EFreq1:
@@ -445,7 +445,7 @@ void ReceiverModel::zeroBeat() {
 }
 
 void ReceiverModel::showForm(int form) {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     if (s.shownForm != 0 && s.shownForm != form)
         closeForm(s.shownForm);
     s.shownForm = form;
@@ -473,7 +473,7 @@ void ReceiverModel::closeForm(int form) {
 }
 
 void ReceiverModel::undoTuning() {
-    ReceiverState& s = m_state;
+    BoardSettings& s = m_state;
     if (s.undo.empty())
         return;
     const int64_t back = s.undo.back();

@@ -7,7 +7,7 @@
 #include "sim/FrameWriter.h"
 #include "sim/MemoryBank.h"
 #include "sim/ParamSender.h"
-#include "sim/ReceiverState.h"
+#include "sim/BoardSettings.h"
 #include "sim/ReportQueue.h"
 #include "sim/RotatorMotor.h"
 #include "sim/SettingsForms.h"
@@ -38,7 +38,7 @@ public:
     // Audio, spectrum and status of the next frame; advances the board's clock by one frame.
     void renderFrame(FrameContent& content);
 
-    const ReceiverState& state() const { return m_state; }
+    const BoardSettings& state() const { return m_state; }
     // Board time of the next frame, seconds.
     double now() const { return double(m_sampleClock) / kSampleRate; }
     // The rotator's datagrams: a position (0: off), and its greeting, answered with its state
@@ -88,7 +88,7 @@ private:
     Endpoint m_rotator;
     bool m_rotatorFound;
     BandPlan m_plan;
-    ReceiverState m_state;
+    BoardSettings m_state;
     ReportQueue m_reports;
     SettingsForms m_forms{m_state, m_reports}; // System, Microphone and WiFi
     AudioSynth m_audio;

@@ -1,6 +1,6 @@
 #include "sim/SettingsForms.h"
 
-#include "sim/Modes.h"
+#include "sim/ModeFilters.h"
 #include "sim/ParamWords.h"
 
 #include <algorithm>
@@ -52,7 +52,7 @@ constexpr Bits kVoxLevelBits{8, 4};
 
 } // namespace
 
-SettingsForms::SettingsForms(ReceiverState& state, ReportQueue& reports)
+SettingsForms::SettingsForms(BoardSettings& state, ReportQueue& reports)
     : m_state(state), m_reports(reports) {
     // Plausible settings of a receiver with its transmitter interface.
     m_system[number(SystemItem::OscillatorCalibration)] = 2037;           // +37 Hz

@@ -1,6 +1,6 @@
 // talix-sim: the simulated receiver board as a program of its own.
 #include "sim/ControlServer.h"
-#include "sim/OptionTable.h"
+#include "sim/SimCommandLine.h"
 #include "sim/SimBoard.h"
 
 #include <csignal>
