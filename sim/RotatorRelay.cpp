@@ -1,0 +1,64 @@
+#include "sim/RotatorRelay.h"
+
+#include "sim/ParamWords.h"
+
+namespace talix::sim {
+
+using board::MainItem;
+
+namespace {
+constexpr int kPositions = 232; // half a turn each way
+} // namespace
+
+RotatorRelay::RotatorRelay(Endpoint rotator, bool found, BoardSettings& settings,
+                           ReportQueue& reports)
+    : m_rotator(std::move(rotator)), m_found(found), m_settings(settings), m_reports(reports),
+      m_motor(settings.rotatorPosition) {}
+
+void RotatorRelay::setPosition(uint8_t position, bool on) {
+    m_motor.command(on ? position : 0);
+    m_settings.rotatorOn = m_motor.on();
+    m_reports.item(MainItem::RotatorPresent);
+}
+
+void RotatorRelay::greeted() {
+    m_reports.item(MainItem::RotatorPresent);
+    m_reports.item(MainItem::RotatorVersion);
+}
+
+void RotatorRelay::tick() {
+    if (!m_motor.step())
+        return;
+    m_settings.rotatorPosition = uint8_t(m_motor.position());
+    m_reports.item(MainItem::RotatorPresent);
+}
+
+bool RotatorRelay::turnByKnob(int units) {
+    if (!m_settings.rotatorSelected || !m_found)
+        return false;
+    int p = m_motor.target() + units;
+    while (p < 1)
+        p += kPositions;
+    while (p > kPositions)
+        p -= kPositions;
+    m_motor.command(uint8_t(p));
+    m_settings.rotatorOn = true;
+    m_reports.words({rotatorRelayWord(), uint32_t(p)});
+    m_reports.item(MainItem::RotatorPresent);
+    return true;
+}
+
+std::vector<uint32_t> RotatorRelay::encode(MainItem item, uint32_t w) const {
+    if (item == MainItem::RotatorNotFound)
+        return m_found ? std::vector<uint32_t>{} : std::vector<uint32_t>{w, 0};
+    if (!m_found)
+        return {};
+    if (item == MainItem::RotatorVersion)
+        return {w, 0x0B, addressWord(m_rotator.host)};
+    if (item != MainItem::RotatorPresent)
+        return {};
+    const uint32_t position = m_settings.rotatorOn ? m_settings.rotatorPosition : 0;
+    return {w, m_motor.currentMa() | position << 8, addressWord(m_rotator.host)};
+}
+
+} // namespace talix::sim
