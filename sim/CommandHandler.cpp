@@ -175,6 +175,11 @@ void CommandHandler::setValue(uint8_t item, uint8_t form, uint32_t v) {
     if (form != number(Form::Main))
         return;
     BoardSettings& s = m.settings;
+    if (const PlainSetting* row = mainSetting(item, SettingInput::Value)) {
+        row->setFrom(s, v);
+        m.reports.item(number(Form::Main), item);
+        return;
+    }
     switch (MainItem(item)) {
     case MainItem::TunedFreq:
         m.tuner.tuneToOffered(int64_t(v));
@@ -197,13 +202,8 @@ void CommandHandler::setValue(uint8_t item, uint8_t form, uint32_t v) {
     case MainItem::WaterfallLow:
         s.wfLow = uint8_t(std::min<uint32_t>(v, std::min<uint32_t>(159, s.wfHigh - 1u)));
         break;
-    default: {
-        const PlainSetting* row = mainSetting(item);
-        if (row == nullptr || row->input != SettingInput::Value)
-            return;
-        row->setFrom(s, v);
-        break;
-    }
+    default:
+        return;
     }
     m.reports.item(number(Form::Main), item);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/BoardWords.h"
+#include "sim/ItemSource.h"
 #include "sim/ReportQueue.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace talix::sim {
 // The board's GPS receiver: UTC time and a position that wanders by a few metres, reported every
 // second (the altitude every ten), and the reference clock's calibration every ten seconds. The
 // place is one of a few cities, chosen by the seed.
-class GpsReceiver {
+class GpsReceiver final : public ItemSource {
 public:
     GpsReceiver(uint32_t seed, ReportQueue& reports);
 
@@ -20,7 +21,7 @@ public:
     void tick(uint64_t frame);
 
     // ClockCalibration, GpsPosition and GpsAltitude after their ValueWord w.
-    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const;
+    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const override;
 
 private:
     void readClock();

@@ -53,19 +53,19 @@ std::vector<uint32_t> ItemEncoder::encode(int form, int item) const {
     if (form == number(Form::Setup))
         return setupItem(item);
     if (form == number(Form::Undo)) {
-        const auto count = uint32_t(m.settings.undo.size());
+        const auto count = uint32_t(m_settings.undo.size());
         // "available" / "empty"
         return {valueWord(0, number(Form::Undo)), count | (count > 0 ? 1u : 2u) << 8};
     }
     if (SettingsForms::owns(form))
-        return m.settingsForms.encode(form, item);
+        return m_settingsForms.encode(form, item);
     return {};
 }
 
 std::vector<uint32_t> ItemEncoder::mainItem(int item) const {
     if (item < 0 || item >= board::kMainItems)
         return {};
-    const BoardSettings& s = m.settings;
+    const BoardSettings& s = m_settings;
     const uint32_t w = valueWord(uint32_t(item), number(Form::Main), tenthsItem(item));
     if (const PlainSetting* row = mainSetting(item))
         return {w, row->word(s)};
@@ -91,31 +91,19 @@ std::vector<uint32_t> ItemEncoder::mainItem(int item) const {
         return {w, uint32_t(s.undo.size())};
     case MainItem::NoiseBlanker:
         return {w, s.nbLevel > 0 ? 1u : 0u};
-    case MainItem::Levels:
-    case MainItem::LevelMarker:
-    case MainItem::Overload:
-        return m.meter.encode(MainItem(item), w);
-    case MainItem::ProgrammeType:
-    case MainItem::ProgrammeIdent:
-    case MainItem::RadioText:
-        return m.rds.encode(MainItem(item), w);
-    case MainItem::ClockCalibration:
-    case MainItem::GpsPosition:
-    case MainItem::GpsAltitude:
-        return m.gps.encode(MainItem(item), w);
-    case MainItem::RotatorPresent:
-    case MainItem::RotatorVersion:
-    case MainItem::RotatorNotFound:
-        return m.rotator.encode(MainItem(item), w);
     default:
-        return {}; // not reported (29-31, 37, 38, 54, 58, 59)
+        break;
     }
+    for (const ItemSource* source : m_sources)
+        if (std::vector<uint32_t> words = source->encode(MainItem(item), w); !words.empty())
+            return words;
+    return {}; // not reported (29-31, 37, 38, 54, 58, 59)
 }
 
 // The passband's first and last spectrum bins and the notch's, each a pair of 16-bit bins, and
 // the spectrum filter.
 std::vector<uint32_t> ItemEncoder::passband(uint32_t w) const {
-    const BoardSettings& s = m.settings;
+    const BoardSettings& s = m_settings;
     const SpectrumGeometry g{s.tunedHz(), s.binHz()};
     const Passband pb = passbandOf(s.mode, s.tunedHz(), bandwidthHz(s.mode, s.bandwidth), s.shift);
     const int lo = g.passbandLo(pb.lowHz);
@@ -132,7 +120,7 @@ std::vector<uint32_t> ItemEncoder::setupItem(int item) const {
     const PlainSetting* row = setupSetting(item);
     if (row == nullptr)
         return {};
-    return {valueWord(uint32_t(item), number(Form::Setup)), row->word(m.settings)};
+    return {valueWord(uint32_t(item), number(Form::Setup)), row->word(m_settings)};
 }
 
 } // namespace talix::sim

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "sim/BoardSettings.h"
-#include "sim/GpsReceiver.h"
-#include "sim/RdsReception.h"
-#include "sim/RotatorRelay.h"
+#include "sim/ItemSource.h"
 #include "sim/SettingsForms.h"
-#include "sim/SignalMeter.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace talix::sim {
@@ -17,15 +15,10 @@ namespace talix::sim {
 // report.
 class ItemEncoder {
 public:
-    struct Sources {
-        const BoardSettings& settings;
-        const SettingsForms& settingsForms;
-        const SignalMeter& meter;
-        const GpsReceiver& gps;
-        const RdsReception& rds;
-        const RotatorRelay& rotator;
-    };
-    explicit ItemEncoder(Sources sources) : m(sources) {}
+    // Items the settings do not hold come from the sources.
+    ItemEncoder(const BoardSettings& settings, const SettingsForms& settingsForms,
+                std::vector<const ItemSource*> sources)
+        : m_settings(settings), m_settingsForms(settingsForms), m_sources(std::move(sources)) {}
 
     std::vector<uint32_t> encode(int form, int item) const;
 
@@ -34,7 +27,9 @@ private:
     std::vector<uint32_t> setupItem(int item) const;
     std::vector<uint32_t> passband(uint32_t w) const;
 
-    Sources m;
+    const BoardSettings& m_settings;
+    const SettingsForms& m_settingsForms;
+    std::vector<const ItemSource*> m_sources;
 };
 
 } // namespace talix::sim

@@ -89,6 +89,13 @@ void KnobEditor::turn(int counts) {
 
 void KnobEditor::editMainField(uint8_t field, int units) {
     BoardSettings& s = m_settings;
+    if (const PlainSetting* row = mainSetting(field, SettingInput::Knob)) {
+        row->stepBy(s, units);
+        if (row->alsoReports >= 0)
+            m_reports.item(number(Form::Main), row->alsoReports);
+        m_reports.item(number(Form::Main), field);
+        return;
+    }
     switch (Field(field)) {
     case Field::EFreq1:
         m_tuner.tuneTo(s.tunedFreq + units * s.tuneStep, false);
@@ -138,22 +145,25 @@ void KnobEditor::editMainField(uint8_t field, int units) {
     case Field::EStepsRX:
         s.tuneStep = std::clamp<int64_t>(s.tuneStep + units * power10(s.tuneDigit), 1, 10'000'000);
         break;
-    default: {
-        const PlainSetting* row = mainSetting(field);
-        if (row == nullptr || row->input != SettingInput::Knob)
-            return;
-        row->stepBy(s, units);
-        if (row->alsoReports >= 0)
-            m_reports.item(number(Form::Main), row->alsoReports);
-        break;
-    }
+    default:
+        return;
     }
     m_reports.item(number(Form::Main), field);
 }
 
 void KnobEditor::editSetupItem(uint8_t item, int units) {
+    if (const PlainSetting* row = setupSetting(item, SettingInput::Knob))
+        row->stepBy(m_settings, units);
+    else if (!editSetupByRule(SetupItem(item), units))
+        return;
+    m_reports.item(number(Form::Setup), item);
+}
+
+// The Setup items with a rule of their own: bits of the receiver flags or the settings word, the
+// impedance's toggle, the audio resolution's list; false for any other item.
+bool KnobEditor::editSetupByRule(SetupItem item, int units) {
     BoardSettings& s = m_settings;
-    switch (SetupItem(item)) {
+    switch (item) {
     case SetupItem::LevelUnits:
         s.flags ^= 0x10; // level units
         break;
@@ -181,15 +191,10 @@ void KnobEditor::editSetupItem(uint8_t item, int units) {
     case SetupItem::SpectrumPriority:
         s.settingsWord ^= 1u << 31;
         break;
-    default: {
-        const PlainSetting* row = setupSetting(item);
-        if (row == nullptr || row->input != SettingInput::Knob)
-            return;
-        row->stepBy(s, units);
-        break;
+    default:
+        return false;
     }
-    }
-    m_reports.item(number(Form::Setup), item);
+    return true;
 }
 
 } // namespace talix::sim

@@ -28,6 +28,7 @@ public:
 private:
     void editMainField(uint8_t field, int units);
     void editSetupItem(uint8_t item, int units);
+    bool editSetupByRule(board::SetupItem item, int units);
 
     BoardSettings& m_settings;
     ReportQueue& m_reports;

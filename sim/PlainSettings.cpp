@@ -100,6 +100,10 @@ const PlainSetting* find(std::span<const PlainSetting> rows, int item) {
     return it != rows.end() ? &*it : nullptr;
 }
 
+const PlainSetting* only(const PlainSetting* row, SettingInput input) {
+    return row != nullptr && row->input == input ? row : nullptr;
+}
+
 } // namespace
 
 void PlainSetting::stepBy(BoardSettings& s, int units) const {
@@ -116,6 +120,14 @@ const PlainSetting* mainSetting(int item) {
 
 const PlainSetting* setupSetting(int item) {
     return find(kSetup, item);
+}
+
+const PlainSetting* mainSetting(int item, SettingInput input) {
+    return only(find(kMain, item), input);
+}
+
+const PlainSetting* setupSetting(int item, SettingInput input) {
+    return only(find(kSetup, item), input);
 }
 
 } // namespace talix::sim

@@ -29,5 +29,8 @@ struct PlainSetting {
 // The row of a main-window item or Setup item held as a plain setting; nullptr for others.
 const PlainSetting* mainSetting(int item);
 const PlainSetting* setupSetting(int item);
+// The same, only when the setting changes by that input.
+const PlainSetting* mainSetting(int item, SettingInput input);
+const PlainSetting* setupSetting(int item, SettingInput input);
 
 } // namespace talix::sim

@@ -3,6 +3,7 @@
 #include "base/BoardWords.h"
 #include "sim/BandPlan.h"
 #include "sim/BoardSettings.h"
+#include "sim/ItemSource.h"
 #include "sim/ReportQueue.h"
 
 #include <cstddef>
@@ -14,7 +15,7 @@ namespace talix::sim {
 // RDS of the FM broadcast station tuned in FM-W, when it comes in strong enough: the programme
 // identification after half a second, the programme type and radio text after a second more, then
 // the next radio text every eight seconds. Leaving the station empties the RDS lines.
-class RdsReception {
+class RdsReception final : public ItemSource {
 public:
     RdsReception(const BandPlan& plan, const BoardSettings& settings, ReportQueue& reports);
 
@@ -22,7 +23,7 @@ public:
     void tick(double now);
 
     // ProgrammeType, ProgrammeIdent and RadioText after their ValueWord w.
-    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const;
+    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const override;
 
 private:
     int stationHeard() const;

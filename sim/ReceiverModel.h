@@ -77,7 +77,7 @@ private:
     KnobEditor m_knob{m_state, m_reports, m_tuner, m_rotator, m_forms, m_dab};
     CommandHandler m_commands{
         {m_state, m_reports, m_tuner, m_shownForm, m_keypad, m_knob, m_forms, m_dab}};
-    ItemEncoder m_encoder{{m_state, m_forms, m_meter, m_gps, m_rds, m_rotator}};
+    ItemEncoder m_encoder{m_state, m_forms, {&m_meter, &m_gps, &m_rds, &m_rotator}};
 };
 
 } // namespace talix::sim

@@ -3,6 +3,7 @@
 #include "base/BoardWords.h"
 #include "base/Endpoint.h"
 #include "sim/BoardSettings.h"
+#include "sim/ItemSource.h"
 #include "sim/ReportQueue.h"
 #include "sim/RotatorMotor.h"
 
@@ -14,7 +15,7 @@ namespace talix::sim {
 // The antenna rotator as the board relays it: its motor, the position datagrams and greeting
 // from the program, the knob turning it while its dial is selected, and its reports (present with
 // position and current, version, or not found).
-class RotatorRelay {
+class RotatorRelay final : public ItemSource {
 public:
     RotatorRelay(Endpoint rotator, bool found, BoardSettings& settings, ReportQueue& reports);
 
@@ -27,7 +28,7 @@ public:
     bool turnByKnob(int units);
 
     // RotatorPresent, RotatorVersion and RotatorNotFound after their ValueWord w.
-    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const;
+    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const override;
 
 private:
     Endpoint m_rotator;

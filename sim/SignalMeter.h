@@ -3,6 +3,7 @@
 #include "base/BoardWords.h"
 #include "sim/BandPlan.h"
 #include "sim/BoardSettings.h"
+#include "sim/ItemSource.h"
 #include "sim/ReportQueue.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace talix::sim {
 
 // The board's level meter: the passband level, the S-meter, the noise, the meter's marker, the
 // overload light and the AGC line, measured ten times a second and reported when they change.
-class SignalMeter {
+class SignalMeter final : public ItemSource {
 public:
     SignalMeter(const BandPlan& plan, const BoardSettings& settings, ReportQueue& reports);
 
@@ -23,7 +24,7 @@ public:
     // The AGC line's row in the spectrum (511: manual gain).
     uint16_t agcRow() const { return m_agcRow; }
     // Levels, LevelMarker and Overload after their ValueWord w.
-    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const;
+    std::vector<uint32_t> encode(board::MainItem item, uint32_t w) const override;
 
 private:
     const BandPlan& m_plan;
