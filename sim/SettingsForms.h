@@ -33,6 +33,7 @@ public:
 
 private:
     uint32_t value(int form, int item) const;
+    // The knob on the items without a step rule.
     void editSystem(int item, int units);
     void editMike(int item, int units);
     void report(int form, int item);
