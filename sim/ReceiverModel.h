@@ -50,10 +50,8 @@ public:
     const BoardSettings& state() const { return m_state; }
     // Board time of the next frame, seconds.
     double now() const { return m_renderer.now(); }
-    // The rotator's datagrams: a position (0: off), and its greeting, answered with its state
-    // and version.
-    void setRotatorPosition(uint8_t position, bool on) { m_rotator.setPosition(position, on); }
-    void rotatorGreeted() { m_rotator.greeted(); }
+    // A datagram the program sent the rotator.
+    void rotatorDatagram(const uint8_t* data, size_t size) { m_rotator.datagram(data, size); }
 
     // What the board reports for an item of a form.
     std::vector<uint32_t> encode(int form, int item) const { return m_encoder.encode(form, item); }

@@ -6,24 +6,22 @@ namespace talix::sim {
 
 using board::MainItem;
 
-namespace {
-constexpr int kPositions = 232; // half a turn each way
-} // namespace
-
 RotatorRelay::RotatorRelay(Endpoint rotator, bool found, BoardSettings& settings,
                            ReportQueue& reports)
     : m_rotator(std::move(rotator)), m_found(found), m_settings(settings), m_reports(reports),
       m_motor(settings.rotatorPosition) {}
 
-void RotatorRelay::setPosition(uint8_t position, bool on) {
-    m_motor.command(on ? position : 0);
-    m_settings.rotatorOn = m_motor.on();
-    m_reports.item(MainItem::RotatorPresent);
-}
-
-void RotatorRelay::greeted() {
-    m_reports.item(MainItem::RotatorPresent);
-    m_reports.item(MainItem::RotatorVersion);
+void RotatorRelay::datagram(const uint8_t* d, size_t size) {
+    if (size != 3 || d[0] != board::kRotatorDatagramKind)
+        return;
+    if (d[1] == board::number(board::RotatorCode::Greeting)) {
+        m_reports.item(MainItem::RotatorPresent);
+        m_reports.item(MainItem::RotatorVersion);
+    } else if (d[1] == board::number(board::RotatorCode::Position)) {
+        m_motor.command(d[2]); // 0 switches it off
+        m_settings.rotatorOn = m_motor.on();
+        m_reports.item(MainItem::RotatorPresent);
+    }
 }
 
 void RotatorRelay::tick() {
@@ -38,9 +36,9 @@ bool RotatorRelay::turnByKnob(int units) {
         return false;
     int p = m_motor.target() + units;
     while (p < 1)
-        p += kPositions;
-    while (p > kPositions)
-        p -= kPositions;
+        p += board::kRotatorPositions;
+    while (p > board::kRotatorPositions)
+        p -= board::kRotatorPositions;
     m_motor.command(uint8_t(p));
     m_settings.rotatorOn = true;
     m_reports.words({rotatorRelayWord(), uint32_t(p)});

@@ -7,6 +7,7 @@
 #include "sim/ReportQueue.h"
 #include "sim/RotatorMotor.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,9 +20,9 @@ class RotatorRelay final : public ItemSource {
 public:
     RotatorRelay(Endpoint rotator, bool found, BoardSettings& settings, ReportQueue& reports);
 
-    // A position datagram (0: off) and the rotator greeting.
-    void setPosition(uint8_t position, bool on);
-    void greeted();
+    // A datagram from the program: a position (0: off), or the greeting, answered with the
+    // rotator's state and version. Anything else is ignored.
+    void datagram(const uint8_t* data, size_t size);
     // Once per frame: every step the antenna takes is reported.
     void tick();
     // Knob units while the dial is selected; false when the knob is not the rotator's.
