@@ -34,8 +34,15 @@ template <auto Member> uint32_t wordOf(const BoardSettings& s) {
 template <auto Member>
 constexpr PlainSetting row(auto item, SettingInput input = SettingInput::Own, int step = 0,
                            int64_t lo = 0, int64_t hi = 0, int alsoReports = -1) {
-    return {number(item), getMember<Member>, setMember<Member>, wordOf<Member>, input, step, lo,
-            hi,           alsoReports};
+    return {.item = number(item),
+            .get = getMember<Member>,
+            .set = setMember<Member>,
+            .word = wordOf<Member>,
+            .input = input,
+            .step = step,
+            .lo = lo,
+            .hi = hi,
+            .alsoReports = alsoReports};
 }
 
 constexpr auto K = SettingInput::Knob;
