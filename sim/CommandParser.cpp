@@ -2,6 +2,9 @@
 
 #include "base/BoardWords.h"
 
+#include <array>
+#include <utility>
+
 namespace talix::sim {
 
 using board::Form;
@@ -9,43 +12,51 @@ using board::number;
 using board::Record;
 using board::Setting;
 
+namespace {
+
+// The length of a record of each kind. Some kinds come in layouts told by a later byte (a
+// setting's sub-code, the form index): `at` names that byte, `cases` the length for each of its
+// values, `otherwise` the length for any other value (-1: not a record the board knows).
+struct Layout {
+    Record kind;
+    int length = 0;
+    size_t at = 0;
+    std::array<std::pair<int, int>, 2> cases{{{-1, 0}, {-1, 0}}};
+    int otherwise = -1;
+};
+
+const Layout kLayouts[] = {
+    {Record::Button, 3}, // 1, Tag low, Tag high
+    {Record::KnobStep, 2},
+    {Record::WiFiSet, 1},
+    {Record::Acknowledge, 5},
+    {Record::Greeting, 1},
+    {Record::Setting,
+     0,
+     1,
+     {{{number(Setting::ExternalAntenna), 3}, {number(Setting::AccessorySerial), 4}}}},
+    {Record::FieldSelect, 0, 2, {{{number(Form::Rotator), 3}, {number(Form::Memory), 7}}}, 4},
+    {Record::SetValue, 0, 2, {{{number(Form::DAB), 3}, {-1, 0}}}, 7}, // or a DAB programme choice
+};
+
+} // namespace
+
 int CommandParser::recordLength(const uint8_t* data, size_t available) {
     if (available == 0)
         return 0;
-    switch (data[0]) {
-    case number(Record::Button):
-        return 3; // 1, Tag low, Tag high
-    case number(Record::KnobStep):
-        return 2;
-    case number(Record::WiFiSet):
-        return 1;
-    case number(Record::Acknowledge):
-        return 5;
-    case number(Record::Greeting):
-        return 1;
-    case number(Record::Setting): // with sub-code
-        if (available < 2)
+    for (const Layout& l : kLayouts) {
+        if (data[0] != number(l.kind))
+            continue;
+        if (l.at == 0)
+            return l.length;
+        if (available <= l.at)
             return 0;
-        if (data[1] == number(Setting::ExternalAntenna))
-            return 3;
-        if (data[1] == number(Setting::AccessorySerial))
-            return 4;
-        return -1;
-    case number(Record::FieldSelect): // the form index in byte 2 tells the layout
-        if (available < 3)
-            return 0;
-        if (data[2] == number(Form::Rotator))
-            return 3;
-        if (data[2] == number(Form::Memory))
-            return 7;
-        return 4;
-    case number(Record::SetValue): // or a DAB programme choice
-        if (available < 3)
-            return 0;
-        return data[2] == number(Form::DAB) ? 3 : 7;
-    default:
-        return -1;
+        for (const auto& [value, length] : l.cases)
+            if (data[l.at] == value)
+                return length;
+        return l.otherwise;
     }
+    return -1;
 }
 
 void CommandParser::feed(const uint8_t* data, size_t size) {

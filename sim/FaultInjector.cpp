@@ -134,25 +134,13 @@ uint32_t FaultInjector::blockSplit(uint32_t totalWords) {
 }
 
 const char* FaultInjector::name(BadBlock kind) {
-    switch (kind) {
-    case BadBlock::LengthTooSmall:
-        return "block length too small";
-    case BadBlock::LengthTooLarge:
-        return "block length too large";
-    case BadBlock::TruncatedBlock:
-        return "block cut short";
-    case BadBlock::UnknownId:
-        return "unknown id";
-    case BadBlock::ValuesPastEnd:
-        return "values past the block";
-    case BadBlock::TooManyWords:
-        return "word count above 124";
-    case BadBlock::ZeroSequence:
-        return "sequence number 0";
-    case BadBlock::StrayContinuation:
-        return "continuation without a block";
-    }
-    return "";
+    // In the order of BadBlock.
+    static constexpr const char* kNames[kBadBlockKinds] = {
+        "block length too small", "block length too large",
+        "block cut short",        "unknown id",
+        "values past the block",  "word count above 124",
+        "sequence number 0",      "continuation without a block"};
+    return kNames[size_t(kind)];
 }
 
 bool FaultInjector::badBlockFrame(FrameContent& content, const std::function<uint32_t()>& takeSeq) {
@@ -166,7 +154,7 @@ bool FaultInjector::badBlockFrame(FrameContent& content, const std::function<uin
     }
     if (!perFrame(m_plan.badBlockFraction))
         return false;
-    m_lastBad = BadBlock(m_random.range(0, 7));
+    m_lastBad = BadBlock(m_random.range(0, kBadBlockKinds - 1));
     const uint32_t seq = takeSeq();
     auto& w = content.words;
     switch (m_lastBad) {

@@ -48,6 +48,7 @@ enum class BadBlock {
     ZeroSequence,      // sequence number 0
     StrayContinuation, // a continuation with no block begun
 };
+constexpr int kBadBlockKinds = int(BadBlock::StrayContinuation) + 1;
 
 // Decides, frame by frame, which faults to inject. Deterministic for a seed.
 class FaultInjector {

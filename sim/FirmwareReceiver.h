@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,14 @@ public:
     struct Reply {
         uint32_t word;
         std::chrono::milliseconds after; // since the reply before it
+
+        // As it goes to the program: 8, three zero bytes, the word (least significant byte first).
+        std::array<uint8_t, 8> bytes() const {
+            std::array<uint8_t, 8> out{8};
+            for (size_t i = 0; i < 4; ++i)
+                out[4 + i] = uint8_t(word >> (8 * i));
+            return out;
+        }
     };
 
     static constexpr std::chrono::milliseconds kClearingTick{250};

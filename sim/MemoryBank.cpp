@@ -1,7 +1,7 @@
 #include "sim/MemoryBank.h"
 
 #include "base/BoardWords.h"
-#include "sim/Modes.h"
+#include "sim/ModeFilters.h"
 #include "sim/ParamWords.h"
 
 #include <algorithm>

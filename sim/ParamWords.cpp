@@ -11,6 +11,11 @@ std::vector<uint32_t> textWords(const std::string& text, size_t words) {
     return out;
 }
 
+void appendTextWords(std::vector<uint32_t>& group, const std::string& text, size_t words) {
+    const auto t = textWords(text, words);
+    group.insert(group.end(), t.begin(), t.end());
+}
+
 uint32_t addressWord(const std::string& dotted) {
     in_addr addr{};
     const std::string host = dotted == "localhost" ? "127.0.0.1" : dotted;

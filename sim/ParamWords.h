@@ -39,6 +39,8 @@ constexpr uint32_t knobStepWord(int step) {
 // Text in the host's single-byte code page, first character in the lowest byte of the first word,
 // padded with zero bytes to `words` words (a longer text is cut).
 std::vector<uint32_t> textWords(const std::string& text, size_t words);
+// The same words appended to a group.
+void appendTextWords(std::vector<uint32_t>& group, const std::string& text, size_t words);
 
 // An IPv4 address in dotted form as the four bytes in network order (first byte lowest); 0 when
 // the text is not such an address.

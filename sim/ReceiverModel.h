@@ -1,28 +1,37 @@
 #pragma once
 
 #include "base/Endpoint.h"
-#include "sim/AudioSynth.h"
 #include "sim/BandPlan.h"
+#include "sim/BoardSettings.h"
+#include "sim/CommandHandler.h"
 #include "sim/DabEnsemble.h"
+#include "sim/FormSwitcher.h"
+#include "sim/FrameRenderer.h"
 #include "sim/FrameWriter.h"
+#include "sim/GpsReceiver.h"
+#include "sim/ItemEncoder.h"
+#include "sim/KnobEditor.h"
 #include "sim/MemoryBank.h"
+#include "sim/MemoryKeypad.h"
 #include "sim/ParamSender.h"
-#include "sim/ReceiverState.h"
+#include "sim/RdsReception.h"
 #include "sim/ReportQueue.h"
-#include "sim/RotatorMotor.h"
+#include "sim/RotatorRelay.h"
 #include "sim/SettingsForms.h"
-#include "sim/SpectrumSynth.h"
+#include "sim/SignalMeter.h"
+#include "sim/Tuner.h"
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace talix::sim {
 
-// The simulated receiver: it holds the radio's state, answers the program's commands by
-// queuing reports for the parameter stream, and produces each frame's audio, spectrum line and
-// status word from the band plan. Used by the board thread only.
+// The simulated receiver, as the board thread sees it: greeted, it identifies and reports its
+// whole state; it takes the program's commands (CommandHandler) and queues the reports they need
+// (ReportQueue, encoded by ItemEncoder); once per frame it measures and reports what changes by
+// itself (SignalMeter, GpsReceiver, RdsReception, RotatorRelay, DabEnsemble) and renders the
+// frame's audio, spectrum and status (FrameRenderer). Used by the board thread only.
 class ReceiverModel {
 public:
     ReceiverModel(uint32_t seed, Endpoint rotator, bool rotatorFound);
@@ -30,89 +39,43 @@ public:
     // The program greeted: identify, then report the whole state.
     void greeted();
     // One command record (acknowledgements and greetings are the board's own business).
-    void handleCommand(const std::vector<uint8_t>& record);
+    void handleCommand(const std::vector<uint8_t>& record) { m_commands.handle(record); }
     // Once per frame, before the frame's parameter block is chosen: periodic reports.
     void tick();
     // The next block of pending reports.
     std::optional<ParamBlock> takeBlock();
     // Audio, spectrum and status of the next frame; advances the board's clock by one frame.
-    void renderFrame(FrameContent& content);
+    void renderFrame(FrameContent& content) { m_renderer.render(content, m_meter.agcRow()); }
 
-    const ReceiverState& state() const { return m_state; }
+    const BoardSettings& state() const { return m_state; }
     // Board time of the next frame, seconds.
-    double now() const { return double(m_sampleClock) / kSampleRate; }
-    // The rotator's datagrams: a position (0: off), and its greeting, answered with its state
-    // and version.
-    void setRotatorPosition(uint8_t position, bool on);
-    void rotatorGreeted();
+    double now() const { return m_renderer.now(); }
+    // A datagram the program sent the rotator.
+    void rotatorDatagram(const uint8_t* data, size_t size) { m_rotator.datagram(data, size); }
 
-    // Encoders of what the board reports (the main window's items, the Setup form's items).
-    std::vector<uint32_t> encode(int form, int item) const;
+    // What the board reports for an item of a form.
+    std::vector<uint32_t> encode(int form, int item) const { return m_encoder.encode(form, item); }
 
 private:
-    // Commands.
-    void button(uint8_t code, uint8_t high);
-    void memoryKey(uint8_t code, uint8_t high);
-    void memoryLine(uint8_t tag, uint8_t zone);
-    void recallMemory(int tag);
-    void knob(int step);
-    void selectField(uint8_t item, uint8_t form);
-    void setValue(uint8_t item, uint8_t form, uint32_t value);
-
-    // Main-window changes with the reports they need.
-    void tuneTo(int64_t freq, bool remember);
-    void setMode(uint8_t mode);
-    void editMainField(uint8_t field, int units);
-    void editSetupItem(uint8_t item, int units);
-    void zeroBeat();
-    void setTuneMode(bool on);
-    void showForm(int form);
-    void closeForm(int form);
-    void undoTuning();
-    void reportTuning();
-    void reportPassband() { m_reports.item(board::MainItem::Passband); }
-
-    // Live readings.
-    TuningView tuningView() const;
-    DisplayScale displayScale() const;
-    void measureLevels();
-    void reportClock();
-    void reportRds();
-    void turnRotator();
-
-    std::vector<uint32_t> mainItem(int item) const;
-    std::vector<uint32_t> setupItem(int item) const;
-    uint32_t undoValue() const;
-
     uint32_t m_seed;
-    Endpoint m_rotator;
-    bool m_rotatorFound;
     BandPlan m_plan;
-    ReceiverState m_state;
+    BoardSettings m_state;
     ReportQueue m_reports;
     SettingsForms m_forms{m_state, m_reports}; // System, Microphone and WiFi
-    AudioSynth m_audio;
-    SpectrumSynth m_spectrum;
-    uint64_t m_sampleClock = 0;
-    uint64_t m_frame = 0;
-    int m_knobRemainder = 0;
-    RotatorMotor m_rotatorMotor{m_state.rotatorPosition};
-    MemoryBank m_memory;
-    int m_memorySelected = 0; // the memory line touched last
     DabEnsemble m_dab;
-
-    // Readings reported periodically.
-    int32_t m_levelTenths = -1200, m_smeterTenths = -1200, m_noiseTenths = -1200;
-    int32_t m_marker = 0;
-    bool m_overload = false;
-    uint16_t m_agcRow = 0;
-    int32_t m_clockCal = 0;
-    int64_t m_lastGpsSecond = -1;
-    std::string m_gpsTime = "--:--:--", m_latitude, m_longitude, m_altitude;
-    int m_rdsStation = -1; // band-plan index of the FM station whose RDS is shown
-    double m_rdsSince = 0;
-    int m_rdsStage = 0;
-    size_t m_radioTextIndex = 0;
+    MemoryBank m_memory;
+    FrameRenderer m_renderer;
+    SignalMeter m_meter{m_plan, m_state, m_reports};
+    GpsReceiver m_gps;
+    RdsReception m_rds{m_plan, m_state, m_reports};
+    RotatorRelay m_rotator;
+    Tuner m_tuner{m_state, m_reports, m_plan, m_dab};
+    FormSwitcher m_shownForm{m_state, m_reports, m_memory, m_forms};
+    MemoryKeypad m_keypad{m_state, m_reports, m_memory, m_shownForm, m_tuner, m_dab};
+    KnobEditor m_knob{m_state, m_reports, m_tuner, m_rotator, m_forms, m_dab};
+    CommandHandler m_commands{
+        {m_state, m_reports, m_tuner, m_shownForm, m_keypad, m_knob, m_forms, m_dab}};
+    ItemEncoder m_encoder{m_state, m_forms, {&m_meter, &m_gps, &m_rds, &m_rotator}};
 };
 
 } // namespace talix::sim

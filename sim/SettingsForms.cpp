@@ -1,9 +1,10 @@
 #include "sim/SettingsForms.h"
 
-#include "sim/Modes.h"
+#include "sim/ModeFilters.h"
 #include "sim/ParamWords.h"
 
 #include <algorithm>
+#include <span>
 
 namespace talix::sim {
 
@@ -43,16 +44,72 @@ uint32_t stepBits(uint32_t word, Bits bits, int units, int step, int lo, int hi)
     return bits.set(word, std::clamp(bits.get(word) + units * step, lo, hi));
 }
 
-// The settings word's bits of the connector contacts, baud rate, limiter and VOX level.
-constexpr Bits kMikeRingBits{22, 2};
-constexpr Bits kKeyTipBits{24, 2};
-constexpr Bits kKeyRingBits{26, 2}; // also the baud rate
-constexpr Bits kLimiterBits{20, 2};
-constexpr Bits kVoxLevelBits{8, 4};
+// The settings word's bits of the connector contacts and the baud rate (one field).
+constexpr Bits kKeyRingBits{26, 2};
+
+// An item the knob steps within a bit field: of the item's own value word, or of the settings
+// word.
+struct StepRule {
+    int item;
+    Bits bits;
+    int step, lo, hi;
+    bool inSettingsWord = false;
+};
+
+const StepRule kSystemSteps[] = {
+    {number(SystemItem::OscillatorCalibration), {0, 16}, 1, 0, 4000},
+    {number(SystemItem::CalibrationLevel), {0, 16, true}, 1, -200, 200},
+    {number(SystemItem::AfLevel), {0, 8}, 1, 0, 100},
+    {number(SystemItem::FrequencyLeft), {0, 16, true}, 1, -1, 600},   // -1: "Noise"
+    {number(SystemItem::FrequencyRight), {16, 16, true}, 1, -1, 600}, // -1: "NPR"
+    {number(SystemItem::RxDelay), {0, 6}, 1, 0, 63},
+    {number(SystemItem::Pep), {0, 16}, 5, 0, 600}, // tenths of a dBm, 0: off
+    {number(SystemItem::DelayRfOutput), {0, 8}, 1, 0, 255},
+    {number(SystemItem::SsbShift), {0, 8}, 1, 0, 255},
+    {number(SystemItem::RisetimeRfOutput), {0, 8, true}, 1, -50, 50},
+    {number(SystemItem::MikeRing), {22, 2}, 1, 0, 3, true},
+    {number(SystemItem::KeyTip), {24, 2}, 1, 0, 3, true},
+    {number(SystemItem::Limiter), {20, 2}, 1, 0, 3, true},
+};
+
+const StepRule kMikeSteps[] = {
+    {number(MikeItem::MikeVolume), {0, 8}, 1, 0, 100},
+    {number(MikeItem::AlcEffect), {0, 8}, 1, 0, 100},
+    {number(MikeItem::Monitoring), {16, 8, true}, 1, -20, 20},
+    {number(MikeItem::Squelch), {0, 8, true}, 1, -83, 0}, // -83: off
+    {number(MikeItem::VoxHold), {3, 3}, 1, 0, 7},
+    {number(MikeItem::VoxLevel), {8, 4}, 1, 0, 15, true},
+    {number(MikeItem::Highpass), {6, 2}, 1, 0, 3}, // 0: off, which also switches the equaliser off
+};
+
+// Steps an item that has a rule in `rules`; false for an item without one.
+bool stepByRule(std::span<const StepRule> rules, int item, uint32_t& own, uint32_t& settingsWord,
+                int units) {
+    for (const StepRule& r : rules) {
+        if (r.item != item)
+            continue;
+        uint32_t& word = r.inSettingsWord ? settingsWord : own;
+        word = stepBits(word, r.bits, units, r.step, r.lo, r.hi);
+        return true;
+    }
+    return false;
+}
+
+// The transmitter's audio bandwidth setting has a field per kind of mode: AM, SSB, and the rest.
+bool amMode(uint8_t mode) {
+    return mode == board::kModeSync || mode == board::kModeDsb || mode == board::kModeDsbQ ||
+           mode == board::kModeAmE;
+}
+
+bool ssbMode(uint8_t mode) {
+    return mode == board::kModeLsb || mode == board::kModeUsb || mode == board::kModeEusb ||
+           mode == board::kModeSbcw || mode == board::kModeUsbQ || mode == board::kModeLsbQ ||
+           mode == board::kModeDigi;
+}
 
 } // namespace
 
-SettingsForms::SettingsForms(ReceiverState& state, ReportQueue& reports)
+SettingsForms::SettingsForms(BoardSettings& state, ReportQueue& reports)
     : m_state(state), m_reports(reports) {
     // Plausible settings of a receiver with its transmitter interface.
     m_system[number(SystemItem::OscillatorCalibration)] = 2037;           // +37 Hz
@@ -158,68 +215,39 @@ void SettingsForms::select(int form, uint8_t item) {
 }
 
 void SettingsForms::edit(int form, int units) {
-    if (form == kSystem) {
-        editSystem(m_systemSelected, units);
-    } else if (form == kMike) {
-        editMike(m_mikeSelected, units);
-    } else if (form == kWiFi && m_wifiSelected) {
+    if (form == kWiFi && m_wifiSelected) {
         uint32_t& channel = m_wifi[number(WiFiItem::Channel)];
         channel = uint32_t(std::clamp(int(channel) + units, 1, 13));
         report(form, number(WiFiItem::Channel));
     }
+    if (form != kSystem && form != kMike)
+        return;
+    const bool system = form == kSystem;
+    const int item = system ? m_systemSelected : m_mikeSelected;
+    uint32_t& own = system ? m_system[size_t(item)] : m_mike[size_t(item)];
+    const std::span<const StepRule> rules =
+        system ? std::span<const StepRule>(kSystemSteps) : std::span<const StepRule>(kMikeSteps);
+    if (stepByRule(rules, item, own, m_state.settingsWord, units))
+        report(form, item);
+    else if (system)
+        editSystem(item, units);
+    else
+        editMike(item, units);
 }
 
 void SettingsForms::editSystem(int item, int units) {
     uint32_t& v = m_system[size_t(item)];
-    uint32_t& word = m_state.settingsWord;
     switch (SystemItem(item)) {
-    case SystemItem::OscillatorCalibration:
-        v = stepBits(v, {0, 16}, units, 1, 0, 4000);
-        break;
-    case SystemItem::CalibrationLevel:
-        v = stepBits(v, {0, 16, true}, units, 1, -200, 200);
-        break;
-    case SystemItem::AfLevel:
-        v = stepBits(v, {0, 8}, units, 1, 0, 100);
-        break;
     case SystemItem::FmDeviation:
         v = m_state.mode == board::kModeFmNarrow ? stepBits(v, {0, 8}, units, 1, 0, 50)
                                                  : stepBits(v, {8, 8}, units, 1, 0, 150);
         break;
-    case SystemItem::FrequencyLeft: // -1: "Noise"
-        v = stepBits(v, {0, 16, true}, units, 1, -1, 600);
-        break;
-    case SystemItem::FrequencyRight: // -1: "NPR"
-        v = stepBits(v, {16, 16, true}, units, 1, -1, 600);
-        break;
-    case SystemItem::RxDelay:
-        v = stepBits(v, {0, 6}, units, 1, 0, 63);
-        break;
-    case SystemItem::Pep: // tenths of a dBm, 0: off
-        v = stepBits(v, {0, 16}, units, 5, 0, 600);
-        break;
-    case SystemItem::DelayRfOutput:
-    case SystemItem::SsbShift:
-        v = stepBits(v, {0, 8}, units, 1, 0, 255);
-        break;
-    case SystemItem::RisetimeRfOutput:
-        v = stepBits(v, {0, 8, true}, units, 1, -50, 50);
-        break;
-    case SystemItem::MikeRing:
-        word = stepBits(word, kMikeRingBits, units, 1, 0, 3);
-        break;
-    case SystemItem::KeyTip:
-        word = stepBits(word, kKeyTipBits, units, 1, 0, 3);
-        break;
     case SystemItem::KeyRing:
     case SystemItem::Baudrate:
-        word = stepBits(word, kKeyRingBits, units, 1, 0, 3);
+        m_state.settingsWord = stepBits(m_state.settingsWord, kKeyRingBits, units, 1, 0, 3);
         report(kSystem, number(SystemItem::KeyRing));
         report(kSystem, number(SystemItem::Baudrate));
         return;
-    case SystemItem::Limiter:
-        word = stepBits(word, kLimiterBits, units, 1, 0, 3);
-        break;
     case SystemItem::Gps: // GPS standby
         if (units % 2 != 0)
             v ^= 0x02;
@@ -228,6 +256,8 @@ void SettingsForms::editSystem(int item, int units) {
         m_state.accessorySerial =
             uint16_t(std::clamp(int(m_state.accessorySerial) + units, 0, 0xFFFF));
         break;
+    default:
+        return;
     }
     report(kSystem, item);
 }
@@ -239,35 +269,15 @@ void SettingsForms::editMike(int item, int units) {
         if (units % 2 != 0)
             v ^= 0x02;
         break;
-    case MikeItem::MikeVolume:
-    case MikeItem::AlcEffect:
-        v = stepBits(v, {0, 8}, units, 1, 0, 100);
-        break;
-    case MikeItem::Monitoring:
-        v = stepBits(v, {16, 8, true}, units, 1, -20, 20);
-        break;
-    case MikeItem::Squelch: // -83: off
-        v = stepBits(v, {0, 8, true}, units, 1, -83, 0);
-        break;
-    case MikeItem::VoxHold:
-        v = stepBits(v, {3, 3}, units, 1, 0, 7);
-        break;
-    case MikeItem::VoxLevel:
-        m_state.settingsWord = stepBits(m_state.settingsWord, kVoxLevelBits, units, 1, 0, 15);
-        break;
     case MikeItem::Bandwidth: {
         const uint8_t mode = m_state.mode;
         if (mode == board::kModeCw)
             return;
-        const bool am = mode == 0 || mode == 1 || mode == 10 || mode == 11;
-        const bool ssb = (mode >= 2 && mode <= 5) || (mode & 15) == 9;
-        const Bits bits = am ? Bits{24, 2} : ssb ? Bits{26, 3} : Bits{29, 3};
+        const bool am = amMode(mode);
+        const Bits bits = am ? Bits{24, 2} : ssbMode(mode) ? Bits{26, 3} : Bits{29, 3};
         v = stepBits(v, bits, units, 1, 0, am ? 3 : 7);
         break;
     }
-    case MikeItem::Highpass: // 0: off, which also switches the equaliser off
-        v = stepBits(v, {6, 2}, units, 1, 0, 3);
-        break;
     default:
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/ReceiverState.h"
+#include "sim/BoardSettings.h"
 #include "sim/ReportQueue.h"
 
 #include <array>
@@ -16,7 +16,7 @@ namespace talix::sim {
 // item, and the equaliser takes the bars' positions. Used by the board thread only.
 class SettingsForms {
 public:
-    SettingsForms(ReceiverState& state, ReportQueue& reports);
+    SettingsForms(BoardSettings& state, ReportQueue& reports);
 
     // Whether the form is one of these three.
     static bool owns(int form);
@@ -33,12 +33,13 @@ public:
 
 private:
     uint32_t value(int form, int item) const;
+    // The knob on the items without a step rule.
     void editSystem(int item, int units);
     void editMike(int item, int units);
     void report(int form, int item);
     bool selectable(int form, int item) const;
 
-    ReceiverState& m_state;
+    BoardSettings& m_state;
     ReportQueue& m_reports;
     // Raw value words by item; the settings word and the serial number live in the receiver.
     std::array<uint32_t, board::kSystemItems> m_system{};

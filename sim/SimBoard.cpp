@@ -4,23 +4,21 @@
 #include "base/ThreadPriority.h"
 #include "link/LinkFrame.h"
 #include "sim/CommandParser.h"
+#include "sim/ControlRequests.h"
 #include "sim/FaultInjector.h"
 #include "sim/FramePacer.h"
 #include "sim/FrameWriter.h"
 #include "sim/OutputQueue.h"
 #include "sim/ParamSender.h"
+#include "sim/ReceivedRecords.h"
 #include "sim/ReceiverModel.h"
 #include "sim/RecordLog.h"
 #include "sim/Sockets.h"
-#include "sim/ToneSynth.h"
+#include "sim/TestAudio.h"
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
-#include <deque>
 #include <fcntl.h>
-#include <mutex>
-#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>
@@ -35,10 +33,7 @@ using Clock = std::chrono::steady_clock;
 // Frames held back while the program does not read: about 0.8 s of stream. Beyond it new frames
 // are not queued (their counter still advances, as the board's frame clock runs on).
 constexpr size_t kMaxBacklogBytes = 64 * link::kFrameLength;
-// Records kept for receivedRecords(): a long demo run must not grow without bound.
-constexpr size_t kMaxRecords = 200'000;
 constexpr auto kSplitGap = std::chrono::microseconds(1500);
-constexpr int16_t kToneAmplitude = 16000;
 
 timespec toTimespec(Clock::duration d) {
     if (d < Clock::duration::zero())
@@ -81,20 +76,14 @@ struct SimBoard::Impl {
     RecordLog log;
 
     // Requests from other threads, taken by the board thread.
-    std::mutex controlMutex;
-    std::optional<Clock::time_point> pauseRequest;
-    bool dropRequest = false;
-    std::vector<ParamBlock> blockInbox;
+    ControlRequests requests;
 
     std::atomic<size_t> connections{0};
     std::atomic<size_t> greetings{0};
     std::atomic<uint64_t> frames{0};
     std::atomic<uint64_t> acknowledged{0};
     std::atomic<uint64_t> resent{0};
-    mutable std::mutex recordsMutex;
-    std::deque<std::vector<uint8_t>> records; // the newest kMaxRecords
-    std::vector<uint8_t> lastImage;            // of the last software update, under recordsMutex
-    size_t imagesReceived = 0;                 // under recordsMutex
+    ReceivedRecords received;
 
     // Board thread only.
     int clientFd = -1;
@@ -114,12 +103,7 @@ struct SimBoard::Impl {
     uint32_t frameCounter = 0;
     FrameContent content;
     FrameBytes frame{};
-    std::unique_ptr<ToneSynth> tone;
-    std::FILE* audioLog = nullptr; // closed by stop(), or here when start() failed after opening it
-    ~Impl() {
-        if (audioLog)
-            std::fclose(audioLog);
-    }
+    TestAudio testAudio;
 };
 
 SimBoard::SimBoard(SimOptions options) : m(std::make_unique<Impl>(std::move(options))) {}
@@ -142,24 +126,14 @@ bool SimBoard::start() {
     m->updates = FirmwareReceiver(plan->update);
     if (plan->blockSplitFraction > 0)
         m->params.setSplitter([this](uint32_t total) { return m->faults.blockSplit(total); });
-    if (!(m->options.toneHz >= 0 && m->options.toneHz < kSampleRate / 2)) {
-        m->error = "the tone must lie below half the sample rate";
+    if (!m->testAudio.setTone(m->options.toneHz, m->error))
         return false;
-    }
-    m->tone.reset();
-    if (m->options.toneHz > 0)
-        m->tone = std::make_unique<ToneSynth>(m->options.toneHz, kSampleRate, kToneAmplitude);
     if (!m->log.open(m->options.logPath)) {
         m->error = "cannot write the log " + m->options.logPath;
         return false;
     }
-    if (!m->options.audioLogPath.empty() && !m->audioLog) {
-        m->audioLog = std::fopen(m->options.audioLogPath.c_str(), "wb");
-        if (!m->audioLog) {
-            m->error = "cannot write the audio log " + m->options.audioLogPath;
-            return false;
-        }
-    }
+    if (!m->testAudio.openLog(m->options.audioLogPath, m->error))
+        return false;
     m->listenFd = listenTcp(m->options.listen, m->error);
     if (m->listenFd < 0)
         return false;
@@ -192,9 +166,7 @@ void SimBoard::stop() {
     m->stopping = true;
     m->wake();
     m->thread.join();
-    if (m->audioLog)
-        std::fclose(m->audioLog);
-    m->audioLog = nullptr;
+    m->testAudio.closeLog();
     closeSocket(m->clientFd);
     closeSocket(m->listenFd);
     if (m->rotatorFd >= 0)
@@ -220,26 +192,17 @@ std::string SimBoard::error() const {
 }
 
 void SimBoard::pauseStreaming(std::chrono::milliseconds duration) {
-    {
-        std::lock_guard lock(m->controlMutex);
-        m->pauseRequest = Clock::now() + duration;
-    }
+    m->requests.pause(Clock::now() + duration);
     m->wake();
 }
 
 void SimBoard::dropConnection() {
-    {
-        std::lock_guard lock(m->controlMutex);
-        m->dropRequest = true;
-    }
+    m->requests.drop();
     m->wake();
 }
 
 void SimBoard::sendParamWords(const std::vector<uint32_t>& words) {
-    {
-        std::lock_guard lock(m->controlMutex);
-        m->blockInbox.push_back(words);
-    }
+    m->requests.sendBlock(words);
     m->wake();
 }
 
@@ -264,13 +227,11 @@ uint64_t SimBoard::blocksResent() const {
 }
 
 std::pair<size_t, std::vector<uint8_t>> SimBoard::updateImages() const {
-    std::lock_guard lock(m->recordsMutex);
-    return {m->imagesReceived, m->lastImage};
+    return m->received.images();
 }
 
 std::vector<std::vector<uint8_t>> SimBoard::receivedRecords() const {
-    std::lock_guard lock(m->recordsMutex);
-    return {m->records.begin(), m->records.end()};
+    return m->received.records();
 }
 
 void SimBoard::Impl::run() {
@@ -375,15 +336,12 @@ void SimBoard::Impl::takeCommands(const uint8_t* data, size_t size) {
         auto at = Clock::now();
         for (const FirmwareReceiver::Reply& reply : replies) {
             at += reply.after;
-            const uint8_t bytes[8] = {8, 0, 0, 0, uint8_t(reply.word), uint8_t(reply.word >> 8),
-                                      uint8_t(reply.word >> 16), uint8_t(reply.word >> 24)};
-            output.push(bytes, sizeof bytes, at);
+            const auto bytes = reply.bytes();
+            output.push(bytes.data(), bytes.size(), at);
         }
         if (updates.imagesReceived() != before) {
             log.note("software update received whole");
-            std::lock_guard lock(recordsMutex);
-            lastImage = updates.image();
-            ++imagesReceived;
+            received.addImage(updates.image());
         }
         if (!updates.active() && resumeAfterUpdate) {
             resumeAfterUpdate = false;
@@ -401,17 +359,9 @@ void SimBoard::Impl::takeCommands(const uint8_t* data, size_t size) {
 // The board plays the rotator: it takes the program's datagrams and reports the result.
 void SimBoard::Impl::readRotator() {
     uint8_t d[256];
-    while (true) {
-        const ssize_t n = ::recv(rotatorFd, d, sizeof d, 0);
-        if (n < 0)
-            return;
-        if (n != 3 || d[0] != 13)
-            continue;
-        if (d[1] == 18)
-            model->rotatorGreeted();
-        else if (d[1] == 178)
-            model->setRotatorPosition(d[2], d[2] != 0);
-    }
+    ssize_t n = 0;
+    while ((n = ::recv(rotatorFd, d, sizeof d, 0)) >= 0)
+        model->rotatorDatagram(d, size_t(n));
 }
 
 void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
@@ -443,10 +393,7 @@ void SimBoard::Impl::handleRecord(std::vector<uint8_t> record) {
     } else {
         model->handleCommand(record);
     }
-    std::lock_guard lock(recordsMutex);
-    records.push_back(std::move(record));
-    if (records.size() > kMaxRecords)
-        records.pop_front();
+    received.add(std::move(record));
 }
 
 void SimBoard::Impl::startPause(Clock::time_point until, const char* why) {
@@ -456,22 +403,14 @@ void SimBoard::Impl::startPause(Clock::time_point until, const char* why) {
 }
 
 void SimBoard::Impl::applyControls(Clock::time_point now) {
-    bool drop = false;
-    {
-        std::lock_guard lock(controlMutex);
-        if (pauseRequest) {
-            startPause(*pauseRequest, "stream paused");
-            pauseRequest.reset();
-        }
-        drop = dropRequest;
-        dropRequest = false;
-        for (auto& block : blockInbox) {
-            if (!params.queueBlock(std::move(block)))
-                log.note("parameter block refused: it must hold 1 to 123 words");
-        }
-        blockInbox.clear();
+    ControlRequests::Taken asked = requests.take();
+    if (asked.pauseUntil)
+        startPause(*asked.pauseUntil, "stream paused");
+    for (auto& block : asked.blocks) {
+        if (!params.queueBlock(std::move(block)))
+            log.note("parameter block refused: it must hold 1 to 123 words");
     }
-    if (drop)
+    if (asked.drop)
         endConnection("dropped on request");
     if (clientFd >= 0 && streaming) {
         const auto streamed = now - streamStart;
@@ -519,14 +458,11 @@ void SimBoard::Impl::sendFrame(Clock::time_point now) {
     else
         params.fillFrame(content, now, [this] { return model->takeBlock(); });
     model->renderFrame(content);
-    if (tone)
-        tone->render(content.audio.data(), int(kAudioPairs));
+    testAudio.replace(content);
     if (output.pendingBytes() > kMaxBacklogBytes)
         return; // the program is not reading; this frame is lost
     writeFrame(frame, counter, content);
-    if (audioLog)
-        std::fwrite(frame.data() + link::kFrameHeaderLength + kAudioOffset, 1, kAudioPairs * 4,
-                    audioLog);
+    testAudio.log(frame);
     const auto junk = faults.garbage();
     if (!junk.empty())
         output.push(junk.data(), junk.size(), now);

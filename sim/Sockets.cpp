@@ -24,21 +24,39 @@ bool toAddress(const Endpoint& at, sockaddr_in& addr, std::string& error) {
     return true;
 }
 
-} // namespace
+std::string failure(const char* failed, const Endpoint& at) {
+    return std::string(failed) + " " + at.toString() + ": " + std::strerror(errno);
+}
 
-int listenTcp(const Endpoint& at, std::string& error) {
+// A non-blocking socket of the type bound to exactly the address, or -1 with the reason (what
+// failed: "cannot listen on", "cannot bind").
+int boundSocket(const Endpoint& at, int type, const char* failed, std::string& error) {
     sockaddr_in addr{};
     if (!toAddress(at, addr, error))
         return -1;
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         error = std::strerror(errno);
         return -1;
     }
     const int one = 1;
-    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 4) != 0) {
-        error = std::string("cannot listen on ") + at.toString() + ": " + std::strerror(errno);
+    if (type == SOCK_STREAM)
+        setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        error = failure(failed, at);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+int listenTcp(const Endpoint& at, std::string& error) {
+    const char* failed = "cannot listen on";
+    const int fd = boundSocket(at, SOCK_STREAM, failed, error);
+    if (fd >= 0 && ::listen(fd, 4) != 0) {
+        error = failure(failed, at);
         ::close(fd);
         return -1;
     }
@@ -46,20 +64,7 @@ int listenTcp(const Endpoint& at, std::string& error) {
 }
 
 int bindUdp(const Endpoint& at, std::string& error) {
-    sockaddr_in addr{};
-    if (!toAddress(at, addr, error))
-        return -1;
-    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return -1;
-    }
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-        error = std::string("cannot bind ") + at.toString() + ": " + std::strerror(errno);
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return boundSocket(at, SOCK_DGRAM, "cannot bind", error);
 }
 
 uint16_t localPort(int fd) {

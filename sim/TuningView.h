@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Modes.h"
+#include "sim/ModeFilters.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // continuous across frames.
 #include "sim/AudioSynth.h"
 #include "sim/BandPlan.h"
-#include "sim/Modes.h"
+#include "sim/ModeFilters.h"
 #include "sim/RfScene.h"
 #include "sim/SpectrumSynth.h"
 

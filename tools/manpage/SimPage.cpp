@@ -1,6 +1,6 @@
 #include "SimPage.h"
 
-#include "sim/OptionTable.h"
+#include "sim/SimCommandLine.h"
 
 namespace talix::manpage {
 

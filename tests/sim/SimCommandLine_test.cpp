@@ -1,5 +1,5 @@
 // talix-sim's option table: what --help prints and what sim/README.md documents.
-#include "sim/OptionTable.h"
+#include "sim/SimCommandLine.h"
 
 #include <cctype>
 #include <cstdlib>

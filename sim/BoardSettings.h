@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/Modes.h"
+#include "sim/ModeFilters.h"
 
 #include <cstdint>
 #include <map>
@@ -10,7 +10,7 @@ namespace talix::sim {
 
 // Everything the simulated board holds for the main window and the Setup form. Frequencies and
 // steps are in units of 0.1 Hz, as on the wire.
-struct ReceiverState {
+struct BoardSettings {
     int64_t tunedFreq = 60'700'000; // 6,070 kHz
     int64_t txFreq = 60'700'000;
     uint8_t mode = board::kModeAmE;

@@ -1,4 +1,4 @@
-#include "sim/Modes.h"
+#include "sim/ModeFilters.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "sim/OptionTable.h"
+#include "sim/SimCommandLine.h"
 
 namespace talix::sim {
 

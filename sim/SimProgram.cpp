@@ -1,7 +1,7 @@
 // talix-sim: the simulated receiver board as a program of its own.
 #include "sim/ControlServer.h"
-#include "sim/OptionTable.h"
 #include "sim/SimBoard.h"
+#include "sim/SimCommandLine.h"
 
 #include <csignal>
 #include <cstdio>
