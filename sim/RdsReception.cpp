@@ -2,6 +2,8 @@
 
 #include "sim/ParamWords.h"
 
+#include <type_traits>
+
 namespace talix::sim {
 
 using board::MainItem;
@@ -79,9 +81,16 @@ std::vector<uint32_t> RdsReception::encode(MainItem item, uint32_t w) const {
         appendTextWords(words, rds.ps, 2);
         words.push_back(rds.tp ? 1 : 0);
         return words;
-    case MainItem::RadioText:
-        appendTextWords(words, rds.radioText[m_radioTextIndex % rds.radioText.size()], 16);
+    case MainItem::RadioText: {
+        // A station without radio text reports a blank one.
+        static const std::decay_t<decltype(rds.radioText.front())> kNone{};
+        appendTextWords(words,
+                        rds.radioText.empty()
+                            ? kNone
+                            : rds.radioText[m_radioTextIndex % rds.radioText.size()],
+                        16);
         return words;
+    }
     default:
         return {};
     }
