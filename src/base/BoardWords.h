@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -167,73 +168,88 @@ constexpr const char* fieldName(Field f) {
 
 // ---- Items
 
-// X(name, item): the main window's items (form 0) of the parameter stream and of set-value
-// commands. 29-31, 37 and 38 are not used.
+// A count of value words that the first of them gives.
+constexpr uint8_t kVariableWords = 0;
+
+// X(name, item, value words): the main window's items (form 0) of the parameter stream and of
+// set-value commands, and how many value words follow the item's ValueWord. 29-31, 37 and 38 are
+// not used and take one word. ProgrammeType takes one word (0: no programme type) or five;
+// SlideData one word, a byte count, and the bytes in as many words as they fill.
 #define TALIX_BOARD_MAIN_ITEMS(X)                                                                  \
-    X(TunedFreq, 0)                                                                                \
-    X(ModeIndex, 1)                                                                                \
-    X(Bandwidth, 2)                                                                                \
-    X(Shift, 3)                                                                                    \
-    X(NotchWidth, 4)                                                                               \
-    X(NotchPos, 5)                                                                                 \
-    X(AgcLimit, 6)                                                                                 \
-    X(Threshold, 7)                                                                                \
-    X(Dnr, 8)                                                                                      \
-    X(BinCode, 9)                                                                                  \
-    X(TopLevel, 10)                                                                                \
-    X(DbPerDiv, 11)                                                                                \
-    X(RefreshTime, 12)                                                                             \
-    X(WfTimeUnit, 13)                                                                              \
-    X(InsideBright, 14)                                                                            \
-    X(OutsideBright, 15)                                                                           \
-    X(GridBright, 16)                                                                              \
-    X(NbLevel, 17)                                                                                 \
-    X(NbDuration, 18)                                                                              \
-    X(ModLevel, 19)                                                                                \
-    X(HeadphoneVolume, 20)                                                                         \
-    X(SpeakerVolume, 21)                                                                           \
-    X(AgcHold, 22)                                                                                 \
-    X(AgcAttack, 23)                                                                               \
-    X(TxFreq, 24)                                                                                  \
-    X(GainCtrlIndex, 25)                                                                           \
-    X(Attenuation, 26)                                                                             \
-    X(TuneDigit, 27)                                                                               \
-    X(Brightness, 28)                                                                              \
-    X(TuneStep, 32)                                                                                \
-    X(Passband, 33)                                                                                \
-    X(LockWord, 34)                                                                                \
-    X(WaterfallHigh, 35)                                                                           \
-    X(WaterfallLow, 36)                                                                            \
-    X(BwListFlag, 39)                                                                              \
-    X(Levels, 40)                                                                                  \
-    X(LevelMarker, 41)                                                                             \
-    X(TxColour, 42)                                                                                \
-    X(ReceiverFlags, 43)                                                                           \
-    X(Arrow, 44)                                                                                   \
-    X(Overload, 45)                                                                                \
-    X(UndoCount, 46)                                                                               \
-    X(ProgrammeType, 47)                                                                           \
-    X(ProgrammeIdent, 48)                                                                          \
-    X(RadioText, 49)                                                                               \
-    X(ClockCalibration, 50)                                                                        \
-    X(GpsPosition, 51)                                                                             \
-    X(GpsAltitude, 52)                                                                             \
-    X(NoiseBlanker, 53)                                                                            \
-    X(OptionsMessage, 54)                                                                          \
-    X(RotatorPresent, 55)                                                                          \
-    X(RotatorVersion, 56)                                                                          \
-    X(RotatorNotFound, 57)                                                                         \
-    X(SlideHeader, 58)                                                                             \
-    X(SlideData, 59)
+    X(TunedFreq, 0, 3)                                                                             \
+    X(ModeIndex, 1, 1)                                                                             \
+    X(Bandwidth, 2, 1)                                                                             \
+    X(Shift, 3, 1)                                                                                 \
+    X(NotchWidth, 4, 1)                                                                            \
+    X(NotchPos, 5, 1)                                                                              \
+    X(AgcLimit, 6, 1)                                                                              \
+    X(Threshold, 7, 1)                                                                             \
+    X(Dnr, 8, 1)                                                                                   \
+    X(BinCode, 9, 1)                                                                               \
+    X(TopLevel, 10, 1)                                                                             \
+    X(DbPerDiv, 11, 1)                                                                             \
+    X(RefreshTime, 12, 1)                                                                          \
+    X(WfTimeUnit, 13, 1)                                                                           \
+    X(InsideBright, 14, 1)                                                                         \
+    X(OutsideBright, 15, 1)                                                                        \
+    X(GridBright, 16, 1)                                                                           \
+    X(NbLevel, 17, 1)                                                                              \
+    X(NbDuration, 18, 1)                                                                           \
+    X(ModLevel, 19, 1)                                                                             \
+    X(HeadphoneVolume, 20, 1)                                                                      \
+    X(SpeakerVolume, 21, 1)                                                                        \
+    X(AgcHold, 22, 1)                                                                              \
+    X(AgcAttack, 23, 1)                                                                            \
+    X(TxFreq, 24, 1)                                                                               \
+    X(GainCtrlIndex, 25, 1)                                                                        \
+    X(Attenuation, 26, 1)                                                                          \
+    X(TuneDigit, 27, 1)                                                                            \
+    X(Brightness, 28, 1)                                                                           \
+    X(TuneStep, 32, 1)                                                                             \
+    X(Passband, 33, 3)                                                                             \
+    X(LockWord, 34, 1)                                                                             \
+    X(WaterfallHigh, 35, 1)                                                                        \
+    X(WaterfallLow, 36, 1)                                                                         \
+    X(BwListFlag, 39, 1)                                                                           \
+    X(Levels, 40, 3)                                                                               \
+    X(LevelMarker, 41, 1)                                                                          \
+    X(TxColour, 42, 1)                                                                             \
+    X(ReceiverFlags, 43, 1)                                                                        \
+    X(Arrow, 44, 1)                                                                                \
+    X(Overload, 45, 1)                                                                             \
+    X(UndoCount, 46, 1)                                                                            \
+    X(ProgrammeType, 47, kVariableWords)                                                           \
+    X(ProgrammeIdent, 48, 4)                                                                       \
+    X(RadioText, 49, 16)                                                                           \
+    X(ClockCalibration, 50, 1)                                                                     \
+    X(GpsPosition, 51, 10)                                                                         \
+    X(GpsAltitude, 52, 2)                                                                          \
+    X(NoiseBlanker, 53, 1)                                                                         \
+    X(OptionsMessage, 54, 1)                                                                       \
+    X(RotatorPresent, 55, 2)                                                                       \
+    X(RotatorVersion, 56, 2)                                                                       \
+    X(RotatorNotFound, 57, 1)                                                                      \
+    X(SlideHeader, 58, 2)                                                                          \
+    X(SlideData, 59, kVariableWords)
 
 enum class MainItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
+#define TALIX_BOARD_ENTRY(name, item, words) name = item,
     TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENTRY)
 #undef TALIX_BOARD_ENTRY
 };
 
 // Items 0 to 59; a larger one names nothing.
 constexpr int kMainItems = 60;
+
+// The value words of each main-window item; kVariableWords where the first of them says.
+constexpr auto kMainItemWords = [] {
+    std::array<uint8_t, kMainItems> words{};
+    words.fill(1);
+#define TALIX_BOARD_ENTRY(name, item, count) words[item] = count;
+    TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+    return words;
+}();
 
 // X(name, item): the Setup form's items, one per row.
 #define TALIX_BOARD_SETUP_ITEMS(X)                                                                 \
