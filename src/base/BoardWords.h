@@ -3,11 +3,22 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 
 // The numbers the board and the program share: form indexes, the main window's field Tags, item
 // numbers, button codes, command record kinds and parameter ids. Both the program and the
 // simulated board take them from here, so that each number is written once.
 namespace talix::board {
+
+// An enumerator of an X-list row whose first two columns are the name and the number.
+#define TALIX_BOARD_ENUMERATOR(name, value, ...) name = value,
+
+// The number of a form, item, code or key, as the board's records carry it.
+template <typename E>
+requires std::is_enum_v<E>
+constexpr int number(E e) {
+    return int(e);
+}
 
 // ---- Forms
 
@@ -25,18 +36,10 @@ namespace talix::board {
     X(DAB, 15, "F_DAB", 0)                                                                         \
     X(Rotator, 16, "F_KAP", 0)
 
-enum class Form : uint8_t {
-#define TALIX_BOARD_ENTRY(name, index, text, show) name = index,
-    TALIX_BOARD_FORMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class Form : uint8_t { TALIX_BOARD_FORMS(TALIX_BOARD_ENUMERATOR) };
 
 // The program's form slots hold form indexes 0 to 15; the rotator's 16 addresses no slot.
 constexpr int kFormSlots = 16;
-
-constexpr int number(Form f) {
-    return int(f);
-}
 
 constexpr const char* formName(Form f) {
     switch (f) {
@@ -62,18 +65,7 @@ enum class ButtonCode : uint8_t {
 #define TALIX_BOARD_MAIN_BUTTONS(X)                                                                \
     X(B_Zero, 0) X(B_Tune, 12) X(B_Filter, 21) X(B_Stereo, 23) X(B_Lock, 34) X(NotchPosition, 35)
 
-enum class MainButton : uint8_t {
-#define TALIX_BOARD_ENTRY(name, code) name = code,
-    TALIX_BOARD_MAIN_BUTTONS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
-
-constexpr int number(ButtonCode c) {
-    return int(c);
-}
-constexpr int number(MainButton b) {
-    return int(b);
-}
+enum class MainButton : uint8_t { TALIX_BOARD_MAIN_BUTTONS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int buttonTag(int high, ButtonCode code) {
     return high << 8 | number(code);
@@ -145,15 +137,7 @@ constexpr std::optional<Form> formShownBy(int high) {
     X(S_Pitch, 37)                                                                                 \
     X(E_File, 38)
 
-enum class Field : uint8_t {
-#define TALIX_BOARD_ENTRY(name, tag) name = tag,
-    TALIX_BOARD_FIELDS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
-
-constexpr int number(Field f) {
-    return int(f);
-}
+enum class Field : uint8_t { TALIX_BOARD_FIELDS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr const char* fieldName(Field f) {
     switch (f) {
@@ -232,11 +216,7 @@ constexpr uint8_t kVariableWords = 0;
     X(SlideHeader, 58, 2)                                                                          \
     X(SlideData, 59, kVariableWords)
 
-enum class MainItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item, words) name = item,
-    TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class MainItem : uint8_t { TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 // Items 0 to 59; a larger one names nothing.
 constexpr int kMainItems = 60;
@@ -268,20 +248,9 @@ constexpr auto kMainItemWords = [] {
     X(SpectrumPriority, 12)                                                                        \
     X(TouchAction, 13)
 
-enum class SetupItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_SETUP_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class SetupItem : uint8_t { TALIX_BOARD_SETUP_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kSetupItems = 14;
-
-constexpr int number(MainItem i) {
-    return int(i);
-}
-constexpr int number(SetupItem i) {
-    return int(i);
-}
 
 // X(name, item): the System form's items; the Tag of its edit and caption. Items 13 and 14 read
 // the same bits of the settings word.
@@ -305,11 +274,7 @@ constexpr int number(SetupItem i) {
     X(Gps, 16)                                                                                     \
     X(AccessorySerial, 17)
 
-enum class SystemItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_SYSTEM_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class SystemItem : uint8_t { TALIX_BOARD_SYSTEM_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kSystemItems = 18;
 
@@ -327,11 +292,7 @@ constexpr int kSystemItems = 18;
     X(Equaliser1, 10)                                                                              \
     X(Equaliser6, 15)
 
-enum class MikeItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_MIKE_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class MikeItem : uint8_t { TALIX_BOARD_MIKE_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kMikeItems = 16;
 constexpr int kEqualiserBars = 6;
@@ -339,23 +300,9 @@ constexpr int kEqualiserBars = 6;
 // X(name, item): the WiFi form's items; only the channel can be selected.
 #define TALIX_BOARD_WIFI_ITEMS(X) X(Channel, 1) X(Ssid, 2) X(Passkey, 3)
 
-enum class WiFiItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_WIFI_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class WiFiItem : uint8_t { TALIX_BOARD_WIFI_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kWiFiItems = 4;
-
-constexpr int number(SystemItem i) {
-    return int(i);
-}
-constexpr int number(MikeItem i) {
-    return int(i);
-}
-constexpr int number(WiFiItem i) {
-    return int(i);
-}
 
 // ---- The memory keypad and the DAB list
 
@@ -387,24 +334,7 @@ constexpr int kActivatedForm = 16;
     X(DynamicLabel, 6)                                                                             \
     X(DataServices, 7)
 
-enum class DabItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_DAB_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
-
-constexpr int number(MemoryKey k) {
-    return int(k);
-}
-constexpr int number(MemoryFunction f) {
-    return int(f);
-}
-constexpr int number(MemoryZone z) {
-    return int(z);
-}
-constexpr int number(DabItem i) {
-    return int(i);
-}
+enum class DabItem : uint8_t { TALIX_BOARD_DAB_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 // ---- Command records (program to board): the kind byte, which sets the record's layout.
 
@@ -425,13 +355,6 @@ enum class Setting : uint8_t {
     AccessorySerial = 179, // 16 bits
 };
 
-constexpr int number(Record r) {
-    return int(r);
-}
-constexpr int number(Setting s) {
-    return int(s);
-}
-
 // ---- Parameter words (board to program): the id in bits 0-7.
 
 enum class ParamId : uint8_t {
@@ -446,10 +369,6 @@ enum class ParamId : uint8_t {
     CloseFormWord = 247,
 };
 
-constexpr int number(ParamId id) {
-    return int(id);
-}
-
 // ---- Rotator datagrams (program to rotator, UDP): 13, code, value.
 
 enum class RotatorCode : uint8_t {
@@ -460,9 +379,5 @@ enum class RotatorCode : uint8_t {
 constexpr uint8_t kRotatorDatagramKind = 13;
 // Positions 1 to 232 make half a turn; opposite directions are the same position.
 constexpr int kRotatorPositions = 232;
-
-constexpr int number(RotatorCode c) {
-    return int(c);
-}
 
 } // namespace talix::board
