@@ -1,10 +1,10 @@
 #include "display/MeterBlock.h"
 
+#include "base/Palette.h"
 #include "display/Fonts.h"
 #include "display/MeterBars.h"
 #include "display/MeterBox.h"
 #include "display/MeterScale.h"
-#include "display/readouts/ReadoutColours.h"
 
 #include <QLabel>
 #include <QLinearGradient>

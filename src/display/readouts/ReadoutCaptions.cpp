@@ -1,7 +1,7 @@
 #include "display/readouts/ReadoutCaptions.h"
 
+#include "base/Palette.h"
 #include "display/Fonts.h"
-#include "display/readouts/ReadoutColours.h"
 
 #include <QLabel>
 #include <array>

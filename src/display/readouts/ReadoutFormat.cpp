@@ -2,7 +2,7 @@
 
 #include "base/Bandwidths.h"
 #include "base/BoardModes.h"
-#include "display/readouts/ReadoutColours.h"
+#include "base/Palette.h"
 #include "display/readouts/ReadoutNumbers.h"
 
 #include <array>
