@@ -77,12 +77,9 @@ constexpr std::array<PickCellSpec, std::size(kTuningSteps)> kStepCells = [] {
     return cells;
 }();
 
-// The bandwidth list: 8 columns of two cells; the Tags run down each column, so the cell at
-// (column, row) sends its position 2 * column + row. The bottom-right cell is the unit label.
-constexpr int kBandwidthColumns = 8;
+// The bandwidth list: 8 columns of two cells; the Tags run down each column, as the step grid's
+// do, so the cell at (column, row) sends its position 2 * column + row. The bottom-right cell,
+// position 15, is the unit label.
 constexpr int kBandwidthPositions = 15;
-constexpr int bandwidthPosition(int column, int row) {
-    return 2 * column + row;
-}
 
 } // namespace talix::controls

@@ -42,6 +42,13 @@ PickCell* PickListForm::addCell(QRect box, QColor outline, int tag, bool hasTag)
     return cell;
 }
 
+QLabel* PickListForm::addLabelledCell(const PickGrid& grid, const PickCellSpec& spec,
+                                      QColor colour) {
+    addCell(grid.cell(spec.column, spec.row), colour, spec.tag);
+    return cellLabel(this, spec.text, grid.label(spec.column, spec.row), PickGrid::kFontPixels,
+                     colour);
+}
+
 void PickListForm::choose(link::Command record) {
     if (m_commands.QueueCommand(std::move(record), link::LimitRule::Notify) ==
         link::QueueResult::Queued)
