@@ -1,6 +1,7 @@
 #include "controls/UndoBox.h"
 
 #include "base/BoardWords.h"
+#include "base/Palette.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/PickCell.h"
@@ -12,8 +13,8 @@
 namespace talix::controls {
 
 namespace {
-constexpr FormDesign kDesign{
-    board::formName(board::Form::Undo), {600, 359}, QColor(0xFF, 0x14, 0x93), true};
+const FormDesign kDesign{
+    board::formName(board::Form::Undo), {600, 359}, QColor::fromRgba(kDeepPink), true};
 constexpr int kButtonFontPixels = 32;
 constexpr const char* kSelectedFieldLook = "Edit1Style4";
 // The look of the selected settings field, for as long as no application-wide style sheet gives
@@ -43,7 +44,7 @@ TF_Undo::TF_Undo(link::CommandPort& commands, sync::ReceiverState& state, QWidge
     Label1->setGeometry(16, 2, 169, 41);
     Label1->setFont(pickListFont(38, true));
     QPalette yellow = Label1->palette();
-    yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    yellow.setColor(QPalette::WindowText, QColor::fromRgba(kYellow));
     Label1->setPalette(yellow);
 
     Rectangle1 = new QWidget(this);
@@ -51,7 +52,7 @@ TF_Undo::TF_Undo(link::CommandPort& commands, sync::ReceiverState& state, QWidge
     Rectangle1->setGeometry(17, 52, 568, 125);
     Rectangle1->setAutoFillBackground(true);
     QPalette cornsilk = Rectangle1->palette();
-    cornsilk.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xDC));
+    cornsilk.setColor(QPalette::Window, QColor::fromRgba(kCornsilk));
     Rectangle1->setPalette(cornsilk);
 
     Label4 = new QLabel("Undo back to level:", this);

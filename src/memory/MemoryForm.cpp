@@ -1,6 +1,7 @@
 #include "memory/MemoryForm.h"
 
 #include "base/BoardWords.h"
+#include "base/Palette.h"
 #include "base/Tags.h"
 #include "display/Fonts.h"
 #include "display/FormPlace.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr Qt::WindowFlags kFormFlags =
     Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
 constexpr QSize kClient{1440, 829};
-constexpr QColor kTeal{0x00, 0x80, 0x80};
 
 // Line1 and Line2 red, Line3 yellow: the zone boundaries over all lines.
 void addZoneLine(QWidget* form, const char* name, double offset, QColor colour) {
@@ -45,7 +45,7 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
     setFixedSize(kClient);
     setAutoFillBackground(true);
     QPalette teal = palette();
-    teal.setColor(QPalette::Window, kTeal);
+    teal.setColor(QPalette::Window, QColor::fromRgba(kTeal));
     setPalette(teal);
 
     LMemory = new QLabel("Memory / Direct Input", this);
@@ -55,7 +55,7 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
     heading.setWeight(QFont::DemiBold);
     LMemory->setFont(heading);
     QPalette yellow = LMemory->palette();
-    yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    yellow.setColor(QPalette::WindowText, QColor::fromRgba(kYellow));
     LMemory->setPalette(yellow);
 
     for (const MemoryButton& b : memoryButtons()) {
@@ -74,9 +74,9 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
                 [this, tag](double x) { Edit0MouseDown(tag, x); });
         m_lines[size_t(tag)] = line;
     }
-    addZoneLine(this, "Line1", kChannelZoneLeft, QColor(0xFF, 0x00, 0x00));
-    addZoneLine(this, "Line2", kShortFieldLeft, QColor(0xFF, 0x00, 0x00));
-    addZoneLine(this, "Line3", kLongFieldLeft, QColor(0xFF, 0xFF, 0x00));
+    addZoneLine(this, "Line1", kChannelZoneLeft, QColor::fromRgba(kRed));
+    addZoneLine(this, "Line2", kShortFieldLeft, QColor::fromRgba(kRed));
+    addZoneLine(this, "Line3", kLongFieldLeft, QColor::fromRgba(kYellow));
 }
 
 MemoryLine* TF_Memory::line(int tag) const {

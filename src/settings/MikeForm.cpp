@@ -15,11 +15,8 @@ namespace {
 
 using board::MikeItem;
 
-const SettingsFormDesign kDesign{board::formName(board::Form::Microphone),
-                                 board::number(board::Form::Microphone),
-                                 {1690, 520},
-                                 kMediumSeaGreen,
-                                 std::nullopt};
+const auto kDesign =
+    SettingsFormDesign::of(board::Form::Microphone, QSize{1690, 520}, kMediumSeaGreen);
 
 constexpr int kScalePixels = 24;
 

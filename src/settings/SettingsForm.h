@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "link/CommandQueue.h"
 #include "settings/FormItemEffect.h"
 #include "settings/SettingsHost.h"
@@ -22,6 +23,12 @@ struct SettingsFormDesign {
     QSize client;
     QRgb fill;                      // a palette colour
     std::optional<QPoint> position; // on the main window; nothing: centred on it
+
+    // The design of one of the board's forms: its name and slot from the form table.
+    static SettingsFormDesign of(board::Form form, QSize client, QRgb fill,
+                                 std::optional<QPoint> position = std::nullopt) {
+        return {board::formName(form), board::number(form), client, fill, position};
+    }
 };
 
 // What every settings form shares: the font of its rows and buttons, of its titles, and the

@@ -7,11 +7,8 @@ namespace talix::settings {
 
 namespace {
 
-const SettingsFormDesign kDesign{board::formName(board::Form::Setup),
-                                 board::number(board::Form::Setup),
-                                 {729, 1180},
-                                 kRed,
-                                 QPoint(4, 4)};
+const auto kDesign =
+    SettingsFormDesign::of(board::Form::Setup, QSize{729, 1180}, kRed, QPoint(4, 4));
 
 // Rows every 70 units from y = 80; captions 385 wide at x = 32, edits 265 x 44 at x = 424.
 constexpr int kRowTop = 80;

@@ -10,11 +10,7 @@ namespace talix::settings {
 
 namespace {
 
-const SettingsFormDesign kDesign{board::formName(board::Form::System),
-                                 board::number(board::Form::System),
-                                 {1233, 867},
-                                 kDarkViolet,
-                                 std::nullopt};
+const auto kDesign = SettingsFormDesign::of(board::Form::System, QSize{1233, 867}, kDarkViolet);
 
 // Rows every 80 units from y = 72 in two columns.
 constexpr int kRowTop = 72;

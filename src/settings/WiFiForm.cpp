@@ -11,11 +11,7 @@ namespace talix::settings {
 
 namespace {
 
-const SettingsFormDesign kDesign{board::formName(board::Form::WiFi),
-                                 board::number(board::Form::WiFi),
-                                 {455, 736},
-                                 kFirebrick,
-                                 std::nullopt};
+const auto kDesign = SettingsFormDesign::of(board::Form::WiFi, QSize{455, 736}, kFirebrick);
 
 constexpr int kAntennaPixels = 36;
 
