@@ -4,6 +4,7 @@
 #include "base/Tags.h"
 #include "controls/PickChoices.h"
 #include "controls/PickListCells.h"
+#include "display/WidgetColours.h"
 
 namespace talix::controls {
 
@@ -18,10 +19,7 @@ QWidget* strip(QWidget* form, const char* name, QRect box, QColor fill) {
     auto* s = new QWidget(form);
     s->setObjectName(name);
     s->setGeometry(box);
-    s->setAutoFillBackground(true);
-    QPalette p = s->palette();
-    p.setColor(QPalette::Window, fill);
-    s->setPalette(p);
+    display::setFillColour(s, fill);
     s->setAttribute(Qt::WA_TransparentForMouseEvents);
     return s;
 }

@@ -1,6 +1,7 @@
 #include "controls/PickListForm.h"
 
 #include "base/Tags.h"
+#include "display/WidgetColours.h"
 
 namespace talix::controls {
 
@@ -14,10 +15,7 @@ Qt::WindowFlags formFlags(const FormDesign& design) {
 void applyFormDesign(QWidget* form, const FormDesign& design) {
     form->setObjectName(design.instance);
     form->setFixedSize(design.client);
-    form->setAutoFillBackground(true);
-    QPalette p = form->palette();
-    p.setColor(QPalette::Window, design.fill);
-    form->setPalette(p);
+    display::setFillColour(form, design.fill);
 }
 
 PickListForm::PickListForm(const FormDesign& design, link::CommandPort& commands, QWidget* parent)

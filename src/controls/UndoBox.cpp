@@ -8,6 +8,7 @@
 #include "controls/PickListForm.h"
 #include "controls/UndoText.h"
 #include "display/FormPlace.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 
 namespace talix::controls {
@@ -43,17 +44,12 @@ TF_Undo::TF_Undo(link::CommandPort& commands, sync::ReceiverState& state, QWidge
     Label1->setObjectName("Label1");
     Label1->setGeometry(16, 2, 169, 41);
     Label1->setFont(pickListFont(38, true));
-    QPalette yellow = Label1->palette();
-    yellow.setColor(QPalette::WindowText, QColor::fromRgba(kYellow));
-    Label1->setPalette(yellow);
+    display::setTextColour(Label1, QColor::fromRgba(kYellow));
 
     Rectangle1 = new QWidget(this);
     Rectangle1->setObjectName("Rectangle1");
     Rectangle1->setGeometry(17, 52, 568, 125);
-    Rectangle1->setAutoFillBackground(true);
-    QPalette cornsilk = Rectangle1->palette();
-    cornsilk.setColor(QPalette::Window, QColor::fromRgba(kCornsilk));
-    Rectangle1->setPalette(cornsilk);
+    display::setFillColour(Rectangle1, QColor::fromRgba(kCornsilk));
 
     Label4 = new QLabel("Undo back to level:", this);
     Label4->setObjectName("Label4");

@@ -5,6 +5,7 @@
 #include "base/Tags.h"
 #include "display/Fonts.h"
 #include "display/FormPlace.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 #include "memory/MemoryLayout.h"
 #include "memory/MemoryLine.h"
@@ -28,10 +29,7 @@ void addZoneLine(QWidget* form, const char* name, double offset, QColor colour) 
     auto* line = new QWidget(form);
     line->setObjectName(name);
     line->setGeometry(memoryLineBox(0).x() + int(offset), 24, 2, 779);
-    line->setAutoFillBackground(true);
-    QPalette p = line->palette();
-    p.setColor(QPalette::Window, colour);
-    line->setPalette(p);
+    display::setFillColour(line, colour);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -43,10 +41,7 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
       m_mainWindow(mainWindow) {
     setObjectName(board::formName(board::Form::Memory));
     setFixedSize(kClient);
-    setAutoFillBackground(true);
-    QPalette teal = palette();
-    teal.setColor(QPalette::Window, QColor::fromRgba(kTeal));
-    setPalette(teal);
+    display::setFillColour(this, QColor::fromRgba(kTeal));
 
     LMemory = new QLabel("Memory / Direct Input", this);
     LMemory->setObjectName("LMemory");
@@ -54,9 +49,7 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
     QFont heading = display::pinnedFont(display::FontFace::UiRegular, 38);
     heading.setWeight(QFont::DemiBold);
     LMemory->setFont(heading);
-    QPalette yellow = LMemory->palette();
-    yellow.setColor(QPalette::WindowText, QColor::fromRgba(kYellow));
-    LMemory->setPalette(yellow);
+    display::setTextColour(LMemory, QColor::fromRgba(kYellow));
 
     for (const MemoryButton& b : memoryButtons()) {
         auto* button = new QPushButton(QString::fromUtf8(b.text), this);

@@ -3,6 +3,7 @@
 #include "base/Palette.h"
 #include "base/Tags.h"
 #include "display/Fonts.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 #include "settings/MikeItems.h"
 
@@ -85,12 +86,6 @@ FieldRow rowOf(int item) {
     return {item, r.labelName, r.caption, label, kEditNames[size_t(item - 1)], edit, "80"};
 }
 
-void setTextColour(QLabel* l, QColor colour) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
-}
-
 } // namespace
 
 TF_Mike::TF_Mike(SettingsHost& host, QWidget* mainWindow, const QLocale& locale)
@@ -115,7 +110,7 @@ void TF_Mike::addEqualiser() {
         l->setGeometry(944, c.y - 12, 52, 32);
         l->setFont(scaleFont);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setTextColour(l, Qt::black);
+        display::setTextColour(l, Qt::black);
     }
     for (int bar = 0; bar < board::kEqualiserBars; ++bar)
         for (int y : kTickY)
@@ -138,7 +133,7 @@ void TF_Mike::addEqualiser() {
         band->setGeometry(bar->x() + bar->width() / 2 - 45, 456, 90, 32);
         band->setFont(scaleFont);
         band->setAlignment(Qt::AlignCenter);
-        setTextColour(band, Qt::black);
+        display::setTextColour(band, Qt::black);
     }
 }
 

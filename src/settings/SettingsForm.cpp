@@ -5,6 +5,7 @@
 #include "controls/WheelForward.h"
 #include "display/Fonts.h"
 #include "display/FormPlace.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 #include "settings/StyleBook.h"
 
@@ -20,19 +21,6 @@ namespace {
 constexpr Qt::WindowFlags kFormFlags =
     Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
 
-void setFill(QWidget* w, QColor fill) {
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, fill);
-    w->setPalette(p);
-}
-
-void setTextColour(QWidget* w, QColor colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
-}
-
 QFont formFont(int pixels) {
     return display::pinnedFont(display::FontFace::UiRegular, pixels);
 }
@@ -44,7 +32,7 @@ SettingsForm::SettingsForm(const SettingsFormDesign& design, SettingsHost& host,
     : QWidget(mainWindow, kFormFlags), m_host(host), m_design(design), m_mainWindow(mainWindow) {
     setObjectName(QString::fromLatin1(design.instance));
     setFixedSize(design.client);
-    setFill(this, QColor::fromRgba(design.fill));
+    display::setFillColour(this, QColor::fromRgba(design.fill));
     setStyleSheet(styleBook());
 }
 
@@ -106,7 +94,7 @@ QLabel* SettingsForm::addTitle(const char* name, const char* text, QRect box, QR
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(box);
     l->setFont(formFont(kFormTitlePixels));
-    setTextColour(l, QColor::fromRgba(colour));
+    display::setTextColour(l, QColor::fromRgba(colour));
     return l;
 }
 
@@ -114,7 +102,7 @@ QWidget* SettingsForm::addRectangle(const char* name, QRect box, QRgb fill) {
     auto* r = new QWidget(this);
     r->setObjectName(QString::fromLatin1(name));
     r->setGeometry(box);
-    setFill(r, QColor::fromRgba(fill));
+    display::setFillColour(r, QColor::fromRgba(fill));
     return r;
 }
 
@@ -125,7 +113,7 @@ QLineEdit* SettingsForm::addRow(const FieldRow& row) {
     label->setGeometry(row.labelBox);
     label->setFont(formFont(kFormFontPixels));
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    setTextColour(label, Qt::black);
+    display::setTextColour(label, Qt::black);
     m_captions.push_back(label);
 
     auto* edit = new QLineEdit(QString::fromUtf8(row.initialText), this);
