@@ -1,5 +1,7 @@
 #include "sim/ModeFilters.h"
 
+#include "base/Bandwidths.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,15 +9,11 @@ namespace talix::sim {
 
 namespace {
 
-constexpr std::array<uint16_t, 15> kWideList{3000, 3500,  4000,  4500,  5000,  6000,  7000, 8000,
-                                             9000, 10000, 12000, 14000, 16000, 18000, 20000};
-constexpr std::array<uint16_t, 15> kQList{1500, 1750, 2000, 2250, 2500, 3000, 3500, 4000,
-                                          4500, 5000, 6000, 7000, 8000, 9000, 10000};
-constexpr std::array<uint16_t, 6> kDigiList{125, 250, 500, 1000, 2000, 4000};
-// FM-W codes 0..7 and their widths; codes 0, 3, 5 and 7 only in the full list.
-constexpr std::array<uint32_t, 8> kFmWidths{38000,  50000,  60000,  60000,
-                                            120000, 140000, 240000, 300000};
-constexpr std::array<bool, 8> kFmFullOnly{true, false, false, true, false, true, false, true};
+constexpr auto kWideList = board::bandwidthValues(board::kWideBandwidths);
+constexpr auto kQList = board::bandwidthValues(board::kQuadratureBandwidths);
+constexpr auto kDigiList = board::bandwidthValues(board::kDigiBandwidths);
+// FM-W codes 0..7 and their widths.
+constexpr auto& kFmWide = board::kFmWideBandwidths;
 // The narrow modes have no pick-list; the knob walks these.
 constexpr std::array<uint16_t, 11> kCwSteps{100,  200,  300,  500,  800, 1000,
                                             1500, 2000, 2400, 2700, 3000};
@@ -86,7 +84,7 @@ bool bandwidthForPosition(uint8_t mode, bool fullFmList, int position, uint16_t&
     if (position < 0 || position > 14)
         return false;
     if (mode == board::kModeFmWide) {
-        if (position > 7 || (kFmFullOnly[size_t(position)] && !fullFmList))
+        if (position > 7 || (kFmWide[position].fullListOnly && !fullFmList))
             return false;
         value = uint16_t(position);
         return true;
@@ -103,7 +101,7 @@ bool bandwidthForPosition(uint8_t mode, bool fullFmList, int position, uint16_t&
 
 double bandwidthHz(uint8_t mode, uint16_t value) {
     if (mode == board::kModeFmWide)
-        return value < kFmWidths.size() ? kFmWidths[value] : 120000;
+        return value < std::size(kFmWide) ? kFmWide[value].hz : 120000;
     return value;
 }
 
@@ -127,7 +125,7 @@ std::vector<uint16_t> bandwidthSteps(uint8_t mode, bool fullFmList) {
     }
     if (mode == board::kModeFmWide) {
         for (uint16_t code = 0; code < 8; ++code)
-            if (fullFmList || !kFmFullOnly[code])
+            if (fullFmList || !kFmWide[code].fullListOnly)
                 steps.push_back(code);
         // Codes in order of width: 0 38k, 1 50k, 2/3 60k, 4 120k, 5 140k, 6 240k, 7 300k.
         return steps;

@@ -1,12 +1,24 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 
 // The numbers the board and the program share: form indexes, the main window's field Tags, item
 // numbers, button codes, command record kinds and parameter ids. Both the program and the
 // simulated board take them from here, so that each number is written once.
 namespace talix::board {
+
+// An enumerator of an X-list row whose first two columns are the name and the number.
+#define TALIX_BOARD_ENUMERATOR(name, value, ...) name = value,
+
+// The number of a form, item, code or key, as the board's records carry it.
+template <typename E>
+requires std::is_enum_v<E>
+constexpr int number(E e) {
+    return int(e);
+}
 
 // ---- Forms
 
@@ -24,18 +36,10 @@ namespace talix::board {
     X(DAB, 15, "F_DAB", 0)                                                                         \
     X(Rotator, 16, "F_KAP", 0)
 
-enum class Form : uint8_t {
-#define TALIX_BOARD_ENTRY(name, index, text, show) name = index,
-    TALIX_BOARD_FORMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class Form : uint8_t { TALIX_BOARD_FORMS(TALIX_BOARD_ENUMERATOR) };
 
 // The program's form slots hold form indexes 0 to 15; the rotator's 16 addresses no slot.
 constexpr int kFormSlots = 16;
-
-constexpr int number(Form f) {
-    return int(f);
-}
 
 constexpr const char* formName(Form f) {
     switch (f) {
@@ -61,18 +65,7 @@ enum class ButtonCode : uint8_t {
 #define TALIX_BOARD_MAIN_BUTTONS(X)                                                                \
     X(B_Zero, 0) X(B_Tune, 12) X(B_Filter, 21) X(B_Stereo, 23) X(B_Lock, 34) X(NotchPosition, 35)
 
-enum class MainButton : uint8_t {
-#define TALIX_BOARD_ENTRY(name, code) name = code,
-    TALIX_BOARD_MAIN_BUTTONS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
-
-constexpr int number(ButtonCode c) {
-    return int(c);
-}
-constexpr int number(MainButton b) {
-    return int(b);
-}
+enum class MainButton : uint8_t { TALIX_BOARD_MAIN_BUTTONS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int buttonTag(int high, ButtonCode code) {
     return high << 8 | number(code);
@@ -144,15 +137,7 @@ constexpr std::optional<Form> formShownBy(int high) {
     X(S_Pitch, 37)                                                                                 \
     X(E_File, 38)
 
-enum class Field : uint8_t {
-#define TALIX_BOARD_ENTRY(name, tag) name = tag,
-    TALIX_BOARD_FIELDS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
-
-constexpr int number(Field f) {
-    return int(f);
-}
+enum class Field : uint8_t { TALIX_BOARD_FIELDS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr const char* fieldName(Field f) {
     switch (f) {
@@ -167,73 +152,84 @@ constexpr const char* fieldName(Field f) {
 
 // ---- Items
 
-// X(name, item): the main window's items (form 0) of the parameter stream and of set-value
-// commands. 29-31, 37 and 38 are not used.
-#define TALIX_BOARD_MAIN_ITEMS(X)                                                                  \
-    X(TunedFreq, 0)                                                                                \
-    X(ModeIndex, 1)                                                                                \
-    X(Bandwidth, 2)                                                                                \
-    X(Shift, 3)                                                                                    \
-    X(NotchWidth, 4)                                                                               \
-    X(NotchPos, 5)                                                                                 \
-    X(AgcLimit, 6)                                                                                 \
-    X(Threshold, 7)                                                                                \
-    X(Dnr, 8)                                                                                      \
-    X(BinCode, 9)                                                                                  \
-    X(TopLevel, 10)                                                                                \
-    X(DbPerDiv, 11)                                                                                \
-    X(RefreshTime, 12)                                                                             \
-    X(WfTimeUnit, 13)                                                                              \
-    X(InsideBright, 14)                                                                            \
-    X(OutsideBright, 15)                                                                           \
-    X(GridBright, 16)                                                                              \
-    X(NbLevel, 17)                                                                                 \
-    X(NbDuration, 18)                                                                              \
-    X(ModLevel, 19)                                                                                \
-    X(HeadphoneVolume, 20)                                                                         \
-    X(SpeakerVolume, 21)                                                                           \
-    X(AgcHold, 22)                                                                                 \
-    X(AgcAttack, 23)                                                                               \
-    X(TxFreq, 24)                                                                                  \
-    X(GainCtrlIndex, 25)                                                                           \
-    X(Attenuation, 26)                                                                             \
-    X(TuneDigit, 27)                                                                               \
-    X(Brightness, 28)                                                                              \
-    X(TuneStep, 32)                                                                                \
-    X(Passband, 33)                                                                                \
-    X(LockWord, 34)                                                                                \
-    X(WaterfallHigh, 35)                                                                           \
-    X(WaterfallLow, 36)                                                                            \
-    X(BwListFlag, 39)                                                                              \
-    X(Levels, 40)                                                                                  \
-    X(LevelMarker, 41)                                                                             \
-    X(TxColour, 42)                                                                                \
-    X(ReceiverFlags, 43)                                                                           \
-    X(Arrow, 44)                                                                                   \
-    X(Overload, 45)                                                                                \
-    X(UndoCount, 46)                                                                               \
-    X(ProgrammeType, 47)                                                                           \
-    X(ProgrammeIdent, 48)                                                                          \
-    X(RadioText, 49)                                                                               \
-    X(ClockCalibration, 50)                                                                        \
-    X(GpsPosition, 51)                                                                             \
-    X(GpsAltitude, 52)                                                                             \
-    X(NoiseBlanker, 53)                                                                            \
-    X(OptionsMessage, 54)                                                                          \
-    X(RotatorPresent, 55)                                                                          \
-    X(RotatorVersion, 56)                                                                          \
-    X(RotatorNotFound, 57)                                                                         \
-    X(SlideHeader, 58)                                                                             \
-    X(SlideData, 59)
+// A count of value words that the first of them gives.
+constexpr uint8_t kVariableWords = 0;
 
-enum class MainItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+// X(name, item, value words): the main window's items (form 0) of the parameter stream and of
+// set-value commands, and how many value words follow the item's ValueWord. 29-31, 37 and 38 are
+// not used and take one word. ProgrammeType takes one word (0: no programme type) or five;
+// SlideData one word, a byte count, and the bytes in as many words as they fill.
+#define TALIX_BOARD_MAIN_ITEMS(X)                                                                  \
+    X(TunedFreq, 0, 3)                                                                             \
+    X(ModeIndex, 1, 1)                                                                             \
+    X(Bandwidth, 2, 1)                                                                             \
+    X(Shift, 3, 1)                                                                                 \
+    X(NotchWidth, 4, 1)                                                                            \
+    X(NotchPos, 5, 1)                                                                              \
+    X(AgcLimit, 6, 1)                                                                              \
+    X(Threshold, 7, 1)                                                                             \
+    X(Dnr, 8, 1)                                                                                   \
+    X(BinCode, 9, 1)                                                                               \
+    X(TopLevel, 10, 1)                                                                             \
+    X(DbPerDiv, 11, 1)                                                                             \
+    X(RefreshTime, 12, 1)                                                                          \
+    X(WfTimeUnit, 13, 1)                                                                           \
+    X(InsideBright, 14, 1)                                                                         \
+    X(OutsideBright, 15, 1)                                                                        \
+    X(GridBright, 16, 1)                                                                           \
+    X(NbLevel, 17, 1)                                                                              \
+    X(NbDuration, 18, 1)                                                                           \
+    X(ModLevel, 19, 1)                                                                             \
+    X(HeadphoneVolume, 20, 1)                                                                      \
+    X(SpeakerVolume, 21, 1)                                                                        \
+    X(AgcHold, 22, 1)                                                                              \
+    X(AgcAttack, 23, 1)                                                                            \
+    X(TxFreq, 24, 1)                                                                               \
+    X(GainCtrlIndex, 25, 1)                                                                        \
+    X(Attenuation, 26, 1)                                                                          \
+    X(TuneDigit, 27, 1)                                                                            \
+    X(Brightness, 28, 1)                                                                           \
+    X(TuneStep, 32, 1)                                                                             \
+    X(Passband, 33, 3)                                                                             \
+    X(LockWord, 34, 1)                                                                             \
+    X(WaterfallHigh, 35, 1)                                                                        \
+    X(WaterfallLow, 36, 1)                                                                         \
+    X(BwListFlag, 39, 1)                                                                           \
+    X(Levels, 40, 3)                                                                               \
+    X(LevelMarker, 41, 1)                                                                          \
+    X(TxColour, 42, 1)                                                                             \
+    X(ReceiverFlags, 43, 1)                                                                        \
+    X(Arrow, 44, 1)                                                                                \
+    X(Overload, 45, 1)                                                                             \
+    X(UndoCount, 46, 1)                                                                            \
+    X(ProgrammeType, 47, kVariableWords)                                                           \
+    X(ProgrammeIdent, 48, 4)                                                                       \
+    X(RadioText, 49, 16)                                                                           \
+    X(ClockCalibration, 50, 1)                                                                     \
+    X(GpsPosition, 51, 10)                                                                         \
+    X(GpsAltitude, 52, 2)                                                                          \
+    X(NoiseBlanker, 53, 1)                                                                         \
+    X(OptionsMessage, 54, 1)                                                                       \
+    X(RotatorPresent, 55, 2)                                                                       \
+    X(RotatorVersion, 56, 2)                                                                       \
+    X(RotatorNotFound, 57, 1)                                                                      \
+    X(SlideHeader, 58, 2)                                                                          \
+    X(SlideData, 59, kVariableWords)
+
+enum class MainItem : uint8_t { TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 // Items 0 to 59; a larger one names nothing.
 constexpr int kMainItems = 60;
+
+// The value words of each main-window item; kVariableWords where the first of them says.
+constexpr auto kMainItemWords = [] {
+    std::array<uint8_t, kMainItems> words{};
+    words.fill(1);
+#define TALIX_BOARD_ENTRY(name, item, count) words[item] = count;
+    TALIX_BOARD_MAIN_ITEMS(TALIX_BOARD_ENTRY)
+#undef TALIX_BOARD_ENTRY
+    return words;
+}();
 
 // X(name, item): the Setup form's items, one per row.
 #define TALIX_BOARD_SETUP_ITEMS(X)                                                                 \
@@ -252,20 +248,9 @@ constexpr int kMainItems = 60;
     X(SpectrumPriority, 12)                                                                        \
     X(TouchAction, 13)
 
-enum class SetupItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_SETUP_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class SetupItem : uint8_t { TALIX_BOARD_SETUP_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kSetupItems = 14;
-
-constexpr int number(MainItem i) {
-    return int(i);
-}
-constexpr int number(SetupItem i) {
-    return int(i);
-}
 
 // X(name, item): the System form's items; the Tag of its edit and caption. Items 13 and 14 read
 // the same bits of the settings word.
@@ -289,11 +274,7 @@ constexpr int number(SetupItem i) {
     X(Gps, 16)                                                                                     \
     X(AccessorySerial, 17)
 
-enum class SystemItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_SYSTEM_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class SystemItem : uint8_t { TALIX_BOARD_SYSTEM_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kSystemItems = 18;
 
@@ -311,11 +292,7 @@ constexpr int kSystemItems = 18;
     X(Equaliser1, 10)                                                                              \
     X(Equaliser6, 15)
 
-enum class MikeItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_MIKE_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class MikeItem : uint8_t { TALIX_BOARD_MIKE_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kMikeItems = 16;
 constexpr int kEqualiserBars = 6;
@@ -323,23 +300,9 @@ constexpr int kEqualiserBars = 6;
 // X(name, item): the WiFi form's items; only the channel can be selected.
 #define TALIX_BOARD_WIFI_ITEMS(X) X(Channel, 1) X(Ssid, 2) X(Passkey, 3)
 
-enum class WiFiItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_WIFI_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
+enum class WiFiItem : uint8_t { TALIX_BOARD_WIFI_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 constexpr int kWiFiItems = 4;
-
-constexpr int number(SystemItem i) {
-    return int(i);
-}
-constexpr int number(MikeItem i) {
-    return int(i);
-}
-constexpr int number(WiFiItem i) {
-    return int(i);
-}
 
 // ---- The memory keypad and the DAB list
 
@@ -371,24 +334,7 @@ constexpr int kActivatedForm = 16;
     X(DynamicLabel, 6)                                                                             \
     X(DataServices, 7)
 
-enum class DabItem : uint8_t {
-#define TALIX_BOARD_ENTRY(name, item) name = item,
-    TALIX_BOARD_DAB_ITEMS(TALIX_BOARD_ENTRY)
-#undef TALIX_BOARD_ENTRY
-};
-
-constexpr int number(MemoryKey k) {
-    return int(k);
-}
-constexpr int number(MemoryFunction f) {
-    return int(f);
-}
-constexpr int number(MemoryZone z) {
-    return int(z);
-}
-constexpr int number(DabItem i) {
-    return int(i);
-}
+enum class DabItem : uint8_t { TALIX_BOARD_DAB_ITEMS(TALIX_BOARD_ENUMERATOR) };
 
 // ---- Command records (program to board): the kind byte, which sets the record's layout.
 
@@ -409,13 +355,6 @@ enum class Setting : uint8_t {
     AccessorySerial = 179, // 16 bits
 };
 
-constexpr int number(Record r) {
-    return int(r);
-}
-constexpr int number(Setting s) {
-    return int(s);
-}
-
 // ---- Parameter words (board to program): the id in bits 0-7.
 
 enum class ParamId : uint8_t {
@@ -430,10 +369,6 @@ enum class ParamId : uint8_t {
     CloseFormWord = 247,
 };
 
-constexpr int number(ParamId id) {
-    return int(id);
-}
-
 // ---- Rotator datagrams (program to rotator, UDP): 13, code, value.
 
 enum class RotatorCode : uint8_t {
@@ -444,9 +379,5 @@ enum class RotatorCode : uint8_t {
 constexpr uint8_t kRotatorDatagramKind = 13;
 // Positions 1 to 232 make half a turn; opposite directions are the same position.
 constexpr int kRotatorPositions = 232;
-
-constexpr int number(RotatorCode c) {
-    return int(c);
-}
 
 } // namespace talix::board

@@ -1,5 +1,7 @@
 #include "controls/ArrowIndicator.h"
 
+#include "base/Palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -31,7 +33,7 @@ void ArrowIndicator::paintEvent(QPaintEvent*) {
     arrow.lineTo(0, r * 0.35);
     arrow.lineTo(0, r * 0.8);
     arrow.closeSubpath();
-    p.fillPath(arrow, QColor(0xFF, 0xFF, 0x00));
+    p.fillPath(arrow, QColor::fromRgba(kYellow));
 }
 
 } // namespace talix::controls

@@ -1,5 +1,6 @@
 #include "controls/BandwidthList.h"
 
+#include "base/Palette.h"
 #include "base/Tags.h"
 #include "controls/BandwidthLabels.h"
 #include "controls/PickChoices.h"
@@ -9,40 +10,28 @@ namespace talix::controls {
 
 namespace {
 constexpr QSize kClient{1737, 218};
-constexpr int kCellWidth = 209, kCellHeight = 97, kColumnPitch = 216;
-constexpr int kCellTop[] = {8, 112};
-constexpr int kLabelTop[] = {24, 128};
-constexpr int kLabelHeight = 57;
-constexpr int kFontPixels = 48;
-const QColor kLightBlue(0xAD, 0xD8, 0xE6);
+constexpr PickGrid kGrid{209, 97, 216, {8, 112}, {24, 128}, 57};
 // The layout's texts are those of the modes without a list of their own.
 constexpr int kLayoutMode = 0;
 } // namespace
 
 TF_BWs::TF_BWs(link::CommandPort& commands, const sync::ReceiverState& state, QWidget* parent)
     : PickListForm({"F_BWs", kClient, QColor(0, 0, 0), true}, commands, parent), m_state(state) {
+    const QColor lightBlue = QColor::fromRgba(kLightBlue);
     const auto texts = bandwidthLabels(kLayoutMode, false);
-    for (int column = 0; column < kBandwidthColumns; ++column) {
-        for (int row = 0; row < 2; ++row) {
-            const int x = 8 + kColumnPitch * column;
-            const QRect cell{x, kCellTop[row], kCellWidth, kCellHeight};
-            const QRect label{x, kLabelTop[row], kCellWidth, kLabelHeight};
-            const int position = bandwidthPosition(column, row);
-            if (position == kBandwidthPositions) {
-                unitCell = addCell(cell, kLightBlue, 0, false);
-                Label16 = cellLabel(this, "Hz", label, kFontPixels, kLightBlue);
-                Label16->setObjectName("Label16");
-                continue;
-            }
-            addCell(cell, kLightBlue, position);
-            auto* l = cellLabel(
-                this,
-                QString::fromLatin1(texts[position].data(), qsizetype(texts[position].size())),
-                label, kFontPixels, kLightBlue);
-            l->setObjectName(QStringLiteral("LBW%1").arg(position + 1));
-            LBW[position] = l;
-        }
+    for (int position = 0; position < kBandwidthPositions; ++position) {
+        const int column = position / 2, row = position % 2;
+        const std::string text(texts[size_t(position)]);
+        auto* l = addLabelledCell(kGrid, {text.c_str(), position, column, row}, lightBlue);
+        l->setObjectName(QStringLiteral("LBW%1").arg(position + 1));
+        LBW[size_t(position)] = l;
     }
+    // The bottom-right cell only names the unit.
+    const int unitColumn = kBandwidthPositions / 2, unitRow = kBandwidthPositions % 2;
+    unitCell = addCell(kGrid.cell(unitColumn, unitRow), lightBlue, 0, false);
+    Label16 =
+        cellLabel(this, "Hz", kGrid.label(unitColumn, unitRow), PickGrid::kFontPixels, lightBlue);
+    Label16->setObjectName("Label16");
 }
 
 void TF_BWs::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #include "controls/DigitTrianglePaint.h"
 
+#include "base/Palette.h"
 #include "controls/StepDigit.h"
 
 #include <QPainter>
@@ -17,7 +18,7 @@ void paintDigitTriangle(QWidget* panel9, int tuneDigit) {
     QPainter painter(panel9);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xFF, 0xFF, 0x00));
+    painter.setBrush(QColor::fromRgba(kYellow));
     painter.drawPolygon(triangle);
 }
 

@@ -1,5 +1,7 @@
 #include "controls/PickCell.h"
 
+#include "display/WidgetColours.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,9 +47,7 @@ QLabel* cellLabel(QWidget* form, const QString& text, QRect box, int fontPixels,
     label->setGeometry(box);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(pickListFont(fontPixels));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
+    display::setTextColour(label, colour);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }

@@ -1,6 +1,7 @@
 #include "controls/PickChoices.h"
 
 #include "base/BoardWords.h"
+#include "controls/PickListCells.h"
 #include "link/CommandRecords.h"
 
 namespace talix::controls {
@@ -10,24 +11,8 @@ using board::Form;
 using board::MainItem;
 using board::number;
 
-namespace {
-struct StepDigit {
-    int32_t step;
-    int digit;
-};
-constexpr StepDigit kStepDigits[] = {
-    {10, 0},      {100, 1},
-    {1000, 2},    {10000, 3},
-    {45000, 3},   {125000, 3},
-    {50000, 4},   {90000, 4},
-    {100000, 4},  {250000, 4},
-    {500000, 5},  {1000000, 5},
-    {5000000, 6}, {kStep8333, kDigitFor8333},
-};
-} // namespace
-
 int stepDigit(int32_t step) {
-    for (const auto& row : kStepDigits)
+    for (const TuningStep& row : kTuningSteps)
         if (row.step == step)
             return row.digit;
     return 0;

@@ -6,11 +6,6 @@
 
 namespace talix::controls {
 
-// The step of 8.333 kHz channels, in 0.1 Hz.
-constexpr int32_t kStep8333 = 83333;
-// The digit sent with the 8.333 kHz step: the thousands digit, as with its neighbours 5 k and 9 k.
-constexpr int kDigitFor8333 = 4;
-
 // The digit of the step readout that the knob changes after a step is chosen from the grid
 // (0 for a step that is not in the grid).
 int stepDigit(int32_t step);

@@ -38,30 +38,48 @@ constexpr std::array<PickCellSpec, 14> kDemodCells{{
     modeCell(board::kModeFmWide, 6, 1),
 }};
 
-// The tuning step grid: the Tag is the step in 0.1 Hz, the text the step in Hz.
-constexpr std::array<PickCellSpec, 14> kStepCells{{
-    {"1", 10, 0, 0},
-    {"10", 100, 0, 1},
-    {"100", 1000, 1, 0},
-    {"1 k", 10000, 1, 1},
-    {"4,5 k", 45000, 2, 0},
-    {"5 k", 50000, 2, 1},
-    {"8,333 k", 83333, 3, 0},
-    {"9 k", 90000, 3, 1},
-    {"10 k", 100000, 4, 0},
-    {"12,5 k", 125000, 4, 1},
-    {"25 k", 250000, 5, 0},
-    {"50 k", 500000, 5, 1},
-    {"100 k", 1000000, 6, 0},
-    {"500 k", 5000000, 6, 1},
-}};
+// The step of 8.333 kHz channels, in 0.1 Hz.
+constexpr int32_t kStep8333 = 83333;
+// The digit sent with the 8.333 kHz step: the thousands digit, as with its neighbours 5 k and 9 k.
+constexpr int kDigitFor8333 = 4;
 
-// The bandwidth list: 8 columns of two cells; the Tags run down each column, so the cell at
-// (column, row) sends its position 2 * column + row. The bottom-right cell is the unit label.
-constexpr int kBandwidthColumns = 8;
+// One tuning step: the text (the step in Hz), the step in 0.1 Hz, and the digit of the step readout
+// the knob changes after the step is chosen.
+struct TuningStep {
+    const char* text;
+    int32_t step;
+    int digit;
+};
+
+// The tuning step grid, column by column, the top cell first.
+constexpr TuningStep kTuningSteps[] = {
+    {"1", 10, 0},
+    {"10", 100, 1},
+    {"100", 1000, 2},
+    {"1 k", 10000, 3},
+    {"4,5 k", 45000, 3},
+    {"5 k", 50000, 4},
+    {"8,333 k", kStep8333, kDigitFor8333},
+    {"9 k", 90000, 4},
+    {"10 k", 100000, 4},
+    {"12,5 k", 125000, 3},
+    {"25 k", 250000, 4},
+    {"50 k", 500000, 5},
+    {"100 k", 1000000, 5},
+    {"500 k", 5000000, 6},
+};
+
+// The step grid's cells: the Tag is the step.
+constexpr std::array<PickCellSpec, std::size(kTuningSteps)> kStepCells = [] {
+    std::array<PickCellSpec, std::size(kTuningSteps)> cells{};
+    for (size_t i = 0; i < cells.size(); ++i)
+        cells[i] = {kTuningSteps[i].text, kTuningSteps[i].step, int(i / 2), int(i % 2)};
+    return cells;
+}();
+
+// The bandwidth list: 8 columns of two cells; the Tags run down each column, as the step grid's
+// do, so the cell at (column, row) sends its position 2 * column + row. The bottom-right cell,
+// position 15, is the unit label.
 constexpr int kBandwidthPositions = 15;
-constexpr int bandwidthPosition(int column, int row) {
-    return 2 * column + row;
-}
 
 } // namespace talix::controls

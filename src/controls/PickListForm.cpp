@@ -1,6 +1,7 @@
 #include "controls/PickListForm.h"
 
 #include "base/Tags.h"
+#include "display/WidgetColours.h"
 
 namespace talix::controls {
 
@@ -14,10 +15,7 @@ Qt::WindowFlags formFlags(const FormDesign& design) {
 void applyFormDesign(QWidget* form, const FormDesign& design) {
     form->setObjectName(design.instance);
     form->setFixedSize(design.client);
-    form->setAutoFillBackground(true);
-    QPalette p = form->palette();
-    p.setColor(QPalette::Window, design.fill);
-    form->setPalette(p);
+    display::setFillColour(form, design.fill);
 }
 
 PickListForm::PickListForm(const FormDesign& design, link::CommandPort& commands, QWidget* parent)
@@ -40,6 +38,13 @@ PickCell* PickListForm::addCell(QRect box, QColor outline, int tag, bool hasTag)
     connect(cell, &PickCell::tapped, this, [this, cell] { Rectangle1Click(cell); });
     m_cells.push_back(cell);
     return cell;
+}
+
+QLabel* PickListForm::addLabelledCell(const PickGrid& grid, const PickCellSpec& spec,
+                                      QColor colour) {
+    addCell(grid.cell(spec.column, spec.row), colour, spec.tag);
+    return cellLabel(this, spec.text, grid.label(spec.column, spec.row), PickGrid::kFontPixels,
+                     colour);
 }
 
 void PickListForm::choose(link::Command record) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "controls/PickCell.h"
+#include "controls/PickListCells.h"
 #include "link/CommandPort.h"
 
 #include <QDialog>
+#include <array>
 #include <vector>
 
 namespace talix::controls {
@@ -18,6 +20,26 @@ struct FormDesign {
 };
 Qt::WindowFlags formFlags(const FormDesign& design);
 void applyFormDesign(QWidget* form, const FormDesign& design);
+
+// The cell grid of a pick-list: two rows, columns columnPitch apart from x = 8, each cell's label
+// inside it, in the lists' font of 48 pixels.
+struct PickGrid {
+    int cellWidth, cellHeight, columnPitch;
+    std::array<int, 2> cellTop, labelTop; // top row, bottom row
+    int labelHeight;
+
+    static constexpr int kFontPixels = 48;
+
+    constexpr QRect cell(int column, int row) const {
+        return {left(column), cellTop[size_t(row)], cellWidth, cellHeight};
+    }
+    constexpr QRect label(int column, int row) const {
+        return {left(column), labelTop[size_t(row)], cellWidth, labelHeight};
+    }
+
+private:
+    constexpr int left(int column) const { return 8 + columnPitch * column; }
+};
 
 // A pick-list: cells whose taps send a choice to the board, queued with the notify rule.
 class PickListForm : public QDialog {
@@ -34,6 +56,8 @@ protected:
     // Lays a cell with the given Tag; its taps reach Rectangle1Click. A cell without a Tag
     // (hasTag false) takes taps but sends nothing.
     PickCell* addCell(QRect box, QColor outline, int tag, bool hasTag = true);
+    // Lays a cell of the grid with its label; outline and text in `colour`.
+    QLabel* addLabelledCell(const PickGrid& grid, const PickCellSpec& spec, QColor colour);
     // A pick-list's choice: queued with the notify rule, after which the list closes. With a full
     // queue the user sees "No WiFi Connection!" and the list stays open for another tap.
     void choose(link::Command record);

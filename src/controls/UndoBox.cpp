@@ -1,19 +1,21 @@
 #include "controls/UndoBox.h"
 
 #include "base/BoardWords.h"
+#include "base/Palette.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "controls/PickCell.h"
 #include "controls/PickListForm.h"
 #include "controls/UndoText.h"
 #include "display/FormPlace.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 
 namespace talix::controls {
 
 namespace {
-constexpr FormDesign kDesign{
-    board::formName(board::Form::Undo), {600, 359}, QColor(0xFF, 0x14, 0x93), true};
+const FormDesign kDesign{
+    board::formName(board::Form::Undo), {600, 359}, QColor::fromRgba(kDeepPink), true};
 constexpr int kButtonFontPixels = 32;
 constexpr const char* kSelectedFieldLook = "Edit1Style4";
 // The look of the selected settings field, for as long as no application-wide style sheet gives
@@ -42,17 +44,12 @@ TF_Undo::TF_Undo(link::CommandPort& commands, sync::ReceiverState& state, QWidge
     Label1->setObjectName("Label1");
     Label1->setGeometry(16, 2, 169, 41);
     Label1->setFont(pickListFont(38, true));
-    QPalette yellow = Label1->palette();
-    yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
-    Label1->setPalette(yellow);
+    display::setTextColour(Label1, QColor::fromRgba(kYellow));
 
     Rectangle1 = new QWidget(this);
     Rectangle1->setObjectName("Rectangle1");
     Rectangle1->setGeometry(17, 52, 568, 125);
-    Rectangle1->setAutoFillBackground(true);
-    QPalette cornsilk = Rectangle1->palette();
-    cornsilk.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xDC));
-    Rectangle1->setPalette(cornsilk);
+    display::setFillColour(Rectangle1, QColor::fromRgba(kCornsilk));
 
     Label4 = new QLabel("Undo back to level:", this);
     Label4->setObjectName("Label4");

@@ -1,6 +1,7 @@
 #include "dab/DabForm.h"
 
 #include "base/BoardWords.h"
+#include "base/Palette.h"
 #include "controls/FieldHighlight.h"
 #include "dab/DabItems.h"
 #include "dab/ServiceCells.h"
@@ -22,8 +23,6 @@ constexpr Qt::WindowFlags kFormFlags =
 constexpr QSize kClient{1282, 703};
 constexpr QPoint kPlace{4, 4};
 constexpr int kStatusMaxLength = 13;
-const QColor kDarkRed{0x8B, 0x00, 0x00};
-const QColor kServiceColour{0xFA, 0xFA, 0xD2}; // light goldenrod yellow
 
 QFont uiFont(int pixels) {
     return display::pinnedFont(display::FontFace::UiRegular, pixels);
@@ -64,7 +63,7 @@ TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
     setObjectName(board::formName(board::Form::DAB));
     setFixedSize(kClient);
     setAutoFillBackground(true);
-    setColours(this, QPalette::Window, kDarkRed);
+    setColours(this, QPalette::Window, QColor::fromRgba(kDarkRed));
     setStyleSheet(settings::styleBook());
 
     Edit0 = readout(this, "Edit0", {16, 8, 513, 90}, 72);
@@ -204,7 +203,7 @@ void TF_DAB::FormShow() {
     for (int i = 1; i <= kServices; ++i) {
         auto* service = new QListWidgetItem(QString::number(i), LV_Prog);
         service->setSizeHint(QSize(LV_Prog->width(), kRowHeight));
-        service->setForeground(kServiceColour);
+        service->setForeground(QColor::fromRgba(kLightGoldenrodYellow));
         service->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     LV_Prog->setUpdatesEnabled(true);

@@ -1,10 +1,11 @@
 #include "display/MeterBlock.h"
 
+#include "base/Palette.h"
 #include "display/Fonts.h"
 #include "display/MeterBars.h"
 #include "display/MeterBox.h"
 #include "display/MeterScale.h"
-#include "display/readouts/ReadoutColours.h"
+#include "display/WidgetColours.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -127,9 +128,7 @@ void placeLabel(QWidget* parent, const LabelPlace& l) {
     label->setFont(pinnedFont(FontFace::UiSemibold, l.fontSize));
     label->setAlignment(l.align);
     label->setWordWrap(l.wrap);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor::fromRgba(l.colour));
-    label->setPalette(p);
+    display::setTextColour(label, QColor::fromRgba(l.colour));
 }
 
 void placeBar(QWidget* parent, const BarPlace& b) {

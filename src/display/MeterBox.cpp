@@ -1,8 +1,8 @@
 #include "display/MeterBox.h"
 
+#include "base/Palette.h"
 #include "display/Fonts.h"
 #include "display/MeterScale.h"
-#include "display/readouts/ReadoutColours.h"
 
 #include <QPainter>
 

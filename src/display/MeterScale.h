@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Palette.h"
+
 #include <QRgb>
 #include <array>
 #include <cstdint>
@@ -36,9 +38,6 @@ struct ScaleLine {
     QRgb colour;
 };
 
-constexpr QRgb kMeterWhite = 0xFFFFFFFF;
-constexpr QRgb kMeterYellow = 0xFFFFFF00;
-constexpr QRgb kMeterHotPink = 0xFFFF69B4;
 constexpr int kTickLength = 10;
 constexpr int kUpperTickTop = 50;
 constexpr int kLowerTickTop = 71;
@@ -46,26 +45,26 @@ constexpr int kLowerTickTop = 71;
 // The two base lines, the S-unit ticks (S1, S3, S5, S7, S9 and the right end), the ticks 20, 40,
 // 60 and 80 dB above S9, and the dBm ticks every 20 dB.
 constexpr std::array<ScaleLine, 20> kMeterScaleLines{{
-    {"Line1", 1348, 60, 322, true, kMeterWhite},
-    {"Line2", 1348, 70, 322, true, kMeterYellow},
-    {"Line13", 1386, kUpperTickTop, kTickLength, false, kMeterWhite},
-    {"Line14", 1410, kUpperTickTop, kTickLength, false, kMeterWhite},
-    {"Line15", 1434, kUpperTickTop, kTickLength, false, kMeterWhite},
-    {"Line16", 1458, kUpperTickTop, kTickLength, false, kMeterWhite},
-    {"Line17", 1482, kUpperTickTop, kTickLength, false, kMeterWhite},
-    {"Line12", 1668, kUpperTickTop, kTickLength, false, kMeterWhite},
-    {"Line6", 1522, kUpperTickTop, kTickLength, false, kMeterHotPink},
-    {"Line18", 1562, kUpperTickTop, kTickLength, false, kMeterHotPink},
-    {"Line19", 1602, kUpperTickTop, kTickLength, false, kMeterHotPink},
-    {"Line20", 1642, kUpperTickTop, kTickLength, false, kMeterHotPink},
-    {"Line7", 1388, kLowerTickTop, kTickLength, false, kMeterYellow},
-    {"Line8", 1428, kLowerTickTop, kTickLength, false, kMeterYellow},
-    {"Line9", 1468, kLowerTickTop, kTickLength, false, kMeterYellow},
-    {"Line10", 1508, kLowerTickTop, kTickLength, false, kMeterYellow},
-    {"Line11", 1548, kLowerTickTop, kTickLength, false, kMeterYellow},
-    {"Line5", 1588, kLowerTickTop, kTickLength, false, kMeterYellow},
-    {"Line4", 1628, kLowerTickTop, kTickLength, false, kMeterYellow},
-    {"Line3", 1668, kLowerTickTop, kTickLength, false, kMeterYellow},
+    {"Line1", 1348, 60, 322, true, kWhite},
+    {"Line2", 1348, 70, 322, true, kYellow},
+    {"Line13", 1386, kUpperTickTop, kTickLength, false, kWhite},
+    {"Line14", 1410, kUpperTickTop, kTickLength, false, kWhite},
+    {"Line15", 1434, kUpperTickTop, kTickLength, false, kWhite},
+    {"Line16", 1458, kUpperTickTop, kTickLength, false, kWhite},
+    {"Line17", 1482, kUpperTickTop, kTickLength, false, kWhite},
+    {"Line12", 1668, kUpperTickTop, kTickLength, false, kWhite},
+    {"Line6", 1522, kUpperTickTop, kTickLength, false, kHotPink},
+    {"Line18", 1562, kUpperTickTop, kTickLength, false, kHotPink},
+    {"Line19", 1602, kUpperTickTop, kTickLength, false, kHotPink},
+    {"Line20", 1642, kUpperTickTop, kTickLength, false, kHotPink},
+    {"Line7", 1388, kLowerTickTop, kTickLength, false, kYellow},
+    {"Line8", 1428, kLowerTickTop, kTickLength, false, kYellow},
+    {"Line9", 1468, kLowerTickTop, kTickLength, false, kYellow},
+    {"Line10", 1508, kLowerTickTop, kTickLength, false, kYellow},
+    {"Line11", 1548, kLowerTickTop, kTickLength, false, kYellow},
+    {"Line5", 1588, kLowerTickTop, kTickLength, false, kYellow},
+    {"Line4", 1628, kLowerTickTop, kTickLength, false, kYellow},
+    {"Line3", 1668, kLowerTickTop, kTickLength, false, kYellow},
 }};
 
 // A fixed label of the meter's scales, at (x, y) on the main window.
@@ -78,23 +77,23 @@ struct ScaleText {
 constexpr int kScaleTextSize = 20;
 
 constexpr std::array<ScaleText, 7> kMeterScaleTexts{{
-    {"Label1", 1380, 21, "1", kMeterWhite},
-    {"Label5", 1404, 21, "3", kMeterWhite},
-    {"Label4", 1428, 21, "5", kMeterWhite},
-    {"Label3", 1452, 21, "7", kMeterWhite},
-    {"Label2", 1476, 21, "9", kMeterWhite},
-    {"Label6", 1541, 21, "+40", kMeterHotPink},
-    {"Label7", 1622, 20, "+80", kMeterHotPink},
+    {"Label1", 1380, 21, "1", kWhite},
+    {"Label5", 1404, 21, "3", kWhite},
+    {"Label4", 1428, 21, "5", kWhite},
+    {"Label3", 1452, 21, "7", kWhite},
+    {"Label2", 1476, 21, "9", kWhite},
+    {"Label6", 1541, 21, "+40", kHotPink},
+    {"Label7", 1622, 20, "+80", kHotPink},
 }};
 
 // The dBm scale numbers under the meter: 50 wide, their texts follow the tuned band and the level
 // unit (set by the receiver state); these are the texts at start.
 constexpr int kDbmLabelWidth = 50;
 constexpr std::array<ScaleText, 4> kDbmScaleTexts{{
-    {"LM120dBm", 1364, 77, "-120", kMeterWhite},
-    {"LM80dBm", 1444, 77, "-80", kMeterWhite},
-    {"LM40dBm", 1524, 77, "-40", kMeterWhite},
-    {"L0dBm", 1604, 77, "0", kMeterWhite},
+    {"LM120dBm", 1364, 77, "-120", kWhite},
+    {"LM80dBm", 1444, 77, "-80", kWhite},
+    {"LM40dBm", 1524, 77, "-40", kWhite},
+    {"L0dBm", 1604, 77, "0", kWhite},
 }};
 
 } // namespace talix::display

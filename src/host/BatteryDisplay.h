@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Palette.h"
 #include "host/HostServices.h"
 
 #include <QString>
@@ -8,9 +9,9 @@
 
 namespace talix::host {
 
-constexpr uint32_t kBatteryAbsentColour = 0xFF00FFFF;   // cyan
-constexpr uint32_t kBatteryChargingColour = 0xFF00FF00; // green
-constexpr uint32_t kBatteryDrainingColour = 0xFFFF0000; // red
+constexpr uint32_t kBatteryAbsentColour = kAqua;
+constexpr uint32_t kBatteryChargingColour = kLime;
+constexpr uint32_t kBatteryDrainingColour = kRed;
 
 // What LBatt and PBat show for a power status.
 struct BatteryDisplay {

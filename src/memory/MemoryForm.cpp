@@ -1,9 +1,11 @@
 #include "memory/MemoryForm.h"
 
 #include "base/BoardWords.h"
+#include "base/Palette.h"
 #include "base/Tags.h"
 #include "display/Fonts.h"
 #include "display/FormPlace.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 #include "memory/MemoryLayout.h"
 #include "memory/MemoryLine.h"
@@ -21,17 +23,13 @@ namespace {
 constexpr Qt::WindowFlags kFormFlags =
     Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
 constexpr QSize kClient{1440, 829};
-constexpr QColor kTeal{0x00, 0x80, 0x80};
 
 // Line1 and Line2 red, Line3 yellow: the zone boundaries over all lines.
 void addZoneLine(QWidget* form, const char* name, double offset, QColor colour) {
     auto* line = new QWidget(form);
     line->setObjectName(name);
     line->setGeometry(memoryLineBox(0).x() + int(offset), 24, 2, 779);
-    line->setAutoFillBackground(true);
-    QPalette p = line->palette();
-    p.setColor(QPalette::Window, colour);
-    line->setPalette(p);
+    display::setFillColour(line, colour);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -43,10 +41,7 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
       m_mainWindow(mainWindow) {
     setObjectName(board::formName(board::Form::Memory));
     setFixedSize(kClient);
-    setAutoFillBackground(true);
-    QPalette teal = palette();
-    teal.setColor(QPalette::Window, kTeal);
-    setPalette(teal);
+    display::setFillColour(this, QColor::fromRgba(kTeal));
 
     LMemory = new QLabel("Memory / Direct Input", this);
     LMemory->setObjectName("LMemory");
@@ -54,9 +49,7 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
     QFont heading = display::pinnedFont(display::FontFace::UiRegular, 38);
     heading.setWeight(QFont::DemiBold);
     LMemory->setFont(heading);
-    QPalette yellow = LMemory->palette();
-    yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
-    LMemory->setPalette(yellow);
+    display::setTextColour(LMemory, QColor::fromRgba(kYellow));
 
     for (const MemoryButton& b : memoryButtons()) {
         auto* button = new QPushButton(QString::fromUtf8(b.text), this);
@@ -74,9 +67,9 @@ TF_Memory::TF_Memory(link::CommandPort& commands, std::function<void()> closeDab
                 [this, tag](double x) { Edit0MouseDown(tag, x); });
         m_lines[size_t(tag)] = line;
     }
-    addZoneLine(this, "Line1", kChannelZoneLeft, QColor(0xFF, 0x00, 0x00));
-    addZoneLine(this, "Line2", kShortFieldLeft, QColor(0xFF, 0x00, 0x00));
-    addZoneLine(this, "Line3", kLongFieldLeft, QColor(0xFF, 0xFF, 0x00));
+    addZoneLine(this, "Line1", kChannelZoneLeft, QColor::fromRgba(kRed));
+    addZoneLine(this, "Line2", kShortFieldLeft, QColor::fromRgba(kRed));
+    addZoneLine(this, "Line3", kLongFieldLeft, QColor::fromRgba(kYellow));
 }
 
 MemoryLine* TF_Memory::line(int tag) const {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "base/Palette.h"
+
 #include <cstdint>
 
 namespace talix::memory {
 
 // Hot pink and white: the highlighted memory line and every other one.
-constexpr uint32_t kHighlightArgb = 0xFFFF69B4;
-constexpr uint32_t kLineArgb = 0xFFFFFFFF;
+constexpr uint32_t kHighlightArgb = kHotPink;
+constexpr uint32_t kLineArgb = kWhite;
 constexpr int kMemoryLines = 10;
 
 // The form's own highlight of the memory line touched last. TagObject (the touched line) survives

@@ -1,5 +1,6 @@
 #include "rotator/RotatorDial.h"
 
+#include "base/Palette.h"
 #include "display/Fonts.h"
 #include "rotator/DialArithmetic.h"
 
@@ -9,12 +10,9 @@
 namespace talix::rotator {
 
 namespace {
-constexpr QRgb kYellow = 0xFFFFFF00;
-constexpr QRgb kLemonChiffon = 0xFFFFFACD;
-constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kFace = 0xFFE6EEF5;
 constexpr QRgb kRim = 0xFF1F3A5A;
-constexpr QRgb kNullLine = 0xFFB22222;
+constexpr QRgb kNullLine = kFirebrick;
 constexpr int kTickLength = 18;
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "display/Fonts.h"
 #include "display/FormPlace.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 #include "rotator/RotatorDial.h"
 
@@ -24,9 +25,7 @@ QLabel* label(QWidget* form, const char* name, const char* text, QRect box, int 
     l->setObjectName(name);
     l->setGeometry(box);
     l->setFont(display::pinnedFont(display::FontFace::UiRegular, pixels));
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
+    display::setTextColour(l, colour);
     return l;
 }
 

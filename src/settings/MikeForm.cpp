@@ -1,7 +1,9 @@
 #include "settings/MikeForm.h"
 
+#include "base/Palette.h"
 #include "base/Tags.h"
 #include "display/Fonts.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 #include "settings/MikeItems.h"
 
@@ -14,19 +16,10 @@ namespace {
 
 using board::MikeItem;
 
-const SettingsFormDesign kDesign{board::formName(board::Form::Microphone),
-                                 board::number(board::Form::Microphone),
-                                 {1690, 520},
-                                 QColor(0x3C, 0xB3, 0x71), // medium sea green
-                                 std::nullopt};
+const auto kDesign =
+    SettingsFormDesign::of(board::Form::Microphone, QSize{1690, 520}, kMediumSeaGreen);
 
-constexpr int kFontPixels = 32;
-constexpr int kTitlePixels = 38;
 constexpr int kScalePixels = 24;
-constexpr QColor kBeige(0xF5, 0xF5, 0xDC);
-constexpr QColor kYellow(0xFF, 0xFF, 0x00);
-constexpr QColor kLine(0x00, 0x00, 0x00);
-constexpr int kRowHeight = 44;
 
 // Items 1 to 9: four rows in two columns, then the highpass above the equaliser.
 enum class Place { Left, Right, Equaliser };
@@ -78,25 +71,19 @@ FieldRow rowOf(int item) {
     QRect label, edit;
     switch (r.place) {
     case Place::Left:
-        label = {32, kRowY[size_t(r.row)], 297, kRowHeight};
-        edit = {336, label.y(), 113, kRowHeight};
+        label = {32, kRowY[size_t(r.row)], 297, kFormRowHeight};
+        edit = {336, label.y(), 113, kFormRowHeight};
         break;
     case Place::Right:
-        label = {520, kRowY[size_t(r.row)], 249, kRowHeight};
-        edit = {776, label.y(), 113, kRowHeight};
+        label = {520, kRowY[size_t(r.row)], 249, kFormRowHeight};
+        edit = {776, label.y(), 113, kFormRowHeight};
         break;
     case Place::Equaliser:
-        label = {1016, 38, 336, kRowHeight};
-        edit = {1360, 40, 121, kRowHeight};
+        label = {1016, 38, 336, kFormRowHeight};
+        edit = {1360, 40, 121, kFormRowHeight};
         break;
     }
     return {item, r.labelName, r.caption, label, kEditNames[size_t(item - 1)], edit, "80"};
-}
-
-void setTextColour(QLabel* l, QColor colour) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
 }
 
 } // namespace
@@ -105,14 +92,14 @@ TF_Mike::TF_Mike(SettingsHost& host, QWidget* mainWindow, const QLocale& locale)
     : SettingsForm(kDesign, host, mainWindow), m_locale(locale) {
     Rectangle1 = addRectangle("Rectangle1", {16, 56, 897, 313}, kBeige);
     Rectangle2 = addRectangle("Rectangle2", {928, 16, 640, 489}, kBeige);
-    addRectangle("Line1", {488, 72, 1, 280}, kLine);
-    addRectangle("Line2", {944, 88, 608, 1}, kLine);
-    Label1 = addTitle("Label1", "Microphone", {16, 2, 400, 50}, kYellow, kTitlePixels);
+    addRectangle("Line1", {488, 72, 1, 280}, kBlack);
+    addRectangle("Line2", {944, 88, 608, 1}, kBlack);
+    Label1 = addTitle("Label1", "Microphone", {16, 2, 400, 50}, kYellow);
     for (int item = 1; item <= 9; ++item)
-        Edits[size_t(item - 1)] = addRow(rowOf(item), kFontPixels);
+        Edits[size_t(item - 1)] = addRow(rowOf(item));
     Edits[0]->setText(QStringLiteral("0"));
     addEqualiser();
-    B_Exit = addCloseButton("B_Exit", "Close", kExitTag, {368, 410, 209, 65}, kFontPixels);
+    B_Exit = addCloseButton("B_Exit", "Close", kExitTag, {368, 410, 209, 65});
     FormCreate(Edits[0]);
 }
 
@@ -123,11 +110,11 @@ void TF_Mike::addEqualiser() {
         l->setGeometry(944, c.y - 12, 52, 32);
         l->setFont(scaleFont);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setTextColour(l, Qt::black);
+        display::setTextColour(l, Qt::black);
     }
     for (int bar = 0; bar < board::kEqualiserBars; ++bar)
         for (int y : kTickY)
-            addRectangle("Tick", {kTickLeft + kBarPitch * bar, y, kTickLength, 1}, kLine);
+            addRectangle("Tick", {kTickLeft + kBarPitch * bar, y, kTickLength, 1}, kBlack);
     for (size_t i = 0; i < TB.size(); ++i) {
         auto* bar = new QSlider(Qt::Vertical, this);
         bar->setObjectName(QString::fromLatin1(kBarNames[i]));
@@ -146,7 +133,7 @@ void TF_Mike::addEqualiser() {
         band->setGeometry(bar->x() + bar->width() / 2 - 45, 456, 90, 32);
         band->setFont(scaleFont);
         band->setAlignment(Qt::AlignCenter);
-        setTextColour(band, Qt::black);
+        display::setTextColour(band, Qt::black);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "controls/WheelForward.h"
 #include "display/Fonts.h"
 #include "display/FormPlace.h"
+#include "display/WidgetColours.h"
 #include "link/CommandRecords.h"
 #include "settings/StyleBook.h"
 
@@ -20,19 +21,6 @@ namespace {
 constexpr Qt::WindowFlags kFormFlags =
     Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
 
-void setFill(QWidget* w, QColor fill) {
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, fill);
-    w->setPalette(p);
-}
-
-void setTextColour(QWidget* w, QColor colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
-}
-
 QFont formFont(int pixels) {
     return display::pinnedFont(display::FontFace::UiRegular, pixels);
 }
@@ -40,11 +28,11 @@ QFont formFont(int pixels) {
 } // namespace
 
 SettingsForm::SettingsForm(const SettingsFormDesign& design, SettingsHost& host,
-                             QWidget* mainWindow)
+                           QWidget* mainWindow)
     : QWidget(mainWindow, kFormFlags), m_host(host), m_design(design), m_mainWindow(mainWindow) {
     setObjectName(QString::fromLatin1(design.instance));
     setFixedSize(design.client);
-    setFill(this, design.fill);
+    display::setFillColour(this, QColor::fromRgba(design.fill));
     setStyleSheet(styleBook());
 }
 
@@ -101,39 +89,38 @@ void SettingsForm::applyEffect(int item, const FormItemEffect& effect) {
         m_host.rebuildGrid();
 }
 
-QLabel* SettingsForm::addTitle(const char* name, const char* text, QRect box, QColor colour,
-                                int fontPixels) {
+QLabel* SettingsForm::addTitle(const char* name, const char* text, QRect box, QRgb colour) {
     auto* l = new QLabel(QString::fromUtf8(text), this);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(box);
-    l->setFont(formFont(fontPixels));
-    setTextColour(l, colour);
+    l->setFont(formFont(kFormTitlePixels));
+    display::setTextColour(l, QColor::fromRgba(colour));
     return l;
 }
 
-QWidget* SettingsForm::addRectangle(const char* name, QRect box, QColor fill) {
+QWidget* SettingsForm::addRectangle(const char* name, QRect box, QRgb fill) {
     auto* r = new QWidget(this);
     r->setObjectName(QString::fromLatin1(name));
     r->setGeometry(box);
-    setFill(r, fill);
+    display::setFillColour(r, QColor::fromRgba(fill));
     return r;
 }
 
-QLineEdit* SettingsForm::addRow(const FieldRow& row, int fontPixels) {
+QLineEdit* SettingsForm::addRow(const FieldRow& row) {
     auto* label = new QLabel(QString::fromUtf8(row.caption), this);
     label->setObjectName(QString::fromLatin1(row.labelName));
     setTag(label, row.item);
     label->setGeometry(row.labelBox);
-    label->setFont(formFont(fontPixels));
+    label->setFont(formFont(kFormFontPixels));
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    setTextColour(label, Qt::black);
+    display::setTextColour(label, Qt::black);
     m_captions.push_back(label);
 
     auto* edit = new QLineEdit(QString::fromUtf8(row.initialText), this);
     edit->setObjectName(QString::fromLatin1(row.editName));
     setTag(edit, row.item);
     edit->setGeometry(row.editBox);
-    edit->setFont(formFont(fontPixels));
+    edit->setFont(formFont(kFormFontPixels));
     edit->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     edit->setReadOnly(true);
     m_edits.push_back(edit);
@@ -148,19 +135,17 @@ QLineEdit* SettingsForm::addRow(const FieldRow& row, int fontPixels) {
     return edit;
 }
 
-QPushButton* SettingsForm::addButton(const char* name, const char* text, QRect box,
-                                      int fontPixels) {
+QPushButton* SettingsForm::addButton(const char* name, const char* text, QRect box) {
     auto* b = new QPushButton(QString::fromUtf8(text), this);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(box);
-    b->setFont(formFont(fontPixels));
+    b->setFont(formFont(kFormFontPixels));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 
-QPushButton* SettingsForm::addCloseButton(const char* name, const char* text, int tag, QRect box,
-                                           int fontPixels) {
-    QPushButton* b = addButton(name, text, box, fontPixels);
+QPushButton* SettingsForm::addCloseButton(const char* name, const char* text, int tag, QRect box) {
+    QPushButton* b = addButton(name, text, box);
     setTag(b, tag);
     connect(b, &QPushButton::clicked, this, [this, b] { B_ExitClick(b); });
     return b;

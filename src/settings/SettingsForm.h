@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/BoardWords.h"
 #include "link/CommandQueue.h"
 #include "settings/FormItemEffect.h"
 #include "settings/SettingsHost.h"
@@ -20,9 +21,21 @@ struct SettingsFormDesign {
     const char* instance; // "F_Setup"
     int formIndex;        // its FormSlots entry, also sent in its commands
     QSize client;
-    QColor fill;
+    QRgb fill;                      // a palette colour
     std::optional<QPoint> position; // on the main window; nothing: centred on it
+
+    // The design of one of the board's forms: its name and slot from the form table.
+    static SettingsFormDesign of(board::Form form, QSize client, QRgb fill,
+                                 std::optional<QPoint> position = std::nullopt) {
+        return {board::formName(form), board::number(form), client, fill, position};
+    }
 };
+
+// What every settings form shares: the font of its rows and buttons, of its titles, and the
+// height of a row.
+constexpr int kFormFontPixels = 32;
+constexpr int kFormTitlePixels = 38;
+constexpr int kFormRowHeight = 44;
 
 // One row of a settings form: a caption label and a read-only edit, both carrying the item
 // number as their Tag.
@@ -81,15 +94,15 @@ protected:
     // spectrum work.
     void applyEffect(int item, const FormItemEffect& effect);
 
-    // Layout. Labels and edits use the form's font at `fontPixels`.
-    QLabel* addTitle(const char* name, const char* text, QRect box, QColor colour, int fontPixels);
-    QWidget* addRectangle(const char* name, QRect box, QColor fill);
-    QLineEdit* addRow(const FieldRow& row, int fontPixels);
+    // Layout. Titles take the form's font at kFormTitlePixels, rows and buttons at kFormFontPixels;
+    // colours are palette colours.
+    QLabel* addTitle(const char* name, const char* text, QRect box, QRgb colour);
+    QWidget* addRectangle(const char* name, QRect box, QRgb fill);
+    QLineEdit* addRow(const FieldRow& row);
     // A button that queues its button record [1, Tag low, Tag high] (the Close or OK button).
-    QPushButton* addCloseButton(const char* name, const char* text, int tag, QRect box,
-                                int fontPixels);
+    QPushButton* addCloseButton(const char* name, const char* text, int tag, QRect box);
     // A button with a handler of the form's own.
-    QPushButton* addButton(const char* name, const char* text, QRect box, int fontPixels);
+    QPushButton* addButton(const char* name, const char* text, QRect box);
 
     // Scheme step 1, after the layout: every edit shows only the board's text (no caret, the
     // default cursor, no edit menu on a long tap), `current` becomes the current field (with the

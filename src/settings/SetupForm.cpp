@@ -1,26 +1,18 @@
 #include "settings/SetupForm.h"
 
+#include "base/Palette.h"
 #include "settings/SetupItems.h"
 
 namespace talix::settings {
 
 namespace {
 
-const SettingsFormDesign kDesign{board::formName(board::Form::Setup),
-                                 board::number(board::Form::Setup),
-                                 {729, 1180},
-                                 QColor(0xFF0000),
-                                 QPoint(4, 4)};
-
-constexpr int kFontPixels = 32;
-constexpr int kTitlePixels = 38;
-constexpr QColor kAzure(0xF0, 0xFF, 0xFF);
-constexpr QColor kYellow(0xFF, 0xFF, 0x00);
+const auto kDesign =
+    SettingsFormDesign::of(board::Form::Setup, QSize{729, 1180}, kRed, QPoint(4, 4));
 
 // Rows every 70 units from y = 80; captions 385 wide at x = 32, edits 265 x 44 at x = 424.
 constexpr int kRowTop = 80;
 constexpr int kRowPitch = 70;
-constexpr int kRowHeight = 44;
 constexpr int kCaptionX = 32;
 constexpr int kCaptionWidth = 385;
 constexpr int kEditX = 424;
@@ -56,14 +48,14 @@ constexpr std::array<const char*, board::kSetupItems> kEditNames{
 FieldRow rowOf(int item) {
     const SetupRow& r = kRows[size_t(item)];
     const int y = kRowTop + kRowPitch * item;
-    QRect label(kCaptionX, y, kCaptionWidth, kRowHeight);
-    QRect edit(kEditX, y, kEditWidth, kRowHeight);
+    QRect label(kCaptionX, y, kCaptionWidth, kFormRowHeight);
+    QRect edit(kEditX, y, kEditWidth, kFormRowHeight);
     if (item == 0) {
         // The longest caption starts further left and has a narrower edit beside it.
-        edit = QRect(512, y, 177, kRowHeight);
-        label = QRect(24, y, edit.left() - 24, kRowHeight);
+        edit = QRect(512, y, 177, kFormRowHeight);
+        label = QRect(24, y, edit.left() - 24, kFormRowHeight);
     } else if (item == board::number(board::SetupItem::TouchAction)) {
-        edit = QRect(344, y, 345, kRowHeight);
+        edit = QRect(344, y, 345, kFormRowHeight);
     }
     return {item, r.labelName, r.caption, label, kEditNames[size_t(item)], edit, r.initialText};
 }
@@ -73,12 +65,12 @@ FieldRow rowOf(int item) {
 TF_Setup::TF_Setup(SettingsHost& host, QWidget* mainWindow, const QLocale& locale)
     : SettingsForm(kDesign, host, mainWindow), m_locale(locale) {
     Rectangle1 = addRectangle("Rectangle1", {16, 48, 697, 1001}, kAzure);
-    Label1 = addTitle("Label1", "Setup", {16, 2, 300, 44}, kYellow, kTitlePixels);
+    Label1 = addTitle("Label1", "Setup", {16, 2, 300, 44}, kYellow);
     for (int item = 0; item < board::kSetupItems; ++item)
-        Edits[size_t(item)] = addRow(rowOf(item), kFontPixels);
-    B_Update = addButton("B_Update", "Software Update", {72, 1080, 266, 65}, kFontPixels);
+        Edits[size_t(item)] = addRow(rowOf(item));
+    B_Update = addButton("B_Update", "Software Update", {72, 1080, 266, 65});
     connect(B_Update, &QPushButton::clicked, this, &TF_Setup::B_UpdateClick);
-    B_Exit = addCloseButton("B_Exit", "Close", kExitTag, {400, 1080, 266, 65}, kFontPixels);
+    B_Exit = addCloseButton("B_Exit", "Close", kExitTag, {400, 1080, 266, 65});
     FormCreate(Edits[0]);
 }
 

@@ -1,5 +1,6 @@
 #include "settings/SystemForm.h"
 
+#include "base/Palette.h"
 #include "link/CommandRecords.h"
 #include "settings/SystemItems.h"
 
@@ -9,21 +10,11 @@ namespace talix::settings {
 
 namespace {
 
-const SettingsFormDesign kDesign{board::formName(board::Form::System),
-                                 board::number(board::Form::System),
-                                 {1233, 867},
-                                 QColor(0x94, 0x00, 0xD3), // dark violet
-                                 std::nullopt};
-
-constexpr int kFontPixels = 32;
-constexpr int kTitlePixels = 38;
-constexpr QColor kCornsilk(0xFF, 0xF8, 0xDC);
-constexpr QColor kPapayaWhip(0xFF, 0xEF, 0xD5);
+const auto kDesign = SettingsFormDesign::of(board::Form::System, QSize{1233, 867}, kDarkViolet);
 
 // Rows every 80 units from y = 72 in two columns.
 constexpr int kRowTop = 72;
 constexpr int kRowPitch = 80;
-constexpr int kRowHeight = 44;
 constexpr int kEditWidth = 153;
 
 struct Column {
@@ -74,9 +65,9 @@ FieldRow fieldRowOf(const SystemRow& r) {
     return {r.item,
             r.labelName,
             r.caption,
-            {c.captionX, y, c.captionWidth, kRowHeight},
+            {c.captionX, y, c.captionWidth, kFormRowHeight},
             kEditNames[size_t(r.item)],
-            {c.editX, y, kEditWidth, kRowHeight},
+            {c.editX, y, kEditWidth, kFormRowHeight},
             r.initialText};
 }
 
@@ -86,11 +77,11 @@ TF_System::TF_System(SettingsHost& host, QWidget* mainWindow, const QLocale& loc
     : SettingsForm(kDesign, host, mainWindow), m_locale(locale) {
     Rectangle1 = addRectangle("Rectangle1", {16, 56, 577, 633}, kCornsilk);
     Rectangle2 = addRectangle("Rectangle2", {632, 56, 585, 793}, kCornsilk);
-    Label1 = addTitle("Label1", "System", {16, 2, 400, 50}, kPapayaWhip, kTitlePixels);
-    Label10 = addTitle("Label10", "Transmitter", {632, 2, 400, 50}, kPapayaWhip, kTitlePixels);
+    Label1 = addTitle("Label1", "System", {16, 2, 400, 50}, kPapayaWhip);
+    Label10 = addTitle("Label10", "Transmitter", {632, 2, 400, 50}, kPapayaWhip);
     for (const SystemRow& r : kRows)
-        Edits[size_t(r.item)] = addRow(fieldRowOf(r), kFontPixels);
-    B_OK = addCloseButton("B_OK", "Close", kOkTag, {170, 743, 257, 65}, kFontPixels);
+        Edits[size_t(r.item)] = addRow(fieldRowOf(r));
+    B_OK = addCloseButton("B_OK", "Close", kOkTag, {170, 743, 257, 65});
     FormCreate(Edits[0]);
 }
 

@@ -27,7 +27,6 @@ public:
     std::array<QLineEdit*, board::kSystemItems> Edits; // Edit0 .. Edit17, by item
     QPushButton* B_OK;
 
-
 protected:
     void applyValue(int item, uint32_t v) override;
     void closeEvent(QCloseEvent* event) override; // FormClose

@@ -104,16 +104,11 @@ FormItemEffect applySystemItem(int item, uint32_t v, sync::ReceiverState& state,
         e.editText = decimal(10 * b);
         break;
     case SystemItem::MikeRing:
-        storeSettingsWord(state, v, e);
-        e.editText = contactText(v, 22);
-        break;
     case SystemItem::KeyTip:
-        storeSettingsWord(state, v, e);
-        e.editText = contactText(v, 24);
-        break;
     case SystemItem::KeyRing:
+        // The three contacts' settings lie side by side, two bits each from bit 22 on.
         storeSettingsWord(state, v, e);
-        e.editText = contactText(v, 26);
+        e.editText = contactText(v, 22 + 2 * (item - board::number(SystemItem::MikeRing)));
         break;
     case SystemItem::Baudrate:
         storeSettingsWord(state, v, e);

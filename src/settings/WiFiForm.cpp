@@ -1,32 +1,26 @@
 #include "settings/WiFiForm.h"
 
-#include <QWheelEvent>
-
+#include "base/Palette.h"
 #include "display/Fonts.h"
 #include "link/CommandRecords.h"
 #include "settings/WiFiItems.h"
+
+#include <QWheelEvent>
 
 namespace talix::settings {
 
 namespace {
 
-const SettingsFormDesign kDesign{board::formName(board::Form::WiFi),
-                                 board::number(board::Form::WiFi),
-                                 {455, 736},
-                                 QColor(0xB2, 0x22, 0x22), // firebrick
-                                 std::nullopt};
+const auto kDesign = SettingsFormDesign::of(board::Form::WiFi, QSize{455, 736}, kFirebrick);
 
-constexpr int kFontPixels = 32;
-constexpr int kTitlePixels = 38;
 constexpr int kAntennaPixels = 36;
-constexpr QColor kAzure(0xF0, 0xFF, 0xFF);
-constexpr QColor kYellow(0xFF, 0xFF, 0x00);
-constexpr int kRowHeight = 44;
 
 FieldRow rowOf(int item, const char* labelName, const char* caption, const char* editName, int y,
                bool selectable) {
-    return {item, labelName, caption, {40, y, 150, kRowHeight}, editName, {192, y, 225, kRowHeight},
-            "0",  selectable};
+    return {item,     labelName,
+            caption,  {40, y, 150, kFormRowHeight},
+            editName, {192, y, 225, kFormRowHeight},
+            "0",      selectable};
 }
 
 } // namespace
@@ -35,7 +29,7 @@ TF_WiFi::TF_WiFi(SettingsHost& host, QWidget* mainWindow)
     : SettingsForm(kDesign, host, mainWindow) {
     Rectangle3 = addRectangle("Rectangle3", {14, 54, 427, 99}, kAzure);
     Rectangle1 = addRectangle("Rectangle1", {14, 176, 427, 401}, kAzure);
-    Label1 = addTitle("Label1", "WiFi Configuration", {16, 2, 430, 50}, kYellow, kTitlePixels);
+    Label1 = addTitle("Label1", "WiFi Configuration", {16, 2, 430, 50}, kYellow);
 
     RBAnt = new ExternalAntennaButton(QStringLiteral("External Antenna"), this);
     RBAnt->setObjectName("RBAnt");
@@ -49,18 +43,15 @@ TF_WiFi::TF_WiFi(SettingsHost& host, QWidget* mainWindow)
 
     using board::WiFiItem;
     Edits[0] =
-        addRow(rowOf(board::number(WiFiItem::Channel), "Label5", "Channel:", "Edit1", 208, true),
-               kFontPixels);
-    Edits[1] = addRow(rowOf(board::number(WiFiItem::Ssid), "Label3", "SSID:", "Edit2", 296, false),
-                      kFontPixels);
+        addRow(rowOf(board::number(WiFiItem::Channel), "Label5", "Channel:", "Edit1", 208, true));
+    Edits[1] = addRow(rowOf(board::number(WiFiItem::Ssid), "Label3", "SSID:", "Edit2", 296, false));
     Edits[2] =
-        addRow(rowOf(board::number(WiFiItem::Passkey), "Label4", "Passkey:", "Edit3", 384, false),
-               kFontPixels);
+        addRow(rowOf(board::number(WiFiItem::Passkey), "Label4", "Passkey:", "Edit3", 384, false));
 
-    B_Set = addButton("B_Set", "Set + Close", {120, 479, 217, 65}, kFontPixels);
+    B_Set = addButton("B_Set", "Set + Close", {120, 479, 217, 65});
     B_Set->setEnabled(false);
     connect(B_Set, &QPushButton::clicked, this, &TF_WiFi::B_SetClick);
-    B_Close = addCloseButton("B_Close", "Close", kCloseTag, {95, 623, 265, 65}, kFontPixels);
+    B_Close = addCloseButton("B_Close", "Close", kCloseTag, {95, 623, 265, 65});
     FormCreate(Edits[0], false);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Palette.h"
 #include "sync/FormSlots.h"
 #include "sync/FrameSinks.h"
 #include "sync/LinkQuality.h"
@@ -36,8 +37,8 @@ public:
     const ParamReassembly& reassembly() const { return m_reassembly; }
     bool rotatorSelected() const { return m_walk.RotatorSelected; }
 
-    static constexpr uint32_t kExternalAntennaArgb = 0xFFFF69B4;
-    static constexpr uint32_t kInternalAntennaArgb = 0xFF00FF00;
+    static constexpr uint32_t kExternalAntennaArgb = kHotPink;
+    static constexpr uint32_t kInternalAntennaArgb = kLime;
 
 private:
     void handleStatus(uint32_t status);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Palette.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -14,8 +16,8 @@ struct LinkQualityReport {
     QString stateText; // L_WLAN
 };
 
-constexpr uint32_t kLinkBadArgb = 0xFFFF0000;
-constexpr uint32_t kLinkReadyArgb = 0xFF008000;
+constexpr uint32_t kLinkBadArgb = kRed;
+constexpr uint32_t kLinkReadyArgb = kGreen;
 inline const QString kLinkReadyText = QStringLiteral("WiFi ready!");
 inline const QString kLinkUnstableText = QStringLiteral("WiFi not stable!");
 

@@ -1,30 +1,12 @@
 #include "sync/MainItemTable.h"
 
-#include <array>
-
 namespace talix::sync {
-
-namespace {
-
-constexpr uint8_t kVariable = 0;
-
-// Value words per item; kVariable: 47 (1 or 5) and 59 (1 + byte count in words).
-constexpr std::array<uint8_t, board::kMainItems> kWords = {
-    3, 1,  1, 1, 1, 1, 1, 1,         1, 1,         //  0- 9
-    1, 1,  1, 1, 1, 1, 1, 1,         1, 1,         // 10-19
-    1, 1,  1, 1, 1, 1, 1, 1,         1, 1,         // 20-29
-    1, 1,  1, 3, 1, 1, 1, 1,         1, 1,         // 30-39
-    3, 1,  1, 1, 1, 1, 1, kVariable, 4, 16,        // 40-49
-    1, 10, 2, 1, 1, 2, 2, 1,         2, kVariable, // 50-59
-};
-
-} // namespace
 
 uint64_t mainItemWords(int item, std::span<const uint32_t> following) {
     if (item < 0 || item >= board::kMainItems)
         return 1;
-    if (kWords[size_t(item)] != kVariable)
-        return kWords[size_t(item)];
+    if (const uint8_t words = board::kMainItemWords[size_t(item)]; words != board::kVariableWords)
+        return words;
     if (following.empty())
         return 1; // the size word itself is missing
     if (item == board::number(board::MainItem::ProgrammeType))

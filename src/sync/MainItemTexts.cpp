@@ -1,5 +1,6 @@
 #include "sync/MainItemTexts.h"
 
+#include "base/Palette.h"
 #include "sync/AnsiText.h"
 
 #include <cmath>
@@ -40,14 +41,14 @@ QString attenuatorText(uint8_t attenuation, bool dbuv) {
 
 uint32_t modulationColour(uint8_t modLevel, bool tunePressed, uint32_t settingsWord) {
     if (tunePressed)
-        return 0xFF00FFFF;
+        return kAqua;
     if (modLevel >= 63)
-        return 0xFFFF0000;
+        return kRed;
     const bool warnHalf = (settingsWord & (1u << 20)) != 0 && modLevel >= 32;
     const bool warnQuarter = (settingsWord & (1u << 21)) != 0 && modLevel >= 16;
     if (warnHalf || warnQuarter)
-        return 0xFFFFFF00;
-    return 0xFF00FF00;
+        return kYellow;
+    return kLime;
 }
 
 SpectrumModeTexts spectrumModeTexts(uint8_t spectrumMode) {

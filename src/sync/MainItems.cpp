@@ -2,6 +2,7 @@
 
 #include "base/BoardModes.h"
 #include "base/BoardWords.h"
+#include "base/Palette.h"
 #include "sync/AnsiText.h"
 #include "sync/MainItemTable.h"
 #include "sync/MainItemTexts.h"
@@ -246,7 +247,7 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
         }
         break;
     case MainItem::TxColour: {
-        static constexpr uint32_t kTxColours[] = {0xFF90EE90, 0xFFFFB6C1, 0xFFFF0000};
+        static constexpr uint32_t kTxColours[] = {kLightGreen, kLightPink, kRed};
         if (v < std::size(kTxColours))
             e.colour(C::EFreq2, K::FontColour, kTxColours[v]);
         break;
@@ -261,7 +262,7 @@ ItemEffect MainItems::apply(ReceiverState& s, int item, std::span<const uint32_t
             e.change(C::CB_Arrow, K::Rotation, v == 1 ? 270 : 90);
         break;
     case MainItem::Overload:
-        e.colour(C::RPegel, K::Fill, v != 0 ? 0xFFFF0000 : 0xFF000000);
+        e.colour(C::RPegel, K::Fill, v != 0 ? kRed : kBlack);
         e.change(C::RPegel, K::RepaintNow);
         break;
     case MainItem::UndoCount:

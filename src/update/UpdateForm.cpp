@@ -1,6 +1,7 @@
 #include "update/UpdateForm.h"
 
 #include "base/MessageHook.h"
+#include "base/Palette.h"
 #include "update/ProgramInstall.h"
 
 #include <QEvent>
@@ -14,8 +15,6 @@ namespace {
 
 constexpr QSize kSize{776, 756};
 constexpr QPoint kPlace{4, 4};
-const QColor kMediumVioletRed(0xC7, 0x15, 0x85);
-const QColor kLinkReady(0x00, 0x80, 0x00);
 constexpr int kRowY[] = {56, 144, 232};
 
 const QString kNotStable = QStringLiteral("WiFi connection not stable!\n\rUpdate aborted!");
@@ -59,7 +58,7 @@ TF_Update::TF_Update(Context context, QWidget* parent)
     setFixedSize(kSize);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, kMediumVioletRed);
+    p.setColor(QPalette::Window, QColor::fromRgba(kMediumVioletRed));
     setPalette(p);
 
     Label1 = label(this, "Label1", "Software Update", {8, 2, 500, 50}, 38, Qt::AlignLeft);
@@ -69,15 +68,16 @@ TF_Update::TF_Update(Context context, QWidget* parent)
     Rectangle1->setGeometry(7, 55, 762, 530);
     Rectangle1->setAutoFillBackground(true);
     QPalette azure = Rectangle1->palette();
-    azure.setColor(QPalette::Window, QColor(0xF0, 0xFF, 0xFF));
+    azure.setColor(QPalette::Window, QColor::fromRgba(kAzure));
     Rectangle1->setPalette(azure);
 
     GB_Update = new QGroupBox("Update", this);
     GB_Update->setObjectName("GB_Update");
     GB_Update->setGeometry(64, 120, 649, 321);
     GB_Update->setFont(pixelFont(28));
-    const std::pair<const char*, const char*> radios[] = {
-        {"RB_User", "User Interface"}, {"RB_Nimbrel", "Nimbrel Firmware"}, {"RB_WiFi", "WiFi Driver"}};
+    const std::pair<const char*, const char*> radios[] = {{"RB_User", "User Interface"},
+                                                          {"RB_Nimbrel", "Nimbrel Firmware"},
+                                                          {"RB_WiFi", "WiFi Driver"}};
     const char* edits[] = {"E_User", "E_Nimbrel", "E_WiFi"};
     QRadioButton* made[3];
     QLineEdit* madeEdits[3];
@@ -184,18 +184,24 @@ bool TF_Update::eventFilter(QObject* watched, QEvent* event) {
 
 QRadioButton* TF_Update::radioOf(UpdateTarget target) const {
     switch (target) {
-    case UpdateTarget::UserInterface: return RB_User;
-    case UpdateTarget::Firmware: return RB_Nimbrel;
-    case UpdateTarget::WiFi: return RB_WiFi;
+    case UpdateTarget::UserInterface:
+        return RB_User;
+    case UpdateTarget::Firmware:
+        return RB_Nimbrel;
+    case UpdateTarget::WiFi:
+        return RB_WiFi;
     }
     return nullptr;
 }
 
 QLineEdit* TF_Update::editOf(UpdateTarget target) const {
     switch (target) {
-    case UpdateTarget::UserInterface: return E_User;
-    case UpdateTarget::Firmware: return E_Nimbrel;
-    case UpdateTarget::WiFi: return E_WiFi;
+    case UpdateTarget::UserInterface:
+        return E_User;
+    case UpdateTarget::Firmware:
+        return E_Nimbrel;
+    case UpdateTarget::WiFi:
+        return E_WiFi;
     }
     return nullptr;
 }
@@ -225,7 +231,7 @@ void TF_Update::selectTarget(UpdateTarget target) {
 }
 
 void TF_Update::B_StartClick() {
-    if (C_WLAN->colour() != kLinkReady) {
+    if (C_WLAN->colour() != QColor::fromRgba(sync::kLinkReadyArgb)) {
         talix::showMessage(kNotStable);
         return;
     }

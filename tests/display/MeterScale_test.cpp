@@ -1,9 +1,11 @@
+#include "base/Palette.h"
 #include "display/MeterScale.h"
 
 #include <climits>
 #include <cstring>
 #include <gtest/gtest.h>
 
+using namespace talix;
 using namespace talix::display;
 
 namespace {
@@ -34,7 +36,7 @@ TEST(MeterScale, DbmTicksEvery20Db) {
     for (const ScaleLine& l : kMeterScaleLines) {
         if (l.horizontal || l.y != kLowerTickTop)
             continue;
-        EXPECT_EQ(l.colour, kMeterYellow);
+        EXPECT_EQ(l.colour, kYellow);
         if (previous >= 0) {
             EXPECT_EQ(l.x - previous, 20 * kMeterPixelsPerDb) << l.name;
         }
@@ -51,7 +53,7 @@ TEST(MeterScale, SUnitTicksTwoSUnitsApart) {
     for (const char* name : names)
         for (const ScaleLine& l : kMeterScaleLines)
             if (std::strcmp(l.name, name) == 0) {
-                EXPECT_EQ(l.colour, kMeterWhite);
+                EXPECT_EQ(l.colour, kWhite);
                 if (previous >= 0) {
                     EXPECT_EQ(l.x - previous, 2 * 6 * kMeterPixelsPerDb);
                 }

@@ -1,10 +1,11 @@
-#include "display/readouts/ReadoutColours.h"
+#include "base/Palette.h"
 #include "display/readouts/ReadoutFormat.h"
 #include "display/readouts/ReadoutNumbers.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
+using namespace talix;
 using namespace talix::display;
 
 namespace {

@@ -1,8 +1,9 @@
 // The readout painter on real widgets: the paint pass, the paint hook and the painter thread.
 #include "base/ManualResetEvent.h"
+#include "base/Palette.h"
 #include "base/Tags.h"
-#include "display/readouts/ReadoutColours.h"
 #include "display/readouts/ReadoutControls.h"
+#include "display/readouts/ReadoutDrawing.h"
 #include "display/readouts/ReadoutPainter.h"
 #include "session/ReadoutPainterThread.h"
 #include "support/PumpUntil.h"

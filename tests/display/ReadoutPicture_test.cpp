@@ -1,8 +1,9 @@
-#include "display/readouts/ReadoutColours.h"
+#include "base/Palette.h"
 #include "display/readouts/ReadoutPicture.h"
 
 #include <gtest/gtest.h>
 
+using namespace talix;
 using namespace talix::display;
 
 namespace {

@@ -57,8 +57,8 @@ int pixelsOf(QWidget* w, QRgb colour) {
     return n;
 }
 
-constexpr QRgb kPink = 0xFF69B4;
-constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kHotPinkRgb = 0xFF69B4;
+constexpr QRgb kWhiteRgb = 0xFFFFFF;
 
 } // namespace
 
@@ -100,8 +100,8 @@ TEST(MemoryForm, LineZonesOnTheWireAndTheTouchedLineTurnsPink) {
         EXPECT_THAT(rig.probe.drain(), ElementsAre(c.record)) << c.x;
     }
     EXPECT_EQ(rig.form.TagObject(), line);
-    EXPECT_GT(pixelsOf(line, kPink), 50);
-    EXPECT_EQ(pixelsOf(rig.form.line(2), kPink), 0);
+    EXPECT_GT(pixelsOf(line, kHotPinkRgb), 50);
+    EXPECT_EQ(pixelsOf(rig.form.line(2), kHotPinkRgb), 0);
 
     // 3 pixels above the line still touch it.
     click(&rig.form, QPointF(1200, line->y() - 3));
@@ -116,23 +116,23 @@ TEST(MemoryForm, BoardUpdatesKeepOrRemoveTheHighlight) {
     MemoryLine* two = rig.form.line(2);
     click(two, QPointF(400, 30));
     rig.probe.drain();
-    EXPECT_GT(pixelsOf(two, kPink), 50);
+    EXPECT_GT(pixelsOf(two, kHotPinkRgb), 50);
     rig.write(2, "\x02"
                  "USB Changed");
-    EXPECT_GT(pixelsOf(two, kPink), 50); // the highlighted line itself
+    EXPECT_GT(pixelsOf(two, kHotPinkRgb), 50); // the highlighted line itself
     rig.write(6, "\x06"
                  "USB Other");
-    EXPECT_EQ(pixelsOf(two, kPink), 0);
-    EXPECT_GT(pixelsOf(two, kWhite), 50);
+    EXPECT_EQ(pixelsOf(two, kHotPinkRgb), 0);
+    EXPECT_GT(pixelsOf(two, kWhiteRgb), 50);
     // Lines beyond the ten change nothing.
     click(two, QPointF(400, 30));
     rig.write(12, "\x0C"
                   "XXXX");
-    EXPECT_GT(pixelsOf(two, kPink), 50);
+    EXPECT_GT(pixelsOf(two, kHotPinkRgb), 50);
     // Showing it again opens it without a highlight, TagObject kept.
     rig.form.closeForm();
     rig.form.showForm();
-    EXPECT_EQ(pixelsOf(two, kPink), 0);
+    EXPECT_EQ(pixelsOf(two, kHotPinkRgb), 0);
     EXPECT_EQ(rig.form.TagObject(), two);
 }
 
@@ -146,13 +146,13 @@ TEST(MemoryForm, RightButtonAndFullQueueChangeNothing) {
     QTest::mouseRelease(rig.form.windowHandle(), Qt::RightButton, {},
                         four->mapTo(&rig.form, QPoint(50, 30)));
     EXPECT_THAT(rig.probe.drain(), IsEmpty());
-    EXPECT_EQ(pixelsOf(four, kPink), 0);
+    EXPECT_EQ(pixelsOf(four, kHotPinkRgb), 0);
 
     rig.probe.fill();
     click(four, QPointF(50, 30));
     click(rig.form.button("Button7"), rig.form.button("Button7")->rect().center());
     EXPECT_EQ(rig.probe.notices, 2); // "No WiFi Connection!" for each
-    EXPECT_EQ(pixelsOf(four, kPink), 0);
+    EXPECT_EQ(pixelsOf(four, kHotPinkRgb), 0);
     EXPECT_EQ(rig.probe.queue.waiting(), talix::link::kQueueLimit);
 }
 

@@ -1,6 +1,7 @@
 // The settings-form scheme through a small form of its own: what the Setup form does not use
 // (centred placement, fields that cannot be selected, a current field without the selected look)
 // and the effect of an item on the main window.
+#include "base/Palette.h"
 #include "base/Tags.h"
 #include "controls/FieldHighlight.h"
 #include "settings/SettingsForm.h"
@@ -16,18 +17,17 @@ using talix::link::Command;
 
 namespace {
 
-const SettingsFormDesign kDesign{"F_Sample", 7, {400, 300}, QColor(0x808080), std::nullopt};
+const SettingsFormDesign kDesign{"F_Sample", 7, {400, 300}, kGrey, std::nullopt};
 
 // Two rows: item 1 selectable, item 2 only shown. Values of item 1 drive the main window.
 class SampleForm : public SettingsForm {
 public:
     SampleForm(SettingsProbe& probe, bool startSelected)
         : SettingsForm(kDesign, probe, &probe.mainWindow) {
-        one =
-            addRow({1, "Label5", "One:", {10, 10, 150, 40}, "Edit1", {200, 10, 150, 40}, "0"}, 32);
+        one = addRow({1, "Label5", "One:", {10, 10, 150, 40}, "Edit1", {200, 10, 150, 40}, "0"});
         two = addRow(
-            {2, "Label3", "Two:", {10, 80, 150, 40}, "Edit2", {200, 80, 150, 40}, "0", false}, 32);
-        close = addCloseButton("B_Close", "Close", 0x070A, {100, 200, 200, 60}, 32);
+            {2, "Label3", "Two:", {10, 80, 150, 40}, "Edit2", {200, 80, 150, 40}, "0", false});
+        close = addCloseButton("B_Close", "Close", 0x070A, {100, 200, 200, 60});
         FormCreate(one, startSelected);
     }
     QLabel* captionOf(QLineEdit* e) const {

@@ -1,7 +1,8 @@
 #include "display/readouts/ReadoutCaptions.h"
 
+#include "base/Palette.h"
 #include "display/Fonts.h"
-#include "display/readouts/ReadoutColours.h"
+#include "display/WidgetColours.h"
 
 #include <QLabel>
 #include <array>
@@ -89,9 +90,7 @@ void createReadoutCaptions(QWidget* mainWindow) {
         label->setFont(pinnedFont(FontFace::UiSemibold, c.fontSize));
         label->setAlignment(c.align);
         label->setWordWrap(c.wrap);
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, QColor::fromRgba(kWhite));
-        label->setPalette(p);
+        display::setTextColour(label, QColor::fromRgba(kWhite));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "display/readouts/ReadoutDrawing.h"
 
-#include "display/readouts/ReadoutColours.h"
+#include "base/Palette.h"
 
 #include <QPainter>
 #include <QTextOption>

@@ -3,13 +3,17 @@
 #include "display/readouts/ReadoutPicture.h"
 
 #include <QFont>
+#include <QRgb>
 
 class QPainter;
 
 namespace talix::display {
 
+// The dark inner line of an edit box's double frame.
+constexpr QRgb kEditInnerLine = 0xFF181818;
+
 // Style Edit1Style1 over a control of `size`: a black rectangle with a 1-pixel pale green outline
-// and a 1-pixel #FF181818 line inside it.
+// and a 1-pixel kEditInnerLine inside it.
 void drawEditBox(QPainter& painter, const QSizeF& size);
 
 // Draws one text the readouts' way: right to left, so that a trailing sign ("250-") shows in

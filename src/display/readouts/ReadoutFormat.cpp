@@ -1,7 +1,8 @@
 #include "display/readouts/ReadoutFormat.h"
 
+#include "base/Bandwidths.h"
 #include "base/BoardModes.h"
-#include "display/readouts/ReadoutColours.h"
+#include "base/Palette.h"
 #include "display/readouts/ReadoutNumbers.h"
 
 #include <array>
@@ -44,8 +45,6 @@ constexpr uint32_t kRateDividerMask = 0x3;
 
 constexpr uint8_t kFirstYellowMode = board::kModeFmNarrow;
 
-constexpr std::array<const char*, 8> kBandwidthCodes{"38k S",   "50k S",  "60k HQ",  "60k S",
-                                                     "120k HQ", "140k S", "240k HQ", "300k HQ"};
 constexpr uint16_t kFirstBandwidthInHz = 10;
 
 // Whole value, or with mark 2 the value / 10 with one decimal.
@@ -72,8 +71,8 @@ QRgb modeColour(uint8_t modeIndex) {
 QString bandwidthText(uint16_t bandwidth, const QLocale& locale) {
     if (bandwidth >= kFirstBandwidthInHz)
         return numberText(bandwidth, 0, locale);
-    if (bandwidth < kBandwidthCodes.size())
-        return QString::fromLatin1(kBandwidthCodes[bandwidth]);
+    if (bandwidth < std::size(board::kFmWideBandwidths))
+        return QString::fromLatin1(board::kFmWideBandwidths[bandwidth].label);
     return {};
 }
 

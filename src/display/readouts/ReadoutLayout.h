@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/BoardWords.h"
+#include "base/Palette.h"
 #include "display/Fonts.h"
-#include "display/readouts/ReadoutColours.h"
 
 #include <QRect>
 #include <QRgb>

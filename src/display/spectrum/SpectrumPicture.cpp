@@ -1,5 +1,6 @@
 #include "display/spectrum/SpectrumPicture.h"
 
+#include "base/Palette.h"
 #include "display/spectrum/RasterBands.h"
 #include "display/spectrum/TraceInk.h"
 #include "display/spectrum/TraceLayerMap.h"
@@ -14,11 +15,6 @@ namespace talix::display {
 
 namespace {
 
-constexpr QRgb kYellow = 0xFFFFFF00;
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kRoyalBlue = 0xFF4169E1;
-constexpr QRgb kBlue = 0xFF0000FF;
-constexpr QRgb kMagenta = 0xFFFF00FF;
 constexpr QRgb kGradientTop = 0xFF001967;
 constexpr uint8_t kFmWideMode = 8;
 constexpr double kLineLeft = 1.5;
@@ -39,8 +35,9 @@ constexpr int kStripRows = 32;
 // merge into one rectangle: Qt hands the X server one image request per rectangle of an area.
 QRect stripOf(int left, int right, int top, int bottom) {
     top = std::max(top, 0) / kStripRows * kStripRows;
-    bottom = std::min((std::min(bottom, kDisplayRows - 1) / kStripRows + 1) * kStripRows,
-                      kDisplayRows) - 1;
+    bottom =
+        std::min((std::min(bottom, kDisplayRows - 1) / kStripRows + 1) * kStripRows, kDisplayRows) -
+        1;
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
@@ -74,7 +71,7 @@ std::vector<bool> columnsAcross() {
     {
         QPainter p(&row);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(pixelPen(kMagenta));
+        p.setPen(pixelPen(kFuchsia));
         strokeAcross(p, 0.5);
     }
     std::vector<bool> covered(std::size_t(row.width()));
@@ -162,7 +159,8 @@ void SpectrumPicture::drawOverlay(const SpectrumDisplay& d) {
 void SpectrumPicture::drawWhole(const SpectrumDisplay& d) {
     const SpectrumSettings& s = d.settings();
     const SpectrumTrace& t = d.trace();
-    std::memcpy(m_picture.bits(), m_background.constBits(), std::size_t(m_background.sizeInBytes()));
+    std::memcpy(m_picture.bits(), m_background.constBits(),
+                std::size_t(m_background.sizeInBytes()));
     QPainter p(&m_picture);
     p.setRenderHint(QPainter::Antialiasing, false);
     inkTracePart(p, t.outside.fill, t.outside.outline, kOutsideColour, s.outsideBright, m_banded);
@@ -171,7 +169,7 @@ void SpectrumPicture::drawWhole(const SpectrumDisplay& d) {
     for (const QRect& r : m_overlayCover)
         p.drawImage(r.topLeft(), m_overlay, r);
     if (agcRowOf(d) >= 0) {
-        p.setPen(pixelPen(kMagenta));
+        p.setPen(pixelPen(kFuchsia));
         strokeRow(p, s.agcLevelRow);
     }
 }
@@ -242,7 +240,7 @@ QRegion SpectrumPicture::compose(const SpectrumDisplay& d, const TraceExtent& ex
                 out[row * stride + x] = m_layers.pixel(layer, x, row);
         }
         if (agcRow >= first && agcRow <= last && m_agcColumns[std::size_t(x)])
-            out[agcRow * stride + x] = kMagenta;
+            out[agcRow * stride + x] = kFuchsia;
     };
 
     QRegion area;

@@ -1,5 +1,7 @@
 #include "display/spectrum/SpectrumSideMarks.h"
 
+#include "base/Palette.h"
+
 #include <QPainter>
 
 namespace talix::display {
@@ -20,7 +22,7 @@ void SpectrumSideMarks::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (int first : {kSpectrumFirst, kWaterfallFirst})
         for (int k = 0; k < kMarksPerPanel; ++k)
-            p.fillRect(0, first + k * kRowStep, kWidth, 1, QColor::fromRgba(0xFFFFFF00));
+            p.fillRect(0, first + k * kRowStep, kWidth, 1, QColor::fromRgba(kYellow));
 }
 
 } // namespace talix::display

@@ -1,5 +1,7 @@
 #include "display/spectrum/SpectrumTickStrip.h"
 
+#include "base/Palette.h"
+
 #include <QPainter>
 
 namespace talix::display {
@@ -15,7 +17,7 @@ void SpectrumTickStrip::paintEvent(QPaintEvent*) {
     const SpectrumGrid& g = m_display.grid();
     QPainter p(this);
     p.strokePath(m_parity == Parity::Even ? g.tickPathEven : g.tickPathOdd,
-                 QPen(QColor::fromRgba(0xFFFFFF00), 0));
+                 QPen(QColor::fromRgba(kYellow), 0));
 }
 
 } // namespace talix::display

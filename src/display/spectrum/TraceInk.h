@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Palette.h"
+
 #include <QRect>
 #include <QRgb>
 #include <vector>
@@ -10,8 +12,8 @@ namespace talix::display {
 
 // How the trace is inked: the colour of each part, the fill at the part's brightness and the
 // outline opaque, both as rectangles.
-constexpr QRgb kOutsideColour = 0xFFFFC0CB; // pink
-constexpr QRgb kInsideColour = 0xFFFFFF00;  // yellow
+constexpr QRgb kOutsideColour = kPink;
+constexpr QRgb kInsideColour = kYellow;
 
 // A brightness in percent as an opacity.
 double opacityOf(int percent);

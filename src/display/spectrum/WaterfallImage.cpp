@@ -1,5 +1,6 @@
 #include "display/spectrum/WaterfallImage.h"
 
+#include "base/Palette.h"
 #include "display/spectrum/RasterBands.h"
 
 #include <QPainter>
@@ -7,9 +8,7 @@
 
 namespace talix::display {
 
-namespace {
-constexpr QRgb kBlack = 0xFF000000;
-}
+namespace {}
 
 WaterfallImage::WaterfallImage() : m_image(kWidth, kHeight, QImage::Format_RGB32) {
     m_image.fill(kBlack);

@@ -1,5 +1,7 @@
 #include "display/spectrum/WaterfallPicture.h"
 
+#include "base/Palette.h"
+
 #include <QPainter>
 
 namespace talix::display {
@@ -14,7 +16,7 @@ void WaterfallPicture::paint(QPainter& p, const WaterfallImage& image, const QRe
     if (!(area - kInside).isEmpty()) {
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(QColor::fromRgba(0xFFFFFF00), 0));
+        p.setPen(QPen(QColor::fromRgba(kYellow), 0));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(0.5, 0.5, kWidth - 1, kHeight - 1));
         p.restore();

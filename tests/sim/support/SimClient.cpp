@@ -123,29 +123,13 @@ void SimClient::frameReady(link::FrameTicket ticket) {
 
 size_t mainItemWords(uint8_t item, const uint32_t* next, size_t available) {
     using board::MainItem;
-    switch (MainItem(item)) {
-    case MainItem::TunedFreq:
-    case MainItem::Passband:
-    case MainItem::Levels:
-        return 3;
-    case MainItem::ProgrammeType:
-        return available > 0 && next[0] != 0 ? 5 : 1;
-    case MainItem::ProgrammeIdent:
-        return 4;
-    case MainItem::RadioText:
-        return 16;
-    case MainItem::GpsPosition:
-        return 10;
-    case MainItem::GpsAltitude:
-    case MainItem::RotatorPresent:
-    case MainItem::RotatorVersion:
-    case MainItem::SlideHeader:
-        return 2;
-    case MainItem::SlideData:
-        return available > 0 ? 1 + (next[0] + 3) / 4 : 1;
-    default:
+    if (item >= board::kMainItems)
         return 1;
-    }
+    if (board::kMainItemWords[item] != board::kVariableWords)
+        return board::kMainItemWords[item];
+    if (MainItem(item) == MainItem::ProgrammeType)
+        return available > 0 && next[0] != 0 ? 5 : 1;
+    return available > 0 ? 1 + (next[0] + 3) / 4 : 1; // SlideData: a byte count and the bytes
 }
 
 void walkBlock(const std::vector<uint32_t>& words,
