@@ -14,8 +14,8 @@ link::CommandPort& SettingsBridge::commands() {
     return m_main.session().commands();
 }
 
-sync::ReceiverState* SettingsBridge::receiverState() {
-    return &m_main.session().state();
+sync::ReceiverState& SettingsBridge::receiverState() {
+    return m_main.session().state();
 }
 
 void SettingsBridge::setMainText(const char* control, const QString& text) {

@@ -20,7 +20,7 @@ public:
         : m_main(main), m_view(view), m_updateForm(updateForm), m_wheel(std::move(wheel)) {}
 
     link::CommandPort& commands() override;
-    sync::ReceiverState* receiverState() override;
+    sync::ReceiverState& receiverState() override;
     void setMainText(const char* control, const QString& text) override;
     void markField(int tag, int mark) override;
     void placeThresholdLine() override;

@@ -145,10 +145,7 @@ void TF_Mike::applyValue(int item, uint32_t v) {
             TB[bar]->setValue(*t);
         return;
     }
-    sync::ReceiverState* state = m_host.receiverState();
-    if (state == nullptr)
-        return;
-    applyEffect(item, applyMikeItem(item, v, *state, m_locale));
+    applyEffect(item, applyMikeItem(item, v, m_host.receiverState(), m_locale));
     if (const std::optional<bool> enabled = equaliserEnabledBy(item, v))
         for (QSlider* bar : TB)
             bar->setEnabled(*enabled);

@@ -16,9 +16,8 @@ public:
     // Where the forms' commands go.
     virtual link::CommandPort& commands() = 0;
     // The board's main-window state: the shared settings words that settings items write, and the
-    // values (tuned frequency, gain control bit, mode) that they read. Nothing while the main
-    // window takes no frames (before its FormCreate, after its FormDestroy).
-    virtual sync::ReceiverState* receiverState() = 0;
+    // values (tuned frequency, gain control bit, mode) that they read. It outlives the forms.
+    virtual sync::ReceiverState& receiverState() = 0;
     // The text of a main-window label (or other control showing a text), found by its name. A
     // name the main window does not have changes nothing.
     virtual void setMainText(const char* control, const QString& text) = 0;

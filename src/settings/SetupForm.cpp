@@ -75,11 +75,8 @@ TF_Setup::TF_Setup(SettingsHost& host, QWidget* mainWindow, const QLocale& local
 }
 
 void TF_Setup::applyValue(int item, uint32_t v) {
-    sync::ReceiverState* state = m_host.receiverState();
-    if (state == nullptr)
-        return;
     const SetupItemInputs in{Edits[1]->text(), m_locale};
-    applyEffect(item, applySetupItem(item, v, *state, in));
+    applyEffect(item, applySetupItem(item, v, m_host.receiverState(), in));
 }
 
 void TF_Setup::B_UpdateClick() {

@@ -86,10 +86,7 @@ TF_System::TF_System(SettingsHost& host, QWidget* mainWindow, const QLocale& loc
 }
 
 void TF_System::applyValue(int item, uint32_t v) {
-    sync::ReceiverState* state = m_host.receiverState();
-    if (state == nullptr)
-        return;
-    applyEffect(item, applySystemItem(item, v, *state, m_serial, m_locale));
+    applyEffect(item, applySystemItem(item, v, m_host.receiverState(), m_serial, m_locale));
 }
 
 // However the form closes (the board's close word, the greeting's reset), a serial number the

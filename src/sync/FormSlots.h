@@ -36,8 +36,8 @@ public:
     virtual void showSlide(const QByteArray& picture) { (void)picture; }
 };
 
-// FormSlots: the forms that take values from the board, by form index. Each form enters itself
-// when it is created and leaves when it is destroyed.
+// FormSlots: the forms that take values from the board, by form index. The composition root enters
+// each form once it is built and clears the slots before the forms are destroyed.
 class FormSlots { // TFormSlots
 public:
     static constexpr int kSlots = board::kFormSlots;

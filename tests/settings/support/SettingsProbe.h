@@ -21,7 +21,7 @@ public:
     SettingsProbe();
 
     link::CommandPort& commands() override { return queue; }
-    sync::ReceiverState* receiverState() override { return &state; }
+    sync::ReceiverState& receiverState() override { return state; }
     void setMainText(const char* control, const QString& text) override;
     void markField(int tag, int mark) override { marks.emplace_back(tag, mark); }
     void placeThresholdLine() override { ++thresholdLines; }
