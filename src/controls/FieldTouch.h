@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/BoardWords.h"
-#include "link/CommandQueue.h"
+#include "link/CommandPort.h"
 #include "settings/FormItemEffect.h"
 #include "settings/SettingsHost.h"
 #include "sync/FormSlots.h"
