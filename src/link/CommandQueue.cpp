@@ -20,13 +20,13 @@ QueueResult CommandQueue::QueueCommand(Command bytes, LimitRule rule) {
     return QueueResult::Queued;
 }
 
-void CommandQueue::QueueAcknowledgement(Command bytes) {
+void CommandQueue::queueAcknowledgement(Command bytes) {
     std::lock_guard lock(m_lock);
     m_acknowledgements.push_back(std::move(bytes));
     m_ready.set();
 }
 
-bool CommandQueue::QueueUpdateRecord(Command bytes, uint64_t connection) {
+bool CommandQueue::queueUpdateRecord(Command bytes, uint64_t connection) {
     std::lock_guard lock(m_lock);
     if (connection != m_connection)
         return false;

@@ -23,11 +23,11 @@ public:
 
     QueueResult QueueCommand(Command bytes, LimitRule rule) override;
     // Queued regardless of the limit; the sender writes it ahead of the commands waiting.
-    void QueueAcknowledgement(Command bytes);
+    void queueAcknowledgement(Command bytes);
     // A software update's record, for the given connection only: refused when the link is on
     // another one (a board that connected anew has lost the transfer). The sender writes these
     // ahead of everything else, in their order.
-    bool QueueUpdateRecord(Command bytes, uint64_t connection);
+    bool queueUpdateRecord(Command bytes, uint64_t connection);
 
     // Commands waiting (acknowledgements not counted); read without the lock, as the limit
     // check does.

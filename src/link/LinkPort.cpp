@@ -23,7 +23,7 @@ LinkPort::WriteResult LinkPort::writeNext() {
 }
 
 bool LinkPort::queueUpdateRecord(const uint8_t* data, size_t size, uint64_t onConnection) {
-    return m_up.load() && m_queue.QueueUpdateRecord(Command(data, data + size), onConnection);
+    return m_up.load() && m_queue.queueUpdateRecord(Command(data, data + size), onConnection);
 }
 
 void LinkPort::installConnected(std::unique_ptr<LinkClient> client, bool greet) {

@@ -110,7 +110,7 @@ void Session::queuePlayback(const uint8_t* audio) {
 
 // The sender writes it ahead of the queued commands; the UI thread never waits for the link.
 void Session::writeAck(uint32_t seq) {
-    m_queue.QueueAcknowledgement(link::commands::acknowledge(seq));
+    m_queue.queueAcknowledgement(link::commands::acknowledge(seq));
 }
 
 std::optional<QString> Session::startScriptFirstLine() {

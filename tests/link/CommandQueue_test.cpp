@@ -125,7 +125,7 @@ TEST(CommandQueue, AcknowledgementsAreOutsideTheLimit) {
     for (size_t i = 0; i < kQueueLimit; ++i)
         queue.QueueCommand(commands::button(int(i)), LimitRule::None);
     queue.quiet();
-    queue.QueueAcknowledgement(commands::acknowledge(7));
+    queue.queueAcknowledgement(commands::acknowledge(7));
     EXPECT_EQ(queue.waiting(), kQueueLimit);
     EXPECT_TRUE(queue.ready());
     const auto written = writeAll(queue);
@@ -138,9 +138,9 @@ TEST(CommandQueue, AcknowledgementsAreOutsideTheLimit) {
 TEST(CommandQueue, AcknowledgementsComeFirstEachKindInItsOrder) {
     CommandQueue queue;
     queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
-    queue.QueueAcknowledgement({13, 0, 1, 0, 0});
+    queue.queueAcknowledgement({13, 0, 1, 0, 0});
     queue.QueueCommand({2, 2}, LimitRule::Drop);
-    queue.QueueAcknowledgement({13, 0, 2, 0, 0});
+    queue.queueAcknowledgement({13, 0, 2, 0, 0});
     std::vector<Command> order;
     for (const auto& p : writeAll(queue))
         order.push_back(p.bytes);
@@ -151,7 +151,7 @@ TEST(CommandQueue, AcknowledgementsComeFirstEachKindInItsOrder) {
 TEST(CommandQueue, FindingNothingToWriteResetsTheSignal) {
     CommandQueue queue;
     queue.QueueCommand({1, 1, 0}, LimitRule::Notify);
-    queue.QueueAcknowledgement({13, 0, 1, 0, 0});
+    queue.queueAcknowledgement({13, 0, 1, 0, 0});
     queue.clear();
     EXPECT_EQ(queue.waiting(), 0u);
     ASSERT_TRUE(queue.ready());

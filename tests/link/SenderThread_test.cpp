@@ -72,7 +72,7 @@ protected:
 TEST_F(StuckSender, QueueingNeverWaitsForAWriteTheBoardDoesNotTake) {
     auto queued = std::async(std::launch::async, [&] {
         queue.QueueCommand(commands::button(0x0105), LimitRule::Notify);
-        queue.QueueAcknowledgement(commands::acknowledge(0x010203));
+        queue.queueAcknowledgement(commands::acknowledge(0x010203));
     });
     EXPECT_EQ(queued.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     EXPECT_TRUE(port.writing()); // the sender has not left its write
@@ -160,25 +160,25 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](CommandQueue& q) {
                                     q.QueueCommand(kC1, LimitRule::Notify);
                                     q.QueueCommand(kC2, LimitRule::Drop);
-                                    q.QueueAcknowledgement(kA1);
+                                    q.queueAcknowledgement(kA1);
                                     q.QueueCommand(kC3, LimitRule::None);
-                                    q.QueueAcknowledgement(kA2);
+                                    q.queueAcknowledgement(kA2);
                                 },
                                 cat({kA1, kA2, kC1, kC2, kC3})},
                       OrderCase{"AConnectDiscardsWaitingCommandsAndAcknowledgements",
                                 [](CommandQueue& q) {
                                     q.QueueCommand(kC1, LimitRule::Notify);
-                                    q.QueueAcknowledgement(kA1);
+                                    q.queueAcknowledgement(kA1);
                                 },
                                 [](CommandQueue& q) {
                                     q.QueueCommand(kC2, LimitRule::Notify);
-                                    q.QueueAcknowledgement(kA2);
+                                    q.queueAcknowledgement(kA2);
                                 },
                                 cat({kA2, kC2})},
                       OrderCase{"AcknowledgementsAloneWithTheQueueFull", [](CommandQueue&) {},
                                 [](CommandQueue& q) {
                                     for (int i = 0; i < 12; ++i)
-                                        q.QueueAcknowledgement(commands::acknowledge(uint32_t(i)));
+                                        q.queueAcknowledgement(commands::acknowledge(uint32_t(i)));
                                 },
                                 [] {
                                     Command all;
@@ -188,14 +188,14 @@ INSTANTIATE_TEST_SUITE_P(
                                 }()},
                       OrderCase{"UpdateRecordsGoFirstOnTheirConnectionOnly",
                                 [](CommandQueue& q) {
-                                    q.QueueUpdateRecord(kU1, 0); // before any connection
+                                    q.queueUpdateRecord(kU1, 0); // before any connection
                                 },
                                 [](CommandQueue& q) {
                                     q.QueueCommand(kC1, LimitRule::Notify);
-                                    q.QueueAcknowledgement(kA1);
-                                    q.QueueUpdateRecord(kU1, kFirstConnection);
-                                    q.QueueUpdateRecord(kU2, kFirstConnection + 1);
-                                    q.QueueUpdateRecord(kU2, kFirstConnection);
+                                    q.queueAcknowledgement(kA1);
+                                    q.queueUpdateRecord(kU1, kFirstConnection);
+                                    q.queueUpdateRecord(kU2, kFirstConnection + 1);
+                                    q.queueUpdateRecord(kU2, kFirstConnection);
                                 },
                                 cat({kU1, kU2, kA1, kC1})}),
     [](const auto& info) { return std::string(info.param.name); });
