@@ -34,8 +34,8 @@ constexpr int kLastDabMainField = board::number(Field::EGridB);
 
 } // namespace
 
-MainWindowView::MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm,
-                               display::ReadoutPainter& readouts,
+MainWindowView::MainWindowView(TFMain& main, session::Session& session,
+                               update::TF_Update* updateForm, display::ReadoutPainter& readouts,
                                std::function<void(uint32_t)> brightnessReport)
     : m_main(main), m_session(session), m_readouts(readouts),
       m_brightnessReport(std::move(brightnessReport)), m_updateForm(updateForm), m_targets(main) {
@@ -80,8 +80,8 @@ void MainWindowView::placeThresholdLine() {
 void MainWindowView::showLinkQuality(const sync::LinkQualityReport& report) {
     m_linkReport = report;
     m_main.controls()->LWiFi->setText(report.text);
-    if (auto* form = qobject_cast<update::TF_Update*>(m_updateForm.data()))
-        form->showLinkQuality(report);
+    if (m_updateForm != nullptr)
+        m_updateForm->showLinkQuality(report);
 }
 
 void MainWindowView::setLinkBarValue(int percent) {

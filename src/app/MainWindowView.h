@@ -19,6 +19,9 @@ class ReadoutPainter;
 namespace talix::session {
 class Session;
 }
+namespace talix::update {
+class TF_Update;
+}
 
 namespace talix::app {
 
@@ -29,9 +32,9 @@ class TFMain;
 // no I/O. UI thread only.
 class MainWindowView : public session::SessionView {
 public:
-    // `updateForm` is F_Update, whose visibility decides what the board's greeting resets;
+    // `updateForm` is F_Update, which shows each link measurement;
     // `readouts` paints the marked readouts; `brightnessReport` takes the board's brightness.
-    MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm,
+    MainWindowView(TFMain& main, session::Session& session, update::TF_Update* updateForm,
                    display::ReadoutPainter& readouts,
                    std::function<void(uint32_t valueWord)> brightnessReport);
 
@@ -74,7 +77,7 @@ private:
     session::Session& m_session;
     display::ReadoutPainter& m_readouts;
     std::function<void(uint32_t)> m_brightnessReport;
-    QPointer<QWidget> m_updateForm;
+    QPointer<update::TF_Update> m_updateForm;
     ControlTargets m_targets;
     QPointer<QLineEdit> m_selectedField;
     std::optional<sync::LinkQualityReport> m_linkReport;

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/MainWindowView.h"
 #include "session/Session.h"
+#include "update/UpdateForm.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -3,8 +3,11 @@
 #include "settings/SettingsHost.h"
 
 #include <QPointer>
-#include <QWidget>
 #include <functional>
+
+namespace talix::update {
+class TF_Update;
+}
 
 namespace talix::app {
 
@@ -15,7 +18,7 @@ class TFMain;
 // TFieldTable, its labels by name, the spectrum, the tuning knob's wheel and the update form.
 class SettingsBridge : public settings::SettingsHost {
 public:
-    SettingsBridge(TFMain& main, MainWindowView& view, QWidget* updateForm,
+    SettingsBridge(TFMain& main, MainWindowView& view, update::TF_Update* updateForm,
                    std::function<void(int wheelDelta)> wheel)
         : m_main(main), m_view(view), m_updateForm(updateForm), m_wheel(std::move(wheel)) {}
 
@@ -32,7 +35,7 @@ public:
 private:
     TFMain& m_main;
     MainWindowView& m_view;
-    QPointer<QWidget> m_updateForm;
+    QPointer<update::TF_Update> m_updateForm;
     std::function<void(int)> m_wheel;
 };
 
