@@ -43,12 +43,12 @@ void TFMain::fillFieldTable() {
         if (tag >= 0 && tag < display::kFieldTableSize)
             TFieldTable[tag] = edit;
     }
-    for (const char* name : {"S_Pitch", "Panel4", "Panel5", "Panel6", "Panel7"}) {
-        if (auto* w = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)) {
-            const int tag = tagOf(w);
-            if (tag >= 0 && tag < display::kFieldTableSize)
-                TFieldTable[tag] = w;
-        }
+    std::vector<QWidget*> shown = m_controls->scales;
+    shown.push_back(m_controls->S_Pitch);
+    for (QWidget* w : shown) {
+        const int tag = tagOf(w);
+        if (tag >= 0 && tag < display::kFieldTableSize)
+            TFieldTable[tag] = w;
     }
 }
 

@@ -169,7 +169,7 @@ bool MainWindowView::selectMainField(int item) {
     setTagFloat(m_selectedField, 2);
     m_selectedField = found;
     if (c.LSYNCSB)
-        c.LSYNCSB->setVisible(found->objectName() == QLatin1String("EDemod"));
+        c.LSYNCSB->setVisible(item == board::number(Field::EDemod));
     found->setFocus();
     setTagFloat(found, 2);
     return true;

@@ -62,6 +62,7 @@ MainControls::MainControls(QWidget* w) {
     RPegel = readouts.RPegel;
     this->readouts = readouts.controls.edits;
     S_Pitch = readouts.controls.S_Pitch;
+    scales = readouts.controls.scales;
     createOperatingControls(w);
 }
 

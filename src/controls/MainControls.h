@@ -32,6 +32,7 @@ public:
     display::MeterBox* RPegel;        // with the readouts, captions and status block
     std::vector<QLineEdit*> readouts; // the edits a touch enters
     QWidget* S_Pitch;                 // the knob's mark
+    std::vector<QWidget*> scales;     // Panel4 to Panel7
 
     // Host duties: switching off, the touch lock, brightness and battery.
     QPushButton* B_OFF;

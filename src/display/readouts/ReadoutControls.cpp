@@ -49,8 +49,10 @@ ReadoutControls createReadoutControls(QWidget* mainWindow) {
             setFontColour(w, place.colour);
         if (place.kind == ReadoutKind::Edit)
             made.edits.push_back(static_cast<QLineEdit*>(w));
-        else if (place.field == board::Field::S_Pitch)
+        else if (place.kind == ReadoutKind::KnobMark)
             made.S_Pitch = w;
+        else if (place.kind == ReadoutKind::Scale)
+            made.scales.push_back(w);
     }
     return made;
 }

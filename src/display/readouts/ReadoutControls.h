@@ -8,10 +8,12 @@ class QWidget;
 
 namespace talix::display {
 
-// The readout controls that take touches: the edits, and the knob mark that lies over the knob.
+// The readout controls: the edits that take touches, the knob mark that lies over the knob, and
+// the scale panels Panel4 to Panel7, which only show.
 struct ReadoutControls {
     std::vector<QLineEdit*> edits;
     QWidget* S_Pitch = nullptr;
+    std::vector<QWidget*> scales;
 };
 
 // Creates the main window's readout controls that do not exist yet (the 25 read-only edits, the
