@@ -95,7 +95,7 @@ void MainWindowView::setLinkBarShowsPlayback(bool playback) {
                          playback ? display::BarStyle::Red : display::BarStyle::Blue);
 }
 
-// RBAnt of the WiFi form holds the state, as the form shows it; without the form the view keeps it.
+// The receiver state holds whether the external antenna is in use; RBAnt of the WiFi form shows it.
 QAbstractButton* MainWindowView::antennaButton() const {
     auto* wifi = dynamic_cast<settings::TF_WiFi*>(
         m_session.formSlots().at(board::number(board::Form::WiFi)));

@@ -81,7 +81,7 @@ bool TF_WiFi::Edit0Enter(QObject* sender) {
 
 // The board switches the antenna and reports it in the status word, which then checks RBAnt.
 void TF_WiFi::RBAntClick() {
-    queueNotify(link::commands::setting178(RBAnt->isChecked() ? 0 : 1));
+    queueNotify(link::commands::setting178(m_host.receiverState().ExternalAntenna ? 0 : 1));
 }
 
 void TF_WiFi::B_SetClick() {
