@@ -45,6 +45,8 @@ public:
     // The spectrum's frequency grid anew: the scales follow its new offset.
     void rebuildGrid();
     void placeThresholdLine();
+    // A change the settings forms' items make to a main-window control.
+    void applyControlChange(const sync::ControlChange& change) const { m_targets.apply(change); }
 
     // session::SessionView
     void linkLostDisplay() override;

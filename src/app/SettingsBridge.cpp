@@ -5,10 +5,6 @@
 #include "session/Session.h"
 #include "update/UpdateForm.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-
 namespace talix::app {
 
 link::CommandPort& SettingsBridge::commands() {
@@ -19,15 +15,8 @@ sync::ReceiverState& SettingsBridge::receiverState() {
     return m_main.session().state();
 }
 
-void SettingsBridge::setMainText(const char* control, const QString& text) {
-    QWidget* w =
-        m_main.findChild<QWidget*>(QString::fromLatin1(control), Qt::FindDirectChildrenOnly);
-    if (auto* label = qobject_cast<QLabel*>(w))
-        label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(w))
-        edit->setText(text);
+void SettingsBridge::applyControlChange(const sync::ControlChange& change) {
+    m_view.applyControlChange(change);
 }
 
 void SettingsBridge::markField(int tag, int mark) {

@@ -15,7 +15,7 @@ class MainWindowView;
 class TFMain;
 
 // The main window as the settings forms reach it: its command queue, its receiver state and
-// TFieldTable, its labels by name, the spectrum, the tuning knob's wheel and the update form.
+// TFieldTable, its controls, the spectrum, the tuning knob's wheel and the update form.
 class SettingsBridge : public settings::SettingsHost {
 public:
     SettingsBridge(TFMain& main, MainWindowView& view, update::TF_Update* updateForm,
@@ -24,7 +24,7 @@ public:
 
     link::CommandPort& commands() override;
     sync::ReceiverState& receiverState() override;
-    void setMainText(const char* control, const QString& text) override;
+    void applyControlChange(const sync::ControlChange& change) override;
     void markField(int tag, int mark) override;
     void placeThresholdLine() override;
     void rebuildGrid() override;

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "sync/MainControl.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
 
 namespace talix::settings {
 
-// A text for a control of the main window, found by its name.
+// A text for a control of the main window.
 struct MainText {
-    const char* control; // "LGain_Unit"
+    sync::MainControl control;
     QString text;
 
-    friend bool operator==(const MainText& a, const MainText& b) {
-        return QLatin1String(a.control) == QLatin1String(b.control) && a.text == b.text;
-    }
+    bool operator==(const MainText&) const = default;
 };
 
 // A repaint mark for the main window's readout with this Tag: 1 normal, 2 tenths format.

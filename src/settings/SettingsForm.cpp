@@ -80,7 +80,7 @@ void SettingsForm::applyEffect(int item, const FormItemEffect& effect) {
         if (QLabel* caption = captionWithTag(item))
             caption->setText(*effect.captionText);
     for (const MainText& t : effect.mainTexts)
-        m_host.setMainText(t.control, t.text);
+        m_host.applyControlChange({t.control, sync::ControlChange::Text, 0, 0, t.text});
     for (const ReadoutMark& m : effect.marks)
         m_host.markField(m.tag, m.mark);
     if (effect.placeThresholdLine)

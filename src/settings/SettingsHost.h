@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/CommandPort.h"
+#include "sync/ItemEffect.h"
 #include "sync/ReceiverState.h"
 
 #include <QString>
@@ -18,9 +19,8 @@ public:
     // The board's main-window state: the shared settings words that settings items write, and the
     // values (tuned frequency, gain control bit, mode) that they read. It outlives the forms.
     virtual sync::ReceiverState& receiverState() = 0;
-    // The text of a main-window label (or other control showing a text), found by its name. A
-    // name the main window does not have changes nothing.
-    virtual void setMainText(const char* control, const QString& text) = 0;
+    // A change of a main-window control, made as the board's own items make it.
+    virtual void applyControlChange(const sync::ControlChange& change) = 0;
     // The repaint mark (TagFloat) of the readout with this Tag; the painter draws it at its next
     // pass.
     virtual void markField(int tag, int mark) = 0;

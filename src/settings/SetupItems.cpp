@@ -10,6 +10,7 @@ namespace talix::settings {
 using board::Field;
 using board::number;
 using board::SetupItem;
+using sync::MainControl;
 
 namespace {
 
@@ -17,7 +18,8 @@ constexpr uint8_t kDbuVBit = 0x10;
 // 30 MHz in 0.1 Hz: up to here the S-meter scale counts from -120 dBm.
 constexpr int32_t kShortwaveTop = 300'000'000;
 
-constexpr std::array<const char*, 4> kScaleLabels{"LM120dBm", "LM80dBm", "LM40dBm", "L0dBm"};
+constexpr std::array kScaleLabels{MainControl::LM120dBm, MainControl::LM80dBm, MainControl::LM40dBm,
+                                  MainControl::L0dBm};
 // S-meter scale texts by unit (dBm, dBµV) and band (up to 30 MHz, above).
 constexpr std::array<std::array<std::array<const char*, 4>, 2>, 2> kScaleTexts{{
     {{{"-120", "-80", "-40", "0"}, {"-140", "-100", "-60", "-20"}}},
@@ -48,11 +50,11 @@ QString scrollwheelText(int32_t v) {
 void levelUnits(uint8_t b, const sync::ReceiverState& state, FormItemEffect& e) {
     const QString unit = levelUnitText(b);
     e.editText = unit;
-    for (const char* label : {"LETop", "LEBot", "LThreshold_Unit"})
+    for (MainControl label : {MainControl::LETop, MainControl::LEBot, MainControl::LThreshold_Unit})
         e.mainTexts.push_back({label, unit});
     // Manual gain is set in dB whatever the level unit; the flags byte says which it is.
-    e.mainTexts.push_back(
-        {"LGain_Unit", gainAutomatic(b, state.GainCtrlIndex) ? unit : QStringLiteral("dB")});
+    e.mainTexts.push_back({MainControl::LGain_Unit,
+                           gainAutomatic(b, state.GainCtrlIndex) ? unit : QStringLiteral("dB")});
     const auto& texts =
         kScaleTexts[(b & kDbuVBit) ? 1 : 0][state.TunedFreq > kShortwaveTop ? 1 : 0];
     for (size_t i = 0; i < kScaleLabels.size(); ++i)
@@ -66,8 +68,9 @@ void gainControl(uint8_t b, const sync::ReceiverState& state, const SetupItemInp
     const bool automatic = gainAutomatic(b, state.GainCtrlIndex);
     e.editText = automatic ? QStringLiteral("Automatic") : QStringLiteral("Manual");
     e.mainTexts.push_back(
-        {"LGain", automatic ? QStringLiteral("AGC Limit") : QStringLiteral("RF Gain")});
-    e.mainTexts.push_back({"LGain_Unit", automatic ? in.levelUnitText : QStringLiteral("dB")});
+        {MainControl::LGain, automatic ? QStringLiteral("AGC Limit") : QStringLiteral("RF Gain")});
+    e.mainTexts.push_back(
+        {MainControl::LGain_Unit, automatic ? in.levelUnitText : QStringLiteral("dB")});
     e.marks = {{number(Field::EHold), 2}, {number(Field::EAttack), 2}};
 }
 
@@ -118,7 +121,7 @@ FormItemEffect applySetupItem(int item, uint32_t v, sync::ReceiverState& state,
     switch (SetupItem(item)) {
     case SetupItem::ScrollwheelThreshold:
         e.editText = scrollwheelText(s);
-        e.mainTexts.push_back({"L_Auto", *e.editText});
+        e.mainTexts.push_back({MainControl::L_Auto, *e.editText});
         break;
     case SetupItem::LevelUnits:
         state.ReceiverFlags = b;

@@ -16,7 +16,8 @@ constexpr uint8_t kFmNarrow = 7; // ModeIndex of "FM-N"
 constexpr int32_t kCalibrationZero = 2000;
 
 constexpr std::array<const char*, 4> kContactFunctions{"PTT In", " KEY In", "CAT Out", "PTT Out"};
-constexpr std::array<const char*, 4> kGpsLabels{"LUTC", "LLat", "LLong", "LAlt"};
+constexpr std::array kGpsLabels{sync::MainControl::LUTC, sync::MainControl::LLat,
+                                sync::MainControl::LLong, sync::MainControl::LAlt};
 
 QString calibrationText(int32_t v) {
     if (v > kCalibrationZero)
@@ -121,7 +122,7 @@ FormItemEffect applySystemItem(int item, uint32_t v, sync::ReceiverState& state,
     case SystemItem::Gps:
         if (v & 0x02) {
             e.editText = QStringLiteral("Standby");
-            for (const char* label : kGpsLabels)
+            for (sync::MainControl label : kGpsLabels)
                 e.mainTexts.push_back({label, QStringLiteral("Off")});
         } else {
             e.editText = QStringLiteral("Enabled");

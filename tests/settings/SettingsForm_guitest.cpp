@@ -14,6 +14,7 @@ using namespace talix;
 using namespace talix::settings;
 using namespace talix::settings::testing;
 using talix::link::Command;
+using talix::sync::MainControl;
 
 namespace {
 
@@ -46,7 +47,7 @@ protected:
         FormItemEffect e;
         e.editText = QString::number(v);
         if (item == 1) {
-            e.mainTexts = {{"LSample", "sample"}};
+            e.mainTexts = {{MainControl::L_Auto, "sample"}};
             e.marks = {{5, 2}};
             e.placeThresholdLine = true;
             e.rebuildGrid = true;
@@ -99,7 +100,7 @@ TEST(SettingsForm, AnItemsEffectReachesTheMainWindow) {
     const uint32_t words[] = {42};
     EXPECT_EQ(form.ApplyItem(1, words), sync::ApplyResult::Applied);
     EXPECT_EQ(form.one->text(), "42");
-    EXPECT_EQ(probe.mainTexts["LSample"], "sample");
+    EXPECT_EQ(probe.mainTexts[MainControl::L_Auto], "sample");
     EXPECT_EQ(probe.marks, (std::vector<std::pair<int, int>>{{5, 2}}));
     EXPECT_EQ(probe.thresholdLines, 1);
     EXPECT_EQ(probe.grids, 1);

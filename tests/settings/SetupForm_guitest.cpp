@@ -16,6 +16,7 @@ using namespace talix;
 using namespace talix::settings;
 using namespace talix::settings::testing;
 using talix::link::Command;
+using talix::sync::MainControl;
 
 namespace {
 
@@ -292,12 +293,13 @@ TEST_F(SetupFixture, LevelUnitsMoveTheMainWindowsUnitsScaleAndThresholdLine) {
     probe.state.GainCtrlIndex = 3;
     apply(1, 0x18);
     EXPECT_EQ(form.Edits[1]->text(), "dBµV");
-    for (const char* unit : {"LETop", "LEBot", "LThreshold_Unit", "LGain_Unit"})
-        EXPECT_EQ(probe.mainTexts[unit], "dBµV") << unit;
-    EXPECT_EQ(probe.mainTexts["LM120dBm"], "-33");
-    EXPECT_EQ(probe.mainTexts["LM80dBm"], "+7");
-    EXPECT_EQ(probe.mainTexts["LM40dBm"], "+47");
-    EXPECT_EQ(probe.mainTexts["L0dBm"], "+87");
+    for (MainControl unit : {MainControl::LETop, MainControl::LEBot, MainControl::LThreshold_Unit,
+                             MainControl::LGain_Unit})
+        EXPECT_EQ(probe.mainTexts[unit], "dBµV") << sync::controlName(unit);
+    EXPECT_EQ(probe.mainTexts[MainControl::LM120dBm], "-33");
+    EXPECT_EQ(probe.mainTexts[MainControl::LM80dBm], "+7");
+    EXPECT_EQ(probe.mainTexts[MainControl::LM40dBm], "+47");
+    EXPECT_EQ(probe.mainTexts[MainControl::L0dBm], "+87");
     EXPECT_EQ(probe.marks, (std::vector<std::pair<int, int>>{{10, 1}, {31, 1}, {34, 1}}));
     EXPECT_EQ(probe.thresholdLines, 1);
     EXPECT_EQ(probe.state.ReceiverFlags, 0x18);
@@ -308,12 +310,12 @@ TEST_F(SetupFixture, GainControlSwitchesTheGainCaptionFollowingTheLevelUnits) {
     apply(1, 0x18);
     apply(2, 0x18);
     EXPECT_EQ(form.Edits[2]->text(), "Automatic");
-    EXPECT_EQ(probe.mainTexts["LGain"], "AGC Limit");
-    EXPECT_EQ(probe.mainTexts["LGain_Unit"], "dBµV");
+    EXPECT_EQ(probe.mainTexts[MainControl::LGain], "AGC Limit");
+    EXPECT_EQ(probe.mainTexts[MainControl::LGain_Unit], "dBµV");
     apply(2, 0x10);
     EXPECT_EQ(form.Edits[2]->text(), "Manual");
-    EXPECT_EQ(probe.mainTexts["LGain"], "RF Gain");
-    EXPECT_EQ(probe.mainTexts["LGain_Unit"], "dB");
+    EXPECT_EQ(probe.mainTexts[MainControl::LGain], "RF Gain");
+    EXPECT_EQ(probe.mainTexts[MainControl::LGain_Unit], "dB");
     EXPECT_EQ(probe.marks.back(), std::make_pair(23, 2));
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 using namespace talix::settings;
+using talix::sync::MainControl;
 using talix::sync::ReceiverState;
 
 namespace {
@@ -100,7 +101,7 @@ TEST(SetupItems, LowpassUsesTheLocalesDecimalSeparator) {
 TEST(SetupItems, ThresholdAlsoGoesToTheMainWindowsAutoLabel) {
     ReceiverState state;
     const FormItemEffect e = applySetupItem(0, 20, state, {});
-    EXPECT_EQ(e.mainTexts, (std::vector<MainText>{{"L_Auto", "Speed 3"}}));
+    EXPECT_EQ(e.mainTexts, (std::vector<MainText>{{MainControl::L_Auto, "Speed 3"}}));
 }
 
 TEST(SetupItems, ItemsBeyondTheTableAndUnknownFiltersChangeNothing) {
@@ -142,10 +143,11 @@ TEST_P(LevelUnits, MoveTheUnitLabelsTheScaleAndTheThresholdLine) {
     const FormItemEffect e = applySetupItem(1, 0xABCD00u | c.flags, state, {});
     EXPECT_EQ(state.ReceiverFlags, c.flags);
     EXPECT_EQ(e.editText, c.unit);
-    const std::vector<MainText> expected{{"LETop", c.unit},           {"LEBot", c.unit},
-                                         {"LThreshold_Unit", c.unit}, {"LGain_Unit", "dB"},
-                                         {"LM120dBm", c.scale[0]},    {"LM80dBm", c.scale[1]},
-                                         {"LM40dBm", c.scale[2]},     {"L0dBm", c.scale[3]}};
+    const std::vector<MainText> expected{
+        {MainControl::LETop, c.unit},           {MainControl::LEBot, c.unit},
+        {MainControl::LThreshold_Unit, c.unit}, {MainControl::LGain_Unit, "dB"},
+        {MainControl::LM120dBm, c.scale[0]},    {MainControl::LM80dBm, c.scale[1]},
+        {MainControl::LM40dBm, c.scale[2]},     {MainControl::L0dBm, c.scale[3]}};
     EXPECT_EQ(e.mainTexts, expected);
     EXPECT_EQ(e.marks, (std::vector<ReadoutMark>{{10, 1}, {31, 1}, {34, 1}}));
     EXPECT_TRUE(e.placeThresholdLine);
@@ -159,9 +161,9 @@ TEST(SetupItems, LevelUnitsGiveTheGainTheirUnitOnlyWhileTheGainIsAutomatic) {
     ReceiverState state;
     state.GainCtrlIndex = 2;
     const FormItemEffect automatic = applySetupItem(1, 0x14, state, {});
-    EXPECT_EQ(automatic.mainTexts[3], (MainText{"LGain_Unit", kDbuV}));
+    EXPECT_EQ(automatic.mainTexts[3], (MainText{MainControl::LGain_Unit, kDbuV}));
     const FormItemEffect manual = applySetupItem(1, 0x10, state, {});
-    EXPECT_EQ(manual.mainTexts[3], (MainText{"LGain_Unit", "dB"}));
+    EXPECT_EQ(manual.mainTexts[3], (MainText{MainControl::LGain_Unit, "dB"}));
 }
 
 // Item 2: the gain control, bit GainCtrlIndex of the flags byte.
@@ -195,7 +197,8 @@ TEST_P(GainControl, SwitchesTheGainCaptionAndUnit) {
     const FormItemEffect e = applySetupItem(2, c.flags, state, {c.levelUnit, QLocale::c()});
     EXPECT_EQ(state.ReceiverFlags, c.flags);
     EXPECT_EQ(e.editText, c.edit);
-    EXPECT_EQ(e.mainTexts, (std::vector<MainText>{{"LGain", c.gain}, {"LGain_Unit", c.gainUnit}}));
+    EXPECT_EQ(e.mainTexts, (std::vector<MainText>{{MainControl::LGain, c.gain},
+                                                  {MainControl::LGain_Unit, c.gainUnit}}));
     EXPECT_EQ(e.marks, (std::vector<ReadoutMark>{{22, 2}, {23, 2}}));
 }
 

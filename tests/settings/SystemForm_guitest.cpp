@@ -13,6 +13,7 @@ using namespace talix;
 using namespace talix::settings;
 using namespace talix::settings::testing;
 using talix::link::Command;
+using talix::sync::MainControl;
 
 namespace {
 
@@ -155,7 +156,7 @@ TEST_F(SystemFixture, ValuesGoToTheirEditsAndTheDeviationCaption) {
     EXPECT_EQ(form.Edits[7]->text(), "31.0");
     apply(16, 2);
     EXPECT_EQ(form.Edits[16]->text(), "Standby");
-    EXPECT_EQ(probe.mainTexts["LUTC"], "Off");
+    EXPECT_EQ(probe.mainTexts[MainControl::LUTC], "Off");
     apply(18, 5);
     EXPECT_EQ(form.Edits[17]->text(), "10");
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 using namespace talix::settings;
+using talix::sync::MainControl;
 using talix::sync::ReceiverState;
 
 namespace {
@@ -147,9 +148,10 @@ TEST(SystemItems, GpsStandbySwitchesTheMainWindowsGpsLabelsOff) {
     ReceiverState state;
     AccessorySerial serial;
     const FormItemEffect standby = applySystemItem(16, 0x02, state, serial, QLocale::c());
-    EXPECT_EQ(standby.mainTexts,
-              (std::vector<MainText>{
-                  {"LUTC", "Off"}, {"LLat", "Off"}, {"LLong", "Off"}, {"LAlt", "Off"}}));
+    EXPECT_EQ(standby.mainTexts, (std::vector<MainText>{{MainControl::LUTC, "Off"},
+                                                        {MainControl::LLat, "Off"},
+                                                        {MainControl::LLong, "Off"},
+                                                        {MainControl::LAlt, "Off"}}));
     EXPECT_TRUE(applySystemItem(16, 0x00, state, serial, QLocale::c()).mainTexts.empty());
 }
 

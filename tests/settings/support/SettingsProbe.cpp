@@ -12,8 +12,8 @@ SettingsProbe::SettingsProbe() {
     mainWindow.setGeometry(0, 0, 1920, 1200);
 }
 
-void SettingsProbe::setMainText(const char* control, const QString& text) {
-    mainTexts[control] = text;
+void SettingsProbe::applyControlChange(const sync::ControlChange& change) {
+    mainTexts[change.control] = change.text;
 }
 
 std::vector<link::Command> SettingsProbe::drain() {

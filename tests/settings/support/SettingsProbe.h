@@ -7,7 +7,6 @@
 #include <QString>
 #include <QWidget>
 #include <map>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,7 +21,7 @@ public:
 
     link::CommandPort& commands() override { return queue; }
     sync::ReceiverState& receiverState() override { return state; }
-    void setMainText(const char* control, const QString& text) override;
+    void applyControlChange(const sync::ControlChange& change) override;
     void markField(int tag, int mark) override { marks.emplace_back(tag, mark); }
     void placeThresholdLine() override { ++thresholdLines; }
     void rebuildGrid() override { ++grids; }
@@ -40,8 +39,8 @@ public:
     // A stand-in for the main window: the forms' parent, 1920 x 1200 at the origin.
     QWidget mainWindow;
 
-    std::vector<QString> messages; // texts the full queue showed
-    std::map<std::string, QString> mainTexts;
+    std::vector<QString> messages;                  // texts the full queue showed
+    std::map<sync::MainControl, QString> mainTexts; // the last text of each control
     std::vector<std::pair<int, int>> marks;
     int thresholdLines = 0;
     int grids = 0;
