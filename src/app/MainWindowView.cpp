@@ -34,17 +34,16 @@ constexpr int kLastDabMainField = board::number(Field::EGridB);
 
 } // namespace
 
-MainWindowView::MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm,
+MainWindowView::MainWindowView(TFMain& main, Sources session, QWidget* updateForm,
                                display::ReadoutPainter& readouts,
                                std::function<void(uint32_t)> brightnessReport)
-    : m_main(main), m_session(session), m_readouts(readouts),
+    : m_main(main), m_session(std::move(session)), m_readouts(readouts),
       m_brightnessReport(std::move(brightnessReport)), m_updateForm(updateForm), m_targets(main) {
     m_selectedField = main.controls()->EFreq1;
 }
 
 display::SpectrumSettings MainWindowView::spectrumSettings() const {
-    const controls::MainControls& c = *m_main.controls();
-    return spectrumSettingsOf(m_session.state(), c.TBWFH->value(), c.TBWFL->value());
+    return spectrumSettingsOf(m_session.state);
 }
 
 void MainWindowView::linkLostDisplay() {
@@ -97,8 +96,8 @@ void MainWindowView::setLinkBarShowsPlayback(bool playback) {
 
 // RBAnt of the WiFi form holds the state, as the form shows it; without the form the view keeps it.
 QAbstractButton* MainWindowView::antennaButton() const {
-    auto* wifi = dynamic_cast<settings::TF_WiFi*>(
-        m_session.formSlots().at(board::number(board::Form::WiFi)));
+    auto* wifi =
+        dynamic_cast<settings::TF_WiFi*>(m_session.forms.at(board::number(board::Form::WiFi)));
     return wifi ? wifi->RBAnt : nullptr;
 }
 
@@ -134,7 +133,7 @@ sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
 }
 
 void MainWindowView::setDabEntryFieldSelected(bool selected) {
-    if (sync::SlotForm* dab = m_session.formSlots().at(board::number(board::Form::DAB)))
+    if (sync::SlotForm* dab = m_session.forms.at(board::number(board::Form::DAB)))
         dab->setEntryFieldSelected(selected);
 }
 
@@ -182,7 +181,7 @@ void MainWindowView::selectDabField() {
 
 // The rotator form shows them; it takes the rotator's words through the session's rotator link.
 void MainWindowView::paintRotatorCircles(bool selected) {
-    m_session.rotator().paintCircles(selected);
+    m_session.rotator.paintCircles(selected);
 }
 
 // While the touch lock is on, the lock alone decides which controls take touches: a form the board

@@ -2,24 +2,22 @@
 
 #include "app/ControlTargets.h"
 #include "display/spectrum/SpectrumSettings.h"
+#include "session/RotatorLink.h"
 #include "session/SessionView.h"
+#include "sync/FormSlots.h"
 #include "sync/LinkQuality.h"
 #include "sync/MainControl.h"
+#include "sync/ReceiverState.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPointer>
 #include <functional>
-#include <map>
 #include <optional>
 
 namespace talix::display {
 class ReadoutPainter;
 }
-namespace talix::session {
-class Session;
-}
-
 namespace talix::app {
 
 class TFMain;
@@ -29,9 +27,17 @@ class TFMain;
 // no I/O. UI thread only.
 class MainWindowView : public session::SessionView {
 public:
+    // What the view reads of the session.
+    struct Sources {
+        const sync::ReceiverState& state;
+        sync::FormSlots& forms;
+        session::RotatorLink& rotator; // passes the dial's selection to the rotator form
+        std::function<bool()> touchLocked;
+    };
+
     // `updateForm` is F_Update, whose visibility decides what the board's greeting resets;
     // `readouts` paints the marked readouts; `brightnessReport` takes the board's brightness.
-    MainWindowView(TFMain& main, session::Session& session, QWidget* updateForm,
+    MainWindowView(TFMain& main, Sources session, QWidget* updateForm,
                    display::ReadoutPainter& readouts,
                    std::function<void(uint32_t valueWord)> brightnessReport);
 
@@ -71,7 +77,7 @@ private:
     QAbstractButton* antennaButton() const;
 
     TFMain& m_main;
-    session::Session& m_session;
+    Sources m_session;
     display::ReadoutPainter& m_readouts;
     std::function<void(uint32_t)> m_brightnessReport;
     QPointer<QWidget> m_updateForm;

@@ -2,7 +2,6 @@
 
 #include "app/MainWindow.h"
 #include "app/MainWindowView.h"
-#include "session/Session.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -11,11 +10,11 @@
 namespace talix::app {
 
 link::CommandPort& SettingsBridge::commands() {
-    return m_main.session().commands();
+    return m_commands;
 }
 
 sync::ReceiverState* SettingsBridge::receiverState() {
-    return &m_main.session().state();
+    return &m_state;
 }
 
 void SettingsBridge::setMainText(const char* control, const QString& text) {
