@@ -61,9 +61,6 @@ void MainWindowView::spectrumLine(const uint8_t* line) {
         spectrumSettings());
 }
 
-// The status word's AGC row is in the receiver state, where the spectrum reads it.
-void MainWindowView::statusWord(uint32_t) {}
-
 void MainWindowView::rebuildGrid() {
     m_main.spectrum()->RebuildGrid(spectrumSettings());
     markField(board::number(Field::Panel4), 2);

@@ -53,7 +53,6 @@ public:
     void linkLostDisplay() override;
     void paintReadouts() override;
     void spectrumLine(const uint8_t* line) override;
-    void statusWord(uint32_t status) override;
     void showLinkQuality(const sync::LinkQualityReport& report) override;
     void setLinkBarValue(int percent) override;
     void setLinkBarShowsPlayback(bool playback) override;
