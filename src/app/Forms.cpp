@@ -78,7 +78,7 @@ FormSet::FormSet(ProgramContext context)
     setMessageHandler([form = F_Message](const QString& text, bool offerShutdown) {
         return form->ask(text, offerShutdown);
     });
-    FMain = new TFMain(s, context.options.windowed);
+    FMain = new TFMain([&s] { s.beginClosing(); }, context.options.windowed);
     F_Message->setParent(FMain, F_Message->windowFlags());
     F_Update = updateForm(context, s, FMain);
 
@@ -88,11 +88,14 @@ FormSet::FormSet(ProgramContext context)
             [this] { return readoutStateOf(m_session->state()); },
             [this] { return m_view ? static_cast<QWidget*>(m_view->SelectedField()) : nullptr; },
             [this] { m_session->requestPaint(); }, [this] { return m_session->closing(); }});
-    m_view = std::make_unique<MainWindowView>(*FMain, s, F_Update, *m_readouts,
-                                              [this](uint32_t brightness) {
-                                                  if (m_host)
-                                                      m_host->brightness().applyReport(brightness);
-                                              });
+    m_view = std::make_unique<MainWindowView>(
+        *FMain,
+        MainWindowView::Sources{s.state(), s.formSlots(), s.rotator(),
+                                [&s] { return s.touchLocked(); }},
+        F_Update, *m_readouts, [this](uint32_t brightness) {
+            if (m_host)
+                m_host->brightness().applyReport(brightness);
+        });
     m_updateWatch = std::make_unique<UpdateFormWatch>(
         F_Update, [&s](bool shown) { s.setUpdateFormShown(shown); });
     createForms(context);
@@ -100,7 +103,10 @@ FormSet::FormSet(ProgramContext context)
 
     controls::MainControls& c = *FMain->controls();
     m_host = std::make_unique<HostControls>(
-        *FMain, host::makeHostServices(context.options.hostServices), context.hostTimings, F_DAB);
+        *FMain,
+        HostControls::Sources{s.commands(), s.formSlots(), [&s] { return s.touchLocked(); },
+                              [&s](bool locked) { s.setTouchLocked(locked); }},
+        host::makeHostServices(context.options.hostServices), context.hostTimings, F_DAB);
     c.RPegel->setLevelSource([&s] { return s.state().LevelMarker; });
     m_recordButton = std::make_unique<recorder::RecordButton>(
         recorder::RecordButton::Controls{c.B_Rec, c.E_File, c.B_Recorder, F_DAB}, s.recordings());
@@ -123,7 +129,8 @@ FormSet::FormSet(ProgramContext context)
 void FormSet::createForms(const ProgramContext& context) {
     session::Session& s = *m_session;
     const auto wheel = [this](int delta) { this->wheel(delta); };
-    m_settingsHost = std::make_unique<SettingsBridge>(*FMain, *m_view, F_Update, wheel);
+    m_settingsHost =
+        std::make_unique<SettingsBridge>(*FMain, s.commands(), s.state(), *m_view, F_Update, wheel);
     F_Setup = new settings::TF_Setup(*m_settingsHost, FMain);
     F_System = new settings::TF_System(*m_settingsHost, FMain);
     F_Mike = new settings::TF_Mike(*m_settingsHost, FMain);

@@ -3,22 +3,27 @@
 #include "app/MainWindow.h"
 #include "base/BoardWords.h"
 #include "controls/MainControls.h"
+#include "dab/DabForm.h"
 #include "host/BatteryDisplay.h"
 #include "host/PowerOff.h"
-#include "session/Session.h"
 
 #include <QPointer>
 
 namespace talix::app {
 
-HostControls::HostControls(TFMain& main, std::unique_ptr<host::HostServices> host, Timings timings,
-                           QWidget* dabForm)
-    : m_main(main), m_controls(*main.controls()), m_host(std::move(host)),
-      m_brightness(*m_controls.TB_Bright, *m_controls.L_Bright, main.session().commands(), *m_host),
+HostControls::HostControls(TFMain& main, Sources session, std::unique_ptr<host::HostServices> host,
+                           Timings timings, dab::TF_DAB* dabForm)
+    : m_main(main), m_forms(session.forms), m_controls(*main.controls()), m_host(std::move(host)),
+      m_brightness(*m_controls.TB_Bright, *m_controls.L_Bright, session.commands, *m_host),
       m_touchLock(main, *m_controls.B_Touch,
                   {[this] { closeBoardFormsBelowDab(); },
-                   [dab = QPointer<QWidget>(dabForm)] { return dab.data(); },
-                   [&session = main.session()](bool locked) { session.setTouchLocked(locked); }},
+                   // The DAB list stays on screen while locked; only its programme list stops
+                   // taking touches.
+                   [dab = QPointer<dab::TF_DAB>(dabForm)](bool enabled) {
+                       if (dab && dab->isVisible())
+                           dab->LV_Prog->setEnabled(enabled);
+                   },
+                   std::move(session.touchLocked), std::move(session.setTouchLocked)},
                   timings.touchLockReenable) {
     connect(m_controls.B_OFF, &QPushButton::clicked, this, &HostControls::B_OffClick);
     Timer1.setInterval(timings.battery);
@@ -33,7 +38,7 @@ void HostControls::B_OffClick() {
 // The forms in the board's form slots 0 to 14; the DAB list (slot 15) stays open under the lock.
 void HostControls::closeBoardFormsBelowDab() {
     for (int k = 0; k < board::number(board::Form::DAB); ++k)
-        if (sync::SlotForm* form = m_main.session().formSlots().at(k))
+        if (sync::SlotForm* form = m_forms.at(k))
             form->closeForm();
 }
 

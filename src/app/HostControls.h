@@ -3,6 +3,8 @@
 #include "controls/BrightnessBar.h"
 #include "controls/TouchLock.h"
 #include "host/HostServices.h"
+#include "link/CommandPort.h"
+#include "sync/FormSlots.h"
 
 #include <QObject>
 #include <QTimer>
@@ -11,6 +13,9 @@
 
 namespace talix::controls {
 class MainControls;
+}
+namespace talix::dab {
+class TF_DAB;
 }
 
 namespace talix::app {
@@ -27,9 +32,18 @@ public:
         std::chrono::milliseconds touchLockReenable{3000}; // Timer2
     };
 
+    // What the host controls reach of the session: the brightness bar's commands, the forms the
+    // touch lock closes, and the lock's state.
+    struct Sources {
+        link::CommandPort& commands;
+        sync::FormSlots& forms;
+        std::function<bool()> touchLocked;
+        std::function<void(bool locked)> setTouchLocked;
+    };
+
     // `dabForm` stays open, frozen, under the touch lock.
-    HostControls(TFMain& main, std::unique_ptr<host::HostServices> host, Timings timings,
-                 QWidget* dabForm);
+    HostControls(TFMain& main, Sources session, std::unique_ptr<host::HostServices> host,
+                 Timings timings, dab::TF_DAB* dabForm);
 
     void B_OffClick();
     void Timer1Timer();
@@ -44,6 +58,7 @@ private:
     void closeBoardFormsBelowDab();
 
     TFMain& m_main;
+    sync::FormSlots& m_forms;
     controls::MainControls& m_controls;
     std::unique_ptr<host::HostServices> m_host;
     controls::BrightnessBar m_brightness;

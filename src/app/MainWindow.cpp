@@ -3,7 +3,6 @@
 #include "base/Tags.h"
 #include "controls/MainControls.h"
 #include "display/spectrum/SpectrumScreen.h"
-#include "session/Session.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -11,7 +10,8 @@
 
 namespace talix::app {
 
-TFMain::TFMain(session::Session& session, bool framed) : QWidget(nullptr), m_session(session) {
+TFMain::TFMain(std::function<void()> beginClosing, bool framed)
+    : QWidget(nullptr), m_beginClosing(std::move(beginClosing)) {
     setObjectName("FMain");
     setWindowTitle("Talix");
     setFixedSize(1920, 1200);
@@ -54,7 +54,7 @@ void TFMain::fillFieldTable() {
 
 // "OK" to the OFF question: the program ends, the host stays on.
 void TFMain::endProgram() {
-    m_session.beginClosing();
+    m_beginClosing();
     close();
     QCoreApplication::quit();
 }

@@ -34,17 +34,16 @@ constexpr int kLastDabMainField = board::number(Field::EGridB);
 
 } // namespace
 
-MainWindowView::MainWindowView(TFMain& main, session::Session& session,
-                               update::TF_Update* updateForm, display::ReadoutPainter& readouts,
+MainWindowView::MainWindowView(TFMain& main, Sources session, update::TF_Update* updateForm,
+                               display::ReadoutPainter& readouts,
                                std::function<void(uint32_t)> brightnessReport)
-    : m_main(main), m_session(session), m_readouts(readouts),
+    : m_main(main), m_session(std::move(session)), m_readouts(readouts),
       m_brightnessReport(std::move(brightnessReport)), m_updateForm(updateForm), m_targets(main) {
     m_selectedField = main.controls()->EFreq1;
 }
 
 display::SpectrumSettings MainWindowView::spectrumSettings() const {
-    const controls::MainControls& c = *m_main.controls();
-    return spectrumSettingsOf(m_session.state(), c.TBWFH->value(), c.TBWFL->value());
+    return spectrumSettingsOf(m_session.state);
 }
 
 void MainWindowView::linkLostDisplay() {
@@ -61,9 +60,6 @@ void MainWindowView::spectrumLine(const uint8_t* line) {
         std::span<const uint8_t, display::kSpectrumLineBytes>(line, display::kSpectrumLineBytes),
         spectrumSettings());
 }
-
-// The status word's AGC row is in the receiver state, where the spectrum reads it.
-void MainWindowView::statusWord(uint32_t) {}
 
 void MainWindowView::rebuildGrid() {
     m_main.spectrum()->RebuildGrid(spectrumSettings());
@@ -97,8 +93,8 @@ void MainWindowView::setLinkBarShowsPlayback(bool playback) {
 
 // The receiver state holds whether the external antenna is in use; RBAnt of the WiFi form shows it.
 QAbstractButton* MainWindowView::antennaButton() const {
-    auto* wifi = dynamic_cast<settings::TF_WiFi*>(
-        m_session.formSlots().at(board::number(board::Form::WiFi)));
+    auto* wifi =
+        dynamic_cast<settings::TF_WiFi*>(m_session.forms.at(board::number(board::Form::WiFi)));
     return wifi ? wifi->RBAnt : nullptr;
 }
 
@@ -134,7 +130,7 @@ sync::ApplyResult MainWindowView::applyItemEffect(const sync::ItemEffect& e,
 }
 
 void MainWindowView::setDabEntryFieldSelected(bool selected) {
-    if (sync::SlotForm* dab = m_session.formSlots().at(board::number(board::Form::DAB)))
+    if (sync::SlotForm* dab = m_session.forms.at(board::number(board::Form::DAB)))
         dab->setEntryFieldSelected(selected);
 }
 
@@ -182,7 +178,7 @@ void MainWindowView::selectDabField() {
 
 // The rotator form shows them; it takes the rotator's words through the session's rotator link.
 void MainWindowView::paintRotatorCircles(bool selected) {
-    m_session.rotator().paintCircles(selected);
+    m_session.rotator.paintCircles(selected);
 }
 
 // While the touch lock is on, the lock alone decides which controls take touches: a form the board

@@ -2,22 +2,21 @@
 
 #include "app/ControlTargets.h"
 #include "display/spectrum/SpectrumSettings.h"
+#include "session/RotatorLink.h"
 #include "session/SessionView.h"
+#include "sync/FormSlots.h"
 #include "sync/LinkQuality.h"
 #include "sync/MainControl.h"
+#include "sync/ReceiverState.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPointer>
 #include <functional>
-#include <map>
 #include <optional>
 
 namespace talix::display {
 class ReadoutPainter;
-}
-namespace talix::session {
-class Session;
 }
 namespace talix::update {
 class TF_Update;
@@ -32,9 +31,17 @@ class TFMain;
 // no I/O. UI thread only.
 class MainWindowView : public session::SessionView {
 public:
+    // What the view reads of the session.
+    struct Sources {
+        const sync::ReceiverState& state;
+        sync::FormSlots& forms;
+        session::RotatorLink& rotator; // passes the dial's selection to the rotator form
+        std::function<bool()> touchLocked;
+    };
+
     // `updateForm` is F_Update, which shows each link measurement;
     // `readouts` paints the marked readouts; `brightnessReport` takes the board's brightness.
-    MainWindowView(TFMain& main, session::Session& session, update::TF_Update* updateForm,
+    MainWindowView(TFMain& main, Sources session, update::TF_Update* updateForm,
                    display::ReadoutPainter& readouts,
                    std::function<void(uint32_t valueWord)> brightnessReport);
 
@@ -52,7 +59,6 @@ public:
     void linkLostDisplay() override;
     void paintReadouts() override;
     void spectrumLine(const uint8_t* line) override;
-    void statusWord(uint32_t status) override;
     void showLinkQuality(const sync::LinkQualityReport& report) override;
     void setLinkBarValue(int percent) override;
     void setLinkBarShowsPlayback(bool playback) override;
@@ -76,7 +82,7 @@ private:
     QAbstractButton* antennaButton() const;
 
     TFMain& m_main;
-    session::Session& m_session;
+    Sources m_session;
     display::ReadoutPainter& m_readouts;
     std::function<void(uint32_t)> m_brightnessReport;
     QPointer<update::TF_Update> m_updateForm;

@@ -43,8 +43,7 @@ display::ReadoutState readoutStateOf(const sync::ReceiverState& s) {
 
 namespace talix::app {
 
-display::SpectrumSettings spectrumSettingsOf(const sync::ReceiverState& s, int waterfallHigh,
-                                             int waterfallLow) {
+display::SpectrumSettings spectrumSettingsOf(const sync::ReceiverState& s) {
     display::SpectrumSettings d;
     d.binHz = s.BinHz;
     d.tunedFreq = s.TunedFreq;
@@ -67,8 +66,8 @@ display::SpectrumSettings spectrumSettingsOf(const sync::ReceiverState& s, int w
     d.settingsWord = s.SettingsWord;
     d.audioResolution = s.AudioResolution;
     d.agcLevelRow = s.AgcLevelRow;
-    d.waterfallHigh = waterfallHigh;
-    d.waterfallLow = waterfallLow;
+    d.waterfallHigh = s.Sliders.TBWFH;
+    d.waterfallLow = s.Sliders.TBWFL;
     return d;
 }
 

@@ -8,7 +8,6 @@ namespace talix::app {
 
 // What the readouts and the spectrum read of the receiver state, taken when they draw.
 display::ReadoutState readoutStateOf(const sync::ReceiverState& s);
-display::SpectrumSettings spectrumSettingsOf(const sync::ReceiverState& s, int waterfallHigh,
-                                             int waterfallLow);
+display::SpectrumSettings spectrumSettingsOf(const sync::ReceiverState& s);
 
 } // namespace talix::app

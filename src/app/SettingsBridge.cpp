@@ -2,17 +2,16 @@
 
 #include "app/MainWindow.h"
 #include "app/MainWindowView.h"
-#include "session/Session.h"
 #include "update/UpdateForm.h"
 
 namespace talix::app {
 
 link::CommandPort& SettingsBridge::commands() {
-    return m_main.session().commands();
+    return m_commands;
 }
 
 sync::ReceiverState& SettingsBridge::receiverState() {
-    return m_main.session().state();
+    return m_state;
 }
 
 void SettingsBridge::applyControlChange(const sync::ControlChange& change) {

@@ -14,13 +14,15 @@ namespace talix::app {
 class MainWindowView;
 class TFMain;
 
-// The main window as the settings forms reach it: its command queue, its receiver state and
+// The main window as the settings forms reach it: the session's command port and receiver state,
 // TFieldTable, its controls, the spectrum, the tuning knob's wheel and the update form.
 class SettingsBridge : public settings::SettingsHost {
 public:
-    SettingsBridge(TFMain& main, MainWindowView& view, update::TF_Update* updateForm,
+    SettingsBridge(TFMain& main, link::CommandPort& commands, sync::ReceiverState& state,
+                   MainWindowView& view, update::TF_Update* updateForm,
                    std::function<void(int wheelDelta)> wheel)
-        : m_main(main), m_view(view), m_updateForm(updateForm), m_wheel(std::move(wheel)) {}
+        : m_main(main), m_commands(commands), m_state(state), m_view(view),
+          m_updateForm(updateForm), m_wheel(std::move(wheel)) {}
 
     link::CommandPort& commands() override;
     sync::ReceiverState& receiverState() override;
@@ -34,6 +36,8 @@ public:
 
 private:
     TFMain& m_main;
+    link::CommandPort& m_commands;
+    sync::ReceiverState& m_state;
     MainWindowView& m_view;
     QPointer<update::TF_Update> m_updateForm;
     std::function<void(int)> m_wheel;

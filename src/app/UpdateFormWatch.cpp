@@ -16,7 +16,8 @@ UpdateFormWatch::~UpdateFormWatch() {
 }
 
 bool UpdateFormWatch::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_form) {
+    // The window system's own hide and show (a minimise, a restore) leave the form open.
+    if (watched == m_form && !event->spontaneous()) {
         if (event->type() == QEvent::Show)
             m_visibility(true);
         else if (event->type() == QEvent::Hide)

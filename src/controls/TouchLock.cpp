@@ -1,16 +1,10 @@
 #include "controls/TouchLock.h"
 
-#include "base/Tags.h"
 #include "controls/DirectControls.h"
 
 #include <QEvent>
 
 namespace talix::controls {
-
-namespace {
-constexpr int kUnlocked = 0;
-constexpr int kLocked = 1;
-} // namespace
 
 TouchLock::TouchLock(QWidget& mainWindow, QPushButton& B_Touch, Forms forms,
                      std::chrono::milliseconds reenableAfter)
@@ -22,28 +16,23 @@ TouchLock::TouchLock(QWidget& mainWindow, QPushButton& B_Touch, Forms forms,
 }
 
 bool TouchLock::locked() const {
-    return tagOf(&m_button) == kLocked;
+    return m_forms.locked();
 }
 
 void TouchLock::B_TouchDblClick() {
     if (!locked()) {
-        if (m_forms.closeBoardForms)
-            m_forms.closeBoardForms();
-        setDabListEnabled(false);
+        m_forms.closeBoardForms();
+        m_forms.enableDabList(false);
         showLocked(true);
-        setTag(&m_button, kLocked);
-        if (m_forms.lockChanged)
-            m_forms.lockChanged(true);
+        m_forms.setLocked(true);
         setControlsEnabled(false);
         Timer2.start();
     } else {
         // The board may have enabled the controls again before the 3 s were over.
         Timer2.stop();
-        setDabListEnabled(true);
+        m_forms.enableDabList(true);
         showLocked(false);
-        setTag(&m_button, kUnlocked);
-        if (m_forms.lockChanged)
-            m_forms.lockChanged(false);
+        m_forms.setLocked(false);
         setControlsEnabled(true);
     }
 }
@@ -56,15 +45,6 @@ void TouchLock::Timer2Timer() {
     Timer2.stop();
     m_button.setEnabled(true);
     showLocked(true);
-}
-
-// The DAB list stays on screen while locked; only its programme list stops taking touches.
-void TouchLock::setDabListEnabled(bool enabled) {
-    QWidget* dab = m_forms.dab ? m_forms.dab() : nullptr;
-    if (dab == nullptr || !dab->isVisible())
-        return;
-    if (auto* list = dab->findChild<QWidget*>("LV_Prog"))
-        list->setEnabled(enabled);
 }
 
 void TouchLock::setControlsEnabled(bool enabled) {

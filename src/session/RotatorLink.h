@@ -26,8 +26,6 @@ public:
     // Where reports and selections are shown; nullptr: nowhere. It must outlive its registration.
     void setDisplay(RotatorDisplay* display) override { m_display = display; }
 
-    bool RotatorOn = false;
-    int DialPosition = 0; // 0 to 232; 0 stands for north-south
     const Endpoint& target() const { return m_target.target(); }
 
     bool on() const override { return RotatorOn; }
@@ -47,6 +45,8 @@ private:
 
     link::DatagramClient m_target;
     RotatorDisplay* m_display = nullptr;
+    bool RotatorOn = false;
+    int DialPosition = 0; // 0 to 232; 0 stands for north-south
 };
 
 } // namespace talix::session

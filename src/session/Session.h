@@ -77,8 +77,6 @@ public:
     // The recorder's player: while it plays, the live output is held where it is, and the live
     // audio is neither played nor recorded.
     RecorderPlayback& playback() { return m_playback; }
-    // The audio device named on the command line (qt, null, wav:PATH).
-    const QString& audioDeviceName() const { return m_settings.audio; }
     RotatorLink& rotator() { return m_rotator; }
     // The update form came on screen or left it: while it shows, the receive thread hands the
     // board's update replies to it and the board's greeting leaves the forms alone.
@@ -112,7 +110,7 @@ public:
         m_playback.followSpeakerVolume(volume);
     }
     void rotatorReport(const sync::RotatorReport& report) override { m_rotator.report(report); }
-    bool rotatorOn() const override { return m_rotator.RotatorOn; }
+    bool rotatorOn() const override { return m_rotator.on(); }
     void sendRotatorValue(uint8_t value) override { m_rotator.send(value); }
     void writeAck(uint32_t seq) override;
     void requestPaint() override { PaintEvent.set(); }

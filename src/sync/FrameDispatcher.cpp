@@ -43,7 +43,6 @@ void FrameDispatcher::handleFrame(const uint8_t* payload, uint32_t lParam) {
 
 void FrameDispatcher::handleStatus(uint32_t status) {
     m_state.AgcLevelRow = uint16_t(board::agcLevelRowOf(status));
-    m_view.statusWord(status);
     const bool external = board::externalAntennaOf(status);
     if (external == m_state.ExternalAntenna)
         return;

@@ -54,7 +54,7 @@ struct ItemEffect {
     bool repaint = false;                  // PaintEvent at the end of the walk
     bool rebuildGrid = false;              // passband marks (RebuildGrid)
     bool placeThresholdLine = false;       // reference line
-    bool markerPathChanged = false;        // MarkerPath rebuilt from ReceiverState::MarkerPath
+    bool markerPathChanged = false;        // the notch marker redrawn from MarkerLo and MarkerHi
     std::optional<uint8_t> playbackVolume; // while the playback device is open
     // Item 28's value word: the brightness bar, its label and the host display follow it.
     std::optional<uint32_t> brightnessReport;

@@ -338,13 +338,6 @@ void MainItems::passband(ReceiverState& s, std::span<const uint32_t> v, ItemEffe
     s.PassbandHi = uint16_t(uint16_t(a >> 16) + 1);
     s.MarkerLo = int32_t(b & 0xFFFF) + 1;
     s.MarkerHi = int32_t(b >> 16) + 1;
-    MarkerRect r{s.MarkerLo + 0.5f, 0.5f, s.MarkerHi + 0.5f, 320.5f};
-    if (!bit(s.SettingsWord, 31)) {
-        const float dx = kRestingGridOffset - s.gridOffset();
-        r.left += dx;
-        r.right += dx;
-    }
-    s.MarkerPath = r;
     e.markerPathChanged = true;
     s.SpectrumMode = uint8_t(m);
     const SpectrumModeTexts t = spectrumModeTexts(s.SpectrumMode);

@@ -20,7 +20,6 @@ public:
 
     // Hand-overs of every frame.
     virtual void spectrumLine(const uint8_t* line) = 0; // 1152 bytes, 1024 bins of 9 bits
-    virtual void statusWord(uint32_t status) = 0;       // after AgcLevelRow is stored
 
     // Link quality and the antenna.
     // LWiFi; the update form's WiFi indicator (C_WLAN, L_WLAN) shows the same report.

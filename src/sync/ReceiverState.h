@@ -22,15 +22,6 @@ struct SliderPositions {
     int at(MainControl bar) const;
 };
 
-// The marker rectangle on the spectrum (notch), in spectrum pixels, already shifted by the grid
-// offset where the trace moves instead of the grid.
-struct MarkerRect {
-    float left = 0;
-    float top = 0;
-    float right = 0;
-    float bottom = 0;
-};
-
 // ReceiverState: what the board reports for the main window, written by the main-window items of
 // the parameter stream (and the shared settings words by the settings forms), read on the UI
 // thread by the readouts, the spectrum, the meters and the controls. Never reset: after a
@@ -74,7 +65,6 @@ struct ReceiverState {
     uint16_t PassbandHi = 0;
     int32_t MarkerLo = 0;
     int32_t MarkerHi = 0;
-    MarkerRect MarkerPath;
     uint8_t SpectrumMode = 0;
     int32_t LockWord = 0;
     bool BwListFlag = false;

@@ -52,12 +52,13 @@ TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
     o.resendAfter = std::chrono::minutes(1); // every block is sent exactly once
     start(o);
     TFMain& main = forms->main();
+    session::Session& session = forms->session();
     // The state after the greeting is several blocks, each waiting for the one before, and then
     // the levels and the clock keep coming.
     ASSERT_TRUE(pumpUntil([&] { return board->blocksAcknowledged() >= 8; }))
         << board->blocksAcknowledged() << " acknowledged, " << acknowledgements().size() << " sent";
-    const uint64_t framesBefore = main.session().linkFramesHandled();
-    ASSERT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() > framesBefore + 20; }));
+    const uint64_t framesBefore = session.linkFramesHandled();
+    ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() > framesBefore + 20; }));
     const uint64_t acknowledged = board->blocksAcknowledged();
     const std::vector<uint32_t> seqs = acknowledgements();
     EXPECT_EQ(std::set<uint32_t>(seqs.begin(), seqs.end()).size(), seqs.size());
@@ -70,14 +71,14 @@ TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
 TEST_F(BoardLink, AfterTheBoardDropsTheLinkTheProgramGreetsAgainAndStreams) {
     start(simulatedBoardOptions());
     TFMain& main = forms->main();
-    ASSERT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() > 10; }));
+    session::Session& session = forms->session();
+    ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() > 10; }));
     ASSERT_EQ(board->greetingsReceived(), 1u);
     const uint64_t acknowledgedBefore = board->blocksAcknowledged();
     board->dropConnection();
     ASSERT_TRUE(pumpUntil([&] { return board->greetingsReceived() == 2; }));
-    const uint64_t framesAfterGreeting = main.session().linkFramesHandled();
-    EXPECT_TRUE(
-        pumpUntil([&] { return main.session().linkFramesHandled() > framesAfterGreeting + 10; }));
+    const uint64_t framesAfterGreeting = session.linkFramesHandled();
+    EXPECT_TRUE(pumpUntil([&] { return session.linkFramesHandled() > framesAfterGreeting + 10; }));
     // The board reports its state afresh on the new connection, and the program takes it.
     EXPECT_TRUE(pumpUntil([&] { return board->blocksAcknowledged() > acknowledgedBefore + 5; }));
     EXPECT_EQ(board->connectionsAccepted(), 2u);

@@ -30,10 +30,11 @@ TEST(BrokenSlideFromTheBoard, TheNextFrequencyStillReachesTheWindow) {
     QTemporaryDir data;
     FormSet forms(streamingBoardContext(board.port(), data.path()));
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main, 10000));
     auto& dab = *dynamic_cast<dab::TF_DAB*>(forms.F_DAB);
-    const sync::ReceiverState& state = main.session().state();
+    const sync::ReceiverState& state = session.state();
     // Generous: a loaded machine drops frames, and the board sends their blocks again.
     ASSERT_TRUE(pumpUntil([&] { return state.TunedFreq != 0 && board.blocksAcknowledged() >= 2; },
                           std::chrono::seconds(30)));

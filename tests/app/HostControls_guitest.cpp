@@ -20,9 +20,9 @@
 using namespace talix;
 using namespace talix::app;
 using namespace talix::host;
+using talix::controls::BrightnessBar;
 using talix::testing::LoopbackServer;
 using talix::testing::pumpUntil;
-using talix::controls::BrightnessBar;
 using Request = SimulatedHostServices::Request;
 
 namespace {
@@ -50,6 +50,7 @@ protected:
     void TearDown() override { forms.reset(); }
 
     TFMain& main() { return forms->main(); }
+    session::Session& session() { return forms->session(); }
     controls::MainControls& controls() { return *main().controls(); }
     HostControls& host() { return forms->hostControls(); }
     SimulatedHostServices& simulated() {
@@ -116,7 +117,7 @@ TEST_F(HostControlsTest, AReportMovesTheBarWithoutEchoAndSetsTheDisplayOnce) {
     EXPECT_EQ(controls().L_Bright->text(), "40%");
     EXPECT_EQ(controls().TB_Bright->value(), 40);
     EXPECT_EQ(bar.level(), 40);
-    EXPECT_EQ(main().session().commands().waiting(), 0u);
+    EXPECT_EQ(session().commands().waiting(), 0u);
     ASSERT_EQ(simulated().count(Request::Brightness), 1u);
     EXPECT_EQ(simulated().requests().back().brightness, (BrightnessRequest{kPolicyBoth, 40, 40}));
 
@@ -151,7 +152,7 @@ TEST_F(HostControlsTest, ReportsApplyTheSliderRule) {
             << c.label;
     }
     EXPECT_EQ(simulated().count(Request::Brightness), 5u);
-    EXPECT_EQ(main().session().commands().waiting(), 0u);
+    EXPECT_EQ(session().commands().waiting(), 0u);
     EXPECT_EQ(board.received(0), std::vector<uint8_t>{0x12});
 }
 
@@ -209,7 +210,7 @@ TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWai
     ASSERT_GT(mainWindowControls(main()).size(), 8u);
 
     doubleClick(touch);
-    EXPECT_EQ(tagOf(touch), 1);
+    EXPECT_TRUE(session().touchLocked()); // the session holds the lock
     EXPECT_TRUE(host().touchLock().locked());
     for (QWidget* closed :
          std::initializer_list<QWidget*>{forms->F_Setup, forms->F_WiFi, forms->F_Recorder})
@@ -239,7 +240,7 @@ TEST_F(HostControlsTest, LockClosesTheFormsFreezesTheScreenAndUnlocksAfterTheWai
     EXPECT_TRUE(host().touchLock().locked());
 
     doubleClick(touch);
-    EXPECT_EQ(tagOf(touch), 0);
+    EXPECT_FALSE(session().touchLocked());
     EXPECT_FALSE(touch->isChecked());
     EXPECT_FALSE(touch->isCheckable());
     EXPECT_TRUE(allEnabled(main(), true));
@@ -307,9 +308,9 @@ TEST_P(OffButton, LeavesTheProgramRunning) {
     EXPECT_EQ(answer.question, "Shut down Nimbrel?");
     EXPECT_TRUE(answer.shutdownOffered);
     EXPECT_FALSE(forms->F_Message->B_Shutdown->isVisible());
-    EXPECT_FALSE(main().session().closing());
+    EXPECT_FALSE(session().closing());
     EXPECT_TRUE(main().isVisible());
-    EXPECT_TRUE(main().session().threadsRunning());
+    EXPECT_TRUE(session().threadsRunning());
     EXPECT_EQ(simulated().count(Request::ShutdownPrivilege), c.privilegeAsked);
     EXPECT_EQ(simulated().count(Request::PowerOff), c.powerOffs);
 }
@@ -345,7 +346,7 @@ TEST_F(HostControlsTest, OkEndsTheProgramAndLeavesTheHostOn) {
     QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
     EXPECT_FALSE(timedOut);
     EXPECT_EQ(answer.question, "Shut down Nimbrel?");
-    EXPECT_TRUE(main().session().closing());
+    EXPECT_TRUE(session().closing());
     EXPECT_FALSE(main().isVisible());
     EXPECT_EQ(simulated().count(Request::ShutdownPrivilege), 1u);
     EXPECT_EQ(simulated().count(Request::PowerOff), 0u);

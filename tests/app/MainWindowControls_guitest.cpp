@@ -48,7 +48,8 @@ protected:
     }
 
     TFMain& main() { return forms->main(); }
-    const sync::ReceiverState& state() { return main().session().state(); }
+    session::Session& session() { return forms->session(); }
+    const sync::ReceiverState& state() { return session().state(); }
     controls::MainControls& c() { return *main().controls(); }
     // Waits for the board to report a tuned frequency other than the one given.
     bool retunedFrom(int32_t before) {

@@ -35,6 +35,7 @@ struct Window {
     QTemporaryDir data;
     FormSet forms{loopbackContext(board.port(), data.path(), 1000)};
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     controls::MainControls& c = *forms.main().controls();
     settings::TF_WiFi& wifi = *dynamic_cast<settings::TF_WiFi*>(forms.F_WiFi);
     uint16_t counter = 1;
@@ -47,7 +48,7 @@ struct Window {
     void send(const Words& paramWords, uint32_t status = 0) {
         const Words b = block(paramWords);
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, status);
-        main.session().linkFrame(p.data(), lParamOf(counter++));
+        session.linkFrame(p.data(), lParamOf(counter++));
     }
     // The commands the board received after the greeting, acknowledgements left out.
     std::vector<uint8_t> commands() const {

@@ -48,6 +48,7 @@ struct Window {
     QTemporaryDir data;
     FormSet forms{patientContext(board.port(), data.path())};
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     controls::MainControls& c = *forms.main().controls();
     uint16_t counter = 1;
     uint32_t seq = 1;
@@ -60,7 +61,7 @@ struct Window {
     void send(const Words& paramWords, uint32_t status = 0) {
         const Words b = block(paramWords);
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, status);
-        main.session().linkFrame(p.data(), lParamOf(counter++));
+        session.linkFrame(p.data(), lParamOf(counter++));
     }
     MainWindowView& view() { return forms.view(); }
 };
@@ -154,7 +155,7 @@ TEST(MainWindowView, DisablingTheMainWindowSendsNoFieldSelection) {
     EXPECT_EQ(modal, QString());
     ASSERT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
     const link::Command marker = link::commands::button(0x0707);
-    w.main.session().commands().QueueCommand(marker, link::LimitRule::Notify);
+    w.forms.session().commands().QueueCommand(marker, link::LimitRule::Notify);
     std::vector<uint8_t> expected{0x12};
     expected.insert(expected.end(), marker.begin(), marker.end());
     EXPECT_TRUE(
@@ -169,7 +170,7 @@ TEST(MainWindowView, TheBoardShowsFillsAndClosesTheUndoBox) {
     w.send({showForm(3), valueWord(0, 3), 0x105});
     EXPECT_TRUE(undo->isVisible());
     EXPECT_EQ(undo->Edit0->text(), "5  available");
-    EXPECT_EQ(w.main.session().state().UndoCount, 5);
+    EXPECT_EQ(w.forms.session().state().UndoCount, 5);
     EXPECT_TRUE(onlyVolumeOffAndKnobEnabled(w.main));
     w.send({valueWord(0, 3), 0x200});
     EXPECT_EQ(undo->Edit0->text(), "0  empty");
@@ -303,9 +304,9 @@ TEST(MainWindowView, ItemsReachTheirControls) {
     EXPECT_TRUE(w.c.RNB->isVisible());
     EXPECT_TRUE(w.c.CB_Arrow->isVisible());
     EXPECT_EQ(w.c.CB_Arrow->rotation(), 270);
-    EXPECT_EQ(w.main.session().state().ReceiverFlags, 0x20);
+    EXPECT_EQ(w.forms.session().state().ReceiverFlags, 0x20);
     // The board's moves are never sent back.
-    EXPECT_EQ(w.main.session().commands().waiting(), 0u);
+    EXPECT_EQ(w.forms.session().commands().waiting(), 0u);
 }
 
 TEST(MainWindowView, AUserMoveReportedBackKeepsTheBar) {
@@ -331,7 +332,7 @@ TEST(MainWindowView, LinkQualityAndAntennaShowInTheStatusBlock) {
     w.counter = 1;
     for (int i = 0; i < 80; ++i) {
         const Payload p = payload(0, {}, 0x80000000);
-        w.main.session().linkFrame(p.data(), lParamOf(w.counter++));
+        w.forms.session().linkFrame(p.data(), lParamOf(w.counter++));
     }
     EXPECT_EQ(w.c.LWiFi->text(), "100%");
     EXPECT_EQ(w.c.PBWiFi->value(), 100);
@@ -341,7 +342,7 @@ TEST(MainWindowView, LinkQualityAndAntennaShowInTheStatusBlock) {
     ASSERT_TRUE(w.view().linkReport());
     EXPECT_EQ(w.view().linkReport()->stateText, "WiFi not stable!");
     const Payload p = payload(0, {}, 0);
-    w.main.session().linkFrame(p.data(), lParamOf(w.counter++));
+    w.forms.session().linkFrame(p.data(), lParamOf(w.counter++));
     EXPECT_GT(pixelsOf(onScreen(w.c.LWiFi), 0xFF00FF00), 10);
     EXPECT_EQ(pixelsOf(onScreen(w.c.LWiFi), 0xFFFF69B4), 0);
 }

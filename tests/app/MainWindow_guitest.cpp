@@ -27,7 +27,8 @@ TEST(MainWindow, StartsGreetsHandsFramesOverAndShowsTheLoss) {
     QTemporaryDir data;
     FormSet forms(loopbackContext(board.port(), data.path()));
     TFMain& main = forms.main();
-    ASSERT_TRUE(main.session().threadsRunning());
+    session::Session& session = forms.session();
+    ASSERT_TRUE(session.threadsRunning());
     EXPECT_EQ(main.controls()->E_File->text(), "Next File: File0");
     EXPECT_EQ(main.TFieldTable[0], main.controls()->EFreq1);
 
@@ -35,7 +36,7 @@ TEST(MainWindow, StartsGreetsHandsFramesOverAndShowsTheLoss) {
         LoopbackServer::waitFor([&] { return board.received(0) == std::vector<uint8_t>{0x12}; }));
     for (uint32_t c = 0; c < 5; ++c)
         ASSERT_TRUE(board.send(boardFrame(c)));
-    ASSERT_TRUE(pumpUntil([&] { return main.session().linkFramesHandled() == 5; }));
+    ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() == 5; }));
 
     main.controls()->LWiFi->setText("100%");
     main.controls()->PBWiFi->setValue(100);
@@ -50,8 +51,8 @@ TEST(MainWindow, QueuedButtonReachesTheBoard) {
     QTemporaryDir data;
     FormSet forms(loopbackContext(board.port(), data.path()));
     ASSERT_TRUE(LoopbackServer::waitFor([&] { return board.received(0).size() == 1; }));
-    forms.main().session().commands().QueueCommand(link::commands::button(0x0104),
-                                                   link::LimitRule::Notify);
+    forms.session().commands().QueueCommand(link::commands::button(0x0104),
+                                            link::LimitRule::Notify);
     EXPECT_TRUE(LoopbackServer::waitFor([&] {
         return board.received(0) == std::vector<uint8_t>{0x12, 1, 4, 1};
     }));
@@ -95,7 +96,7 @@ TEST(MainWindow, NoSpaceForNewFileWhenAllTwoHundredExist) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     FormSet forms(loopbackContext(board.port(), data.path()));
-    EXPECT_EQ(forms.main().session().recordingSink().NextFileNumber, 200);
+    EXPECT_EQ(forms.session().recordingSink().NextFileNumber, 200);
     EXPECT_EQ(forms.main().controls()->E_File->text(), "No space for new File!");
 }
 
@@ -123,7 +124,7 @@ TEST(MessageForm, AFullQueueTellsTheUser) {
     }
     QTemporaryDir data;
     FormSet forms(loopbackContext(closedPort, data.path()));
-    auto* queue = &forms.main().session().commands();
+    auto* queue = &forms.session().commands();
     for (int i = 0; i < 30 && queue->waiting() < 10; ++i)
         queue->QueueCommand(link::commands::button(0x0105), link::LimitRule::None);
     ASSERT_GE(queue->waiting(), 10u);

@@ -44,12 +44,13 @@ struct Program {
     void send(const Words& paramWords) {
         const Words b = block(paramWords);
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b);
-        main.session().linkFrame(p.data(), lParamOf(counter++));
+        session.linkFrame(p.data(), lParamOf(counter++));
     }
 
     QTemporaryDir data;
     FormSet forms;
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     dab::TF_DAB& dabForm = *dynamic_cast<dab::TF_DAB*>(forms.F_DAB);
     memory::TF_Memory& memoryForm = *dynamic_cast<memory::TF_Memory*>(forms.F_Memory);
     uint16_t counter = 1;
@@ -107,7 +108,7 @@ TEST(DabListInTheProgram, SlideFromItem59FragmentsAppearsWithItsProgress) {
     EXPECT_EQ(p.dabForm.PB_SL->value(), 0);
     const QImage shown = p.dabForm.RMOT->grab().toImage();
     EXPECT_EQ(shown.pixel(100, 101) & 0xFFFFFF, 0x2060C0u);
-    EXPECT_TRUE(p.main.session().state().SlideStream.isEmpty());
+    EXPECT_TRUE(p.forms.session().state().SlideStream.isEmpty());
 
     // Left through the keypad the board shows: "Discover DAB" closes the list, the board the
     // keypad.
@@ -132,6 +133,7 @@ TEST(MemoryAndDabInTheProgram, TheSimulatedBoardPlaysMemoriesAndAnEnsemble) {
     QTemporaryDir data;
     FormSet forms(streamingBoardContext(board.port(), data.path()));
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     main.show();
     auto& keypad = *dynamic_cast<memory::TF_Memory*>(forms.F_Memory);
     auto& dab = *dynamic_cast<dab::TF_DAB*>(forms.F_DAB);
@@ -183,7 +185,7 @@ TEST(MemoryAndDabInTheProgram, TheSimulatedBoardPlaysMemoriesAndAnEnsemble) {
     for (const char* key : {"Button7", "Button11", "Button1", "Button13"})
         tap(keypad.button(key));
     EXPECT_TRUE(pumpUntil([&] { return !keypad.isVisible() && !dab.isVisible(); }));
-    EXPECT_TRUE(pumpUntil([&] { return main.session().state().TunedFreq == 71'000'000; }));
+    EXPECT_TRUE(pumpUntil([&] { return session.state().TunedFreq == 71'000'000; }));
     const auto records = board.receivedRecords();
     EXPECT_TRUE(hasRecord(records, {192, 0, 16}));
     EXPECT_TRUE(hasRecord(records, {245, 4, 15}));

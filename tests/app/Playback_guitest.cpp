@@ -37,9 +37,9 @@ TEST(Playback, DeviceOpensAtStartUpAndPlaysTheBlocksItIsGiven) {
     const QString wav = data.filePath("played.wav");
     {
         FormSet forms(context("wav:" + wav, data.path()));
-        audio::PlaybackRing& ring = forms.main().session().playbackRing();
+        audio::PlaybackRing& ring = forms.session().playbackRing();
         ASSERT_TRUE(pumpUntil([&] { return ring.isOpen(); }));
-        EXPECT_TRUE(forms.main().session().threadsRunning());
+        EXPECT_TRUE(forms.session().threadsRunning());
 
         std::array<std::uint8_t, audio::kBlockBytes> block{};
         for (int i = 0; i < audio::PlaybackRing::kSlots; ++i) {
@@ -75,8 +75,8 @@ TEST(Playback, UnopenableDeviceIsReportedAndTheProgramRunsWithoutALink) {
     closer.start();
     FormSet forms(context("wav:" + data.filePath("no/such/folder/x.wav"), data.path()));
     EXPECT_EQ(shown, "Failed to open audio device!");
-    EXPECT_FALSE(forms.main().session().threadsRunning());
-    EXPECT_FALSE(forms.main().session().playbackRing().isOpen());
+    EXPECT_FALSE(forms.session().threadsRunning());
+    EXPECT_FALSE(forms.session().playbackRing().isOpen());
 }
 
 } // namespace

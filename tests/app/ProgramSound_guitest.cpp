@@ -44,23 +44,23 @@ ProgramContext programContext(uint16_t port, const QString& dataDir, const QStri
 
 // Runs the program until it has handled `frames` frames after the board's loudspeaker setting
 // reached it; `whileWaiting` is called as the events are processed.
-::testing::AssertionResult runWithTheLoudspeakerOn(TFMain& main, uint64_t frames,
+::testing::AssertionResult runWithTheLoudspeakerOn(session::Session& session, uint64_t frames,
                                                    const std::function<void()>& whileWaiting) {
     if (!pumpUntil([&] {
             whileWaiting();
-            return (main.session().state().LoudspeakerMode & kPlaysOnHost) != 0;
+            return (session.state().LoudspeakerMode & kPlaysOnHost) != 0;
         }))
         return ::testing::AssertionFailure()
                << "the board's loudspeaker setting did not switch the host's output on";
-    const uint64_t from = main.session().linkFramesHandled();
+    const uint64_t from = session.linkFramesHandled();
     if (!pumpUntil(
             [&] {
                 whileWaiting();
-                return main.session().linkFramesHandled() >= from + frames;
+                return session.linkFramesHandled() >= from + frames;
             },
             60s))
-        return ::testing::AssertionFailure() << "only " << main.session().linkFramesHandled() - from
-                                             << " of " << frames << " frames";
+        return ::testing::AssertionFailure()
+               << "only " << session.linkFramesHandled() - from << " of " << frames << " frames";
     return ::testing::AssertionSuccess();
 }
 
@@ -104,7 +104,7 @@ TEST(ProgramSound, TheWavOutputHoldsTheBoardsBlocksInOrder) {
         MessageAnswerer answerer;
         FormSet forms(programContext(board.port(), dir.path(), "wav:" + wav));
         ASSERT_TRUE(answerer.shown.isEmpty()) << answerer.shown.toStdString();
-        ASSERT_TRUE(runWithTheLoudspeakerOn(forms.main(),
+        ASSERT_TRUE(runWithTheLoudspeakerOn(forms.session(),
                                             2 * kPrebufferBlocks + kPlayedAtLeast + 20, [] {}));
     }
     board.stop();
@@ -167,10 +167,10 @@ TEST_F(ProgramTone, TheBoardsToneIsHeardAtItsFrequency) {
         FormSet forms(programContext(board.port(), dir.path(), "qt"));
         ASSERT_TRUE(answerer.shown.isEmpty()) << answerer.shown.toStdString();
         // The device reports its opening through the event loop.
-        ASSERT_TRUE(pumpUntil([&] { return forms.main().session().playbackRing().isOpen(); }))
+        ASSERT_TRUE(pumpUntil([&] { return forms.session().playbackRing().isOpen(); }))
             << "the desktop output did not open";
         // The prebuffer, then three seconds of the tone.
-        ASSERT_TRUE(runWithTheLoudspeakerOn(forms.main(), kPrebufferBlocks + 240,
+        ASSERT_TRUE(runWithTheLoudspeakerOn(forms.session(), kPrebufferBlocks + 240,
                                             [&] { recording.collect(); }));
     }
     const QByteArray pcm = recording.stop();

@@ -30,7 +30,7 @@ protected:
         board = std::make_unique<sim::SimBoard>(simulatedBoardOptions());
         ASSERT_TRUE(board->start()) << board->error();
         forms = std::make_unique<FormSet>(streamingBoardContext(board->port(), data.path()));
-        main().session().recordingSink().setFreeSpaceProbe(
+        session().recordingSink().setFreeSpaceProbe(
             [](const QString&) { return uint64_t(50'000'000'000ULL); });
         showAndExpose(&main());
         ASSERT_TRUE(pumpUntil([&] { return board->blocksAcknowledged() >= 2; }));
@@ -40,6 +40,7 @@ protected:
         board.reset();
     }
     TFMain& main() { return forms->main(); }
+    session::Session& session() { return forms->session(); }
     controls::MainControls& c() { return *main().controls(); }
     void tap(QWidget* w) { click(w, w->rect().center()); }
 
@@ -71,7 +72,7 @@ TEST_F(Recording, RecAndTheFileTextAreInPlainSight) {
 }
 
 TEST_F(Recording, RecordPlayAndCloseTheRecorderByTouch) {
-    session::RecordingSink& sink = main().session().recordingSink();
+    session::RecordingSink& sink = session().recordingSink();
     EXPECT_EQ(c().E_File->text(), "Next File: File0");
     tap(c().B_Rec);
     ASSERT_TRUE(sink.running());
@@ -96,9 +97,9 @@ TEST_F(Recording, RecordPlayAndCloseTheRecorderByTouch) {
     click(list->viewport(), list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(recorder->list().selected(), 0);
     tap(recorder->B_Play);
-    EXPECT_TRUE(main().session().recorderPlaying());
+    EXPECT_TRUE(session().recorderPlaying());
     tap(recorder->B_Stop);
-    EXPECT_FALSE(main().session().recorderPlaying());
+    EXPECT_FALSE(session().recorderPlaying());
     tap(recorder->B_Exit);
     ASSERT_TRUE(pumpUntil([&] { return !recorder->isVisible(); }));
     EXPECT_TRUE(pumpUntil([&] { return c().B_Recorder->isEnabled() && c().B_Rec->isEnabled(); }));

@@ -45,7 +45,7 @@ struct ScriptedBoard {
     }
     void send(const Words& words) {
         for (const Payload& p : fragments(block(words), seq++))
-            forms->main().session().linkFrame(p.data(), lParamOf(counter++));
+            forms->session().linkFrame(p.data(), lParamOf(counter++));
     }
     TF_KAP& kap() { return *dynamic_cast<TF_KAP*>(forms->F_KAP); }
 

@@ -46,7 +46,7 @@ struct SetupWindow {
     void send(const Words& paramWords, uint8_t audioByte = 0xA1) {
         const Words b = block(paramWords);
         const Payload p = payload(streamHeader(uint32_t(b.size()), seq++, false), b, 0, audioByte);
-        main.session().linkFrame(p.data(), lParamOf(counter++));
+        session.linkFrame(p.data(), lParamOf(counter++));
     }
     void item(int item, uint32_t v) {
         send({valueWord(item, board::number(board::Form::Setup)), v});
@@ -64,11 +64,12 @@ struct SetupWindow {
             if (w)
                 setTagFloat(w, 0);
     }
-    sync::ReceiverState& state() { return main.session().state(); }
+    sync::ReceiverState& state() { return session.state(); }
 
     QTemporaryDir data;
     FormSet forms;
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     TF_Setup& setup = *dynamic_cast<TF_Setup*>(forms.F_Setup);
     uint16_t counter = 1;
     uint32_t seq = 1;
@@ -102,7 +103,7 @@ std::vector<uint8_t> commandsOf(const LoopbackServer& board) {
 TEST(SetupOnMainWindow, IsTheFormInSlotOne) {
     LoopbackServer board;
     SetupWindow w(board.port());
-    EXPECT_EQ(w.main.session().formSlots().at(1), &w.setup);
+    EXPECT_EQ(w.forms.session().formSlots().at(1), &w.setup);
 }
 
 TEST(SetupOnMainWindow, TheBoardShowsFillsSelectsAndClosesIt) {
@@ -142,7 +143,7 @@ TEST(SetupOnMainWindow, AFullQueueShowsNoWiFiConnection) {
     }
     SetupWindow w(closedPort);
     w.show();
-    link::CommandQueue& queue = w.main.session().commands();
+    link::CommandQueue& queue = w.forms.session().commands();
     while (queue.waiting() < link::kQueueLimit)
         queue.QueueCommand({0xEE}, link::LimitRule::None);
     QString shown;
@@ -247,19 +248,19 @@ TEST(SetupOnMainWindow, AudioResolutionRebuildsTheGrid) {
 TEST(SetupOnMainWindow, LoudspeakerTurnsHostPlaybackOnAndRestylesTheBar) {
     LoopbackServer board;
     SetupWindow w(board.port());
-    ASSERT_TRUE(pumpUntil([&] { return w.main.session().playbackRing().isOpen(); }));
+    ASSERT_TRUE(pumpUntil([&] { return w.forms.session().playbackRing().isOpen(); }));
     QProgressBar* bar = w.main.controls()->PBWiFi;
     w.item(9, 1); // internal only: the board's audio is not played here
     EXPECT_TRUE(showsBlue(bar));
-    const int idle = w.main.session().playbackRing().fillIndex();
+    const int idle = w.forms.session().playbackRing().fillIndex();
     w.send({});
-    EXPECT_EQ(w.main.session().playbackRing().fillIndex(), idle);
+    EXPECT_EQ(w.forms.session().playbackRing().fillIndex(), idle);
     w.item(9, 3);
     EXPECT_TRUE(showsRed(bar));
     EXPECT_EQ(w.setup.Edits[9]->text(), "Internal + External");
-    const int before = w.main.session().playbackRing().fillIndex();
+    const int before = w.forms.session().playbackRing().fillIndex();
     w.send({});
-    EXPECT_NE(w.main.session().playbackRing().fillIndex(), before);
+    EXPECT_NE(w.forms.session().playbackRing().fillIndex(), before);
     w.item(9, 2);
     EXPECT_TRUE(showsRed(bar));
     w.item(9, 0);
@@ -307,6 +308,7 @@ TEST(SetupOnMainWindow, TheSimulatedBoardShowsTheFormAndTakesItsTaps) {
     QTemporaryDir data;
     FormSet forms(streamingBoardContext(board.port(), data.path()));
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     main.show();
     auto& setup = *dynamic_cast<TF_Setup*>(forms.F_Setup);
     // The board's state arrives after the greeting; then the Setup button.

@@ -3,7 +3,6 @@
 #include "display/spectrum/SpectrumPanel.h"
 #include "display/spectrum/SpectrumScreen.h"
 #include "display/spectrum/WaterfallPanel.h"
-#include "session/Session.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +10,7 @@ using namespace talix;
 using namespace talix::app;
 
 TEST(SpectrumPlacement, PanelsSitAtTheirPlacesOnTheMainWindow) {
-    session::Session session({});
-    TFMain main(session, true);
+    TFMain main([] {}, true);
     ASSERT_NE(main.spectrum(), nullptr);
     auto* panel2 = main.findChild<QWidget*>("Panel2", Qt::FindDirectChildrenOnly);
     auto* panel3 = main.findChild<QWidget*>("Panel3", Qt::FindDirectChildrenOnly);

@@ -122,7 +122,7 @@ TEST(RotatorForm, DraggingFromNorthToSouthAndOnToTheWest) {
     EXPECT_LE(sent.front(), 3);
     EXPECT_GE(sent.back(), 229);
     EXPECT_TRUE(std::is_sorted(sent.begin(), sent.end()));
-    EXPECT_EQ(k.rotator.DialPosition, sent.back());
+    EXPECT_EQ(k.rotator.dialPosition(), sent.back());
     sent.clear();
     dragTo(269.5, 181);
     ASSERT_GE(sent.size(), 50u);
@@ -174,8 +174,8 @@ TEST(RotatorForm, ThePresentReportShowsCurrentPositionAndMovesTheMarks) {
     EXPECT_EQ(k.form.LConnect->text(), "KAP connected!");
     EXPECT_EQ(k.form.L_Current->text(), "45 mA");
     EXPECT_EQ(k.form.L_Grad->text(), QString::fromUtf8("90°"));
-    EXPECT_EQ(k.rotator.DialPosition, 116);
-    EXPECT_TRUE(k.rotator.RotatorOn);
+    EXPECT_EQ(k.rotator.dialPosition(), 116);
+    EXPECT_TRUE(k.rotator.on());
     // East-west now: S_Pitch east, S_Pitch1 west, north and south clear of both.
     EXPECT_EQ(k.pixel({270, 150}), kYellow);
     EXPECT_EQ(k.pixel({90, 150}), kLemonChiffon);

@@ -58,13 +58,13 @@ TEST(RotatorLink, ReportsSetItsStateAndReachTheDisplay) {
     Display display;
     link.setDisplay(&display);
     link.report(present(116));
-    EXPECT_TRUE(link.RotatorOn);
-    EXPECT_EQ(link.DialPosition, 116);
+    EXPECT_TRUE(link.on());
+    EXPECT_EQ(link.dialPosition(), 116);
     link.report(present(0)); // off: the position stays where it was
-    EXPECT_FALSE(link.RotatorOn);
-    EXPECT_EQ(link.DialPosition, 116);
+    EXPECT_FALSE(link.on());
+    EXPECT_EQ(link.dialPosition(), 116);
     link.report(present(250)); // beyond half a turn: the last position
-    EXPECT_EQ(link.DialPosition, 232);
+    EXPECT_EQ(link.dialPosition(), 232);
     link.paintCircles(true);
     link.setDisplay(nullptr);
     link.report(present(7));

@@ -121,7 +121,7 @@ TEST_F(SessionTest, ARotatorReportMovesTheRotatorAndAnUnaskedUpdateReplyIsDroppe
     for (const Payload& p : fragments(b, 7))
         session.linkFrame(p.data(), lParamOf(1));
     EXPECT_TRUE(session.rotatorOn());
-    EXPECT_EQ(session.rotator().DialPosition, 90);
+    EXPECT_EQ(session.rotator().dialPosition(), 90);
     EXPECT_EQ(session.rotator().target().host, "127.0.0.5");
     EXPECT_EQ(session.rotator().target().port, 9);
     session.updateReply(0x0000010F);

@@ -50,7 +50,8 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     ASSERT_TRUE(board.start(dir.filePath("board.log"), soakFaults(), soakSeed() + 1));
     app::FormSet forms(soakContext(board.port(), dir.path()));
     app::TFMain& main = forms.main();
-    ASSERT_NE(&main.session().commands(), nullptr);
+    session::Session& session = forms.session();
+    ASSERT_NE(&session.commands(), nullptr);
     ASSERT_TRUE(tickUntil(100ms, 30s, [&] { return board.greeted(); }));
 
     std::vector<QueuedCommand> queued;
@@ -60,7 +61,7 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     const auto started = std::chrono::steady_clock::now();
     tickUntil(kCommandInterval, duration + 60s, [&] {
         const int64_t at = epochMs();
-        if (main.session().commands().QueueCommand(numberedCommand(next), link::LimitRule::Drop) ==
+        if (session.commands().QueueCommand(numberedCommand(next), link::LimitRule::Drop) ==
             link::QueueResult::Queued)
             queued.push_back({next++, at});
         else
@@ -76,12 +77,11 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
 
     // The last command arrives unless a drop took it; the stream goes on.
     const uint32_t last = queued.back().number;
-    const uint64_t framesBefore = main.session().linkFramesHandled();
+    const uint64_t framesBefore = session.linkFramesHandled();
     tickUntil(200ms, 20s, [&] {
-        return logged(board, last) &&
-               main.session().linkFramesHandled() >= framesBefore + kFreshFrames;
+        return logged(board, last) && session.linkFramesHandled() >= framesBefore + kFreshFrames;
     });
-    EXPECT_GE(main.session().linkFramesHandled(), framesBefore + kFreshFrames)
+    EXPECT_GE(session.linkFramesHandled(), framesBefore + kFreshFrames)
         << "the program does not take the stream at the end";
 
     const int64_t endMs = epochMs();
@@ -104,6 +104,6 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
         static_cast<long long>(duration.count()), recoveries.size(),
         static_cast<long long>(figures.maxMs), figures.meanMs,
         static_cast<unsigned long long>(stats ? stats->frames : 0),
-        static_cast<unsigned long long>(main.session().linkFramesHandled()),
-        report.describe().c_str(), refused);
+        static_cast<unsigned long long>(session.linkFramesHandled()), report.describe().c_str(),
+        refused);
 }

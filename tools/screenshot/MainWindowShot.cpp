@@ -147,8 +147,8 @@ QImage composed(TFMain& main) {
     return image;
 }
 
-bool readoutsSettled(const TFMain& main) {
-    if (main.session().paintRequested())
+bool readoutsSettled(const TFMain& main, const session::Session& session) {
+    if (session.paintRequested())
         return false;
     for (const QWidget* field : main.TFieldTable)
         if (field && field->property("TagFloat").toInt() != 0)
@@ -193,11 +193,12 @@ int main(int argc, char** argv) {
 
     FormSet forms(*context);
     TFMain& main = forms.main();
+    session::Session& session = forms.session();
     main.show();
-    if (!pumpUntil([&] { return main.session().linkFramesHandled() >= wanted; }, kStreamTimeout))
+    if (!pumpUntil([&] { return session.linkFramesHandled() >= wanted; }, kStreamTimeout))
         std::fprintf(stderr, "talix-screenshot: only %llu frames arrived; shooting anyway\n",
-                     static_cast<unsigned long long>(main.session().linkFramesHandled()));
-    pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
+                     static_cast<unsigned long long>(session.linkFramesHandled()));
+    pumpUntil([&] { return readoutsSettled(main, session); }, kSettleTimeout);
     // A form that asks in its own event loop holds up the action that opened it: it is answered,
     // or shot and dismissed, from this timer once the board has streamed on under it.
     QImage image;
@@ -212,8 +213,8 @@ int main(int argc, char** argv) {
             return;
         }
         if (askedAt == 0)
-            askedAt = main.session().linkFramesHandled();
-        if (main.session().linkFramesHandled() < askedAt + wanted / 4)
+            askedAt = session.linkFramesHandled();
+        if (session.linkFramesHandled() < askedAt + wanted / 4)
             return;
         if (!answer.isEmpty() && touchShown(form, std::exchange(answer, QString()))) {
             answered = true;
@@ -246,9 +247,9 @@ int main(int argc, char** argv) {
         }
         if (!image.isNull())
             break;
-        const uint64_t after = main.session().linkFramesHandled() + wanted;
-        pumpUntil([&] { return main.session().linkFramesHandled() >= after; }, kStreamTimeout);
-        pumpUntil([&] { return readoutsSettled(main); }, kSettleTimeout);
+        const uint64_t after = session.linkFramesHandled() + wanted;
+        pumpUntil([&] { return session.linkFramesHandled() >= after; }, kStreamTimeout);
+        pumpUntil([&] { return readoutsSettled(main, session); }, kSettleTimeout);
     }
     asking.stop();
 
@@ -259,7 +260,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("%s: %dx%d, %llu frames shown\n", out.toLocal8Bit().constData(), image.width(),
-                image.height(),
-                static_cast<unsigned long long>(main.session().linkFramesHandled()));
+                image.height(), static_cast<unsigned long long>(session.linkFramesHandled()));
     return 0;
 }

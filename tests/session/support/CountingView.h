@@ -20,7 +20,6 @@ public:
     void linkLostDisplay() override { ++linkLost; }
     void paintReadouts() override { ++paintPasses; }
     void spectrumLine(const uint8_t*) override { ++spectrumLines; }
-    void statusWord(uint32_t) override {}
     void showLinkQuality(const sync::LinkQualityReport&) override {}
     void setLinkBarValue(int percent) override { linkBarValues.push_back(percent); }
     void setLinkBarShowsPlayback(bool) override {}

@@ -29,9 +29,6 @@ void RecordingHost::queuePlayback(const uint8_t* audio) {
 void RecordingHost::spectrumLine(const uint8_t* line) {
     log("spectrum " + std::to_string(line[0]));
 }
-void RecordingHost::statusWord(uint32_t status) {
-    log("status " + hex(status));
-}
 void RecordingHost::showLinkQuality(const LinkQualityReport& report) {
     log("link " + report.text.toStdString() + " " + hex(report.circleArgb) + " " +
         report.stateText.toStdString());

@@ -47,7 +47,6 @@ public:
     void setPlaybackVolume(uint8_t volume) override;
     void rotatorReport(const RotatorReport& report) override;
     void spectrumLine(const uint8_t* line) override;
-    void statusWord(uint32_t status) override;
     void showLinkQuality(const LinkQualityReport& report) override;
     void setLinkBarValue(int percent) override;
     void setLinkBarShowsPlayback(bool playback) override;
