@@ -3,6 +3,7 @@
 #include "base/BoardWords.h"
 #include "base/Palette.h"
 #include "controls/FieldHighlight.h"
+#include "controls/FormActivation.h"
 #include "dab/DabItems.h"
 #include "dab/ServiceCells.h"
 #include "dab/SlidePanel.h"
@@ -215,13 +216,8 @@ void TF_DAB::FormShow() {
 }
 
 void TF_DAB::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+    controls::announceActivation(*this, *event, m_commands);
     QWidget::changeEvent(event);
-}
-
-void TF_DAB::FormActivate() {
-    m_commands.QueueCommand(link::commands::formActivated(), link::LimitRule::None);
 }
 
 void TF_DAB::Edit0Enter() {
