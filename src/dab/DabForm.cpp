@@ -151,16 +151,13 @@ TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
 
 sync::ApplyResult TF_DAB::ApplyItem(int item, std::span<const uint32_t> words) {
     const DabUpdate u = applyDabItem(m_list, item, words);
-    if (u.status)
-        Edit0->setText(*u.status);
-    if (u.sampleRate)
-        Edit1->setText(*u.sampleRate);
-    if (u.bitRate)
-        Edit2->setText(*u.bitRate);
-    if (u.mot1)
-        Edit3->setText(*u.mot1);
-    if (u.mot2)
-        Edit4->setText(*u.mot2);
+    const std::pair<const std::optional<QString>&, QLineEdit*> edits[] = {
+        {u.status, Edit0}, {u.sampleRate, Edit1}, {u.bitRate, Edit2},
+        {u.mot1, Edit3},   {u.mot2, Edit4},
+    };
+    for (const auto& [text, edit] : edits)
+        if (text)
+            edit->setText(*text);
     if (u.signal)
         PBRSSI->setValue(*u.signal);
     if (u.dynamicLabel)
