@@ -6,30 +6,11 @@
 
 #include <QFile>
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace talix::audio {
-
-namespace {
-
-bool writeAt(int fd, const std::uint8_t* p, std::size_t n, off_t offset) {
-    while (n > 0) {
-        const ssize_t w = ::pwrite(fd, p, n, offset);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        p += w;
-        n -= std::size_t(w);
-        offset += w;
-    }
-    return true;
-}
-
-} // namespace
 
 WavRecordingFile::~WavRecordingFile() {
     close();
@@ -72,9 +53,9 @@ void WavRecordingFile::updateSizes() {
         std::uint32_t(std::min<std::uint64_t>(m_dataBytes, kWavMaxDataBytes));
     std::uint8_t field[4];
     writeLe32(field, data + std::uint32_t(kWavHeaderBytes - 8));
-    writeAt(m_fd, field, 4, 4);
+    writeAllAt(m_fd, field, 4, 4);
     writeLe32(field, data);
-    writeAt(m_fd, field, 4, 40);
+    writeAllAt(m_fd, field, 4, 40);
     m_syncer->request();
 }
 

@@ -10,10 +10,14 @@
 
 namespace talix {
 
-bool writeAll(int fd, const void* data, std::size_t n) {
+namespace {
+
+// `write(p, n)` writes at most n bytes from p, returning what write(2) returns.
+template <typename Write>
+bool writeLoop(const void* data, std::size_t n, Write write) {
     const char* p = static_cast<const char*>(data);
     while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
+        const ssize_t w = write(p, n);
         if (w < 0 && errno == EINTR)
             continue;
         if (w <= 0)
@@ -22,6 +26,21 @@ bool writeAll(int fd, const void* data, std::size_t n) {
         n -= std::size_t(w);
     }
     return true;
+}
+
+} // namespace
+
+bool writeAll(int fd, const void* data, std::size_t n) {
+    return writeLoop(data, n, [fd](const char* p, std::size_t k) { return ::write(fd, p, k); });
+}
+
+bool writeAllAt(int fd, const void* data, std::size_t n, off_t offset) {
+    return writeLoop(data, n, [fd, &offset](const char* p, std::size_t k) {
+        const ssize_t w = ::pwrite(fd, p, k, offset);
+        if (w > 0)
+            offset += w;
+        return w;
+    });
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, mode_t mode) {

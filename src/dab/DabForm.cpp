@@ -3,6 +3,7 @@
 #include "base/BoardWords.h"
 #include "base/Palette.h"
 #include "controls/FieldHighlight.h"
+#include "controls/FormActivation.h"
 #include "dab/DabItems.h"
 #include "dab/ServiceCells.h"
 #include "dab/SlidePanel.h"
@@ -150,16 +151,13 @@ TF_DAB::TF_DAB(link::CommandPort& commands, QWidget* mainWindow)
 
 sync::ApplyResult TF_DAB::ApplyItem(int item, std::span<const uint32_t> words) {
     const DabUpdate u = applyDabItem(m_list, item, words);
-    if (u.status)
-        Edit0->setText(*u.status);
-    if (u.sampleRate)
-        Edit1->setText(*u.sampleRate);
-    if (u.bitRate)
-        Edit2->setText(*u.bitRate);
-    if (u.mot1)
-        Edit3->setText(*u.mot1);
-    if (u.mot2)
-        Edit4->setText(*u.mot2);
+    const std::pair<const std::optional<QString>&, QLineEdit*> edits[] = {
+        {u.status, Edit0}, {u.sampleRate, Edit1}, {u.bitRate, Edit2},
+        {u.mot1, Edit3},   {u.mot2, Edit4},
+    };
+    for (const auto& [text, edit] : edits)
+        if (text)
+            edit->setText(*text);
     if (u.signal)
         PBRSSI->setValue(*u.signal);
     if (u.dynamicLabel)
@@ -215,13 +213,8 @@ void TF_DAB::FormShow() {
 }
 
 void TF_DAB::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+    controls::announceActivation(*this, *event, m_commands);
     QWidget::changeEvent(event);
-}
-
-void TF_DAB::FormActivate() {
-    m_commands.QueueCommand(link::commands::formActivated(), link::LimitRule::None);
 }
 
 void TF_DAB::Edit0Enter() {

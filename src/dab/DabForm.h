@@ -56,7 +56,6 @@ protected:
 
 private:
     void FormShow();
-    void FormActivate();
     void Edit0Enter();
     void LV_ProgChange();
     void LV_ProgItemClick(QListWidgetItem* item);

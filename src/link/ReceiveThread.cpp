@@ -1,35 +1,17 @@
 #include "link/ReceiveThread.h"
 
-#include "base/ThreadPriority.h"
-
 namespace talix::link {
 
 ReceiveThread::ReceiveThread(LinkPort& port, FrameRing& ring, LinkSettings settings,
                              ReceiveHost& host, const std::atomic<bool>& closing,
                              ReceiveTimings timings)
     : m_port(port), m_settings(std::move(settings)), m_host(host), m_closing(closing),
-      m_timings(timings), m_reader(ring), m_thread([this] { run(); }) {}
-
-ReceiveThread::~ReceiveThread() {
-    requestStop();
-    join();
-}
-
-void ReceiveThread::requestStop() {
-    m_stop = true;
-    m_stopRequested.set(); // ends a pause between connection attempts at once
-}
-
-void ReceiveThread::join() {
-    if (m_thread.joinable())
-        m_thread.join();
-}
+      m_timings(timings), m_reader(ring),
+      // A stop ends a pause between connection attempts at once.
+      m_thread(ThreadPriority::Highest, [this] { m_stopRequested.set(); }, [this] { run(); }) {}
 
 void ReceiveThread::run() {
-    // Set, not raised: a new thread starts at its creator's level.
-    setCurrentThreadPriority(ThreadPriority::Highest);
-    m_tid = currentThreadId();
-    while (!m_stop)
+    while (!m_thread.stopRequested())
         pass();
     m_port.drop();
 }
@@ -52,7 +34,7 @@ void ReceiveThread::pass() {
     }
     // A poll that brought nothing is idle even when the reader keeps a partial word or header
     // from earlier bytes: those alone must not keep a silent link alive.
-    if (result != LinkClient::PollResult::Data || m_stop || m_closing) {
+    if (result != LinkClient::PollResult::Data || m_thread.stopRequested() || m_closing) {
         idleStep();
         return;
     }
@@ -67,13 +49,13 @@ void ReceiveThread::connectPass() {
     m_reader.reset();
     m_idleCount = 0;
     waitForNextAttempt();
-    if (m_stop)
+    if (m_thread.stopRequested())
         return;
     m_nextAttempt = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_timings.pollMs);
     if (m_closing)
         return; // the program is ending: a new connection would only be dropped again
     auto client = std::make_unique<LinkClient>(m_settings);
-    if (!client->connect(&m_stop)) {
+    if (!client->connect(&m_thread.stopFlag())) {
         m_port.drop();
         showLoss();
         return;
@@ -88,7 +70,7 @@ void ReceiveThread::connectPass() {
 // silent link.
 void ReceiveThread::waitForNextAttempt() {
     using namespace std::chrono;
-    while (!m_stop) {
+    while (!m_thread.stopRequested()) {
         const auto left = ceil<milliseconds>(m_nextAttempt - steady_clock::now());
         if (left <= milliseconds::zero())
             return;

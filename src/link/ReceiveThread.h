@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ManualResetEvent.h"
+#include "base/StoppableThread.h"
 #include "link/FrameReader.h"
 #include "link/InputBuffer.h"
 #include "link/LinkPort.h"
@@ -9,7 +10,6 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
-#include <thread>
 
 namespace talix::link {
 
@@ -35,14 +35,13 @@ class ReceiveThread { // TWLAN
 public:
     ReceiveThread(LinkPort& port, FrameRing& ring, LinkSettings settings, ReceiveHost& host,
                   const std::atomic<bool>& closing, ReceiveTimings timings = {});
-    ~ReceiveThread();
 
-    void requestStop();
-    void join();
+    void requestStop() { m_thread.requestStop(); }
+    void join() { m_thread.join(); }
 
     bool streaming() const { return m_streamingSeen.load(); }
     // The thread's kernel id once it has started (0 before).
-    long nativeTid() const { return m_tid.load(); }
+    long nativeTid() const { return m_thread.nativeTid(); }
 
 private:
     void run();
@@ -63,11 +62,9 @@ private:
     int m_idleCount = 0;
     std::chrono::steady_clock::time_point m_nextAttempt{};
     std::optional<uint64_t> m_lossShownAtFrame; // the reader's frame count when last shown
-    std::atomic<bool> m_stop{false};
     ManualResetEvent m_stopRequested;
     std::atomic<bool> m_streamingSeen{false};
-    std::atomic<long> m_tid{0};
-    std::thread m_thread;
+    StoppableThread m_thread;
 };
 
 } // namespace talix::link

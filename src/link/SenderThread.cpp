@@ -1,36 +1,20 @@
 #include "link/SenderThread.h"
 
-#include "base/ThreadPriority.h"
-
 namespace talix::link {
 
 SenderThread::SenderThread(CommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
                            std::chrono::milliseconds wait)
-    : m_queue(queue), m_port(port), m_closing(closing), m_wait(wait), m_thread([this] { run(); }) {}
-
-SenderThread::~SenderThread() {
-    requestStop();
-    join();
-}
-
-void SenderThread::requestStop() {
-    m_stop = true;
-    m_queue.wake(); // wake it now rather than at the end of its wait
-}
-
-void SenderThread::join() {
-    if (m_thread.joinable())
-        m_thread.join();
-}
+    : m_queue(queue), m_port(port), m_closing(closing), m_wait(wait),
+      // Normal, set: the thread that creates the sender may run raised. A stop wakes it now
+      // rather than at the end of its wait.
+      m_thread(ThreadPriority::Normal, [this] { m_queue.wake(); }, [this] { run(); }) {}
 
 void SenderThread::run() {
-    // Set, not inherited: the thread that creates the sender may run raised.
-    setCurrentThreadPriority(ThreadPriority::Normal);
-    m_tid = currentThreadId();
-    while (!m_stop && !m_closing) {
+    const auto stopping = [this] { return m_thread.stopRequested() || m_closing.load(); };
+    while (!stopping()) {
         m_queue.waitReady(m_wait);
         ++m_passes;
-        if (m_stop || m_closing)
+        if (stopping())
             break;
         bool more = true;
         while (more) {

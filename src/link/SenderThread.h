@@ -1,12 +1,12 @@
 #pragma once
 
+#include "base/StoppableThread.h"
 #include "link/CommandQueue.h"
 #include "link/LinkPort.h"
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <thread>
 
 namespace talix::link {
 
@@ -26,13 +26,12 @@ class SenderThread { // TSThread
 public:
     SenderThread(CommandQueue& queue, LinkPort& port, const std::atomic<bool>& closing,
                  std::chrono::milliseconds wait = kSenderWait);
-    ~SenderThread();
 
-    void requestStop();
-    void join();
+    void requestStop() { m_thread.requestStop(); }
+    void join() { m_thread.join(); }
 
     // The thread's kernel id once it has started (0 before).
-    long nativeTid() const { return m_tid.load(); }
+    long nativeTid() const { return m_thread.nativeTid(); }
     // Passes begun so far: a sender with nothing to do waits instead of passing again.
     uint64_t passes() const { return m_passes.load(); }
 
@@ -43,10 +42,8 @@ private:
     LinkPort& m_port;
     const std::atomic<bool>& m_closing;
     const std::chrono::milliseconds m_wait;
-    std::atomic<bool> m_stop{false};
-    std::atomic<long> m_tid{0};
     std::atomic<uint64_t> m_passes{0};
-    std::thread m_thread;
+    StoppableThread m_thread;
 };
 
 } // namespace talix::link

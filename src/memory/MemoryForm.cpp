@@ -2,6 +2,7 @@
 
 #include "base/BoardWords.h"
 #include "base/Palette.h"
+#include "controls/FormActivation.h"
 #include "base/Tags.h"
 #include "display/Fonts.h"
 #include "display/FormPlace.h"
@@ -106,13 +107,8 @@ void TF_Memory::showForm() {
 }
 
 void TF_Memory::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+    controls::announceActivation(*this, *event, m_commands);
     QWidget::changeEvent(event);
-}
-
-void TF_Memory::FormActivate() {
-    m_commands.QueueCommand(link::commands::formActivated(), link::LimitRule::None);
 }
 
 // A press just above or below a line counts for the line.

@@ -45,7 +45,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void FormActivate();
     void Edit0MouseDown(int tag, double x);
     void B_OKClick(QObject* sender);
     void paintHighlight();

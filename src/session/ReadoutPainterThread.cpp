@@ -1,6 +1,5 @@
 #include "session/ReadoutPainterThread.h"
 
-#include "base/ThreadPriority.h"
 #include "base/UiCall.h"
 
 namespace talix::session {
@@ -10,26 +9,11 @@ ReadoutPainterThread::ReadoutPainterThread(ManualResetEvent& paintEvent, QObject
                                            const std::atomic<bool>& closing,
                                            std::chrono::milliseconds wait)
     : m_paintEvent(paintEvent), m_ui(uiContext), m_paintPass(std::move(paintPass)),
-      m_closing(closing), m_wait(wait), m_thread([this] { run(); }) {}
-
-ReadoutPainterThread::~ReadoutPainterThread() {
-    requestStop();
-    join();
-}
-
-void ReadoutPainterThread::requestStop() {
-    m_stop = true;
-    m_paintEvent.set();
-}
-
-void ReadoutPainterThread::join() {
-    if (m_thread.joinable())
-        m_thread.join();
-}
+      m_closing(closing), m_wait(wait),
+      m_thread(ThreadPriority::AboveNormal, [this] { m_paintEvent.set(); }, [this] { run(); }) {}
 
 void ReadoutPainterThread::run() {
-    setCurrentThreadPriority(ThreadPriority::AboveNormal);
-    const auto abandoned = [this] { return m_stop.load() || m_closing.load(); };
+    const auto abandoned = [this] { return m_thread.stopRequested() || m_closing.load(); };
     while (!abandoned()) {
         const bool signalled = m_paintEvent.waitFor(m_wait);
         if (abandoned())

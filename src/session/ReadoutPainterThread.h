@@ -1,12 +1,12 @@
 #pragma once
 
 #include "base/ManualResetEvent.h"
+#include "base/StoppableThread.h"
 
 #include <QObject>
 #include <atomic>
 #include <chrono>
 #include <functional>
-#include <thread>
 
 namespace talix::session {
 
@@ -21,10 +21,9 @@ public:
     ReadoutPainterThread(ManualResetEvent& paintEvent, QObject* uiContext,
                          std::function<void()> paintPass, const std::atomic<bool>& closing,
                          std::chrono::milliseconds wait = kPainterWait);
-    ~ReadoutPainterThread();
 
-    void requestStop();
-    void join();
+    void requestStop() { m_thread.requestStop(); }
+    void join() { m_thread.join(); }
 
 private:
     void run();
@@ -34,8 +33,7 @@ private:
     std::function<void()> m_paintPass;
     const std::atomic<bool>& m_closing;
     const std::chrono::milliseconds m_wait;
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
+    StoppableThread m_thread;
 };
 
 } // namespace talix::session

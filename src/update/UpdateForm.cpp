@@ -182,28 +182,16 @@ bool TF_Update::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-QRadioButton* TF_Update::radioOf(UpdateTarget target) const {
+TF_Update::TargetControls TF_Update::controlsOf(UpdateTarget target) const {
     switch (target) {
     case UpdateTarget::UserInterface:
-        return RB_User;
+        return {RB_User, E_User};
     case UpdateTarget::Firmware:
-        return RB_Nimbrel;
+        return {RB_Nimbrel, E_Nimbrel};
     case UpdateTarget::WiFi:
-        return RB_WiFi;
+        return {RB_WiFi, E_WiFi};
     }
-    return nullptr;
-}
-
-QLineEdit* TF_Update::editOf(UpdateTarget target) const {
-    switch (target) {
-    case UpdateTarget::UserInterface:
-        return E_User;
-    case UpdateTarget::Firmware:
-        return E_Nimbrel;
-    case UpdateTarget::WiFi:
-        return E_WiFi;
-    }
-    return nullptr;
+    return {};
 }
 
 void TF_Update::clearRadios(QRadioButton* except) {
@@ -219,15 +207,15 @@ void TF_Update::clearRadios(QRadioButton* except) {
 // A target whose file has gone shows "No File" again, so that Start never sends the file found
 // for another target under this one's name.
 void TF_Update::selectTarget(UpdateTarget target) {
-    QRadioButton* radio = radioOf(target);
+    const TargetControls controls = controlsOf(target);
     if (std::optional<UpdateFile> found = findUpdateFile(m_context.drives, target)) {
-        editOf(target)->setText(found->name);
+        controls.edit->setText(found->name);
         m_source = std::move(found);
-        radio->setChecked(true);
+        controls.radio->setChecked(true);
     } else {
-        editOf(target)->setText(kNoFile);
+        controls.edit->setText(kNoFile);
     }
-    clearRadios(radio);
+    clearRadios(controls.radio);
 }
 
 void TF_Update::B_StartClick() {

@@ -83,9 +83,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct TargetControls {
+        QRadioButton* radio;
+        QLineEdit* edit;
+    };
     void selectTarget(UpdateTarget target);
-    QRadioButton* radioOf(UpdateTarget target) const;
-    QLineEdit* editOf(UpdateTarget target) const;
+    TargetControls controlsOf(UpdateTarget target) const;
     void clearRadios(QRadioButton* except);
     void installThisProgram();
 

@@ -47,12 +47,7 @@ void UpdateTransfer::start(Target target, const QString& path, const QString& fi
     }
     m_host.setStartEnabled(false);
     m_busy = true;
-    m_reply = kNoReply;
-    m_host.startReplyTimer(kReplyTimeoutMs);
-    m_stage = Stage::Handshake;
-    if (!sendOrFail(packets::enterUpdateMode()))
-        return;
-    m_fallback = kAccepted;
+    request(Stage::Handshake, packets::enterUpdateMode(), kAccepted);
 }
 
 void UpdateTransfer::reply(uint32_t word) {
@@ -162,12 +157,7 @@ void UpdateTransfer::handshakeAnswered() {
         sendStart();
         return;
     }
-    m_reply = kNoReply;
-    m_host.startReplyTimer(kReplyTimeoutMs);
-    m_stage = Stage::SelectCpu;
-    if (!sendOrFail(packets::selectWiFiCpu()))
-        return;
-    m_fallback = kReady;
+    request(Stage::SelectCpu, packets::selectWiFiCpu(), kReady);
 }
 
 void UpdateTransfer::wifiCpuAnswered() {
@@ -194,12 +184,7 @@ void UpdateTransfer::refused(const QString& message) {
 void UpdateTransfer::sendStart() {
     m_result = kNotLoaded;
     showBytes(0);
-    m_reply = kNoReply;
-    m_host.startReplyTimer(kReplyTimeoutMs);
-    m_stage = Stage::Start;
-    if (!sendOrFail(packets::start(m_startCode, uint32_t(m_image.size()))))
-        return;
-    m_fallback = kClearing;
+    request(Stage::Start, packets::start(m_startCode, uint32_t(m_image.size())), kClearing);
 }
 
 void UpdateTransfer::startAnswered() {
@@ -326,6 +311,16 @@ void UpdateTransfer::connectionFailure() {
     m_busy = false;
     m_reply = kLinkFailedReply;
     end(true);
+}
+
+// The reply timer runs from the send; `fallback` is taken for the reply if it expires first. A send
+// that fails has ended the update already.
+void UpdateTransfer::request(Stage stage, std::span<const uint8_t> record, int32_t fallback) {
+    m_reply = kNoReply;
+    m_host.startReplyTimer(kReplyTimeoutMs);
+    m_stage = stage;
+    if (sendOrFail(record))
+        m_fallback = fallback;
 }
 
 bool UpdateTransfer::sendOrFail(std::span<const uint8_t> record) {

@@ -92,6 +92,7 @@ private:
     void end(bool connectionFailure);
     void connectionFailure();
     void refused(const QString& message);
+    void request(Stage stage, std::span<const uint8_t> record, int32_t fallback);
     bool sendOrFail(std::span<const uint8_t> record);
     void expire(); // the reply timer's expiry, also the last clearing tick's
     void showBytes(int64_t number);
