@@ -51,7 +51,6 @@ TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
     sim::SimOptions o = simulatedBoardOptions();
     o.resendAfter = std::chrono::minutes(1); // every block is sent exactly once
     start(o);
-    TFMain& main = forms->main();
     session::Session& session = forms->session();
     // The state after the greeting is several blocks, each waiting for the one before, and then
     // the levels and the clock keep coming.
@@ -70,7 +69,6 @@ TEST_F(BoardLink, EveryBlockIsAcknowledgedOnce) {
 
 TEST_F(BoardLink, AfterTheBoardDropsTheLinkTheProgramGreetsAgainAndStreams) {
     start(simulatedBoardOptions());
-    TFMain& main = forms->main();
     session::Session& session = forms->session();
     ASSERT_TRUE(pumpUntil([&] { return session.linkFramesHandled() > 10; }));
     ASSERT_EQ(board->greetingsReceived(), 1u);

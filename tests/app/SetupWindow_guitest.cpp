@@ -308,7 +308,6 @@ TEST(SetupOnMainWindow, TheSimulatedBoardShowsTheFormAndTakesItsTaps) {
     QTemporaryDir data;
     FormSet forms(streamingBoardContext(board.port(), data.path()));
     TFMain& main = forms.main();
-    session::Session& session = forms.session();
     main.show();
     auto& setup = *dynamic_cast<TF_Setup*>(forms.F_Setup);
     // The board's state arrives after the greeting; then the Setup button.

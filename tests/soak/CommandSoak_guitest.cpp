@@ -49,7 +49,6 @@ TEST(CommandSoak, QueuedCommandsArriveOnceAndInOrder) {
     BoardProcess board;
     ASSERT_TRUE(board.start(dir.filePath("board.log"), soakFaults(), soakSeed() + 1));
     app::FormSet forms(soakContext(board.port(), dir.path()));
-    app::TFMain& main = forms.main();
     session::Session& session = forms.session();
     ASSERT_NE(&session.commands(), nullptr);
     ASSERT_TRUE(tickUntil(100ms, 30s, [&] { return board.greeted(); }));
