@@ -25,6 +25,17 @@ QFont formFont(int pixels) {
     return display::pinnedFont(display::FontFace::UiRegular, pixels);
 }
 
+// A row's caption and its edit alike: name, Tag, place, the form's font and alignment.
+template <class W>
+W* placedInRow(W* w, const char* name, int item, QRect box, Qt::Alignment horizontal) {
+    w->setObjectName(QString::fromLatin1(name));
+    setTag(w, item);
+    w->setGeometry(box);
+    w->setFont(formFont(kFormFontPixels));
+    w->setAlignment(horizontal | Qt::AlignBottom);
+    return w;
+}
+
 } // namespace
 
 SettingsForm::SettingsForm(const SettingsFormDesign& design, SettingsHost& host,
@@ -107,21 +118,13 @@ QWidget* SettingsForm::addRectangle(const char* name, QRect box, QRgb fill) {
 }
 
 QLineEdit* SettingsForm::addRow(const FieldRow& row) {
-    auto* label = new QLabel(QString::fromUtf8(row.caption), this);
-    label->setObjectName(QString::fromLatin1(row.labelName));
-    setTag(label, row.item);
-    label->setGeometry(row.labelBox);
-    label->setFont(formFont(kFormFontPixels));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    auto* label = placedInRow(new QLabel(QString::fromUtf8(row.caption), this), row.labelName,
+                              row.item, row.labelBox, Qt::AlignLeft);
     display::setTextColour(label, Qt::black);
     m_captions.push_back(label);
 
-    auto* edit = new QLineEdit(QString::fromUtf8(row.initialText), this);
-    edit->setObjectName(QString::fromLatin1(row.editName));
-    setTag(edit, row.item);
-    edit->setGeometry(row.editBox);
-    edit->setFont(formFont(kFormFontPixels));
-    edit->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    auto* edit = placedInRow(new QLineEdit(QString::fromUtf8(row.initialText), this), row.editName,
+                             row.item, row.editBox, Qt::AlignRight);
     edit->setReadOnly(true);
     m_edits.push_back(edit);
 
