@@ -38,6 +38,12 @@ const OptionRow kOptions[] = {
      "FACTOR",
      "Scale the 1920 x 1200 layout by FACTOR (0.25 to 4) instead of fitting it to the screen.",
      {}},
+    {"rigctl",
+     "[HOST:]PORT",
+     "Listen for other radio programs on PORT with the rigctld protocol (Hamlib's NET rigctl, "
+     "as in: rigctl -m 2 -r 127.0.0.1:4532 f). A port alone listens on 127.0.0.1; name another "
+     "address to be reached from other machines. 4532 is the usual port.",
+     "off"},
     {"version", nullptr, "Print the program's version and exit.", {}},
     {"help", nullptr, "Print the options and exit.", {}},
 };

@@ -78,6 +78,12 @@ ParsedOptions parseStartOptions(const QStringList& arguments) {
             return fail("Invalid --scale: " + parser.value("scale") + " (0.25 to 4)");
         o.scale = scale;
     }
+    if (parser.isSet("rigctl")) {
+        const auto at = parseListenAddress(parser.value("rigctl").toStdString());
+        if (!at)
+            return fail("Invalid --rigctl: " + parser.value("rigctl"));
+        o.rigctl = *at;
+    }
     result.options = o;
     return result;
 }

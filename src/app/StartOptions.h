@@ -22,6 +22,8 @@ struct StartOptions {
     QString hostServices = "system"; // system | simulated
     bool windowed = false;
     std::optional<double> scale; // --scale; otherwise the layout is fitted to the screen
+    // --rigctl: where the network control port listens; off unless given.
+    std::optional<Endpoint> rigctl;
 };
 
 struct ParsedOptions {

@@ -29,6 +29,12 @@ std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultP
     return ep;
 }
 
+std::optional<Endpoint> parseListenAddress(const std::string& text) {
+    const bool portOnly =
+        !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    return parseEndpoint(portOnly ? "127.0.0.1:" + text : text, 0);
+}
+
 bool isLoopbackHost(const std::string& host) {
     if (host == "localhost")
         return true;

@@ -19,6 +19,10 @@ struct Endpoint {
 std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultPort,
                                       bool allowAnyPort = false);
 
+// Where one of the program's own services listens, "[HOST:]PORT": a port alone listens on
+// 127.0.0.1, so that only this machine reaches it unless the user names another address.
+std::optional<Endpoint> parseListenAddress(const std::string& text);
+
 // True for a numeric IPv4 address in 127.0.0.0/8 or "localhost".
 bool isLoopbackHost(const std::string& host);
 
