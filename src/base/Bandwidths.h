@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <span>
 
 // The bandwidths of the bandwidth list: the value the board takes and reports for each cell and
@@ -45,6 +46,15 @@ constexpr FmWideBandwidth kFmWideBandwidths[] = {
     {"60k S", 60000, true},     {"120k HQ", 120000, false}, {"140k S", 140000, true},
     {"240k HQ", 240000, false}, {"300k HQ", 300000, true},
 };
+
+// The passband in Hz of a bandwidth as the board reports it: Hz from 10 on, below that an FM-W
+// code; 0 for a code no cell has.
+constexpr uint32_t bandwidthHz(uint16_t reported) {
+    constexpr uint16_t kFirstInHz = 10;
+    if (reported >= kFirstInHz)
+        return reported;
+    return reported < std::size(kFmWideBandwidths) ? kFmWideBandwidths[reported].hz : 0;
+}
 
 // The cells of a mode's list other than FM-W's.
 constexpr std::span<const Bandwidth> bandwidthList(int modeIndex) {
