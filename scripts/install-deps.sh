@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     dpkg-dev file
     lintian appstream desktop-file-utils
+    libhamlib-utils # Hamlib's own rigctl, the client the control port is tested with
 )
 # One query for all of them, so that a run on a complete machine costs no time.
 installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |

@@ -27,6 +27,7 @@
 #include "memory/MemoryForm.h"
 #include "recorder/RecordButton.h"
 #include "recorder/RecorderForm.h"
+#include "rigctl/RigctlServer.h"
 #include "rotator/RotatorForm.h"
 #include "session/Session.h"
 #include "settings/MikeForm.h"
@@ -36,6 +37,7 @@
 #include "update/UpdateForm.h"
 
 #include <QPointer>
+#include <cstdio>
 
 namespace talix::app {
 
@@ -123,6 +125,21 @@ FormSet::FormSet(ProgramContext context)
     c.E_File->setText(audio::nextFileText(s.recordings().nextFileNumber()));
     s.startThreads();
     createHandlers();
+    if (context.options.rigctl)
+        startControlPort(*context.options.rigctl);
+}
+
+// Other radio programs reach the receiver through its port; one that cannot listen is reported and
+// the radio goes on without it.
+void FormSet::startControlPort(const Endpoint& at) {
+    auto server = std::make_unique<rigctl::RigctlServer>(m_session->receiver());
+    QString error;
+    if (!server->listen(at, &error)) {
+        std::fprintf(stderr, "talix: %s\n", error.toLocal8Bit().constData());
+        return;
+    }
+    std::fprintf(stderr, "talix: rigctl: listening on %s\n", at.toString().c_str());
+    m_rigctl = std::move(server);
 }
 
 // The secondary forms in the start-up order, each with what it uses.
@@ -216,6 +233,7 @@ void FormSet::wheel(int delta) {
 // The shutdown order: the handlers go, the session's threads stop, and only then what they used.
 void FormSet::FormDestroy() {
     m_session->beginClosing();
+    m_rigctl.reset();
     m_handlers.reset();
     m_session->stop();
     m_readouts.reset();

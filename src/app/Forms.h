@@ -29,6 +29,9 @@ class ReadoutPainter;
 namespace talix::recorder {
 class RecordButton;
 }
+namespace talix::rigctl {
+class RigctlServer;
+}
 
 namespace talix::app {
 
@@ -80,6 +83,7 @@ private:
     void createForms(const ProgramContext& context);
     void fillFormSlots();
     void createHandlers();
+    void startControlPort(const Endpoint& at);
     void FormDestroy();
     void wheel(int delta);
 
@@ -93,6 +97,8 @@ private:
     std::unique_ptr<controls::MainWindowHandlers> m_handlers;
     // B_Rec and E_File as the recording shows them.
     std::unique_ptr<recorder::RecordButton> m_recordButton;
+    // The network control port, when asked for; it goes before the session stops.
+    std::unique_ptr<rigctl::RigctlServer> m_rigctl;
 };
 
 } // namespace talix::app

@@ -25,6 +25,14 @@ RigctlServer::RigctlServer(session::ReceiverPort& receiver, QObject* parent)
 RigctlServer::~RigctlServer() = default;
 
 bool RigctlServer::listen(const Endpoint& at, QString* error) {
+    // Where the program may only reach loopback (tests, development machines), it listens
+    // nowhere else either.
+    if (!destinationAllowed(at.host)) {
+        if (error)
+            *error = QString("rigctl: %1 is outside loopback, which this machine is confined to")
+                         .arg(at.host.c_str());
+        return false;
+    }
     QHostAddress address;
     if (at.host == "localhost")
         address = QHostAddress::LocalHost;
