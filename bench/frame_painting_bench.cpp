@@ -97,9 +97,9 @@ void periodCounter(benchmark::State& state) {
 }
 
 // One frame: the message procedure, the paint pass, then the repaints it caused.
-void handleAndPaint(app::TFMain& main, const std::vector<uint8_t>& p, uint32_t n) {
-    main.session().linkFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | bench::kPayloadLength);
-    main.paintReadouts();
+void handleAndPaint(app::FormSet& forms, const std::vector<uint8_t>& p, uint32_t n) {
+    forms.session().linkFrame(p.data(), uint32_t(n & 0xFFFF) << 16 | bench::kPayloadLength);
+    forms.view().paintReadouts();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
 }
@@ -113,13 +113,13 @@ std::vector<std::vector<uint8_t>> tuningFrames() {
 
 // The board's typical block in every frame (every one walked) and a new spectrum line.
 void BM_FrameWithBlockPainted(benchmark::State& state) {
-    app::TFMain& main = program().forms->main();
+    app::FormSet& forms = *program().forms;
     std::vector<std::vector<uint8_t>> frames = tuningFrames();
     uint32_t n = 0;
     for (auto _ : state) {
         std::vector<uint8_t>& p = frames[n % frames.size()];
         bench::renumber(p, n);
-        handleAndPaint(main, p, n);
+        handleAndPaint(forms, p, n);
         ++n;
     }
     periodCounter(state);
@@ -128,13 +128,13 @@ BENCHMARK(BM_FrameWithBlockPainted)->Unit(benchmark::kMicrosecond);
 
 // Frames without parameter words: the spectrum line, its panel and every 16th a waterfall row.
 void BM_FrameWithoutStreamPainted(benchmark::State& state) {
-    app::TFMain& main = program().forms->main();
+    app::FormSet& forms = *program().forms;
     std::vector<std::vector<uint8_t>> frames;
     for (unsigned i = 0; i < 16; ++i)
         frames.push_back(bench::framePayload(0, {}, i));
     uint32_t n = 0;
     for (auto _ : state) {
-        handleAndPaint(main, frames[n % frames.size()], n);
+        handleAndPaint(forms, frames[n % frames.size()], n);
         ++n;
     }
     periodCounter(state);
@@ -146,7 +146,7 @@ BENCHMARK(BM_FrameWithoutStreamPainted)->Unit(benchmark::kMicrosecond);
 void BM_RenderSpectrumAndWaterfallPanels(benchmark::State& state) {
     app::TFMain& main = program().forms->main();
     const std::vector<uint8_t> p = bench::framePayload(0, {}, 3);
-    main.session().linkFrame(p.data(), 1u << 16 | bench::kPayloadLength);
+    program().forms->session().linkFrame(p.data(), 1u << 16 | bench::kPayloadLength);
     QWidget* spectrum = main.spectrum()->spectrumPanel();
     QWidget* waterfall = main.spectrum()->waterfallPanel();
     QImage a(spectrum->size(), QImage::Format_ARGB32_Premultiplied);

@@ -112,13 +112,13 @@ void lowerAllThreads() {
 
 // A continuation of a whole stream part of filler words: completes or drops a waiting block and
 // leaves nothing waiting. Two sequence numbers in turn, so it is never taken for a repeat.
-void settle(app::TFMain& main, uint16_t& counter) {
+void settle(session::Session& session, uint16_t& counter) {
     static bool odd = false;
     odd = !odd;
     std::vector<uint8_t>& p = nextSlot();
     const uint32_t header = 124u | (odd ? 0x7FFFFFu : 0x7FFFFEu) << 8 | 1u << 31;
     std::memcpy(p.data(), &header, 4);
-    main.session().linkFrame(p.data(), uint32_t(++counter) << 16 | kPayload);
+    session.linkFrame(p.data(), uint32_t(++counter) << 16 | kPayload);
 }
 
 } // namespace
@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
-    app::TFMain& main = program->forms->main();
+    session::Session& session = program->forms->session();
     const uint8_t flags = data[0];
     program->forms->F_Update->setVisible(flags & 1);
     program->setStartScript(flags & 2);
@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static unsigned inputs = 0;
     if (++inputs % 1024 == 0) // threads of Qt's pool come and go
         lowerAllThreads();
-    settle(main, counter);
+    settle(session, counter);
 
     size_t at = 1;
     std::function<void()> next = [&] {
@@ -161,7 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::memcpy(p.data() + kStatusOffset, data + at + 1 + kStreamPart, 4);
         at += n;
         counter = uint16_t(counter + 1 + (control & 3) * 40);
-        main.session().linkFrame(p.data(), uint32_t(counter) << 16 | kLengths[(control >> 2) & 7]);
+        session.linkFrame(p.data(), uint32_t(counter) << 16 | kLengths[(control >> 2) & 7]);
     };
     int depth = 0;
     setMessageHandler([&](const QString&, bool) {

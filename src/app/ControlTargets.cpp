@@ -16,6 +16,7 @@ namespace talix::app {
 namespace {
 
 template <class... F> struct Overloads : F... { using F::operator()...; };
+template <class... F> Overloads(F...) -> Overloads<F...>; // for clang 14
 
 } // namespace
 

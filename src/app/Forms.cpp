@@ -138,7 +138,8 @@ void FormSet::startControlPort(const Endpoint& at) {
         std::fprintf(stderr, "talix: %s\n", error.toLocal8Bit().constData());
         return;
     }
-    std::fprintf(stderr, "talix: rigctl: listening on %s\n", at.toString().c_str());
+    std::fprintf(stderr, "talix: rigctl: listening on %s:%u\n", at.host.c_str(),
+                 unsigned(server->port()));
     m_rigctl = std::move(server);
 }
 

@@ -32,7 +32,9 @@ std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultP
 std::optional<Endpoint> parseListenAddress(const std::string& text) {
     const bool portOnly =
         !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-    return parseEndpoint(portOnly ? "127.0.0.1:" + text : text, 0);
+    if (!portOnly && text.find(':') == std::string::npos)
+        return std::nullopt; // a host alone names no port
+    return parseEndpoint(portOnly ? "127.0.0.1:" + text : text, 0, true);
 }
 
 bool isLoopbackHost(const std::string& host) {

@@ -20,7 +20,8 @@ std::optional<Endpoint> parseEndpoint(const std::string& text, uint16_t defaultP
                                       bool allowAnyPort = false);
 
 // Where one of the program's own services listens, "[HOST:]PORT": a port alone listens on
-// 127.0.0.1, so that only this machine reaches it unless the user names another address.
+// 127.0.0.1, so that only this machine reaches it unless the user names another address; port 0
+// takes any free port (the program says which).
 std::optional<Endpoint> parseListenAddress(const std::string& text);
 
 // True for a numeric IPv4 address in 127.0.0.0/8 or "localhost".

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -97,5 +98,35 @@ TEST(Program, DemoRunsTheBoardInsideAndEndsCleanly) {
         return err.contains("open the display device");
     })) << err.toStdString();
     ASSERT_EQ(program.state(), QProcess::Running);
+    EXPECT_EQ(terminate(program), 0);
+}
+
+// Other radio programs tune the running program through its control port: Hamlib's own client
+// sets a frequency, and reads back what the simulated board reports.
+TEST(Program, HamlibsClientTunesTheDemoThroughTheControlPort) {
+    if (QStandardPaths::findExecutable("rigctl").isEmpty())
+        GTEST_SKIP() << "Hamlib's rigctl is not installed";
+    QTemporaryDir dir;
+    QProcess program;
+    startProgram(program, {"--demo", "--audio", "null", "--windowed", "--rigctl", "127.0.0.1:0"},
+                 dir.path());
+    ASSERT_TRUE(program.waitForStarted(10000));
+    QString err;
+    const QRegularExpression listening("rigctl: listening on 127\\.0\\.0\\.1:(\\d+)");
+    ASSERT_TRUE(waitUntil([&] {
+        program.waitForReadyRead(50);
+        err += QString::fromLocal8Bit(program.readAllStandardError());
+        return listening.match(err).hasMatch();
+    })) << err.toStdString();
+    const QString at = "127.0.0.1:" + listening.match(err).captured(1);
+    const auto rigctl = [&](const QStringList& command) {
+        QProcess client;
+        client.start("rigctl", QStringList{"-m", "2", "-r", at} + command);
+        client.waitForFinished(20000);
+        return QString::fromLocal8Bit(client.readAllStandardOutput()).trimmed();
+    };
+    EXPECT_EQ(rigctl({"F", "7100000"}), "");
+    EXPECT_TRUE(waitUntil([&] { return rigctl({"f"}) == "7100000"; }, std::chrono::seconds(30),
+                          std::chrono::milliseconds(200)));
     EXPECT_EQ(terminate(program), 0);
 }
