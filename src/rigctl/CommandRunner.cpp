@@ -31,12 +31,10 @@ VfoName vfoName(std::string_view name) {
     return VfoName::NotAVfo;
 }
 
-// A frequency in 0.1 Hz as text: whole hertz where it has no tenth.
+// A frequency in 0.1 Hz as whole hertz, rounded, as rigctld answers: clients read it as an
+// integer.
 std::string frequencyText(int64_t tenths) {
-    std::string text = std::to_string(tenths / 10);
-    if (tenths % 10 != 0)
-        text += "." + std::to_string(std::abs(tenths % 10));
-    return text;
+    return std::to_string((tenths + (tenths < 0 ? -5 : 5)) / 10);
 }
 
 } // namespace
@@ -132,10 +130,15 @@ Answer CommandRunner::getLevel(const std::string& name) const {
         return one("", std::to_string(db));
     }
     if (name == "AF") {
-        // The loudspeaker bar's scale: 254 is the 100 % its label shows.
-        constexpr double kFullBar = 254.0;
+        // The loudspeaker bar's scale: 254 is the 100 % its label shows. Whole numbers only: the
+        // program runs in the user's locale, and a client reads "0,5" as 0.
+        constexpr int64_t kFullBar = 254;
+        constexpr int64_t kMillionths = 1'000'000;
+        const int64_t level =
+            (std::min<int64_t>(r.speakerVolume, kFullBar) * kMillionths + kFullBar / 2) / kFullBar;
         char text[32];
-        std::snprintf(text, sizeof text, "%f", std::min(1.0, r.speakerVolume / kFullBar));
+        std::snprintf(text, sizeof text, "%lld.%06lld", static_cast<long long>(level / kMillionths),
+                      static_cast<long long>(level % kMillionths));
         return one("", text);
     }
     return Answer::error(kNotAvailable);

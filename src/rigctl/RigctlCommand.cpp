@@ -5,7 +5,7 @@ namespace talix::rigctl {
 namespace {
 
 // Arguments as Hamlib's rigctl sends them; set_mode's passband may be left out.
-constexpr CommandSpec kCommands[] = {
+constexpr CommandRow kCommands[] = {
     {CommandId::GetFreq, 'f', "get_freq", 0, 0},
     {CommandId::SetFreq, 'F', "set_freq", 1, 1},
     {CommandId::GetMode, 'm', "get_mode", 0, 0},
@@ -29,17 +29,17 @@ constexpr CommandSpec kCommands[] = {
 
 } // namespace
 
-const CommandSpec* commandByLetter(char letter) {
+const CommandRow* commandByLetter(char letter) {
     if (letter == 0)
         return nullptr;
-    for (const CommandSpec& c : kCommands)
+    for (const CommandRow& c : kCommands)
         if (c.letter == letter)
             return &c;
     return nullptr;
 }
 
-const CommandSpec* commandByName(std::string_view longName) {
-    for (const CommandSpec& c : kCommands)
+const CommandRow* commandByName(std::string_view longName) {
+    for (const CommandRow& c : kCommands)
         if (c.longName == longName)
             return &c;
     return nullptr;

@@ -30,7 +30,7 @@ enum class CommandId {
 
 // One row of the command table: the one-letter form (0 for those with a long name only), the long
 // name the extended replies echo, and how many arguments it takes.
-struct CommandSpec {
+struct CommandRow {
     CommandId id;
     char letter;
     std::string_view longName;
@@ -40,8 +40,8 @@ struct CommandSpec {
 
 // The row for a letter or a long name, or nullptr for a command Hamlib's clients may send but this
 // receiver does not know.
-const CommandSpec* commandByLetter(char letter);
-const CommandSpec* commandByName(std::string_view longName);
+const CommandRow* commandByLetter(char letter);
+const CommandRow* commandByName(std::string_view longName);
 
 // How the client asked for the reply: plain values, or Hamlib's extended form with the command
 // echoed, each value labelled, and every part ended by `separator`.
@@ -60,7 +60,7 @@ struct Request {
     };
     Kind kind = Kind::Empty;
     ReplyForm form;
-    const CommandSpec* command = nullptr;
+    const CommandRow* command = nullptr;
     std::vector<std::string> args;
 };
 

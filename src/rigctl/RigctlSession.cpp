@@ -10,7 +10,9 @@ RigctlSession::RigctlSession(session::ReceiverPort& receiver) : m_runner(receive
 std::string RigctlSession::receive(std::string_view bytes) {
     std::string replies;
     while (!m_finished && !bytes.empty()) {
-        const size_t end = bytes.find('\n');
+        // A line ends at a line feed or a carriage return alone; "\r\n" leaves an empty line,
+        // which answers nothing.
+        const size_t end = bytes.find_first_of("\r\n");
         const std::string_view piece = bytes.substr(0, end);
         if (m_line.size() + piece.size() > kLongestLine) {
             replies += "RPRT " + std::to_string(kInvalidArgument) + "\n";

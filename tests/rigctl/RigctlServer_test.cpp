@@ -145,7 +145,6 @@ TEST_F(RigctlOnBoard, HamlibsOwnClientReadsAndSets) {
 
     // Refusals reach Hamlib's client as its own errors (it prints them, with its trace, on its
     // output), and nothing reaches the board.
-    const size_t before = board->receivedRecords().size();
     const struct {
         QStringList command;
         const char* error;
@@ -162,7 +161,6 @@ TEST_F(RigctlOnBoard, HamlibsOwnClientReadsAndSets) {
     }
     EXPECT_EQ(recordsOf(*board, link::commands::tuneTo(400'000'000)), 0u);
     EXPECT_EQ(runRigctl(port, {"t"}).out, "0\n");
-    EXPECT_GE(board->receivedRecords().size(), before);
 }
 
 TEST_F(RigctlOnBoard, ServesManyClientsAtOnce) {

@@ -20,7 +20,7 @@ namespace {
 
 struct Receiver {
     Receiver() {
-        state.TunedFreq = 71'000'005; // 7 100 000.5 Hz
+        state.TunedFreq = 71'000'005; // 7 100 000.5 Hz, answered as whole hertz
         state.ModeIndex = board::kModeUsb;
         state.Bandwidth = 3000;
         state.SignalLevel = -930; // -93 dBm: 20 dB under S9
@@ -39,9 +39,9 @@ struct Case {
 
 const Case kCases[] = {
     // Reads: the board's last report.
-    {"f\n", "7100000.5\n", {}},
-    {"\\get_freq\n", "7100000.5\n", {}},
-    {"+f\n", "get_freq:\nFrequency: 7100000.5\nRPRT 0\n", {}},
+    {"f\n", "7100001\n", {}},
+    {"\\get_freq\n", "7100001\n", {}},
+    {"+f\n", "get_freq:\nFrequency: 7100001\nRPRT 0\n", {}},
     {"m\n", "USB\n3000\n", {}},
     {";m\n", "get_mode:;Mode: USB;Passband: 3000;RPRT 0\n", {}},
     {"|\\get_mode\n", "get_mode:|Mode: USB|Passband: 3000|RPRT 0\n", {}},
@@ -101,8 +101,10 @@ const Case kCases[] = {
     {"\\\n", "RPRT -11\n", {}},
     {"+\n", "RPRT -11\n", {}},
     // Line ends and blank lines.
-    {"f\r\n", "7100000.5\n", {}},
-    {"  f  \n", "7100000.5\n", {}},
+    {"f\r\n", "7100001\n", {}},
+    {"f\r", "7100001\n", {}},
+    {"f\rf\n", "7100001\n7100001\n", {}},
+    {"  f  \n", "7100001\n", {}},
     {"\n", "", {}},
     {" \t\r\n", "", {}},
     {"f", "", {}}, // not a line yet
@@ -131,7 +133,7 @@ TEST(RigctlSession, ReadsWhatTheBoardReportsNotWhatWasAsked) {
     Receiver r;
     RigctlSession session(r.port);
     EXPECT_EQ(session.receive("F 14074000\nf\nM CW 0\nm\n"),
-              "RPRT 0\n7100000.5\nRPRT 0\nUSB\n3000\n");
+              "RPRT 0\n7100001\nRPRT 0\nUSB\n3000\n");
     r.state.TunedFreq = 140'740'000;
     r.state.ModeIndex = board::kModeCw;
     r.state.Bandwidth = 500; // not a cell of CW's list: the board's report is what is shown
