@@ -8,7 +8,7 @@
 namespace talix::controls {
 
 // One cell of a pick-list: its text, the value it sends (its Tag) and its place in the grid.
-struct PickCellSpec {
+struct PickCellRow {
     const char* text;
     int32_t tag;
     int column;
@@ -16,12 +16,12 @@ struct PickCellSpec {
 };
 
 // A mode's cell shows the mode's name and sends its index.
-constexpr PickCellSpec modeCell(uint8_t mode, int column, int row) {
+constexpr PickCellRow modeCell(uint8_t mode, int column, int row) {
     return {board::modeName(mode), mode, column, row};
 }
 
 // The demodulator list: spectrum-based modes on top, time-based below; the Tag is the mode index.
-constexpr std::array<PickCellSpec, 14> kDemodCells{{
+constexpr std::array<PickCellRow, 14> kDemodCells{{
     modeCell(board::kModeSync, 0, 0),
     modeCell(board::kModeDsb, 1, 0),
     modeCell(board::kModeLsb, 2, 0),
@@ -70,8 +70,8 @@ constexpr TuningStep kTuningSteps[] = {
 };
 
 // The step grid's cells: the Tag is the step.
-constexpr std::array<PickCellSpec, std::size(kTuningSteps)> kStepCells = [] {
-    std::array<PickCellSpec, std::size(kTuningSteps)> cells{};
+constexpr std::array<PickCellRow, std::size(kTuningSteps)> kStepCells = [] {
+    std::array<PickCellRow, std::size(kTuningSteps)> cells{};
     for (size_t i = 0; i < cells.size(); ++i)
         cells[i] = {kTuningSteps[i].text, kTuningSteps[i].step, int(i / 2), int(i % 2)};
     return cells;

@@ -40,10 +40,9 @@ PickCell* PickListForm::addCell(QRect box, QColor outline, int tag, bool hasTag)
     return cell;
 }
 
-QLabel* PickListForm::addLabelledCell(const PickGrid& grid, const PickCellSpec& spec,
-                                      QColor colour) {
-    addCell(grid.cell(spec.column, spec.row), colour, spec.tag);
-    return cellLabel(this, spec.text, grid.label(spec.column, spec.row), PickGrid::kFontPixels,
+QLabel* PickListForm::addLabelledCell(const PickGrid& grid, const PickCellRow& row, QColor colour) {
+    addCell(grid.cell(row.column, row.row), colour, row.tag);
+    return cellLabel(this, row.text, grid.label(row.column, row.row), PickGrid::kFontPixels,
                      colour);
 }
 

@@ -57,7 +57,7 @@ protected:
     // (hasTag false) takes taps but sends nothing.
     PickCell* addCell(QRect box, QColor outline, int tag, bool hasTag = true);
     // Lays a cell of the grid with its label; outline and text in `colour`.
-    QLabel* addLabelledCell(const PickGrid& grid, const PickCellSpec& spec, QColor colour);
+    QLabel* addLabelledCell(const PickGrid& grid, const PickCellRow& row, QColor colour);
     // A pick-list's choice: queued with the notify rule, after which the list closes. With a full
     // queue the user sees "No WiFi Connection!" and the list stays open for another tap.
     void choose(link::Command record);

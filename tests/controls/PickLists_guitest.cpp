@@ -57,7 +57,7 @@ TEST(DemodList, Layout) {
     EXPECT_TRUE(f.windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-class DemodCell : public ::testing::TestWithParam<PickCellSpec> {};
+class DemodCell : public ::testing::TestWithParam<PickCellRow> {};
 
 TEST_P(DemodCell, TapSendsTheModeAndCloses) {
     QueueProbe probe;
